@@ -1,0 +1,71 @@
+#pragma once
+
+#include "toolkit/RandomSource.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The arithmetic of drawing a problem, free of widgets: the window reads its boxes into a
+// DrillChoice, and writes the drawn Problem into its captions.
+namespace drill {
+
+enum Operation : int16_t
+{
+    Addition = 1,
+    Subtraction = 2,
+    Multiplication = 3,
+    Division = 4
+};
+
+enum Difficulty : int16_t
+{
+    Easy = 0,
+    Medium = 1,
+    Hard = 2,
+    Diabloish = 3
+};
+
+// The settings controls as they stand: check box values (0 or 1) and the difficulty index.
+struct DrillChoice
+{
+    // Addition, Subtraction, Multiplication, Division.
+    std::array<int16_t, 4> operations{};
+    // The numbers 0 to 10.
+    std::array<int16_t, 11> numbers{};
+    int16_t difficulty = Easy;
+};
+
+struct Problem
+{
+    int16_t operation = Addition;
+    int32_t FirstOperand = 0;  // bottom line, beside the sign
+    int32_t SecondOperand = 0; // above it
+    int32_t ThirdOperand = 0;
+    int32_t FourthOperand = 0; // top line
+};
+
+// "+", "-", "x" or "/".
+std::string OperationSign(int16_t operation);
+
+// A whole number uniform in 0 .. 11^Power - 1.
+int32_t RandomOperand(int16_t Power, toolkit::RandomSource& random);
+
+// Whether an Easy problem with these operands uses a ticked number (0 never counts, and
+// rules the problem out, while Division and 0 are both ticked).
+bool UsesTickedNumber(int32_t FirstOperand, int32_t SecondOperand, const DrillChoice& choice);
+
+// The right answer of a drawn problem; the division drops the remainder.
+int32_t ComputeAnswer(const std::string& sign, int32_t FirstOperand, int32_t SecondOperand,
+                      int32_t ThirdOperand, int32_t FourthOperand);
+
+// The "Settings Error" prompt that says why no problem can be drawn under these settings,
+// or nothing when some draw can pass.
+std::optional<std::string> WhyNoProblem(const DrillChoice& choice);
+
+// Draws operations and operands until a draw suits the settings. The settings must admit a
+// problem (WhyNoProblem gives nothing). draws, when given, receives the number of attempts.
+Problem DrawProblem(const DrillChoice& choice, toolkit::RandomSource& random, int* draws = nullptr);
+
+} // namespace drill

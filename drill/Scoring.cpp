@@ -1,0 +1,70 @@
+#include "Scoring.h"
+
+#include "toolkit/NumberText.h"
+
+#include <array>
+#include <limits>
+#include <utility>
+
+namespace drill {
+
+int16_t Percentage(int16_t NumberCorrect, int16_t ProblemNumber)
+{
+    if (NumberCorrect == 0)
+        return 0;
+    const double quotient = static_cast<int16_t>(NumberCorrect * 100) / double(ProblemNumber);
+    return toolkit::ToInt16(quotient).value_or(0);
+}
+
+std::string LetterGrade(double percentage)
+{
+    struct Row
+    {
+        const char* grade;
+        double from;  // inclusive
+        double below; // exclusive; a row with below == from needs exactly from
+    };
+    static constexpr std::array<Row, 13> rows{{
+        {"A+", 100, 100},
+        {"A", 93, 100},
+        {"A-", 90, 93},
+        {"B+", 87, 90},
+        {"B", 83, 87},
+        {"B-", 80, 83},
+        {"C+", 77, 80},
+        {"C", 73, 77},
+        {"C-", 70, 73},
+        {"D+", 67, 70},
+        {"D", 63, 67},
+        {"D-", 60, 63},
+        {"F", -std::numeric_limits<double>::infinity(), 60},
+    }};
+    std::string grade;
+    for (const Row& row : rows) {
+        const bool holds = row.below == row.from ? percentage == row.from
+                                                 : percentage >= row.from && percentage < row.below;
+        if (holds)
+            grade = row.grade;
+    }
+    return grade;
+}
+
+std::string TimeLimitCaption(std::string_view item)
+{
+    static constexpr std::array<std::pair<std::string_view, const char*>, 7> limits{{
+        {"Unlimited", "Unlimited"},
+        {"10 Seconds", "10"},
+        {"30 Seconds", "30"},
+        {"1 Minute", "60"},
+        {"2 Minutes", "120"},
+        {"3 Minutes", "180"},
+        {"4 Minutes", "240"},
+    }};
+    for (const auto& [entry, caption] : limits) {
+        if (entry == item)
+            return caption;
+    }
+    return "Unlimited";
+}
+
+} // namespace drill

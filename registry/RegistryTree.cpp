@@ -1,0 +1,93 @@
+#include "RegistryTree.h"
+
+#include <algorithm>
+
+namespace registry {
+
+namespace {
+
+char Fold(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+template <typename Item> Item* FindNamed(std::vector<Item>& items, std::string_view name)
+{
+    auto it = std::find_if(items.begin(), items.end(),
+                           [name](const Item& item) { return SameName(item.name, name); });
+    return it == items.end() ? nullptr : &*it;
+}
+
+} // namespace
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return Fold(x) == Fold(y); });
+}
+
+RegistryKey* RegistryKey::FindSubkey(std::string_view subkeyName)
+{
+    return FindNamed(subkeys, subkeyName);
+}
+
+const RegistryKey* RegistryKey::FindSubkey(std::string_view subkeyName) const
+{
+    return const_cast<RegistryKey*>(this)->FindSubkey(subkeyName);
+}
+
+RegistryValue* RegistryKey::FindValue(std::string_view valueName)
+{
+    return FindNamed(values, valueName);
+}
+
+const RegistryValue* RegistryKey::FindValue(std::string_view valueName) const
+{
+    return const_cast<RegistryKey*>(this)->FindValue(valueName);
+}
+
+void RegistryKey::SetValue(std::string_view valueName, uint32_t type, std::string data)
+{
+    if (RegistryValue* existing = FindValue(valueName)) {
+        existing->type = type;
+        existing->data = std::move(data);
+        return;
+    }
+    values.push_back({std::string(valueName), type, std::move(data)});
+}
+
+bool SplitKeyPath(std::string_view path, std::vector<std::string>& names)
+{
+    names.clear();
+    if (path.empty())
+        return true;
+    size_t start = 0;
+    for (;;) {
+        const size_t end = path.find('\\', start);
+        const std::string_view name = path.substr(start, end - start);
+        if (name.empty())
+            return false;
+        names.emplace_back(name);
+        if (end == std::string_view::npos)
+            return true;
+        start = end + 1;
+    }
+}
+
+RegistryKey* FindKey(RegistryKey& start, const std::vector<std::string>& names)
+{
+    RegistryKey* key = &start;
+    for (const std::string& name : names) {
+        key = key->FindSubkey(name);
+        if (!key)
+            return nullptr;
+    }
+    return key;
+}
+
+const RegistryKey* FindKey(const RegistryKey& start, const std::vector<std::string>& names)
+{
+    return FindKey(const_cast<RegistryKey&>(start), names);
+}
+
+} // namespace registry

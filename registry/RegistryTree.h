@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The registry as a tree of keys in memory. Names are matched without regard to case and
+// kept in the case they were created with.
+namespace registry {
+
+struct RegistryValue
+{
+    std::string name; // empty for the key's default value
+    uint32_t type = 1;
+    std::string data; // the stored bytes, a string's terminating NUL included
+};
+
+struct RegistryKey
+{
+    std::string name;
+    std::vector<RegistryValue> values;
+    std::vector<RegistryKey> subkeys;
+
+    RegistryKey* FindSubkey(std::string_view subkeyName);
+    const RegistryKey* FindSubkey(std::string_view subkeyName) const;
+    RegistryValue* FindValue(std::string_view valueName);
+    const RegistryValue* FindValue(std::string_view valueName) const;
+    void SetValue(std::string_view valueName, uint32_t type, std::string data);
+};
+
+bool SameName(std::string_view a, std::string_view b);
+
+// The roots the store keeps, in the order they are written.
+enum class Root
+{
+    CurrentUser,
+    ClassesRoot
+};
+constexpr std::string_view RootName(Root root)
+{
+    return root == Root::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_CLASSES_ROOT";
+}
+
+struct RegistryTree
+{
+    RegistryKey currentUser{"HKEY_CURRENT_USER", {}, {}};
+    RegistryKey classesRoot{"HKEY_CLASSES_ROOT", {}, {}};
+
+    RegistryKey& RootKey(Root root)
+    {
+        return root == Root::CurrentUser ? currentUser : classesRoot;
+    }
+    const RegistryKey& RootKey(Root root) const
+    {
+        return root == Root::CurrentUser ? currentUser : classesRoot;
+    }
+};
+
+// Splits "a\b\c" into its names; an empty path gives none. No value for an empty name
+// inside the path ("a\\b", "\a").
+bool SplitKeyPath(std::string_view path, std::vector<std::string>& names);
+
+// The key at names below start, or null.
+RegistryKey* FindKey(RegistryKey& start, const std::vector<std::string>& names);
+const RegistryKey* FindKey(const RegistryKey& start, const std::vector<std::string>& names);
+
+} // namespace registry

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "RegistryTree.h"
+
+#include <functional>
+#include <string>
+
+// The file that holds the registry where the system has none:
+// ${XDG_CONFIG_HOME:-$HOME/.config}/carrowby/registry.reg.
+//
+// Every operation reads the file as it is at that moment; nothing is cached between calls.
+// Processes serialize on a lock of the file's folder, and a write replaces the file
+// atomically (a temporary file beside it, flushed, renamed over it, the folder flushed), so
+// the file is always whole, the old one or the new one. A file that cannot be parsed is
+// moved aside, never overwritten, and the store starts empty.
+namespace registry {
+
+class StoreFile
+{
+  public:
+    explicit StoreFile(std::string path);
+
+    // The store file for the current user, from the environment.
+    static std::string DefaultPath();
+
+    const std::string& Path() const { return m_path; }
+
+    // What the file's permissions allow this process now.
+    bool CanRead() const;
+    bool CanWrite() const;
+
+    // Runs work on the tree as stored, under the shared lock. False when the store cannot
+    // be read.
+    bool Read(const std::function<void(const RegistryTree&)>& work) const;
+
+    // Runs work on the tree under the exclusive lock and stores the tree when work returns
+    // true. False when the store cannot be read or written, or the write failed.
+    bool Modify(const std::function<bool(RegistryTree&)>& work) const;
+
+  private:
+    std::string Folder() const;
+    RegistryTree Load(bool mayMoveAside) const;
+    bool Store(const RegistryTree& tree) const;
+
+    std::string m_path;
+};
+
+} // namespace registry

@@ -1,0 +1,28 @@
+#include "Application.h"
+
+#include "Version.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QVersionNumber>
+
+namespace toolkit {
+
+void SetUpApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Carrowby"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CARROWBY_VERSION));
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("Courier")});
+}
+
+VersionNumbers ApplicationVersion()
+{
+    const QVersionNumber version =
+        QVersionNumber::fromString(QCoreApplication::applicationVersion());
+    return {version.segmentAt(0), version.segmentAt(1), version.segmentAt(3)};
+}
+
+} // namespace toolkit

@@ -1,0 +1,60 @@
+#include "frmAnswer.h"
+
+#include "ui_frmAnswer.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+frmAnswer::frmAnswer(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::frmAnswer>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+    // Closing through the window system unloads the window; the next answer gets a new one.
+    setAttribute(Qt::WA_DeleteOnClose);
+    connect(ui->btnOK, &QPushButton::clicked, this, &frmAnswer::btnOK_Click);
+}
+
+frmAnswer::~frmAnswer() = default;
+
+void frmAnswer::SetupAnswer(const QString& svLine1, const QString& svLine2, const QString& svLine3,
+                            const QString& svLine4, const QString& svOp, const QString& svAnswer,
+                            const QString& svMessage)
+{
+    ui->txtLine1->setText(svLine1);
+    ui->txtLine2->setText(svLine2);
+    ui->txtLine3->setText(svLine3);
+    ui->txtLine4->setText(svLine4);
+    ui->txtMessage->setText(svMessage);
+    ui->txtOp->setText(svOp);
+    ui->txtAnswer->setText(svAnswer);
+    ui->btnOK->setFocus();
+    exec();
+}
+
+void frmAnswer::btnOK_Click()
+{
+    hide();
+}
+
+void frmAnswer::keyPressEvent(QKeyEvent* event)
+{
+    // OK is not the cancel button: Escape leaves the window open.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmAnswer::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmAnswer::Form_Unload()
+{
+    btnOK_Click();
+}
