@@ -167,7 +167,9 @@ RegistryTree StoreFile::Load(bool mayMoveAside) const
 
 bool StoreFile::Store(const RegistryTree& tree) const
 {
-    const std::string temporary = Folder() + "/.registry.reg.tmp-" + std::to_string(getpid());
+    // Writers take turns under the folder lock, so one temporary name serves them all, and a
+    // writer that died mid-write leaves nothing the next one does not overwrite.
+    const std::string temporary = Folder() + "/.registry.reg.new";
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;

@@ -1,0 +1,28 @@
+#include "Unprivileged.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+constexpr uid_t Nobody = 65534;
+}
+
+bool RunUnprivileged(const std::function<void()>& body)
+{
+    if (geteuid() != 0) {
+        body();
+        return !::testing::Test::HasFailure();
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        if (setgid(Nobody) != 0 || setuid(Nobody) != 0)
+            _exit(3);
+        body();
+        _exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
