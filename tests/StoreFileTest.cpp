@@ -16,16 +16,16 @@
 #include <fstream>
 #include <random>
 #include <sstream>
-#include <thread>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
 class StoreFileTest : public RegistrySandbox
 {
-protected:
+  protected:
     std::string Folder() const { return std::string(std::getenv("XDG_CONFIG_HOME")) + "/carrowby"; }
     std::string StorePath() const { return Folder() + "/registry.reg"; }
 
@@ -49,7 +49,9 @@ std::string ReadValue(RegistryManager& manager, const std::string& name)
 
 mode_t Mode(const std::string& path)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     stat(path.c_str(), &info);
     return info.st_mode & 0777;
 }
@@ -204,17 +206,21 @@ TEST_F(StoreFileTest, AWriterKilledAtAnyMomentLeavesAWholeFile)
             RegistryManager settings = Settings();
             settings.CreateSubKey();
             for (int i = written;; ++i) {
-                if (settings.WriteValue("v" + std::to_string(i), std::to_string(i), REG_SZ) == True) {
+                if (settings.WriteValue("v" + std::to_string(i), std::to_string(i), REG_SZ) ==
+                    True) {
                     if (write(pipeEnds[1], &i, sizeof i) != sizeof i)
                         _exit(1);
                 }
             }
         }
         close(pipeEnds[1]);
-        std::this_thread::sleep_for(std::chrono::microseconds(chance() % 20000 + 500));
+        // Once the writer is under way, kill it at a random moment.
+        int confirmed;
+        if (read(pipeEnds[0], &confirmed, sizeof confirmed) == sizeof confirmed)
+            written = confirmed + 1;
+        std::this_thread::sleep_for(std::chrono::microseconds(chance() % 20000));
         kill(writer, SIGKILL);
         waitpid(writer, nullptr, 0);
-        int confirmed;
         while (read(pipeEnds[0], &confirmed, sizeof confirmed) == sizeof confirmed)
             written = confirmed + 1;
         close(pipeEnds[0]);

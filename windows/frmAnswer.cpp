@@ -11,8 +11,8 @@ frmAnswer::frmAnswer(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::f
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(size());
-    // Closing through the window system unloads the window; the next answer gets a new one.
-    setAttribute(Qt::WA_DeleteOnClose);
+    // The caption is a single blank, which Designer files cannot keep.
+    setWindowTitle(QStringLiteral(" "));
     connect(ui->btnOK, &QPushButton::clicked, this, &frmAnswer::btnOK_Click);
 }
 
@@ -57,4 +57,6 @@ void frmAnswer::closeEvent(QCloseEvent* event)
 void frmAnswer::Form_Unload()
 {
     btnOK_Click();
+    // Closed through the window system, the window is unloaded; the next answer gets a new one.
+    deleteLater();
 }

