@@ -333,6 +333,8 @@ void frmMain::Form_Load()
     resize(toolkit::Pixels(7410), toolkit::Pixels(4335) + menuBar()->sizeHint().height());
     ui->frmProblem->move(toolkit::Pixels(120), toolkit::Pixels(120));
     ui->frmProblem->setVisible(false);
+    // First in the tab order, Start has the focus when the window opens.
+    ui->btnStart->setFocus();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
