@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the registry contract tests for Windows and runs them under Wine, against the real
+# registry functions, in a throwaway Wine prefix.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=${1:-$root/build-wine}
+case $build in /*) ;; *) build=$root/$build ;; esac
+
+export WINEPREFIX
+WINEPREFIX=$(mktemp -d /tmp/carrowby-wine-XXXXXX)
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCARROWBY_WITH_QT=OFF \
+    -DCMAKE_TOOLCHAIN_FILE="$root/tests/wine/mingw-toolchain.cmake" >/dev/null
+cmake --build "$build" -j "$(nproc)" --target registry_contract_tests
+
+wineboot --init >/dev/null 2>&1 || true
+wineserver -p 2>/dev/null || true  # keep one server for all the tests
+cd "$build"
+ctest --output-on-failure -j "$(nproc)"
