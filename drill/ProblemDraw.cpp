@@ -27,17 +27,14 @@ void DrawOperands(Problem& problem, int16_t difficulty, toolkit::RandomSource& r
     };
     switch (difficulty) {
     case Easy:
+    case Medium: {
+        const int16_t power = difficulty == Easy ? 1 : 2;
         problem.FourthOperand = 0;
         problem.ThirdOperand = 0;
-        problem.SecondOperand = RandomOperand(1, random);
-        problem.FirstOperand = RandomOperand(1, random);
+        problem.SecondOperand = RandomOperand(power, random);
+        problem.FirstOperand = RandomOperand(power, random);
         break;
-    case Medium:
-        problem.FourthOperand = 0;
-        problem.ThirdOperand = 0;
-        problem.SecondOperand = RandomOperand(2, random);
-        problem.FirstOperand = RandomOperand(2, random);
-        break;
+    }
     case Hard:
         problem.FourthOperand = 0;
         problem.ThirdOperand = draw(6);

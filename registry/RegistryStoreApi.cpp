@@ -92,6 +92,14 @@ LONG Resolve(HKEY parent, LPCSTR subKey, OpenKey& key)
     return ERROR_SUCCESS;
 }
 
+// The key an open handle names, when the handle was opened with the access needed.
+LONG OpenedWith(HKEY handle, REGSAM needed, OpenKey& key)
+{
+    if (!Handles().Find(handle, key))
+        return ERROR_INVALID_HANDLE;
+    return (key.access & needed) == needed ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+}
+
 bool WantsWrite(REGSAM access)
 {
     return (access & (KEY_SET_VALUE | KEY_CREATE_SUB_KEY)) != 0;
@@ -152,10 +160,8 @@ LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD, LPDWORD lpType, LP
                       LPDWORD lpcbData)
 {
     OpenKey key;
-    if (!Handles().Find(hKey, key))
-        return ERROR_INVALID_HANDLE;
-    if (!(key.access & KEY_QUERY_VALUE))
-        return ERROR_ACCESS_DENIED;
+    if (const LONG error = OpenedWith(hKey, KEY_QUERY_VALUE, key))
+        return error;
     LONG result = ERROR_SUCCESS;
     const bool read = Store().Read([&](const RegistryTree& tree) {
         const RegistryKey* at = registry::FindKey(tree.RootKey(key.root), key.names);
@@ -187,10 +193,8 @@ LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD, DWORD dwType, const BY
                     DWORD cbData)
 {
     OpenKey key;
-    if (!Handles().Find(hKey, key))
-        return ERROR_INVALID_HANDLE;
-    if (!(key.access & KEY_SET_VALUE))
-        return ERROR_ACCESS_DENIED;
+    if (const LONG error = OpenedWith(hKey, KEY_SET_VALUE, key))
+        return error;
     const std::string name = lpValueName ? lpValueName : "";
     if (!Representable(name) || (!lpData && cbData != 0))
         return ERROR_INVALID_PARAMETER;
