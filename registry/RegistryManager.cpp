@@ -12,6 +12,14 @@ HKEY RootHandle(int32_t rootKey)
     return reinterpret_cast<HKEY>(static_cast<intptr_t>(rootKey));
 }
 
+// The key of a file extension under HKEY_CLASSES_ROOT.
+std::string ExtensionKey(const std::string& extension)
+{
+    std::string key(1, '.');
+    key.append(extension);
+    return key;
+}
+
 std::string Upper(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -34,11 +42,11 @@ std::string RegistryManager::BuildKeyPath() const
         return m_Subkey;
     std::string path = "Software";
     if (!m_CompanyName.empty() && m_UseCompanyName == True)
-        path += "\\" + m_CompanyName;
+        path.append("\\").append(m_CompanyName);
     if (!m_Application.empty() && m_UseApplication == True)
-        path += "\\" + m_Application;
+        path.append("\\").append(m_Application);
     if (!m_Subkey.empty())
-        path += "\\" + m_Subkey;
+        path.append("\\").append(m_Subkey);
     return path;
 }
 
@@ -151,7 +159,7 @@ void RegistryManager::AddressClassesRoot(const std::string& svSubKey)
 Bool16 RegistryManager::IsAssociatedWithExtension(const std::string& svProgram,
                                                   const std::string& svExtension)
 {
-    AddressClassesRoot("." + svExtension);
+    AddressClassesRoot(ExtensionKey(svExtension));
     Bool16 result = False;
     if (DoesKeyExist() == True) {
         std::string current;
@@ -165,7 +173,7 @@ Bool16 RegistryManager::IsAssociatedWithExtension(const std::string& svProgram,
 std::string RegistryManager::GetCurrentAssociation(const std::string& svExtension)
 {
     std::string result;
-    AddressClassesRoot("." + svExtension);
+    AddressClassesRoot(ExtensionKey(svExtension));
     if (DoesKeyExist() == True)
         ReadValue("", result);
     RestoreAddressing();
@@ -175,7 +183,7 @@ std::string RegistryManager::GetCurrentAssociation(const std::string& svExtensio
 Bool16 RegistryManager::AssociateWithExtension(const std::string& svProgram,
                                                const std::string& svExtension, Bool16 bBackup)
 {
-    AddressClassesRoot("." + Lower(svExtension));
+    AddressClassesRoot(ExtensionKey(Lower(svExtension)));
     if (DoesKeyExist() != True)
         CreateSubKey();
     if (bBackup == True) {

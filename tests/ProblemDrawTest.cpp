@@ -11,11 +11,20 @@ using namespace drill;
 namespace {
 
 // The draw that picks an operation (1 to 4).
-double Op(int operation) { return DrawFor(operation - 1, 4); }
+double Op(int operation)
+{
+    return DrawFor(operation - 1, 4);
+}
 // The draw for a value of RandomOperand(power).
-double Operand(int value, int power) { return DrawFor(value, std::pow(11.0, power)); }
+double Operand(int value, int power)
+{
+    return DrawFor(value, std::pow(11.0, power));
+}
 // The draw for a power k(n) of value k.
-double Power(int k, int n) { return DrawFor(k - 1, n); }
+double Power(int k, int n)
+{
+    return DrawFor(k - 1, n);
+}
 
 DrillChoice Choice(std::initializer_list<int> operations, std::initializer_list<int> numbers,
                    int16_t difficulty)
@@ -49,21 +58,21 @@ TEST(ProblemDraw, EachLevelDrawsItsColumnsLeftToRight)
     }
     {
         ScriptedRandom random{Op(Multiplication), Operand(104, 2), Operand(37, 2)};
-        ExpectProblem(DrawProblem(Choice({Multiplication}, {}, Medium), random), Multiplication,
-                      0, 0, 104, 37);
+        ExpectProblem(DrawProblem(Choice({Multiplication}, {}, Medium), random), Multiplication, 0,
+                      0, 104, 37);
         EXPECT_EQ(random.Left(), 0u);
     }
     {
-        ScriptedRandom random{Op(Addition), Power(6, 6), Operand(1000000, 6), Power(2, 5),
-                              Operand(42, 2),  Power(1, 5), Operand(9, 1)};
-        ExpectProblem(DrawProblem(Choice({Addition}, {}, Hard), random), Addition, 0, 1000000,
-                      42, 9);
+        ScriptedRandom random{Op(Addition),   Power(6, 6), Operand(1000000, 6), Power(2, 5),
+                              Operand(42, 2), Power(1, 5), Operand(9, 1)};
+        ExpectProblem(DrawProblem(Choice({Addition}, {}, Hard), random), Addition, 0, 1000000, 42,
+                      9);
         EXPECT_EQ(random.Left(), 0u);
     }
     {
-        ScriptedRandom random{Op(Addition), Power(6, 6), Operand(1234567, 6), Power(3, 5),
-                              Operand(805, 3), Power(2, 4),      Operand(42, 2),
-                              Power(1, 3),     Operand(9, 1)};
+        ScriptedRandom random{Op(Addition),   Power(6, 6),     Operand(1234567, 6),
+                              Power(3, 5),    Operand(805, 3), Power(2, 4),
+                              Operand(42, 2), Power(1, 3),     Operand(9, 1)};
         ExpectProblem(DrawProblem(Choice({Addition}, {}, Diabloish), random), Addition, 1234567,
                       805, 42, 9);
         EXPECT_EQ(random.Left(), 0u);
@@ -89,7 +98,9 @@ TEST(ProblemDraw, UnsuitableDrawsAreDrawnAgainFromTheOperation)
         {"no ticked number on Easy",
          Choice({Subtraction}, {7}, Easy),
          {Op(Subtraction), Operand(5, 1), Operand(2, 1)}},
-        {"zero divisor", Choice({Division}, {}, Medium), {Op(Division), Operand(5, 2), Operand(0, 2)}},
+        {"zero divisor",
+         Choice({Division}, {}, Medium),
+         {Op(Division), Operand(5, 2), Operand(0, 2)}},
         {"zero divisor beside a ticked number",
          Choice({Division}, {7}, Easy),
          {Op(Division), Operand(7, 1), Operand(0, 1)}},
@@ -102,12 +113,12 @@ TEST(ProblemDraw, UnsuitableDrawsAreDrawnAgainFromTheOperation)
         ScriptedRandom random(c.rejected);
         // After the rejected draw, a draw that passes: the operation's own, with equal operands.
         const int op = c.choice.operations[Subtraction - 1] ? Subtraction
-                       : c.choice.operations[Division - 1] ? Division
-                                                           : Multiplication;
+                       : c.choice.operations[Division - 1]  ? Division
+                                                            : Multiplication;
         const int power = c.choice.difficulty == Easy ? 1 : 2;
         if (c.choice.difficulty == Hard)
-            random.Add({Op(op), Power(1, 6), Operand(0, 1), Power(1, 5), Operand(7, 1),
-                        Power(1, 5), Operand(7, 1)});
+            random.Add({Op(op), Power(1, 6), Operand(0, 1), Power(1, 5), Operand(7, 1), Power(1, 5),
+                        Operand(7, 1)});
         else
             random.Add({Op(op), Operand(7, power), Operand(7, power)});
         int draws = 0;
@@ -144,14 +155,15 @@ TEST(ProblemDraw, TickedNumberRuleOnEasy)
         {{Addition}, {7}, 3, 7, true},
         {{Addition}, {7}, 3, 4, false},
         {{Addition}, {0}, 0, 9, true},
-        {{Addition, Division}, {0, 4}, 0, 4, false},  // 0 never counts beside Division
+        {{Addition, Division}, {0, 4}, 0, 4, false}, // 0 never counts beside Division
         {{Addition, Division}, {0, 4}, 4, 4, true},
-        {{Division}, {4}, 0, 4, true},                // 0 unticked: a zero may stand beside 4
+        {{Division}, {4}, 0, 4, true}, // 0 unticked: a zero may stand beside 4
         {{Addition}, {10}, 10, 10, true},
         {{Addition}, {1, 2, 3}, 5, 6, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(UsesTickedNumber(c.first, c.second, Choice(c.operations, c.numbers, Easy)), c.uses)
+        EXPECT_EQ(UsesTickedNumber(c.first, c.second, Choice(c.operations, c.numbers, Easy)),
+                  c.uses)
             << c.first << ", " << c.second;
 }
 
@@ -192,7 +204,8 @@ TEST(ProblemDraw, RandomDrawsKeepTheirPromises)
             Choice({Addition, Subtraction, Multiplication, Division}, {0, 3, 7}, level);
         for (int i = 0; i < 100000; ++i) {
             const Problem p = DrawProblem(choice, random);
-            for (int32_t operand : {p.FirstOperand, p.SecondOperand, p.ThirdOperand, p.FourthOperand}) {
+            for (int32_t operand :
+                 {p.FirstOperand, p.SecondOperand, p.ThirdOperand, p.FourthOperand}) {
                 ASSERT_GE(operand, 0);
                 ASSERT_LE(operand, maxOperand[level]);
             }

@@ -48,15 +48,45 @@ TEST_F(Contract, FreshObjectAddressesTheCurrentUserRoot)
 TEST_F(Contract, KeyPathIsComposedFromTheProperties)
 {
     const Addressing cases[] = {
-        {True, True, True, true, false, HKEY_CURRENT_USER_VALUE, {"Software", "C", "A"},
+        {True,
+         True,
+         True,
+         true,
+         false,
+         HKEY_CURRENT_USER_VALUE,
+         {"Software", "C", "A"},
          HKEY_CURRENT_USER_VALUE},
-        {True, True, True, true, true, HKEY_CLASSES_ROOT_VALUE, {"Software", "C", "A", "S"},
+        {True,
+         True,
+         True,
+         true,
+         true,
+         HKEY_CLASSES_ROOT_VALUE,
+         {"Software", "C", "A", "S"},
          HKEY_CURRENT_USER_VALUE},
-        {True, False, True, true, false, HKEY_CURRENT_USER_VALUE, {"Software", "A"},
+        {True,
+         False,
+         True,
+         true,
+         false,
+         HKEY_CURRENT_USER_VALUE,
+         {"Software", "A"},
          HKEY_CURRENT_USER_VALUE},
-        {True, True, True, false, false, HKEY_CURRENT_USER_VALUE, {"Software", "A"},
+        {True,
+         True,
+         True,
+         false,
+         false,
+         HKEY_CURRENT_USER_VALUE,
+         {"Software", "A"},
          HKEY_CURRENT_USER_VALUE},
-        {True, True, 5, true, true, HKEY_CURRENT_USER_VALUE, {"Software", "C", "S"},
+        {True,
+         True,
+         5,
+         true,
+         true,
+         HKEY_CURRENT_USER_VALUE,
+         {"Software", "C", "S"},
          HKEY_CURRENT_USER_VALUE},
         {False, True, True, true, true, HKEY_CLASSES_ROOT_VALUE, {"S"}, HKEY_CLASSES_ROOT_VALUE},
     };
@@ -80,7 +110,10 @@ TEST_F(Contract, KeyPathIsComposedFromTheProperties)
         std::string path;
         for (const std::string& level : c.expected) {
             path += path.empty() ? "" : "\\";
-            path += level == "C" ? company : level == "A" ? application : level == "S" ? subkey : level;
+            path += level == "C"   ? company
+                    : level == "A" ? application
+                    : level == "S" ? subkey
+                                   : level;
         }
         RegistryManager reader = Direct(c.expectedRoot, path);
         EXPECT_EQ(Read(reader, "Marker"), marker) << path;
@@ -196,7 +229,8 @@ TEST_F(Contract, NamesMatchWithoutRegardToCase)
     ASSERT_EQ(manager.CreateSubKey(), True);
     manager.WriteValue("UserName", "first", REG_SZ);
     manager.WriteValue("USERNAME", "second", REG_SZ);
-    RegistryManager shouting = Direct(HKEY_CURRENT_USER_VALUE, "SOFTWARE\\" + company + "\\CARROWBY");
+    RegistryManager shouting =
+        Direct(HKEY_CURRENT_USER_VALUE, "SOFTWARE\\" + company + "\\CARROWBY");
     EXPECT_EQ(shouting.DoesKeyExist(), True);
     EXPECT_EQ(shouting.CreateSubKey(), False);
     EXPECT_EQ(Read(shouting, "username"), "second");
@@ -213,8 +247,9 @@ TEST_F(Contract, HandlesKeepTheirAccessMask)
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_WRITE, &writer), ERROR_SUCCESS);
     char data[16];
     DWORD size = sizeof data;
-    EXPECT_EQ(RegQueryValueExA(writer, "Value", nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size),
-              ERROR_ACCESS_DENIED);
+    EXPECT_EQ(
+        RegQueryValueExA(writer, "Value", nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size),
+        ERROR_ACCESS_DENIED);
     EXPECT_EQ(RegCloseKey(writer), ERROR_SUCCESS);
 
     HKEY reader{};
@@ -222,8 +257,9 @@ TEST_F(Contract, HandlesKeepTheirAccessMask)
     EXPECT_EQ(RegSetValueExA(reader, "Value", 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2),
               ERROR_ACCESS_DENIED);
     size = 2;
-    EXPECT_EQ(RegQueryValueExA(reader, "Value", nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size),
-              ERROR_MORE_DATA);
+    EXPECT_EQ(
+        RegQueryValueExA(reader, "Value", nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size),
+        ERROR_MORE_DATA);
     EXPECT_EQ(size, 5u);
     EXPECT_EQ(RegCloseKey(reader), ERROR_SUCCESS);
 }
@@ -338,8 +374,9 @@ TEST_F(Contract, SetupProgramTypeWritesItsSevenKeysAgainAndAgain)
     RegistryManager manager = WithOwnAddressing();
     const std::string program = Unique("Carrowby.Drill");
     for (const char* description : {"Drill", "Drill again"}) {
-        EXPECT_EQ(manager.SetupProgramType(program, description, "icon.ico,0", "open %1", "play %1"),
-                  True);
+        EXPECT_EQ(
+            manager.SetupProgramType(program, description, "icon.ico,0", "open %1", "play %1"),
+            True);
         ExpectAddressingRestored(manager);
         EXPECT_EQ(ClassesValue(program, ""), description);
         EXPECT_EQ(ClassesValue(program + "\\DefaultIcon", ""), "icon.ico,0");

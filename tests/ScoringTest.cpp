@@ -12,9 +12,9 @@ TEST(Scoring, PercentageRoundsTheQuotientHalvesToEven)
         int16_t correct, posed, percentage;
     };
     const Case cases[] = {
-        {7, 8, 88},  {5, 8, 62},   {1, 3, 33},  {2, 3, 67},  {0, 0, 0},  {0, 5, 0},
-        {37, 40, 92}, {25, 27, 93}, {9, 10, 90}, {3, 10, 30}, {1, 8, 12}, {3, 8, 38},
-        {100, 100, 100},
+        {7, 8, 88}, {5, 8, 62},   {1, 3, 33},      {2, 3, 67},  {0, 0, 0},
+        {0, 5, 0},  {37, 40, 92}, {25, 27, 93},    {9, 10, 90}, {3, 10, 30},
+        {1, 8, 12}, {3, 8, 38},   {100, 100, 100},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Percentage(c.correct, c.posed), c.percentage) << c.correct << "/" << c.posed;
@@ -35,9 +35,9 @@ TEST(Scoring, GradeBoundariesAreInclusiveBelowAndExclusiveAbove)
 TEST(Scoring, TimeLimitCaptionsByExactItemText)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"Unlimited", "Unlimited"}, {"10 Seconds", "10"}, {"30 Seconds", "30"},
-        {"1 Minute", "60"},         {"2 Minutes", "120"}, {"3 Minutes", "180"},
-        {"4 Minutes", "240"},       {"", "Unlimited"},    {"10 seconds", "Unlimited"},
+        {"Unlimited", "Unlimited"},   {"10 Seconds", "10"}, {"30 Seconds", "30"},
+        {"1 Minute", "60"},           {"2 Minutes", "120"}, {"3 Minutes", "180"},
+        {"4 Minutes", "240"},         {"", "Unlimited"},    {"10 seconds", "Unlimited"},
         {"10 Seconds ", "Unlimited"},
     };
     for (const auto& [item, caption] : cases)
@@ -47,9 +47,17 @@ TEST(Scoring, TimeLimitCaptionsByExactItemText)
 TEST(Scoring, StoredNumbersReadAsTheirControlsTakeThem)
 {
     const std::pair<const char*, std::optional<int16_t>> cases[] = {
-        {" 1", 1},   {"1", 1},     {"", 0},          {"abc", 0},           {"-1", -1},
-        {" 4", 4},   {"2.5", 2},   {"3.5", 4},       {"40000", std::nullopt},
-        {"1e400", std::nullopt},   {"&H7FFF", 32767},
+        {" 1", 1},
+        {"1", 1},
+        {"", 0},
+        {"abc", 0},
+        {"-1", -1},
+        {" 4", 4},
+        {"2.5", 2},
+        {"3.5", 4},
+        {"40000", std::nullopt},
+        {"1e400", std::nullopt},
+        {"&H7FFF", 32767},
     };
     for (const auto& [text, number] : cases)
         EXPECT_EQ(settings::StoredNumber(text), number) << '"' << text << '"';

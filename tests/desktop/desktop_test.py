@@ -11,6 +11,7 @@ import sys
 import tempfile
 import time
 
+import accessibility
 from close_window import close
 
 BINARY = os.environ["CARROWBY"]
@@ -62,6 +63,22 @@ def shot(name):
     subprocess.run(["import", "-window", "root", os.path.join(SHOTS, name)], check=False)
 
 
+def right_answer(labels):
+    """The answer to the problem the panel shows: its lines top to bottom, then the sign."""
+    if len(labels) < 5:
+        return 0
+    line4, line3, line2, line1, sign = labels[:5]
+    numbers = [int(text) for text in (line4, line3, line2, line1) if text.strip()]
+    first, second = int(line1), int(line2)
+    if sign == "+":
+        return sum(numbers)
+    if sign == "-":
+        return second - first
+    if sign == "x":
+        return first * second
+    return second // first
+
+
 def start():
     process = subprocess.Popen([BINARY], env=ENV)
     return process
@@ -106,26 +123,40 @@ values = stored()
 check(values.get("chkAddition") == " 1" and values.get("chk7") == " 1", "closing saves the ticks")
 check(values.get("ctlTimed") == " 4", "closing saves the time limit")
 
-# Second start: the settings come back; a drill of ten problems by keyboard alone.
+# Second start: the settings come back; a drill of ten problems by keyboard alone, two of them
+# answered wrong on purpose, each verdict read from the answer window.
 program = start()
 window = find_window("Carrowby")
 check(window is not None, "second start shows the window")
 focus(window)
 keys("alt+s", pause=0.5)
 shot("desktop-problem.png")
-for problem in range(10):
-    type_text("0")
-    keys("Return", pause=0.1)
+for problem in range(1, 11):
+    caption, labels = None, []
+    deadline = time.time() + 5
+    while caption != "Problem %d of 10" % problem and time.time() < deadline:
+        caption, labels = accessibility.panel(program.pid, "Problem")
+        time.sleep(0.05)
+    check(caption == "Problem %d of 10" % problem, "the panel reads %r" % caption)
+    answer = right_answer(labels)
+    wrong = problem in (3, 7)
+    type_text(str(answer + 1 if wrong else answer))
+    keys("Return", pause=0.2)
     feedback = find_window(" ", seconds=5)
-    check(feedback is not None, "problem %d shows its feedback window" % (problem + 1))
-    if problem == 0:
+    verdict = accessibility.dialog_labels(program.pid) or []
+    check(("Oops!!!" if wrong else "You were right!") in verdict,
+          "problem %d: the answer window says %s" % (problem, verdict[:1]))
+    if problem == 1:
         shot("desktop-feedback.png")
     if feedback:
         focus(feedback)
-        keys("Return", pause=0.15)
+        keys("Return", pause=0.2)
         focus(window)
 time.sleep(0.3)
-check(find_window(" ", seconds=0.5) is None, "no feedback window is left open")
+check(find_window(" ", seconds=0.5) is None, "no answer window is left open")
+_, status = accessibility.panel(program.pid, "Status")
+# Correct:, its count, Incorrect:, its count, Grade:, the grade, %:, the percentage
+check(status[1::2] == [" 8", " 2", "B-", " 80"], "the final status reads %s" % status[1::2])
 shot("desktop-after-drill.png")
 
 # Personalize through File, then leave by SIGTERM: the title is saved all the same.
@@ -139,7 +170,10 @@ if dialog:
 check(find_window("Ada's Carrowby", seconds=5) is not None, "the title carries the name")
 program.send_signal(signal.SIGTERM)
 wait_exit(program, "SIGTERM")
-check(stored().get("UserName") == "Ada's Carrowby", "SIGTERM saves the title")
+values = stored()
+check(values.get("UserName") == "Ada's Carrowby", "SIGTERM saves the title")
+check(values.get("chkAddition") == " 1" and values.get("chk7") == " 1"
+      and values.get("ctlTimed") == " 4", "the second start had loaded the saved settings")
 
 # Third start: the personalized title is back.
 program = start()

@@ -19,7 +19,10 @@ void RegistrySandbox::SetUp()
 #endif
 }
 
-std::string RegistrySandbox::Unique(const std::string& stem) const { return stem + m_stamp; }
+std::string RegistrySandbox::Unique(const std::string& stem) const
+{
+    return stem + m_stamp;
+}
 
 RegistryManager RegistrySandbox::AppKey(const std::string& company,
                                         const std::string& application) const

@@ -10,11 +10,11 @@
 // empty store in a temporary folder; on Windows, key and extension names no other test uses.
 class RegistrySandbox : public ::testing::Test
 {
-public:
+  public:
     // A manager addressing path directly under rootKey.
     static RegistryManager Direct(int32_t rootKey, const std::string& path);
 
-protected:
+  protected:
     void SetUp() override;
 
     // A name unique to this test run, for a company key or an extension.
