@@ -10,22 +10,6 @@ using namespace drill;
 
 namespace {
 
-// The draw that picks an operation (1 to 4).
-double Op(int operation)
-{
-    return DrawFor(operation - 1, 4);
-}
-// The draw for a value of RandomOperand(power).
-double Operand(int value, int power)
-{
-    return DrawFor(value, std::pow(11.0, power));
-}
-// The draw for a power k(n) of value k.
-double Power(int k, int n)
-{
-    return DrawFor(k - 1, n);
-}
-
 DrillChoice Choice(std::initializer_list<int> operations, std::initializer_list<int> numbers,
                    int16_t difficulty)
 {

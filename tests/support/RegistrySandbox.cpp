@@ -1,5 +1,7 @@
 #include "RegistrySandbox.h"
 
+#include <filesystem>
+
 #ifdef _WIN32
 #include <process.h>
 #define getpid _getpid
@@ -15,8 +17,17 @@ void RegistrySandbox::SetUp()
 #ifndef _WIN32
     char folder[] = "/tmp/carrowby-registry-XXXXXX";
     ASSERT_NE(mkdtemp(folder), nullptr);
+    m_folder = folder;
     setenv("XDG_CONFIG_HOME", folder, 1);
 #endif
+}
+
+void RegistrySandbox::TearDown()
+{
+    if (!m_folder.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
 }
 
 std::string RegistrySandbox::Unique(const std::string& stem) const

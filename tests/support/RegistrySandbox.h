@@ -16,6 +16,7 @@ class RegistrySandbox : public ::testing::Test
 
   protected:
     void SetUp() override;
+    void TearDown() override;
 
     // A name unique to this test run, for a company key or an extension.
     std::string Unique(const std::string& stem) const;
@@ -24,4 +25,5 @@ class RegistrySandbox : public ::testing::Test
     RegistryManager AppKey(const std::string& company, const std::string& application) const;
 
     std::string m_stamp;
+    std::string m_folder; // the store's temporary folder, where there is one
 };

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <deque>
 #include <initializer_list>
 
@@ -43,4 +44,22 @@ class ScriptedRandom : public toolkit::RandomSource
 inline double DrawFor(int value, double n)
 {
     return (value + 0.5) / n;
+}
+
+// The draw that picks an operation (1 to 4).
+inline double Op(int operation)
+{
+    return DrawFor(operation - 1, 4);
+}
+
+// The draw that makes RandomOperand(power) give value.
+inline double Operand(int value, int power)
+{
+    return DrawFor(value, std::pow(11.0, power));
+}
+
+// The draw that makes a power k(n) give k.
+inline double Power(int k, int n)
+{
+    return DrawFor(k - 1, n);
 }

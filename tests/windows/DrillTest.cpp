@@ -4,23 +4,6 @@
 
 #include <QFontMetrics>
 
-namespace {
-
-double Op(int operation)
-{
-    return DrawFor(operation - 1, 4);
-}
-double Operand(int value, int power)
-{
-    return DrawFor(value, std::pow(11.0, power));
-}
-double Power(int k, int n)
-{
-    return DrawFor(k - 1, n);
-}
-
-} // namespace
-
 TEST_F(MainWindowTest, ProblemsAreWrittenAsInAnExerciseBook)
 {
     struct Case

@@ -82,7 +82,7 @@ class MainWindowTest : public ::testing::Test
     // The draws of an Easy problem second op first (operation 1 to 4).
     static void AddEasy(ScriptedRandom* script, int operation, int second, int first)
     {
-        script->Add({DrawFor(operation - 1, 4), DrawFor(second, 11), DrawFor(first, 11)});
+        script->Add({Op(operation), Operand(second, 1), Operand(first, 1)});
     }
 
     // Presses Start, answering a "Settings Error" box if one comes; returns its prompt.
