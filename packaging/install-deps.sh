@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages named in the list that are not installed yet.
-set -euo pipefail
+# Installs the Debian packages named in the list that are not installed yet: as root
+# directly, otherwise through sudo.
+set -uo pipefail
 list=${1:-packaging/debian-packages.txt}
 
 missing=()
@@ -8,23 +9,23 @@ while read -r pkg; do
     pkg=${pkg%%#*}
     pkg=${pkg//[[:space:]]/}
     [ -n "$pkg" ] || continue
-    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)
     [ "$status" = "install ok installed" ] || missing+=("$pkg")
 done <"$list"
-
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing missing packages: ${missing[*]}"
-if [ "$(id -u)" -eq 0 ]; then
-    run=()
-elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null || [ -t 0 ] && command -v sudo >/dev/null 2>&1; then
-    run=(sudo)
-else
-    echo "error: these packages are missing and neither root nor sudo is available to install them:" >&2
-    echo "  ${missing[*]}" >&2
-    echo "Install them with: apt-get install ${missing[*]}" >&2
+fail() {
+    echo "error: these packages are needed and could not be installed: ${missing[*]}" >&2
+    echo "Install them as root: apt-get install ${missing[*]}" >&2
     exit 1
+}
+
+run=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null 2>&1 || fail
+    run=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${run[@]}" apt-get update -qq
-"${run[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+echo "Installing missing packages: ${missing[*]}"
+
+"${run[@]}" apt-get update -qq || fail
+"${run[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" || fail

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -151,6 +152,9 @@ TEST_F(StoreFileTest, ReadOnlyStoreReadsButRefusesWrites)
         ASSERT_EQ(chmod(folder.c_str(), 0500), 0);
         EXPECT_EQ(settings.WriteValue("UserName", "x", REG_SZ), False) << "folder not writable";
         EXPECT_EQ(settings.ReadValue("UserName", value), True);
+        chmod(folder.c_str(), 0700);
+        std::error_code ignored;
+        std::filesystem::remove_all(home, ignored);
     }));
 }
 

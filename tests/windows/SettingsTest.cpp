@@ -5,6 +5,7 @@
 #include "registry/StoreFormat.h"
 #include "support/Unprivileged.h"
 
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -212,4 +213,7 @@ TEST_F(MainWindowTest, AStoreThatCannotBeWrittenStillLoads)
     EXPECT_EQ(Start(), "");
     window->close();
     EXPECT_NE(access(registry::StoreFile::DefaultPath().c_str(), F_OK), 0);
+    chmod(folder.c_str(), 0700);
+    std::error_code ignored;
+    std::filesystem::remove_all(home, ignored);
 }
