@@ -220,16 +220,6 @@ void frmMain::NextProblem()
     ui->txtInput->setText(QString());
 }
 
-Bool16 frmMain::UsesTickedNumber(int32_t FirstOperand, int32_t SecondOperand) const
-{
-    return drill::UsesTickedNumber(FirstOperand, SecondOperand, ReadDrillChoice()) ? True : False;
-}
-
-int32_t frmMain::RandomOperand(int16_t Power)
-{
-    return drill::RandomOperand(Power, *m_random);
-}
-
 void frmMain::ComputeAnswer(int32_t FirstOperand, int32_t SecondOperand, int32_t ThirdOperand,
                             int32_t FourthOperand)
 {

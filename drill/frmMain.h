@@ -44,8 +44,6 @@ class frmMain : public QMainWindow
     void ResetDisplay();
     void btnStart_Click();
     void NextProblem();
-    Bool16 UsesTickedNumber(int32_t FirstOperand, int32_t SecondOperand) const;
-    int32_t RandomOperand(int16_t Power);
     void ComputeAnswer(int32_t FirstOperand, int32_t SecondOperand, int32_t ThirdOperand,
                        int32_t FourthOperand);
     void ShowProblem(int32_t FirstOperand, int32_t SecondOperand, int32_t ThirdOperand,

@@ -10,9 +10,10 @@ namespace {
 
 constexpr std::string_view Header = "Windows Registry Editor Version 5.00";
 
-bool QuotableName(std::string_view name)
+// Whether text can stand between quotes on one line of the file.
+bool FitsOneLine(std::string_view text)
 {
-    return name.find_first_of(std::string_view("\n\r\0", 3)) == std::string_view::npos;
+    return text.find_first_of(std::string_view("\n\r\0", 3)) == std::string_view::npos;
 }
 
 bool QuotableString(const RegistryValue& value)
@@ -20,7 +21,7 @@ bool QuotableString(const RegistryValue& value)
     if (value.type != 1 || value.data.empty() || value.data.back() != '\0')
         return false;
     const std::string_view text(value.data.data(), value.data.size() - 1);
-    return QuotableName(text);
+    return FitsOneLine(text);
 }
 
 std::string Quote(std::string_view text)
