@@ -1,7 +1,6 @@
 #include "RegistryManager.h"
 
-#include <algorithm>
-#include <cctype>
+#include "toolkit/AsciiText.h"
 
 namespace {
 
@@ -18,20 +17,6 @@ std::string ExtensionKey(const std::string& extension)
     std::string key(1, '.');
     key.append(extension);
     return key;
-}
-
-std::string Upper(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
-std::string Lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
 }
 
 } // namespace
@@ -164,7 +149,7 @@ Bool16 RegistryManager::IsAssociatedWithExtension(const std::string& svProgram,
     if (DoesKeyExist() == True) {
         std::string current;
         ReadValue("", current);
-        result = Upper(current) == Upper(svProgram) ? True : False;
+        result = toolkit::AsciiUpper(current) == toolkit::AsciiUpper(svProgram) ? True : False;
     }
     RestoreAddressing();
     return result;
@@ -183,13 +168,13 @@ std::string RegistryManager::GetCurrentAssociation(const std::string& svExtensio
 Bool16 RegistryManager::AssociateWithExtension(const std::string& svProgram,
                                                const std::string& svExtension, Bool16 bBackup)
 {
-    AddressClassesRoot(ExtensionKey(Lower(svExtension)));
+    AddressClassesRoot(ExtensionKey(toolkit::AsciiLower(svExtension)));
     if (DoesKeyExist() != True)
         CreateSubKey();
     if (bBackup == True) {
         std::string previous;
         ReadValue("", previous);
-        if (Lower(previous) != Lower(svProgram))
+        if (toolkit::AsciiLower(previous) != toolkit::AsciiLower(svProgram))
             WriteValue("backup", previous, REG_SZ);
     }
     const Bool16 result = WriteValue("", svProgram, REG_SZ);
@@ -215,11 +200,13 @@ Bool16 RegistryManager::SetupProgramType(const std::string& svProgram,
         {"\\shell\\play", ""},
         {"\\shell\\play\\Command", svShellPlay},
     };
+    Bool16 result = True;
     for (const auto& [below, value] : steps) {
         m_Subkey = svProgram + below;
         CreateSubKey();
-        WriteValue("", value, REG_SZ);
+        if (WriteValue("", value, REG_SZ) != True)
+            result = False;
     }
     RestoreAddressing();
-    return True;
+    return result;
 }

@@ -53,6 +53,7 @@ class RegistryManager
 
     // File-type association under HKEY_CLASSES_ROOT. Each borrows the operations above with
     // its own addressing and puts the caller's back before it returns; they do not nest.
+    // SetupProgramType is true only when every one of its seven values was written.
     Bool16 ForExtension(int32_t ClientAction, std::string& svExtension);
     Bool16 IsAssociatedWithExtension(const std::string& svProgram, const std::string& svExtension);
     std::string GetCurrentAssociation(const std::string& svExtension);

@@ -133,26 +133,17 @@ LONG RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, LPSTR, DWORD, REGSAM sam
     OpenKey key;
     if (const LONG error = Resolve(hKey, lpSubKey, key))
         return error;
-    DWORD disposition = REG_OPENED_EXISTING_KEY;
+    bool created = false;
     const bool stored = Store().Modify([&](RegistryTree& tree) {
-        RegistryKey* at = &tree.RootKey(key.root);
-        for (const std::string& name : key.names) {
-            RegistryKey* next = at->FindSubkey(name);
-            if (!next) {
-                at->subkeys.push_back({name, {}, {}});
-                next = &at->subkeys.back();
-                disposition = REG_CREATED_NEW_KEY;
-            }
-            at = next;
-        }
-        return disposition == REG_CREATED_NEW_KEY;
+        tree.RootKey(key.root).CreatePath(key.names, &created);
+        return created;
     });
     if (!stored)
         return ERROR_ACCESS_DENIED;
     key.access = samDesired;
     *phkResult = Handles().Add(std::move(key));
     if (lpdwDisposition)
-        *lpdwDisposition = disposition;
+        *lpdwDisposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
     return ERROR_SUCCESS;
 }
 

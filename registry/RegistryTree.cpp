@@ -1,15 +1,12 @@
 #include "RegistryTree.h"
 
+#include "toolkit/AsciiText.h"
+
 #include <algorithm>
 
 namespace registry {
 
 namespace {
-
-char Fold(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 template <typename Item> Item* FindNamed(std::vector<Item>& items, std::string_view name)
 {
@@ -22,8 +19,7 @@ template <typename Item> Item* FindNamed(std::vector<Item>& items, std::string_v
 
 bool SameName(std::string_view a, std::string_view b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return Fold(x) == Fold(y); });
+    return toolkit::SameIgnoringCase(a, b);
 }
 
 RegistryKey* RegistryKey::FindSubkey(std::string_view subkeyName)
@@ -54,6 +50,22 @@ void RegistryKey::SetValue(std::string_view valueName, uint32_t type, std::strin
         return;
     }
     values.push_back({std::string(valueName), type, std::move(data)});
+}
+
+RegistryKey& RegistryKey::CreatePath(const std::vector<std::string>& names, bool* created)
+{
+    RegistryKey* key = this;
+    for (const std::string& name : names) {
+        RegistryKey* next = key->FindSubkey(name);
+        if (!next) {
+            key->subkeys.push_back({name, {}, {}});
+            next = &key->subkeys.back();
+            if (created)
+                *created = true;
+        }
+        key = next;
+    }
+    return *key;
 }
 
 bool SplitKeyPath(std::string_view path, std::vector<std::string>& names)

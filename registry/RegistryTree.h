@@ -27,6 +27,9 @@ struct RegistryKey
     RegistryValue* FindValue(std::string_view valueName);
     const RegistryValue* FindValue(std::string_view valueName) const;
     void SetValue(std::string_view valueName, uint32_t type, std::string data);
+    // The key at names below this one, made with every missing level; created tells whether
+    // any level was new.
+    RegistryKey& CreatePath(const std::vector<std::string>& names, bool* created = nullptr);
 };
 
 bool SameName(std::string_view a, std::string_view b);

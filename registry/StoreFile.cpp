@@ -5,8 +5,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -98,6 +100,33 @@ bool WriteWhole(int fd, const std::string& text)
     return true;
 }
 
+// Writes text into the file at path, private to the user, and flushes it to the disk.
+bool WriteDurably(const std::string& path, const std::string& text, int flags)
+{
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | flags, 0600);
+    if (fd < 0)
+        return false;
+    const bool written = WriteWhole(fd, text) && fsync(fd) == 0;
+    return close(fd) == 0 && written;
+}
+
+// Names the lines of a file that could not be read, once for each text of the file: every
+// call reads the file anew, and the same lines need saying only once.
+void ReportSkipped(const std::string& path, std::string_view text,
+                   const std::vector<SkippedLine>& skipped)
+{
+    static std::mutex mutex;
+    static size_t reported = 0;
+    const size_t hash = std::hash<std::string_view>()(text);
+    const std::lock_guard lock(mutex);
+    if (skipped.empty() || hash == reported)
+        return;
+    reported = hash;
+    for (const SkippedLine& line : skipped)
+        std::fprintf(stderr, "carrowby: %s: line %d cannot be read and is skipped%s\n",
+                     path.c_str(), line.number, line.keyLine ? ", with the values under it" : "");
+}
+
 } // namespace
 
 StoreFile::StoreFile(std::string path) : m_path(std::move(path)) {}
@@ -127,6 +156,17 @@ bool StoreFile::CanRead() const
     return !Exists(Folder()) || Allowed(Folder(), R_OK | X_OK);
 }
 
+std::optional<std::string> StoreFile::WhyUnreadable() const
+{
+    if (CanRead())
+        return std::nullopt;
+    const int fd = open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int error = fd < 0 ? errno : EACCES;
+    if (fd >= 0)
+        close(fd);
+    return std::strerror(error);
+}
+
 bool StoreFile::CanWrite() const
 {
     // A missing folder is created on the first write, where the folders above allow it.
@@ -142,27 +182,36 @@ bool StoreFile::CanWrite() const
     return !Exists(m_path) || Allowed(m_path, R_OK | W_OK);
 }
 
-RegistryTree StoreFile::Load(bool mayMoveAside) const
+std::string StoreFile::PathAside() const
 {
-    std::string text;
-    if (!ReadWhole(m_path, text))
+    char stamp[32];
+    const std::time_t now = std::time(nullptr);
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
+    std::string aside = m_path + ".unreadable-" + stamp;
+    for (int n = 2; Exists(aside); ++n)
+        aside = m_path + ".unreadable-" + stamp + "-" + std::to_string(n);
+    return aside;
+}
+
+StoreFile::Loaded StoreFile::Load(bool mayMoveAside) const
+{
+    Loaded loaded;
+    if (!ReadWhole(m_path, loaded.text))
         return {};
-    if (auto tree = ParseStore(text))
-        return std::move(*tree);
-    if (mayMoveAside) {
-        char stamp[32];
-        const std::time_t now = std::time(nullptr);
-        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
-        std::string aside = m_path + ".unreadable-" + stamp;
-        for (int n = 2; Exists(aside); ++n)
-            aside = m_path + ".unreadable-" + stamp + "-" + std::to_string(n);
-        if (std::rename(m_path.c_str(), aside.c_str()) == 0)
+    auto parsed = ParseStore(loaded.text);
+    if (!parsed) {
+        const std::string aside = PathAside();
+        if (mayMoveAside && std::rename(m_path.c_str(), aside.c_str()) == 0)
             std::fprintf(stderr,
                          "carrowby: the settings store %s could not be read; it was "
                          "moved to %s and a new one is started\n",
                          m_path.c_str(), aside.c_str());
+        return {};
     }
-    return {};
+    loaded.tree = std::move(parsed->tree);
+    loaded.skipped = !parsed->skipped.empty();
+    ReportSkipped(m_path, loaded.text, parsed->skipped);
+    return loaded;
 }
 
 bool StoreFile::Store(const RegistryTree& tree) const
@@ -170,11 +219,8 @@ bool StoreFile::Store(const RegistryTree& tree) const
     // Writers take turns under the folder lock, so one temporary name serves them all, and a
     // writer that died mid-write leaves nothing the next one does not overwrite.
     const std::string temporary = Folder() + "/.registry.reg.new";
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
-    const bool written = WriteWhole(fd, SerializeStore(tree)) && fsync(fd) == 0;
-    if (close(fd) != 0 || !written || std::rename(temporary.c_str(), m_path.c_str()) != 0) {
+    if (!WriteDurably(temporary, SerializeStore(tree), O_TRUNC) ||
+        std::rename(temporary.c_str(), m_path.c_str()) != 0) {
         unlink(temporary.c_str());
         return false;
     }
@@ -190,7 +236,7 @@ bool StoreFile::Read(const std::function<void(const RegistryTree&)>& work) const
         return true;
     }
     FolderLock lock(Folder(), LOCK_SH);
-    work(Load(false));
+    work(Load(false).tree);
     return true;
 }
 
@@ -201,10 +247,17 @@ bool StoreFile::Modify(const std::function<bool(RegistryTree&)>& work) const
     FolderLock lock(Folder(), LOCK_EX);
     if (lock.Descriptor() < 0)
         return false;
-    RegistryTree tree = Load(true);
-    if (!work(tree))
+    Loaded loaded = Load(true);
+    if (!work(loaded.tree))
         return true;
-    if (!Store(tree))
+    if (loaded.skipped) {
+        const std::string aside = PathAside();
+        if (!WriteDurably(aside, loaded.text, O_EXCL))
+            return false;
+        std::fprintf(stderr, "carrowby: %s keeps a copy of the settings store as it was\n",
+                     aside.c_str());
+    }
+    if (!Store(loaded.tree))
         return false;
     fsync(lock.Descriptor());
     return true;

@@ -3,6 +3,7 @@
 #include "RegistryTree.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // The file that holds the registry where the system has none:
@@ -11,8 +12,10 @@
 // Every operation reads the file as it is at that moment; nothing is cached between calls.
 // Processes serialize on a lock of the file's folder, and a write replaces the file
 // atomically (a temporary file beside it, flushed, renamed over it, the folder flushed), so
-// the file is always whole, the old one or the new one. A file that cannot be parsed is
-// moved aside, never overwritten, and the store starts empty.
+// the file is always whole, the old one or the new one. A file that is not a registry export
+// at all is moved aside, never overwritten, and the store starts empty. Lines that cannot be
+// read are skipped and named on standard error, and before the file is next replaced a copy
+// of it as it was is kept beside it.
 namespace registry {
 
 class StoreFile
@@ -23,11 +26,11 @@ class StoreFile
     // The store file for the current user, from the environment.
     static std::string DefaultPath();
 
-    const std::string& Path() const { return m_path; }
-
     // What the file's permissions allow this process now.
     bool CanRead() const;
     bool CanWrite() const;
+    // Why the store cannot be read ("Permission denied"), or nothing when it can.
+    std::optional<std::string> WhyUnreadable() const;
 
     // Runs work on the tree as stored, under the shared lock. False when the store cannot
     // be read.
@@ -38,8 +41,16 @@ class StoreFile
     bool Modify(const std::function<bool(RegistryTree&)>& work) const;
 
   private:
+    struct Loaded
+    {
+        RegistryTree tree;
+        std::string text;     // the file as it was read
+        bool skipped = false; // some of its lines could not be read
+    };
+
     std::string Folder() const;
-    RegistryTree Load(bool mayMoveAside) const;
+    Loaded Load(bool mayMoveAside) const;
+    std::string PathAside() const;
     bool Store(const RegistryTree& tree) const;
 
     std::string m_path;

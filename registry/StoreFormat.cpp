@@ -1,7 +1,8 @@
 #include "StoreFormat.h"
 
+#include "toolkit/AsciiText.h"
+
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 
 namespace registry {
@@ -9,6 +10,9 @@ namespace registry {
 namespace {
 
 constexpr std::string_view Header = "Windows Registry Editor Version 5.00";
+constexpr std::string_view OldHeader = "REGEDIT4";
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view Blanks = " \t\r";
 
 // Whether text can stand between quotes on one line of the file.
 bool FitsOneLine(std::string_view text)
@@ -38,14 +42,15 @@ std::string Quote(std::string_view text)
 
 std::string HexBytes(const RegistryValue& value)
 {
-    std::string text = "hex(" + std::to_string(value.type) + "):";
-    char byte[4];
+    char text[16];
+    std::snprintf(text, sizeof text, "hex(%x):", static_cast<unsigned>(value.type));
+    std::string out = text;
     for (size_t i = 0; i < value.data.size(); ++i) {
-        std::snprintf(byte, sizeof byte, i ? ",%02x" : "%02x",
+        std::snprintf(text, sizeof text, i ? ",%02x" : "%02x",
                       static_cast<unsigned char>(value.data[i]));
-        text += byte;
+        out += text;
     }
-    return text;
+    return out;
 }
 
 void WriteKey(const RegistryKey& key, const std::string& path, std::string& out)
@@ -64,14 +69,27 @@ void WriteKey(const RegistryKey& key, const std::string& path, std::string& out)
     for (const RegistryKey& subkey : key.subkeys)
         ordered.push_back(&subkey);
     std::sort(ordered.begin(), ordered.end(), [](const RegistryKey* a, const RegistryKey* b) {
-        return std::lexicographical_compare(a->name.begin(), a->name.end(), b->name.begin(),
-                                            b->name.end(), [](char x, char y) {
-                                                return std::toupper(static_cast<unsigned char>(x)) <
-                                                       std::toupper(static_cast<unsigned char>(y));
-                                            });
+        return toolkit::AsciiUpper(a->name) < toolkit::AsciiUpper(b->name);
     });
     for (const RegistryKey* subkey : ordered)
         WriteKey(*subkey, path + "\\" + subkey->name, out);
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    const size_t first = text.find_first_not_of(Blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+}
+
+// Removes prefix from the front of text, ignoring letter case; false when it is not there.
+bool Take(std::string_view& text, std::string_view prefix)
+{
+    if (!toolkit::SameIgnoringCase(text.substr(0, prefix.size()), prefix))
+        return false;
+    text.remove_prefix(prefix.size());
+    return true;
 }
 
 // Reads a quoted string at the front of text, leaving text after its closing quote.
@@ -94,103 +112,150 @@ std::optional<std::string> ReadQuoted(std::string_view& text)
     return result;
 }
 
-int HexDigit(char c)
+// A number of 1 to 8 hexadecimal digits: the whole of text.
+std::optional<uint32_t> ReadHexNumber(std::string_view text)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    if (text.empty() || text.size() > 8)
+        return std::nullopt;
+    uint32_t number = 0;
+    for (char c : text) {
+        const int digit = toolkit::DigitValue(c, 16);
+        if (digit < 0)
+            return std::nullopt;
+        number = number * 16 + static_cast<uint32_t>(digit);
+    }
+    return number;
 }
 
+// Bytes written as hexadecimal numbers separated by commas, with blanks anywhere between.
 std::optional<std::string> ReadHexBytes(std::string_view text)
 {
     std::string bytes;
+    text = Trimmed(text);
     while (!text.empty()) {
-        if (text.size() < 2 || HexDigit(text[0]) < 0 || HexDigit(text[1]) < 0)
+        const size_t comma = text.find(',');
+        const auto byte = ReadHexNumber(Trimmed(text.substr(0, comma)));
+        if (!byte || *byte > 0xFF)
             return std::nullopt;
-        bytes.push_back(static_cast<char>(HexDigit(text[0]) * 16 + HexDigit(text[1])));
-        text.remove_prefix(2);
-        if (!text.empty()) {
-            if (text.front() != ',' || text.size() == 1)
-                return std::nullopt;
-            text.remove_prefix(1);
-        }
+        bytes.push_back(static_cast<char>(*byte));
+        if (comma == std::string_view::npos)
+            break;
+        text = Trimmed(text.substr(comma + 1));
+        if (text.empty())
+            return std::nullopt;
     }
     return bytes;
 }
 
-std::optional<RegistryValue> ReadValueLine(std::string_view line)
+// The data after "=": a quoted string, dword:, hex: or hex(type):.
+std::optional<RegistryValue> ReadData(std::string_view text)
 {
     RegistryValue value;
-    if (!line.empty() && line.front() == '@') {
-        line.remove_prefix(1);
-    } else {
-        auto name = ReadQuoted(line);
-        if (!name || name->empty())
+    if (!text.empty() && text.front() == '"') {
+        auto quoted = ReadQuoted(text);
+        if (!quoted || !text.empty())
             return std::nullopt;
-        value.name = std::move(*name);
-    }
-    if (line.empty() || line.front() != '=')
-        return std::nullopt;
-    line.remove_prefix(1);
-    if (!line.empty() && line.front() == '"') {
-        auto text = ReadQuoted(line);
-        if (!text || !line.empty())
-            return std::nullopt;
-        value.type = 1;
-        value.data = std::move(*text);
+        value.data = std::move(*quoted);
         value.data.push_back('\0');
         return value;
     }
-    constexpr std::string_view hexPrefix = "hex(";
-    if (line.substr(0, hexPrefix.size()) != hexPrefix)
-        return std::nullopt;
-    line.remove_prefix(hexPrefix.size());
-    const size_t close = line.find("):");
-    if (close == 0 || close == std::string_view::npos || close > 10)
-        return std::nullopt;
-    unsigned long type = 0;
-    for (char c : line.substr(0, close)) {
-        const int digit = HexDigit(c);
-        if (digit < 0 || digit > 9)
+    if (Take(text, "dword:")) {
+        const auto number = ReadHexNumber(text);
+        if (!number)
             return std::nullopt;
-        type = type * 10 + digit;
+        value.type = 4;
+        for (int shift = 0; shift < 32; shift += 8)
+            value.data.push_back(static_cast<char>((*number >> shift) & 0xFF));
+        return value;
     }
-    if (type > 0xFFFFFFFFul)
+    if (Take(text, "hex:")) {
+        value.type = 3;
+    } else if (Take(text, "hex(")) {
+        const size_t close = text.find("):");
+        const auto type = ReadHexNumber(text.substr(0, close));
+        if (close == std::string_view::npos || !type)
+            return std::nullopt;
+        value.type = *type;
+        text.remove_prefix(close + 2);
+    } else {
         return std::nullopt;
-    auto bytes = ReadHexBytes(line.substr(close + 2));
+    }
+    auto bytes = ReadHexBytes(text);
     if (!bytes)
         return std::nullopt;
-    value.type = static_cast<uint32_t>(type);
     value.data = std::move(*bytes);
     return value;
 }
 
-RegistryKey* ReadKeyLine(std::string_view path, RegistryTree& tree)
+std::optional<RegistryValue> ReadValueLine(std::string_view line)
+{
+    std::string name;
+    if (!line.empty() && line.front() == '@') {
+        line.remove_prefix(1);
+    } else {
+        auto quoted = ReadQuoted(line);
+        if (!quoted || quoted->empty())
+            return std::nullopt;
+        name = std::move(*quoted);
+    }
+    line = Trimmed(line);
+    if (line.empty() || line.front() != '=')
+        return std::nullopt;
+    auto value = ReadData(Trimmed(line.substr(1)));
+    if (value)
+        value->name = std::move(name);
+    return value;
+}
+
+RegistryKey* ReadKeyLine(std::string_view line, RegistryTree& tree)
 {
     std::vector<std::string> names;
-    if (!SplitKeyPath(path, names) || names.empty())
+    if (line.size() < 2 || line.back() != ']' ||
+        !SplitKeyPath(line.substr(1, line.size() - 2), names) || names.empty())
         return nullptr;
-    RegistryKey* key = nullptr;
-    if (names.front() == RootName(Root::CurrentUser))
-        key = &tree.currentUser;
-    else if (names.front() == RootName(Root::ClassesRoot))
-        key = &tree.classesRoot;
-    else
-        return nullptr;
-    for (size_t i = 1; i < names.size(); ++i) {
-        RegistryKey* next = key->FindSubkey(names[i]);
-        if (!next) {
-            key->subkeys.push_back({names[i], {}, {}});
-            next = &key->subkeys.back();
+    for (Root root : {Root::CurrentUser, Root::ClassesRoot}) {
+        if (SameName(names.front(), RootName(root))) {
+            names.erase(names.begin());
+            return &tree.RootKey(root).CreatePath(names);
         }
-        key = next;
     }
-    return key;
+    return nullptr;
 }
+
+// Splits text into lines, joining a line that ends in a backslash with the next (hex data
+// continued); each comes with the number of the line where it starts.
+class Lines
+{
+  public:
+    explicit Lines(std::string_view text) : m_text(text) {}
+
+    bool Next(std::string& line, int& number)
+    {
+        if (m_text.empty())
+            return false;
+        number = m_number + 1;
+        line = Trimmed(Physical());
+        while (!line.empty() && line.back() == '\\' && line.front() != ';' && line.front() != '[' &&
+               !m_text.empty()) {
+            line.pop_back();
+            line += Trimmed(Physical());
+        }
+        return true;
+    }
+
+  private:
+    std::string_view Physical()
+    {
+        const size_t end = m_text.find('\n');
+        const std::string_view line = m_text.substr(0, end);
+        m_text.remove_prefix(end == std::string_view::npos ? m_text.size() : end + 1);
+        ++m_number;
+        return line;
+    }
+
+    std::string_view m_text;
+    int m_number = 0;
+};
 
 } // namespace
 
@@ -203,41 +268,40 @@ std::string SerializeStore(const RegistryTree& tree)
     return out;
 }
 
-std::optional<RegistryTree> ParseStore(std::string_view text)
+std::optional<ParsedStore> ParseStore(std::string_view text)
 {
-    RegistryTree tree;
-    RegistryKey* key = nullptr;
+    if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark)
+        text.remove_prefix(ByteOrderMark.size());
+    ParsedStore parsed;
+    Lines lines(text);
+    std::string line;
+    int number = 0;
     bool headerSeen = false;
-    while (!text.empty()) {
-        const size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+    RegistryKey* key = nullptr;
+    bool keySkipped = false;
+    while (lines.Next(line, number)) {
         if (!headerSeen) {
-            if (line != Header)
+            if (line.empty())
+                continue;
+            if (line != Header && line != OldHeader)
                 return std::nullopt;
             headerSeen = true;
+        } else if (line.empty() || line.front() == ';') {
             continue;
+        } else if (line.front() == '[') {
+            key = ReadKeyLine(line, parsed.tree);
+            keySkipped = !key;
+            if (keySkipped)
+                parsed.skipped.push_back({number, true});
+        } else if (auto value = key ? ReadValueLine(line) : std::nullopt) {
+            key->SetValue(value->name, value->type, std::move(value->data));
+        } else if (!keySkipped) {
+            parsed.skipped.push_back({number, false});
         }
-        if (line.empty() || line.front() == ';')
-            continue;
-        if (line.front() == '[') {
-            if (line.back() != ']' || line.size() < 2)
-                return std::nullopt;
-            key = ReadKeyLine(line.substr(1, line.size() - 2), tree);
-            if (!key)
-                return std::nullopt;
-            continue;
-        }
-        auto value = ReadValueLine(line);
-        if (!key || !value)
-            return std::nullopt;
-        key->SetValue(value->name, value->type, std::move(value->data));
     }
     if (!headerSeen)
         return std::nullopt;
-    return tree;
+    return parsed;
 }
 
 } // namespace registry

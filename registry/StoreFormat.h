@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The store's file: the text form of a registry export, so a person can read, diff and
 // edit it.
@@ -17,13 +18,32 @@
 //   "Other"=hex(3):01,02,ff
 //
 // A string value whose bytes are text ending in exactly one NUL is written quoted, with
-// "\\" and "\"" escaped; every other value is written as hex(type) bytes. Keys come in a
-// stable order, and a key without values still has its line.
+// "\\" and "\"" escaped; every other value is written as hex(type) bytes, the type in
+// hexadecimal. Keys come in a stable order, and a key without values still has its line.
+//
+// Reading takes what an export or a text editor may leave: the "REGEDIT4" header too, a UTF-8
+// byte-order mark, CRLF line ends, blank and ";" comment lines, blanks around a line and
+// around "=", dword: and hex: values, hex data continued over lines with a trailing
+// backslash, and root key names in any letter case.
 namespace registry {
 
 std::string SerializeStore(const RegistryTree& tree);
 
-// No value when the text is not a store file; never fails otherwise, whatever the bytes.
-std::optional<RegistryTree> ParseStore(std::string_view text);
+// A line of the file that could not be read and was left out.
+struct SkippedLine
+{
+    int number = 0;       // from 1, the line where it starts
+    bool keyLine = false; // the values under a key line that could not be read go with it
+};
+
+struct ParsedStore
+{
+    RegistryTree tree;
+    std::vector<SkippedLine> skipped;
+};
+
+// No value when the text is not a registry export at all; otherwise the tree of every line
+// that could be read. Never fails, whatever the bytes.
+std::optional<ParsedStore> ParseStore(std::string_view text);
 
 } // namespace registry

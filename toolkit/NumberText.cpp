@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include "AsciiText.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -10,19 +12,7 @@ namespace {
 
 bool IsDigit(char c)
 {
-    return c >= '0' && c <= '9';
-}
-
-int DigitValue(char c, int base)
-{
-    int digit = -1;
-    if (IsDigit(c))
-        digit = c - '0';
-    else if (c >= 'a' && c <= 'f')
-        digit = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F')
-        digit = c - 'A' + 10;
-    return digit < base ? digit : -1;
+    return DigitValue(c, 10) >= 0;
 }
 
 LenientNumber ReadRadix(std::string_view digits, int base)
