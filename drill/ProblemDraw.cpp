@@ -1,16 +1,13 @@
 #include "ProblemDraw.h"
 
+#include "toolkit/NumberText.h"
+
 #include <cmath>
 #include <limits>
 
 namespace drill {
 
 namespace {
-
-bool IsTicked(int16_t value)
-{
-    return value == 1;
-}
 
 // A whole number from 1 to n, each equally likely.
 int16_t RandomPower(int16_t n, toolkit::RandomSource& random)
@@ -67,7 +64,7 @@ bool SuitsOperation(const Problem& problem)
 
 } // namespace
 
-std::string OperationSign(int16_t operation)
+std::string OperationSign(Operation operation)
 {
     switch (operation) {
     case Addition:
@@ -90,53 +87,14 @@ bool UsesTickedNumber(int32_t FirstOperand, int32_t SecondOperand, const DrillCh
 {
     const auto& ticked = choice.numbers;
     const bool zeroOperand = FirstOperand == 0 || SecondOperand == 0;
-    bool result = zeroOperand && IsTicked(ticked[0]);
+    bool result = zeroOperand && ticked[0] == 1;
     for (int k = 1; k <= 10; ++k) {
-        if ((FirstOperand == k || SecondOperand == k) && IsTicked(ticked[k]))
+        if ((FirstOperand == k || SecondOperand == k) && ticked[k] == 1)
             result = true;
     }
-    if (zeroOperand && IsTicked(choice.operations[Division - 1]) && IsTicked(ticked[0]))
+    if (zeroOperand && choice.operations[Division - 1] == 1 && ticked[0] == 1)
         result = false;
     return result;
-}
-
-int32_t ComputeAnswer(const std::string& sign, int32_t FirstOperand, int32_t SecondOperand,
-                      int32_t ThirdOperand, int32_t FourthOperand)
-{
-    if (sign == "+")
-        return FirstOperand + SecondOperand + ThirdOperand + FourthOperand;
-    if (sign == "-")
-        return SecondOperand - FirstOperand;
-    if (sign == "x")
-        return FirstOperand * SecondOperand;
-    // A zero divisor is never drawn; answer 0 rather than trap should one be passed in.
-    return FirstOperand == 0 ? 0 : SecondOperand / FirstOperand;
-}
-
-std::optional<std::string> WhyNoProblem(const DrillChoice& choice)
-{
-    bool anyOperation = false;
-    for (int16_t value : choice.operations)
-        anyOperation = anyOperation || value != 0;
-    if (!anyOperation)
-        return "No test type selected!";
-    if (choice.difficulty != Easy)
-        return std::nullopt;
-
-    // On Easy a problem needs a ticked number on one side. A ticked number t always gives
-    // one (t with itself suits every operation, and t is not 0 where a zero would divide),
-    // unless the only ticked number is 0 and Division rules zero operands out.
-    bool anyNumber = false;
-    bool anyBesideZero = false;
-    for (int k = 0; k <= 10; ++k) {
-        anyNumber = anyNumber || IsTicked(choice.numbers[k]);
-        anyBesideZero = anyBesideZero || (k > 0 && IsTicked(choice.numbers[k]));
-    }
-    if (!anyNumber)
-        return "No numbers selected for testing!";
-    if (!anyBesideZero && IsTicked(choice.operations[Division - 1]))
-        return "Can not test 0 with Division!";
-    return std::nullopt;
 }
 
 Problem DrawProblem(const DrillChoice& choice, toolkit::RandomSource& random, int* draws)
@@ -145,7 +103,8 @@ Problem DrawProblem(const DrillChoice& choice, toolkit::RandomSource& random, in
     int attempts = 0;
     for (;;) {
         ++attempts;
-        problem.operation = static_cast<int16_t>(std::floor(4 * random.Draw() + 1));
+        problem.operation =
+            static_cast<Operation>(static_cast<int>(std::floor(4 * random.Draw() + 1)));
         if (choice.operations[problem.operation - 1] == 0)
             continue;
         DrawOperands(problem, choice.difficulty, random);
@@ -159,6 +118,36 @@ Problem DrawProblem(const DrillChoice& choice, toolkit::RandomSource& random, in
     if (draws)
         *draws = attempts;
     return problem;
+}
+
+int32_t ComputeAnswer(const Problem& p)
+{
+    switch (p.operation) {
+    case Addition:
+        return p.FirstOperand + p.SecondOperand + p.ThirdOperand + p.FourthOperand;
+    case Subtraction:
+        return p.SecondOperand - p.FirstOperand;
+    case Multiplication:
+        return p.FirstOperand * p.SecondOperand;
+    default:
+        // A zero divisor is never drawn; answer 0 rather than trap should one be passed in.
+        return p.FirstOperand == 0 ? 0 : p.SecondOperand / p.FirstOperand;
+    }
+}
+
+std::array<std::string, 4> ProblemLines(const Problem& problem, int16_t difficulty)
+{
+    using toolkit::SignedBlankText;
+    const bool addition = problem.operation == Addition;
+    return {SignedBlankText(problem.FirstOperand), SignedBlankText(problem.SecondOperand),
+            addition && difficulty > Medium ? SignedBlankText(problem.ThirdOperand) : "",
+            addition && difficulty > Hard ? SignedBlankText(problem.FourthOperand) : ""};
+}
+
+std::string ProblemCaption(int16_t ProblemNumber, int16_t NumberOfProblems)
+{
+    return "Problem" + toolkit::SignedBlankText(ProblemNumber) + " of" +
+           toolkit::SignedBlankText(NumberOfProblems);
 }
 
 } // namespace drill

@@ -4,11 +4,10 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 
-// The arithmetic of drawing a problem, free of widgets: the window reads its boxes into a
-// DrillChoice, and writes the drawn Problem into its captions.
+// The arithmetic of a problem, free of widgets: the window reads its boxes into a DrillChoice,
+// and writes the drawn Problem into its captions.
 namespace drill {
 
 enum Operation : int16_t
@@ -27,7 +26,8 @@ enum Difficulty : int16_t
     Diabloish = 3
 };
 
-// The settings controls as they stand: check box values (0 or 1) and the difficulty index.
+// The settings controls as they stand: check box values (0 or 1) and the chosen list items
+// (-1 for none).
 struct DrillChoice
 {
     // Addition, Subtraction, Multiplication, Division.
@@ -35,11 +35,12 @@ struct DrillChoice
     // The numbers 0 to 10.
     std::array<int16_t, 11> numbers{};
     int16_t difficulty = Easy;
+    int16_t length = 0; // the item of the number of problems
 };
 
 struct Problem
 {
-    int16_t operation = Addition;
+    Operation operation = Addition;
     int32_t FirstOperand = 0;  // bottom line, beside the sign
     int32_t SecondOperand = 0; // above it
     int32_t ThirdOperand = 0;
@@ -47,7 +48,7 @@ struct Problem
 };
 
 // "+", "-", "x" or "/".
-std::string OperationSign(int16_t operation);
+std::string OperationSign(Operation operation);
 
 // A whole number uniform in 0 .. 11^Power - 1.
 int32_t RandomOperand(int16_t Power, toolkit::RandomSource& random);
@@ -56,16 +57,18 @@ int32_t RandomOperand(int16_t Power, toolkit::RandomSource& random);
 // rules the problem out, while Division and 0 are both ticked).
 bool UsesTickedNumber(int32_t FirstOperand, int32_t SecondOperand, const DrillChoice& choice);
 
-// The right answer of a drawn problem; the division drops the remainder.
-int32_t ComputeAnswer(const std::string& sign, int32_t FirstOperand, int32_t SecondOperand,
-                      int32_t ThirdOperand, int32_t FourthOperand);
-
-// The "Settings Error" prompt that says why no problem can be drawn under these settings,
-// or nothing when some draw can pass.
-std::optional<std::string> WhyNoProblem(const DrillChoice& choice);
-
 // Draws operations and operands until a draw suits the settings. The settings must admit a
 // problem (WhyNoProblem gives nothing). draws, when given, receives the number of attempts.
 Problem DrawProblem(const DrillChoice& choice, toolkit::RandomSource& random, int* draws = nullptr);
+
+// The right answer; a division drops the remainder.
+int32_t ComputeAnswer(const Problem& problem);
+
+// The texts of the problem lines, bottom (beside the sign) to top: the operands in the
+// signed-blank format, the third and fourth only for an addition on Hard and Diabloish.
+std::array<std::string, 4> ProblemLines(const Problem& problem, int16_t difficulty);
+
+// "Problem 3 of 10".
+std::string ProblemCaption(int16_t ProblemNumber, int16_t NumberOfProblems);
 
 } // namespace drill

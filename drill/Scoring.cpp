@@ -8,6 +8,25 @@
 
 namespace drill {
 
+namespace {
+
+constexpr std::string_view Unlimited = "Unlimited";
+
+double StrictValue(std::string_view caption)
+{
+    return toolkit::ReadStrict(caption).value_or(0);
+}
+
+} // namespace
+
+Judgement Judge(std::string_view typed, int32_t RightAnswer)
+{
+    const toolkit::LenientNumber number = toolkit::ReadLenient(typed);
+    if (number.inRange && number.value == static_cast<double>(RightAnswer))
+        return {true, "You were right!"};
+    return {false, "Oops!!!"};
+}
+
 int16_t Percentage(int16_t NumberCorrect, int16_t ProblemNumber)
 {
     if (NumberCorrect == 0)
@@ -16,7 +35,14 @@ int16_t Percentage(int16_t NumberCorrect, int16_t ProblemNumber)
     return toolkit::ToInt16(quotient).value_or(0);
 }
 
-std::string LetterGrade(double percentage)
+StatusCaptions Status(int16_t NumberCorrect, int16_t NumberIncorrect, int16_t ProblemNumber)
+{
+    using toolkit::SignedBlankText;
+    return {SignedBlankText(NumberCorrect), SignedBlankText(NumberIncorrect),
+            SignedBlankText(Percentage(NumberCorrect, ProblemNumber))};
+}
+
+std::string LetterGrade(std::string_view percentageCaption)
 {
     struct Row
     {
@@ -39,6 +65,7 @@ std::string LetterGrade(double percentage)
         {"D-", 60, 63},
         {"F", -std::numeric_limits<double>::infinity(), 60},
     }};
+    const double percentage = StrictValue(percentageCaption);
     std::string grade;
     for (const Row& row : rows) {
         const bool holds = row.below == row.from ? percentage == row.from
@@ -52,7 +79,7 @@ std::string LetterGrade(double percentage)
 std::string TimeLimitCaption(std::string_view item)
 {
     static constexpr std::array<std::pair<std::string_view, const char*>, 7> limits{{
-        {"Unlimited", "Unlimited"},
+        {Unlimited, "Unlimited"},
         {"10 Seconds", "10"},
         {"30 Seconds", "30"},
         {"1 Minute", "60"},
@@ -64,7 +91,17 @@ std::string TimeLimitCaption(std::string_view item)
         if (entry == item)
             return caption;
     }
-    return "Unlimited";
+    return std::string(Unlimited);
+}
+
+std::optional<Countdown> CountDown(std::string_view caption)
+{
+    if (caption == Unlimited)
+        return std::nullopt;
+    Countdown next;
+    next.caption = toolkit::PlainText(StrictValue(caption) - 1);
+    next.timeUp = !(StrictValue(next.caption) > 0);
+    return next;
 }
 
 } // namespace drill

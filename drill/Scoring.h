@@ -1,19 +1,47 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+// Judging an answer, the score on the status panel and the time limit, free of widgets.
 namespace drill {
+
+struct Judgement
+{
+    bool right = false;
+    std::string message; // "You were right!" or "Oops!!!"
+};
+
+// The typed text read leniently against the right answer; a number beyond the range of a
+// double is never right.
+Judgement Judge(std::string_view typed, int32_t RightAnswer);
 
 // Right answers as a whole percentage of the problems posed, halves to the even neighbour.
 // No right answers give 0 without a division.
 int16_t Percentage(int16_t NumberCorrect, int16_t ProblemNumber);
 
-// The letter grade, "A+" to "F", for a percentage as read back from its caption.
-std::string LetterGrade(double percentage);
+// The status panel's counts and percentage, in the signed-blank format.
+struct StatusCaptions
+{
+    std::string correct, incorrect, percentage;
+};
+StatusCaptions Status(int16_t NumberCorrect, int16_t NumberIncorrect, int16_t ProblemNumber);
+
+// The letter grade, "A+" to "F", for the percentage as its caption shows it.
+std::string LetterGrade(std::string_view percentageCaption);
 
 // The seconds-remaining caption for a time-limit item: "Unlimited" or a number of seconds.
 std::string TimeLimitCaption(std::string_view item);
+
+// One second off the seconds-remaining caption: the new caption and whether the time is up.
+// Nothing for "Unlimited", which never counts down.
+struct Countdown
+{
+    std::string caption;
+    bool timeUp = false;
+};
+std::optional<Countdown> CountDown(std::string_view caption);
 
 } // namespace drill

@@ -1,7 +1,11 @@
 #include "frmMain.h"
 
 #include "drill/Scoring.h"
+#include "drill/SettingsChecks.h"
+#include "settings/SavedSettings.h"
+#include "toolkit/Caption.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/EnterKey.h"
 #include "toolkit/NumberText.h"
 #include "toolkit/Twips.h"
 #include "ui_frmMain.h"
@@ -13,27 +17,18 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include <cstdio>
+
 namespace {
 
-constexpr char SettingsErrorTitle[] = "Settings Error";
 constexpr char TitleSuffix[] = "'s Carrowby";
 // The title is saved as a registry string, and the registry class reads back at most 254
 // bytes of it.
 constexpr int LongestTitleBytes = 254;
 
-QString SignedBlank(double value)
+QString Text(const std::string& text)
 {
-    return QString::fromStdString(toolkit::SignedBlankText(value));
-}
-
-int16_t Value(const QCheckBox* box)
-{
-    return box->isChecked() ? 1 : 0;
-}
-
-double StrictValue(const QLabel* label)
-{
-    return toolkit::ReadStrict(label->text().toStdString()).value_or(0);
+    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -54,9 +49,11 @@ frmMain::frmMain(QWidget* parent)
     }
 
     connect(ui->btnStart, &QPushButton::clicked, this, &frmMain::btnStart_Click);
-    connect(ui->btnSubmit, &QPushButton::clicked, this, &frmMain::btnSubmit_Click);
+    toolkit::PressOnEnter(ui->btnStart);
     connect(ui->ctlTimed, &QComboBox::currentIndexChanged, this, &frmMain::ctlTimed_Click);
     ui->txtInput->installEventFilter(this);
+    connect(ui->btnSubmit, &QPushButton::clicked, this, &frmMain::btnSubmit_Click);
+    toolkit::PressOnEnter(ui->btnSubmit);
     connect(ui->mFile_Personalize, &QAction::triggered, this, &frmMain::mFile_Personalize_Click);
     connect(ui->mFile_Exit, &QAction::triggered, this, &frmMain::mFile_Exit_Click);
     connect(ui->mHelp_About, &QAction::triggered, this, &frmMain::mHelp_About_Click);
@@ -70,35 +67,18 @@ frmMain::~frmMain()
     Form_Terminate();
 }
 
-std::array<QCheckBox*, 4> frmMain::OperationBoxes() const
+std::array<QCheckBox*, 15> frmMain::SettingsBoxes() const
 {
-    return {ui->chkAddition, ui->chkSubtraction, ui->chkMultiplication, ui->chkDivision};
-}
-
-std::array<QCheckBox*, 11> frmMain::NumberBoxes() const
-{
-    return {ui->chk0, ui->chk1, ui->chk2, ui->chk3, ui->chk4, ui->chk5,
-            ui->chk6, ui->chk7, ui->chk8, ui->chk9, ui->chk10};
-}
-
-std::vector<QCheckBox*> frmMain::SettingsCheckBoxes() const
-{
-    std::vector<QCheckBox*> boxes;
-    for (QCheckBox* box : OperationBoxes())
-        boxes.push_back(box);
-    for (QCheckBox* box : NumberBoxes())
-        boxes.push_back(box);
-    return boxes;
+    return {ui->chkAddition, ui->chkSubtraction, ui->chkMultiplication,
+            ui->chkDivision, ui->chk0,           ui->chk1,
+            ui->chk2,        ui->chk3,           ui->chk4,
+            ui->chk5,        ui->chk6,           ui->chk7,
+            ui->chk8,        ui->chk9,           ui->chk10};
 }
 
 std::array<QComboBox*, 3> frmMain::SettingsLists() const
 {
     return {ui->ctlTimed, ui->ctlDifficulty, ui->ctlNumberOfProblems};
-}
-
-frmMain::TestState frmMain::State() const
-{
-    return {RightAnswer, ProblemNumber, NumberOfProblems, NumberCorrect, NumberIncorrect};
 }
 
 void frmMain::SetRandomSource(std::unique_ptr<toolkit::RandomSource> source)
@@ -111,16 +91,23 @@ void frmMain::SetProgramEnd(std::function<void()> endProgram)
     m_endProgram = std::move(endProgram);
 }
 
+void frmMain::ShowStatus(const QString& correct, const QString& incorrect,
+                         const QString& percentage, const QString& grade)
+{
+    ui->txtCorrect->setText(correct);
+    ui->txtIncorrect->setText(incorrect);
+    ui->txtGrade->setText(grade);
+    ui->txtPercentage->setText(percentage);
+}
+
 void frmMain::ResetDisplay()
 {
-    for (QCheckBox* box : OperationBoxes())
+    for (QCheckBox* box :
+         {ui->chkAddition, ui->chkSubtraction, ui->chkMultiplication, ui->chkDivision})
         box->setChecked(false);
     for (QComboBox* list : SettingsLists())
         list->setCurrentIndex(0);
-    ui->txtCorrect->setText(QStringLiteral("0"));
-    ui->txtIncorrect->setText(QStringLiteral("0"));
-    ui->txtGrade->setText(QString());
-    ui->txtPercentage->setText(QStringLiteral("0"));
+    ShowStatus(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QString());
     ui->txtOp->setText(QStringLiteral("?"));
     for (QLabel* line : {ui->txtLine1, ui->txtLine2, ui->txtLine3, ui->txtLine4})
         line->setText(QStringLiteral("0"));
@@ -129,42 +116,30 @@ void frmMain::ResetDisplay()
     ui->txtInput->setEnabled(false);
 }
 
-void frmMain::SettingsError(const char* prompt)
+void frmMain::SettingsError(const std::string& prompt)
 {
-    toolkit::MessageBox(this, QString::fromUtf8(prompt), QString::fromUtf8(SettingsErrorTitle));
+    toolkit::MessageBox(this, Text(prompt), QStringLiteral("Settings Error"));
+}
+
+drill::DrillChoice frmMain::ReadDrillChoice() const
+{
+    drill::DrillChoice choice;
+    const auto boxes = SettingsBoxes();
+    for (size_t i = 0; i < choice.operations.size(); ++i)
+        choice.operations[i] = boxes[i]->isChecked() ? 1 : 0;
+    for (size_t i = 0; i < choice.numbers.size(); ++i)
+        choice.numbers[i] = boxes[choice.operations.size() + i]->isChecked() ? 1 : 0;
+    choice.difficulty = static_cast<int16_t>(ui->ctlDifficulty->currentIndex());
+    choice.length = static_cast<int16_t>(ui->ctlNumberOfProblems->currentIndex());
+    return choice;
 }
 
 void frmMain::btnStart_Click()
 {
-    const drill::DrillChoice choice = ReadDrillChoice();
-    const auto& ops = choice.operations;
-    const auto& numbers = choice.numbers;
-    auto noneTicked = [](auto first, auto last) {
-        return std::all_of(first, last, [](int16_t value) { return value == 0; });
-    };
-    if (noneTicked(ops.begin(), ops.end())) {
-        SettingsError("No test type selected!");
+    if (const auto why = drill::WhyStartRefused(ReadDrillChoice())) {
+        SettingsError(*why);
         return;
     }
-    if (ops[drill::Division - 1] == 1 && noneTicked(ops.begin(), ops.begin() + 3) &&
-        numbers[0] == 1 && noneTicked(numbers.begin() + 1, numbers.end())) {
-        SettingsError("Can not test 0 with Division!");
-        return;
-    }
-    if (noneTicked(numbers.begin(), numbers.end())) {
-        SettingsError("No numbers selected for testing!");
-        return;
-    }
-    // A stored -1 leaves a list without a choice; no test can be run from it.
-    if (ui->ctlNumberOfProblems->currentIndex() < 0) {
-        SettingsError("No number of problems selected!");
-        return;
-    }
-    if (ui->ctlDifficulty->currentIndex() < 0) {
-        SettingsError("No difficulty selected!");
-        return;
-    }
-
     ui->frmProblem->setVisible(true);
     NumberOfProblems =
         toolkit::ToInt16(
@@ -174,92 +149,61 @@ void frmMain::btnStart_Click()
     NumberCorrect = 0;
     NumberIncorrect = 0;
     ProblemNumber = 0;
-    ui->txtCorrect->setText(QStringLiteral("0"));
-    ui->txtIncorrect->setText(QStringLiteral("0"));
-    ui->txtPercentage->setText(QStringLiteral("100"));
-    ui->txtGrade->setText(QStringLiteral("A+"));
+    ShowStatus(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("100"),
+               QStringLiteral("A+"));
     m_random->SeedFromTimeOfDay();
     ctlTimed_Click();
     myTimer.start();
     NextProblem();
 }
 
-drill::DrillChoice frmMain::ReadDrillChoice() const
-{
-    drill::DrillChoice choice;
-    const auto operations = OperationBoxes();
-    for (size_t i = 0; i < operations.size(); ++i)
-        choice.operations[i] = Value(operations[i]);
-    const auto numbers = NumberBoxes();
-    for (size_t i = 0; i < numbers.size(); ++i)
-        choice.numbers[i] = Value(numbers[i]);
-    choice.difficulty = static_cast<int16_t>(ui->ctlDifficulty->currentIndex());
-    return choice;
-}
-
 void frmMain::NextProblem()
 {
-    // The settings stay within reach under the problem frame, so they may no longer admit
-    // any problem: say why and end the test rather than draw forever.
     const drill::DrillChoice choice = ReadDrillChoice();
     if (const auto why = drill::WhyNoProblem(choice)) {
-        SettingsError(why->c_str());
+        SettingsError(*why);
         EndTest();
         return;
     }
     ProblemNumber = static_cast<int16_t>(ProblemNumber + 1);
     const drill::Problem problem = drill::DrawProblem(choice, *m_random);
-    ui->txtOp->setText(QString::fromStdString(drill::OperationSign(problem.operation)));
-    ShowProblem(problem.FirstOperand, problem.SecondOperand, problem.ThirdOperand,
-                problem.FourthOperand);
-    ComputeAnswer(problem.FirstOperand, problem.SecondOperand, problem.ThirdOperand,
-                  problem.FourthOperand);
+    ui->txtOp->setText(Text(drill::OperationSign(problem.operation)));
+    ShowProblem(problem);
+    RightAnswer = drill::ComputeAnswer(problem);
     ui->btnSubmit->setEnabled(true);
     ui->txtInput->setEnabled(true);
     ui->txtInput->setFocus();
     ui->txtInput->setText(QString());
 }
 
-void frmMain::ComputeAnswer(int32_t FirstOperand, int32_t SecondOperand, int32_t ThirdOperand,
-                            int32_t FourthOperand)
+void frmMain::ShowProblem(const drill::Problem& problem)
 {
-    RightAnswer = drill::ComputeAnswer(ui->txtOp->text().toStdString(), FirstOperand, SecondOperand,
-                                       ThirdOperand, FourthOperand);
-}
-
-void frmMain::ShowProblem(int32_t FirstOperand, int32_t SecondOperand, int32_t ThirdOperand,
-                          int32_t FourthOperand)
-{
-    ui->frmProblem->setTitle(QStringLiteral("Problem") + SignedBlank(ProblemNumber) +
-                             QStringLiteral(" of") + SignedBlank(NumberOfProblems));
-    ui->txtLine1->setText(SignedBlank(FirstOperand));
-    ui->txtLine2->setText(SignedBlank(SecondOperand));
-    auto isAddition = [this] { return ui->txtOp->text() == QLatin1String("+"); };
-    ui->txtLine3->setText(isAddition() && ui->ctlDifficulty->currentIndex() > drill::Medium
-                              ? SignedBlank(ThirdOperand)
-                              : QString());
-    ui->txtLine4->setText(isAddition() && ui->ctlDifficulty->currentIndex() > drill::Hard
-                              ? SignedBlank(FourthOperand)
-                              : QString());
+    ui->frmProblem->setTitle(Text(drill::ProblemCaption(ProblemNumber, NumberOfProblems)));
+    const auto lines =
+        drill::ProblemLines(problem, static_cast<int16_t>(ui->ctlDifficulty->currentIndex()));
+    ui->txtLine1->setText(Text(lines[0]));
+    ui->txtLine2->setText(Text(lines[1]));
+    ui->txtLine3->setText(Text(lines[2]));
+    ui->txtLine4->setText(Text(lines[3]));
 }
 
 void frmMain::btnSubmit_Click()
 {
-    // A number beyond the range of a double is never the right answer.
-    const toolkit::LenientNumber typed = toolkit::ReadLenient(ui->txtInput->text().toStdString());
-    QString message;
-    if (typed.inRange && typed.value == static_cast<double>(RightAnswer)) {
-        message = QStringLiteral("You were right!");
+    const drill::Judgement judgement =
+        drill::Judge(ui->txtInput->text().toStdString(), RightAnswer);
+    if (judgement.right)
         NumberCorrect = static_cast<int16_t>(NumberCorrect + 1);
-    } else {
-        message = QStringLiteral("Oops!!!");
+    else
         NumberIncorrect = static_cast<int16_t>(NumberIncorrect + 1);
-    }
     if (!m_frmAnswer)
         m_frmAnswer = new frmAnswer(this);
     m_frmAnswer->SetupAnswer(ui->txtLine1->text(), ui->txtLine2->text(), ui->txtLine3->text(),
-                             ui->txtLine4->text(), ui->txtOp->text(), SignedBlank(RightAnswer),
-                             message);
+                             ui->txtLine4->text(), ui->txtOp->text(),
+                             Text(toolkit::SignedBlankText(RightAnswer)), Text(judgement.message));
+    // Closed through the window system, the feedback window is unloaded; the next answer gets
+    // a new one.
+    if (m_frmAnswer && m_frmAnswer->Unloaded())
+        delete m_frmAnswer;
     if (m_unloaded)
         return;
     UpdateStatus();
@@ -271,16 +215,12 @@ void frmMain::btnSubmit_Click()
 
 void frmMain::UpdateStatus()
 {
-    ui->txtCorrect->setText(SignedBlank(NumberCorrect));
-    ui->txtIncorrect->setText(SignedBlank(NumberIncorrect));
-    ui->txtPercentage->setText(SignedBlank(drill::Percentage(NumberCorrect, ProblemNumber)));
-    ShowGrade();
-}
-
-void frmMain::ShowGrade()
-{
-    ui->txtGrade->setText(
-        QString::fromStdString(drill::LetterGrade(StrictValue(ui->txtPercentage))));
+    const drill::StatusCaptions status =
+        drill::Status(NumberCorrect, NumberIncorrect, ProblemNumber);
+    ui->txtCorrect->setText(Text(status.correct));
+    ui->txtIncorrect->setText(Text(status.incorrect));
+    ui->txtPercentage->setText(Text(status.percentage));
+    ui->txtGrade->setText(Text(drill::LetterGrade(ui->txtPercentage->text().toStdString())));
 }
 
 void frmMain::EndTest()
@@ -294,16 +234,16 @@ void frmMain::EndTest()
 void frmMain::ctlTimed_Click()
 {
     ui->txtTimeRemaining->setText(
-        QString::fromStdString(drill::TimeLimitCaption(ui->ctlTimed->currentText().toStdString())));
+        Text(drill::TimeLimitCaption(ui->ctlTimed->currentText().toStdString())));
 }
 
 void frmMain::myTimer_Timer()
 {
-    if (ui->txtTimeRemaining->text() == QLatin1String("Unlimited"))
+    const auto next = drill::CountDown(ui->txtTimeRemaining->text().toStdString());
+    if (!next)
         return;
-    ui->txtTimeRemaining->setText(
-        QString::fromStdString(toolkit::PlainText(StrictValue(ui->txtTimeRemaining) - 1)));
-    if (StrictValue(ui->txtTimeRemaining) > 0)
+    ui->txtTimeRemaining->setText(Text(next->caption));
+    if (!next->timeUp)
         return;
     if (m_frmAnswer && m_frmAnswer->isVisible())
         m_frmAnswer->setVisible(false);
@@ -327,6 +267,44 @@ void frmMain::Form_Load()
     ui->btnStart->setFocus();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void frmMain::LoadSettings()
+{
+    settings::SavedSettings::Address(*Registry);
+    if (Registry->DoesKeyExist() == False)
+        WriteDefaultSettings();
+    const settings::SavedSettings saved = settings::SavedSettings::Load(*Registry);
+    m_settingsReadable = saved.readable;
+    if (!saved.readable)
+        std::fprintf(stderr, "%s\n", settings::UnreadableNotice().c_str());
+    toolkit::SetCaption(this, Text(saved.title));
+    const auto boxes = SettingsBoxes();
+    for (size_t i = 0; i < boxes.size(); ++i)
+        boxes[i]->setChecked(saved.boxes[i] == 1);
+    const auto lists = SettingsLists();
+    for (size_t i = 0; i < lists.size(); ++i)
+        lists[i]->setCurrentIndex(saved.lists[i]);
+}
+
+void frmMain::WriteDefaultSettings()
+{
+    settings::SavedSettings::WriteDefaults(*Registry);
+}
+
+void frmMain::SaveSettings()
+{
+    if (!m_settingsReadable)
+        return;
+    settings::SavedSettings saved;
+    saved.title = toolkit::Caption(this).toStdString();
+    const auto boxes = SettingsBoxes();
+    for (size_t i = 0; i < boxes.size(); ++i)
+        saved.boxes[i] = boxes[i]->isChecked() ? 1 : 0;
+    const auto lists = SettingsLists();
+    for (size_t i = 0; i < lists.size(); ++i)
+        saved.lists[i] = static_cast<int16_t>(lists[i]->currentIndex());
+    saved.Save(*Registry);
 }
 
 void frmMain::Form_Terminate()
@@ -367,7 +345,7 @@ void frmMain::mFile_Personalize_Click()
                           QStringLiteral("Personalize Carrowby"), LongestTitleBytes - suffixBytes);
     if (name.isEmpty())
         return;
-    setWindowTitle(name + QString::fromUtf8(TitleSuffix));
+    toolkit::SetCaption(this, name + QString::fromUtf8(TitleSuffix));
 }
 
 void frmMain::mHelp_About_Click()

@@ -3,7 +3,6 @@
 #include "drill/ProblemDraw.h"
 #include "registry/RegistryManager.h"
 #include "toolkit/RandomSource.h"
-#include "windows/frmAnswer.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -12,13 +11,13 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <vector>
 
 namespace Ui {
 class frmMain;
 }
 class QCheckBox;
 class QComboBox;
+class frmAnswer;
 
 // The main window and the whole drill.
 //
@@ -27,12 +26,13 @@ class QComboBox;
 // of a test hides it again. A test moves through NextProblem (draw and show a problem),
 // btnSubmit_Click (judge the answer, show the feedback window, refresh the status) and
 // EndTest; the one-second myTimer counts a time limit down meanwhile, also while the
-// feedback window is open.
+// feedback window is open. The rules live in the drill engine (ProblemDraw, SettingsChecks,
+// Scoring); the window reads its controls into it and writes what it gives into captions.
 //
 // Some state lives only in captions, as the window shows it: the seconds left are the text
-// of txtTimeRemaining, the operation is the text of txtOp, and the grade is read back from
-// the percentage caption. The settings and the title are loaded from the registry when the
-// window loads and saved when it unloads.
+// of txtTimeRemaining, and the grade is read back from the percentage caption. The settings
+// and the title are loaded from the registry when the window loads and saved when it
+// unloads.
 class frmMain : public QMainWindow
 {
     Q_OBJECT
@@ -44,10 +44,7 @@ class frmMain : public QMainWindow
     void ResetDisplay();
     void btnStart_Click();
     void NextProblem();
-    void ComputeAnswer(int32_t FirstOperand, int32_t SecondOperand, int32_t ThirdOperand,
-                       int32_t FourthOperand);
-    void ShowProblem(int32_t FirstOperand, int32_t SecondOperand, int32_t ThirdOperand,
-                     int32_t FourthOperand);
+    void ShowProblem(const drill::Problem& problem);
     void btnSubmit_Click();
     void UpdateStatus();
     void EndTest();
@@ -66,20 +63,6 @@ class frmMain : public QMainWindow
 
     QTimer myTimer;
 
-    // The test in progress, as the window keeps it.
-    struct TestState
-    {
-        int32_t RightAnswer;
-        int16_t ProblemNumber;
-        int16_t NumberOfProblems;
-        int16_t NumberCorrect;
-        int16_t NumberIncorrect;
-    };
-    TestState State() const;
-
-    // The feedback window while it exists.
-    frmAnswer* AnswerWindow() const { return m_frmAnswer; }
-
     // Where the drill's random numbers come from (a time-seeded generator unless replaced).
     void SetRandomSource(std::unique_ptr<toolkit::RandomSource> source);
 
@@ -92,14 +75,13 @@ class frmMain : public QMainWindow
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    std::array<QCheckBox*, 4> OperationBoxes() const;
-    std::array<QCheckBox*, 11> NumberBoxes() const;
-    // The saved controls, in the order they are saved and loaded.
-    std::vector<QCheckBox*> SettingsCheckBoxes() const;
+    // The saved check boxes and lists, in the order of the saved settings.
+    std::array<QCheckBox*, 15> SettingsBoxes() const;
     std::array<QComboBox*, 3> SettingsLists() const;
     drill::DrillChoice ReadDrillChoice() const;
-    void ShowGrade();
-    void SettingsError(const char* prompt);
+    void ShowStatus(const QString& correct, const QString& incorrect, const QString& percentage,
+                    const QString& grade);
+    void SettingsError(const std::string& prompt);
 
     std::unique_ptr<Ui::frmMain> ui;
 
@@ -113,5 +95,6 @@ class frmMain : public QMainWindow
     QPointer<frmAnswer> m_frmAnswer;
     std::unique_ptr<toolkit::RandomSource> m_random;
     std::function<void()> m_endProgram;
+    bool m_settingsReadable = true; // a store that could not be read is never written
     bool m_unloaded = false;
 };

@@ -1,68 +1,85 @@
-// The main window's saved settings: its title and settings controls, kept as string values
-// named after the controls in the key Software\QZV\Carrowby of the current user.
+#include "SavedSettings.h"
 
-#include "drill/frmMain.h"
+#include "registry/StoreFile.h"
 #include "settings/StoredNumber.h"
 #include "toolkit/NumberText.h"
-#include "ui_frmMain.h"
+
+namespace settings {
 
 namespace {
 
 constexpr char InstalledValue[] = "Installed";
 constexpr char TitleValue[] = "UserName";
 
-std::string ValueName(const QWidget* control)
+// What ReadValue leaves when the key cannot be opened: its whole buffer of blanks.
+const std::string KeyNotOpened(255, ' ');
+
+// Writes each control's value in the order they are saved, from value(index in that order).
+template <typename Value> void WriteControls(RegistryManager& registry, Value value)
 {
-    return control->objectName().toStdString();
+    size_t index = 0;
+    for (const char* name : SavedSettings::BoxNames)
+        registry.WriteValue(name, value(index++), REG_SZ);
+    for (const char* name : SavedSettings::ListNames)
+        registry.WriteValue(name, value(index++), REG_SZ);
+}
+
+// The stored number, or 0 when it is not one that lies from lowest to below.
+int16_t ReadNumber(RegistryManager& registry, const char* name, int lowest, int below)
+{
+    std::string text;
+    registry.ReadValue(name, text);
+    const int16_t number = StoredNumber(text).value_or(0);
+    return number >= lowest && number < below ? number : 0;
 }
 
 } // namespace
 
-void frmMain::LoadSettings()
+void SavedSettings::Address(RegistryManager& registry)
 {
-    Registry->Application("Carrowby");
-    Registry->CompanyName("QZV");
-    Registry->BaseKey(HKEY_CURRENT_USER_VALUE);
-    Registry->UseApplication(True);
-    Registry->UseAutoAppSubKeys(True);
-    Registry->UseCompanyName(True);
-    if (Registry->DoesKeyExist() == False)
-        WriteDefaultSettings();
-
-    std::string text;
-    Registry->ReadValue(TitleValue, text);
-    setWindowTitle(QString::fromStdString(text));
-
-    // A stored number the control cannot take (a tick state other than 0 or 1, an index
-    // outside the list) gives the control its first-run state instead.
-    for (QCheckBox* box : SettingsCheckBoxes()) {
-        Registry->ReadValue(ValueName(box), text);
-        box->setChecked(settings::StoredNumber(text) == 1);
-    }
-    for (QComboBox* list : SettingsLists()) {
-        Registry->ReadValue(ValueName(list), text);
-        const int16_t index = settings::StoredNumber(text).value_or(0);
-        list->setCurrentIndex(index >= -1 && index < list->count() ? index : 0);
-    }
+    registry.Application("Carrowby");
+    registry.CompanyName("QZV");
+    registry.BaseKey(HKEY_CURRENT_USER_VALUE);
+    registry.UseApplication(True);
+    registry.UseAutoAppSubKeys(True);
+    registry.UseCompanyName(True);
 }
 
-void frmMain::WriteDefaultSettings()
+void SavedSettings::WriteDefaults(RegistryManager& registry)
 {
-    Registry->CreateSubKey();
-    Registry->WriteValue(InstalledValue, "True", REG_SZ);
-    Registry->WriteValue(TitleValue, "Carrowby", REG_SZ);
-    for (QCheckBox* box : SettingsCheckBoxes())
-        Registry->WriteValue(ValueName(box), "0", REG_SZ);
-    for (QComboBox* list : SettingsLists())
-        Registry->WriteValue(ValueName(list), "0", REG_SZ);
+    registry.CreateSubKey();
+    registry.WriteValue(InstalledValue, "True", REG_SZ);
+    registry.WriteValue(TitleValue, "Carrowby", REG_SZ);
+    WriteControls(registry, [](size_t) { return std::string("0"); });
 }
 
-void frmMain::SaveSettings()
+SavedSettings SavedSettings::Load(RegistryManager& registry)
 {
-    Registry->WriteValue(TitleValue, windowTitle().toStdString(), REG_SZ);
-    for (QCheckBox* box : SettingsCheckBoxes())
-        Registry->WriteValue(ValueName(box), toolkit::SignedBlankText(box->isChecked()), REG_SZ);
-    for (QComboBox* list : SettingsLists())
-        Registry->WriteValue(ValueName(list), toolkit::SignedBlankText(list->currentIndex()),
-                             REG_SZ);
+    SavedSettings saved;
+    if (registry.ReadValue(TitleValue, saved.title) == False && saved.title == KeyNotOpened)
+        return {.readable = false};
+    for (size_t i = 0; i < BoxNames.size(); ++i)
+        saved.boxes[i] = ReadNumber(registry, BoxNames[i], 0, 2);
+    for (size_t i = 0; i < ListNames.size(); ++i)
+        saved.lists[i] = ReadNumber(registry, ListNames[i], -1, ListLengths[i]);
+    return saved;
 }
+
+void SavedSettings::Save(RegistryManager& registry) const
+{
+    registry.WriteValue(TitleValue, title, REG_SZ);
+    WriteControls(registry, [this](size_t index) {
+        return toolkit::SignedBlankText(index < boxes.size() ? boxes[index]
+                                                             : lists[index - boxes.size()]);
+    });
+}
+
+std::string UnreadableNotice()
+{
+    const registry::StoreFile store(registry::StoreFile::DefaultPath());
+    return "carrowby: the settings in " + registry::StoreFile::DefaultPath() + " cannot be read (" +
+           store.WhyUnreadable().value_or("the key is missing and cannot be made") +
+           "); the first-run settings are shown and nothing will be saved";
+}
+
+} // namespace settings

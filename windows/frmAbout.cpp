@@ -1,30 +1,51 @@
 #include "frmAbout.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Caption.h"
 #include "ui_frmAbout.h"
+
+#include <QScreen>
+
+#include <algorithm>
 
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(size());
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     Form_Load();
+    FitTitle();
+    setFixedSize(size());
 }
 
 frmAbout::~frmAbout() = default;
 
 void frmAbout::Form_Load()
 {
-    const QString mainTitle = parentWidget() ? parentWidget()->windowTitle() : QString();
-    setWindowTitle(QStringLiteral("About ") + mainTitle);
+    const QString mainTitle = parentWidget() ? toolkit::Caption(parentWidget()) : QString();
+    toolkit::SetCaption(this, QStringLiteral("About ") + mainTitle);
     const toolkit::VersionNumbers version = toolkit::ApplicationVersion();
     ui->lblVersion->setText(QStringLiteral("Version %1.%2.%3")
                                 .arg(version.major)
                                 .arg(version.minor)
                                 .arg(version.revision));
     ui->lblTitle->setText(mainTitle);
+}
+
+void frmAbout::FitTitle()
+{
+    // A title that does not fit widens the window, as far as the screen allows; what is still
+    // too wide is broken into lines, and the window grows in height for them.
+    QLabel* title = ui->lblTitle;
+    const int needed = title->fontMetrics().horizontalAdvance(title->text());
+    const int screenWidth = screen()->availableGeometry().width() - FrameAllowance;
+    const int wider = std::clamp(needed - title->width(), 0, std::max(0, screenWidth - width()));
+    const int taller = std::max(0, title->heightForWidth(title->width() + wider) - title->height());
+    title->resize(title->width() + wider, title->height() + taller);
+    ui->lblVersion->move(ui->lblVersion->pos() + QPoint(0, taller));
+    ui->cmdOK->move(ui->cmdOK->pos() + QPoint(wider, taller));
+    resize(width() + wider, height() + taller);
 }
 
 void frmAbout::cmdOK_Click()

@@ -9,7 +9,7 @@ class frmAbout;
 }
 
 // The program's icon, the main window's title and the version. Made afresh for every
-// showing, so it always shows the title of the moment.
+// showing, so it always shows the title of the moment, whole.
 class frmAbout : public QDialog
 {
     Q_OBJECT
@@ -22,6 +22,10 @@ class frmAbout : public QDialog
 
   private:
     void Form_Load();
+    void FitTitle();
+
+    // Room left on the screen for the window's frame.
+    static constexpr int FrameAllowance = 32;
 
     std::unique_ptr<Ui::frmAbout> ui;
 };

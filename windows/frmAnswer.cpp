@@ -57,6 +57,5 @@ void frmAnswer::closeEvent(QCloseEvent* event)
 void frmAnswer::Form_Unload()
 {
     btnOK_Click();
-    // Closed through the window system, the window is unloaded; the next answer gets a new one.
-    deleteLater();
+    m_unloaded = true;
 }

@@ -26,6 +26,10 @@ class frmAnswer : public QDialog
 
     void btnOK_Click();
 
+    // Whether the window has been closed through the window system: unloaded, it is not shown
+    // again, and its owner lets it go.
+    bool Unloaded() const { return m_unloaded; }
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -34,4 +38,5 @@ class frmAnswer : public QDialog
     void Form_Unload();
 
     std::unique_ptr<Ui::frmAnswer> ui;
+    bool m_unloaded = false;
 };

@@ -1,0 +1,23 @@
+#include "TitleLabel.h"
+
+#include <QPainter>
+#include <QStyle>
+
+#include <climits>
+
+int TitleLabel::Flags() const
+{
+    return static_cast<int>(alignment()) | Qt::TextWrapAnywhere;
+}
+
+int TitleLabel::heightForWidth(int width) const
+{
+    return fontMetrics().boundingRect(QRect(0, 0, width, INT_MAX), Flags(), text()).height();
+}
+
+void TitleLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(), Flags(), palette(), isEnabled(), text(),
+                          foregroundRole());
+}
