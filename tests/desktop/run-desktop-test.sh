@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Runs the real-window test under a virtual X display, with a session bus and the
-# accessibility bus through which the test reads the windows.
+# Runs the real-window test on a virtual X display with a window manager, a session bus and the
+# accessibility bus through which the test reads the windows. Whatever ends it (a failure, the
+# time running out, a signal), everything it started ends with it.
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-export CARROWBY=$1
-shots=$2
-mkdir -p "$shots"
-exec xvfb-run -a -s '-screen 0 1024x768x24 -nolisten tcp' dbus-run-session -- bash -c '
-    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_RUNTIME_DIR=$(mktemp -d)
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-        org.a11y.Bus.GetAddress >/dev/null
-    exec /usr/bin/python3 "$0/desktop_test.py" "$1"' "$here" "$shots"
+export CARROWBY=$1 QT_QPA_PLATFORM=
+mkdir -p "$2"
+setsid timeout 150 xvfb-run -a -s '-screen 0 1024x768x24 -nolisten tcp' dbus-run-session -- \
+    bash -c 'export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_RUNTIME_DIR=$(mktemp -d)
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress >/dev/null
+        openbox & sleep 0.5
+        /usr/bin/python3 "$0/desktop_test.py" "$1"' "$(dirname "$0")" "$2" &
+group=$!
+trap 'kill -- -$group 2>/dev/null || true' EXIT INT TERM
+wait $group

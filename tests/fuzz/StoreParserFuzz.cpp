@@ -1,5 +1,5 @@
-// Feeds arbitrary bytes to the store file's parser. Whatever it accepts must write back to a
-// text that reads to the same tree.
+// Feeds arbitrary bytes to the store file's parser. What it reads of them must write back to
+// a text that reads whole, to the same tree.
 
 #include "registry/StoreFormat.h"
 
@@ -9,13 +9,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const auto tree = registry::ParseStore(text);
-    if (!tree)
+    const auto parsed = registry::ParseStore({reinterpret_cast<const char*>(data), size});
+    if (!parsed)
         return 0;
-    const std::string written = registry::SerializeStore(*tree);
+    const std::string written = registry::SerializeStore(parsed->tree);
     const auto again = registry::ParseStore(written);
-    if (!again || registry::SerializeStore(*again) != written)
+    if (!again || !again->skipped.empty() || registry::SerializeStore(again->tree) != written)
         std::abort();
     return 0;
 }

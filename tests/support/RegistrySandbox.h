@@ -4,7 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
+#ifdef _WIN32
+#include <process.h>
+#define getpid _getpid
+#else
+#include <unistd.h>
+#endif
 
 // Gives each test a registry of its own: where the store file serves the registry, a new
 // empty store in a temporary folder; on Windows, key and extension names no other test uses.
@@ -12,18 +20,50 @@ class RegistrySandbox : public ::testing::Test
 {
   public:
     // A manager addressing path directly under rootKey.
-    static RegistryManager Direct(int32_t rootKey, const std::string& path);
-
-  protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    // A name unique to this test run, for a company key or an extension.
-    std::string Unique(const std::string& stem) const;
+    static RegistryManager Direct(int32_t rootKey, const std::string& path)
+    {
+        RegistryManager manager;
+        manager.BaseKey(rootKey);
+        manager.Subkey(path);
+        return manager;
+    }
 
     // A manager addressing Software\<company>\<application> of the current user.
-    RegistryManager AppKey(const std::string& company, const std::string& application) const;
+    static RegistryManager AppKey(const std::string& company, const std::string& application)
+    {
+        RegistryManager manager;
+        manager.CompanyName(company);
+        manager.Application(application);
+        manager.UseAutoAppSubKeys(True);
+        return manager;
+    }
 
-    std::string m_stamp;
+  protected:
+    void SetUp() override
+    {
+#ifndef _WIN32
+        char folder[] = "/tmp/carrowby-registry-XXXXXX";
+        ASSERT_NE(mkdtemp(folder), nullptr);
+        setenv("XDG_CONFIG_HOME", (m_folder = folder).c_str(), 1);
+#endif
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+
+    static std::string FileText(const std::string& path)
+    {
+        return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
+    }
+
+    // A name unique to this test run, for a company key or an extension.
+    static std::string Unique(const std::string& stem)
+    {
+        return stem + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+               std::to_string(getpid());
+    }
+
     std::string m_folder; // the store's temporary folder, where there is one
 };

@@ -1,13 +1,29 @@
 #pragma once
 
-#include <functional>
+#include <gtest/gtest.h>
 
-// Runs body in a child process without root's privileges (as nobody), so that file modes
-// apply as they do for an ordinary user; a process that is not root runs it as it is.
-// Returns true when body ran without a failed expectation.
-bool RunUnprivileged(const std::function<void()>& body);
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
-// For a process that must not fork once it runs threads or a window system: runs the current
-// test again in a new process of this program with CARROWBY_TEST_AS_NOBODY set, which the
-// program's main takes as the word to drop root's privileges first. Returns its exit status.
-int RunCurrentTestAsNobody();
+// File modes do not bind root. Called first in a test that needs them to: when this process
+// is root, the test runs again as nobody in a new process of this program (whose main drops
+// root's privileges when CARROWBY_TEST_AS_NOBODY is set), its outcome is recorded, and the
+// result is true: the caller returns. Otherwise false, and the test goes on here.
+inline bool RanAsNobody()
+{
+    if (geteuid() != 0)
+        return false;
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string filter =
+        std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
+    if (fork() == 0) {
+        setenv("CARROWBY_TEST_AS_NOBODY", "1", 1);
+        execl("/proc/self/exe", "carrowby-test", filter.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    wait(&status);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "as nobody: " << status;
+    return true;
+}

@@ -1,0 +1,48 @@
+// The saved settings through the registry class: the first-run values, and what a person or
+// an older version may have stored, read back as the controls take it.
+
+#include "settings/SavedSettings.h"
+#include "support/RegistrySandbox.h"
+
+using settings::SavedSettings;
+using SavedSettingsTest = RegistrySandbox;
+
+TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
+{
+    RegistryManager registry;
+    SavedSettings::Address(registry);
+    const SavedSettings unopened = SavedSettings::Load(registry);
+    EXPECT_FALSE(unopened.readable) << "a key that cannot be opened";
+    EXPECT_EQ(unopened.title + std::to_string(unopened.boxes[0]), "Carrowby0");
+    SavedSettings::WriteDefaults(registry);
+    const SavedSettings first = SavedSettings::Load(registry);
+    EXPECT_TRUE(first.readable);
+    EXPECT_EQ(first.title, "Carrowby");
+    std::string installed;
+    registry.ReadValue("Installed", installed);
+    EXPECT_EQ(installed, "True");
+
+    // The text stored for a tick state and for the time limit (7 items), and what each reads as.
+    const std::tuple<const char*, int16_t, int16_t> rows[] = {
+        {" 1", 1, 1},  {"1", 1, 1},   {"", 0, 0},      {"abc", 0, 0},   {"2", 0, 2},
+        {"1.4", 1, 1}, {"0.5", 0, 0}, {"40000", 0, 0}, {"1e400", 0, 0}, {"&H1", 1, 1},
+        {"-1", 0, -1}, {"-2", 0, 0},  {"6", 0, 6},     {"7", 0, 0},     {"2.5", 0, 2},
+    };
+    for (const auto& [text, tick, item] : rows) {
+        registry.WriteValue("chk10", text, REG_SZ);
+        registry.WriteValue("ctlTimed", text, REG_SZ);
+        const SavedSettings loaded = SavedSettings::Load(registry);
+        EXPECT_EQ(loaded.boxes[14], tick) << '"' << text << '"';
+        EXPECT_EQ(loaded.lists[0], item) << '"' << text << '"';
+    }
+    SavedSettings saved;
+    saved.title = "Ada's Carrowby";
+    saved.boxes[0] = 1;
+    saved.lists = {4, 3, -1};
+    saved.Save(registry);
+    const SavedSettings loaded = SavedSettings::Load(registry);
+    EXPECT_EQ(std::tie(loaded.title, loaded.boxes, loaded.lists),
+              std::tie(saved.title, saved.boxes, saved.lists));
+    registry.WriteValue("UserName", std::string(255, 'x'), REG_SZ);
+    EXPECT_EQ(SavedSettings::Load(registry).title, "") << "too long to read back";
+}

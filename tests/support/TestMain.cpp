@@ -1,0 +1,33 @@
+// The tests' main: each process works in a home folder of its own, so no test touches the
+// user's own settings; asked to (Unprivileged.h), it first drops root's privileges.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+#ifdef CARROWBY_TEST_WINDOWS
+#include "toolkit/Application.h"
+
+#include <QApplication>
+#endif
+
+int main(int argc, char* argv[])
+{
+    if (getenv("CARROWBY_TEST_AS_NOBODY") && geteuid() == 0 && (setgid(65534) || setuid(65534)))
+        return 3;
+    char home[] = "/tmp/carrowby-test-home-XXXXXX";
+    if (!mkdtemp(home))
+        return 2;
+    setenv("HOME", home, 1);
+    setenv("XDG_CONFIG_HOME", (std::string(home) + "/.config").c_str(), 1);
+    testing::InitGoogleTest(&argc, argv);
+#ifdef CARROWBY_TEST_WINDOWS
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    toolkit::SetUpApplication();
+#endif
+    const int result = RUN_ALL_TESTS();
+    std::error_code ignored;
+    std::filesystem::remove_all(home, ignored);
+    return result;
+}
