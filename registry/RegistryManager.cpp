@@ -62,15 +62,14 @@ Bool16 RegistryManager::DoesKeyExist()
 Bool16 RegistryManager::ReadValue(const std::string& svValueName, std::string& svValue)
 {
     svValue.assign(ReadBufferSize, ' ');
-    LONG outcome = 1;
     HKEY hKey{};
     if (!OpenKey(hKey, KEY_READ))
         return False;
     DWORD type = REG_SZ;
     DWORD size = ReadBufferSize;
     std::string buffer(ReadBufferSize, ' ');
-    outcome = RegQueryValueExA(hKey, svValueName.c_str(), nullptr, &type,
-                               reinterpret_cast<BYTE*>(buffer.data()), &size);
+    const LONG outcome = RegQueryValueExA(hKey, svValueName.c_str(), nullptr, &type,
+                                          reinterpret_cast<BYTE*>(buffer.data()), &size);
     CloseKey(hKey);
     if (outcome == ERROR_SUCCESS && size >= 1)
         svValue = buffer.substr(0, size - 1);
@@ -82,13 +81,12 @@ Bool16 RegistryManager::ReadValue(const std::string& svValueName, std::string& s
 Bool16 RegistryManager::WriteValue(const std::string& svValueName, const std::string& svValue,
                                    int32_t ClientType)
 {
-    LONG outcome = 1;
     HKEY hKey{};
     if (!OpenKey(hKey, KEY_WRITE))
         return False;
-    outcome = RegSetValueExA(hKey, svValueName.c_str(), 0, static_cast<DWORD>(ClientType),
-                             reinterpret_cast<const BYTE*>(svValue.c_str()),
-                             static_cast<DWORD>(svValue.size() + 1));
+    const LONG outcome = RegSetValueExA(
+        hKey, svValueName.c_str(), 0, static_cast<DWORD>(ClientType),
+        reinterpret_cast<const BYTE*>(svValue.c_str()), static_cast<DWORD>(svValue.size() + 1));
     CloseKey(hKey);
     return outcome == ERROR_SUCCESS ? True : False;
 }

@@ -17,7 +17,7 @@ TEST(NumberText, LenientReadingTakesTheLongestLeadingNumber)
         {"&h1f", 31},    {"&H", 0},         {"&O8", 0},       {"\n7\n", 7},    {"+5", 5},
         {"1.5E+2", 150}, {"1 e 3", 1000},   {"1e", 1},        {"1e+", 1},      {"--3", 0},
         {".", 0},        {"1 2 . 5", 12.5}, {"3.4.5", 3.4},   {"2e-3", 0.002}, {"1e-400", 0},
-        {"\r5", 0},      {"12 abc 3", 12},  {"1e308", 1e308},
+        {"\r5", 0},      {"12 abc 3", 12},  {"1e308", 1e308}, {"7h2", 7},      {"9o7", 9},
     };
     for (const auto& [text, value] : rows) {
         EXPECT_TRUE(ReadLenient(text).inRange) << '"' << text << '"';
@@ -33,6 +33,7 @@ TEST(NumberText, StrictReadingAcceptsOnlyBlanksAroundANumber)
         {"12", 12}, {" 12 ", 12}, {"-3", -3}, {"1e3", 1000}, {"9.5", 9.5}};
     for (const auto& [text, value] : numbers)
         EXPECT_EQ(ReadStrict(text), value) << '"' << text << '"';
+    EXPECT_EQ(ReadStrict(std::string_view("12345", 2)), 12) << "only the text given";
     for (const char* text : {"12a", "", "   ", "1 2", "\t12", "Unlimited", "&H1F", "1,5", "-"})
         EXPECT_EQ(ReadStrict(text), std::nullopt) << '"' << text << '"';
 }

@@ -148,6 +148,9 @@ TEST_F(Contract, TheRegistryFunctionsAsTheClassUsesThem)
     EXPECT_EQ(RegQueryValueExA(reader, "Empty", nullptr, &type, data, &size), ERROR_SUCCESS);
     EXPECT_EQ(std::tuple(type, size, data[0]), std::tuple(REG_SZ, 1u, BYTE(0)));
     EXPECT_EQ(RegCloseKey(reader), ERROR_SUCCESS);
+    EXPECT_EQ(RegQueryValueExA(reader, "Value", nullptr, nullptr, data, &size),
+              ERROR_INVALID_HANDLE);
+    EXPECT_EQ(RegCloseKey(reader), ERROR_INVALID_HANDLE);
 }
 
 // File-type association: the lower-case key, found in any case; the backup of the class

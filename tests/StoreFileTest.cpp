@@ -38,6 +38,13 @@ TEST_F(StoreFileTest, LivesPrivatelyInTheUsersConfigFolder)
     EXPECT_EQ(settings.CreateSubKey(), True);
     EXPECT_EQ(status(m_folder + "/carrowby").permissions(), perms::owner_all);
     EXPECT_EQ(status(Path()).permissions(), perms::owner_read | perms::owner_write);
+    auto files = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto open = files();
+    for (int i = 0; i < 50; ++i)
+        Read("UserName");
+    EXPECT_EQ(files(), open) << "no file is left open";
     setenv("XDG_CONFIG_HOME", "", 1);
     setenv("HOME", "/home/someone", 1);
     EXPECT_EQ(registry::StoreFile::DefaultPath(), "/home/someone/.config/carrowby/registry.reg");

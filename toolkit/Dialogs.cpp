@@ -28,7 +28,6 @@ class Utf8LengthValidator : public QValidator
 void MessageBox(QWidget* owner, const QString& prompt, const QString& title)
 {
     QMessageBox box(QMessageBox::Warning, title, prompt, QMessageBox::Ok, owner);
-    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -12,7 +12,9 @@ int TitleLabel::Flags() const
 
 int TitleLabel::heightForWidth(int width) const
 {
-    return fontMetrics().boundingRect(QRect(0, 0, width, INT_MAX), Flags(), text()).height();
+    return fontMetrics()
+        .boundingRect(QRect(QPoint(), QSize(width, INT_MAX)), Flags(), text())
+        .height();
 }
 
 void TitleLabel::paintEvent(QPaintEvent*)

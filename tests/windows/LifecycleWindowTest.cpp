@@ -156,6 +156,9 @@ TEST_F(MainWindowTest, EveryLabelShowsItsLongestTextWhole)
         showsWhole(&about, "lblTitle", name + "'s Carrowby");
         showsWhole(&about, "lblVersion", "Version 1.1.18");
         EXPECT_LE(about.width(), screen.width());
+        const QRect ok = about.findChild<QWidget*>("cmdOK")->geometry();
+        EXPECT_TRUE(about.rect().contains(ok) &&
+                    !ok.intersects(about.findChild<QLabel*>("lblTitle")->geometry()));
         EXPECT_TRUE(name != "Ada" || about.size() == QSize(267, 64)) << "the design-time size";
     }
 }
