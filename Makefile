@@ -1,43 +1,67 @@
 # make run   build, then start Carrowby
 # make test  build, then run every test
-# Both first install the Debian packages listed in packaging/debian-packages.txt.
+# Each target first installs the Debian packages it needs that are missing, from the lists in
+# packaging/: packages-run.txt for building and running, and what each other target adds.
 
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 WINE_BUILD ?= build-wine
 JOBS ?= $(shell nproc)
 CTEST = ctest --output-on-failure -j $(JOBS)
+# Installs the packages of the lists named, e.g. $(call packages,run test).
+packages = bash packaging/install-deps.sh $(patsubst %,packaging/packages-%.txt,$(1))
+configure = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(2) >/dev/null
 
-.PHONY: all deps build run test test-sanitize fuzz test-wine format clean
+.PHONY: all build run test test-sanitize fuzz test-wine bench long-run package install format \
+	clean
 
 all: build
 
-deps:
-	@bash packaging/install-deps.sh packaging/debian-packages.txt
-
-$(BUILD)/Makefile: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-
-build: deps $(BUILD)/Makefile
-	cmake --build $(BUILD) -j $(JOBS)
+build:
+	@$(call packages,run)
+	$(call configure,$(BUILD),RelWithDebInfo)
+	cmake --build $(BUILD) -j $(JOBS) --target carrowby
 
 run: build
 	$(BUILD)/app/carrowby
 
-test: build
+test:
+	@$(call packages,run test)
+	$(call configure,$(BUILD),RelWithDebInfo)
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen $(CTEST)
 
-test-sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCARROWBY_SANITIZE=ON
+test-sanitize:
+	@$(call packages,run test)
+	$(call configure,$(SANITIZE_BUILD),Debug) -DCARROWBY_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
-		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 $(CTEST) -LE real-window
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 $(CTEST) -LE 'real-window|package'
 
-fuzz: deps
+fuzz:
+	@$(call packages,fuzz)
 	bash tests/fuzz/run-fuzz.sh $(or $(FUZZ_SECONDS),60)
 
-test-wine: deps
+test-wine:
+	@$(call packages,run wine)
 	bash tests/wine/run-wine-tests.sh $(WINE_BUILD)
+
+# Start-up and memory beside a bare Qt window, and posing a problem.
+bench:
+	@$(call packages,run bench)
+	$(call configure,$(BUILD),RelWithDebInfo)
+	cmake --build $(BUILD) -j $(JOBS) --target carrowby bare_window carrowby_bench
+	/usr/bin/python3 bench/startup.py $(BUILD)/app/carrowby $(BUILD)/bench/bare_window
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/carrowby_bench
+
+package:
+	@$(call packages,run package)
+	$(call configure,$(BUILD),RelWithDebInfo)
+	cmake --build $(BUILD) -j $(JOBS) --target carrowby
+	cd $(BUILD) && cpack -G DEB
+
+install: build
+	cmake --install $(BUILD)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

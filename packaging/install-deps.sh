@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages named in the list that are not installed yet: as root
+# Installs the Debian packages named in the lists given that are not installed yet: as root
 # directly, otherwise through sudo.
 set -uo pipefail
-list=${1:-packaging/debian-packages.txt}
 
 missing=()
-while read -r pkg; do
-    pkg=${pkg%%#*}
-    pkg=${pkg//[[:space:]]/}
-    [ -n "$pkg" ] || continue
-    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)
-    [ "$status" = "install ok installed" ] || missing+=("$pkg")
-done <"$list"
+for list in "$@"; do
+    while read -r pkg; do
+        pkg=${pkg%%#*}
+        pkg=${pkg//[[:space:]]/}
+        [ -n "$pkg" ] || continue
+        status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null)
+        [ "$status" = "install ok installed" ] || missing+=("$pkg")
+    done <"$list"
+done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 fail() {

@@ -2,7 +2,7 @@
 
 #include "Version.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFont>
 #include <QVersionNumber>
 
@@ -12,6 +12,8 @@ void SetUpApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Carrowby"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CARROWBY_VERSION));
+    // Ties the windows to the installed launcher and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.qzv.carrowby"));
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     QFont::insertSubstitutions(QStringLiteral("Courier New"),
