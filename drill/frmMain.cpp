@@ -3,6 +3,7 @@
 #include "drill/Scoring.h"
 #include "drill/SettingsChecks.h"
 #include "settings/SavedSettings.h"
+#include "toolkit/Accessibility.h"
 #include "toolkit/Caption.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/EnterKey.h"
@@ -168,6 +169,7 @@ void frmMain::NextProblem()
     ProblemNumber = static_cast<int16_t>(ProblemNumber + 1);
     const drill::Problem problem = drill::DrawProblem(choice, *m_random);
     ui->txtOp->setText(Text(drill::OperationSign(problem.operation)));
+    ui->txtOp->setAccessibleDescription(toolkit::SpokenSign(qPrintable(ui->txtOp->text())));
     ShowProblem(problem);
     RightAnswer = drill::ComputeAnswer(problem);
     ui->btnSubmit->setEnabled(true);

@@ -33,7 +33,8 @@ TEST(NumberText, StrictReadingAcceptsOnlyBlanksAroundANumber)
         {"12", 12}, {" 12 ", 12}, {"-3", -3}, {"1e3", 1000}, {"9.5", 9.5}};
     for (const auto& [text, value] : numbers)
         EXPECT_EQ(ReadStrict(text), value) << '"' << text << '"';
-    EXPECT_EQ(ReadStrict(std::string_view("12345", 2)), 12) << "only the text given";
+    for (const char* longer : {"12345", "12.5"})
+        EXPECT_EQ(ReadStrict(std::string_view(longer, 2)), 12) << "only the text given";
     for (const char* text : {"12a", "", "   ", "1 2", "\t12", "Unlimited", "&H1F", "1,5", "-"})
         EXPECT_EQ(ReadStrict(text), std::nullopt) << '"' << text << '"';
 }

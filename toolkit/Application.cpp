@@ -1,9 +1,10 @@
 #include "Application.h"
 
+#include "Accessibility.h"
 #include "Version.h"
 
-#include <QGuiApplication>
 #include <QFont>
+#include <QGuiApplication>
 #include <QVersionNumber>
 
 namespace toolkit {
@@ -14,6 +15,7 @@ void SetUpApplication()
     QCoreApplication::setApplicationVersion(QStringLiteral(CARROWBY_VERSION));
     // Ties the windows to the installed launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.qzv.carrowby"));
+    NameLabelsByTheirText();
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     QFont::insertSubstitutions(QStringLiteral("Courier New"),

@@ -1,5 +1,6 @@
 #include "frmAnswer.h"
 
+#include "toolkit/Accessibility.h"
 #include "ui_frmAnswer.h"
 
 #include <QCloseEvent>
@@ -29,6 +30,10 @@ void frmAnswer::SetupAnswer(const QString& svLine1, const QString& svLine2, cons
     ui->txtMessage->setText(svMessage);
     ui->txtOp->setText(svOp);
     ui->txtAnswer->setText(svAnswer);
+    // What a screen reader announces as the window opens: the verdict and the right answer.
+    setAccessibleName(svMessage);
+    setAccessibleDescription(QStringLiteral("The right answer is") + svAnswer);
+    ui->txtOp->setAccessibleDescription(toolkit::SpokenSign(qPrintable(svOp)));
     ui->btnOK->setFocus();
     exec();
 }

@@ -73,23 +73,23 @@ def walk(node):
 
 
 def read(role, name_starts, seconds=5):
-    """The name of the first node on view of the role whose name starts so, and the texts of
-    its labels in order (Qt names an empty label after the frame it stands in)."""
+    """The first node on view of the role whose name starts so: its name and description, and
+    the names of its labels in order, each followed by its description."""
     deadline = time.time() + seconds
     while time.time() < deadline:
         desktop = Atspi.get_desktop(0)
         try:  # windows come and go while the tree is read
             for app in (desktop.get_child_at_index(i) for i in range(desktop.get_child_count())):
                 for node in walk(app) if app and app.get_process_id() == program.pid else ():
-                    name = node.get_name() or ""
-                    if (node.get_role_name() == role and name.startswith(name_starts)
+                    if (node.get_role_name() == role and node.get_name().startswith(name_starts)
                             and node.get_state_set().contains(Atspi.StateType.SHOWING)):
-                        texts = [n.get_name() for n in walk(node) if n.get_role_name() == "label"]
-                        return name, ["" if text == name else text for text in texts]
+                        return [node.get_name(), node.get_description()] + [
+                            text for label in walk(node) if label.get_role_name() == "label"
+                            for text in (label.get_name(), label.get_description())]
         except gi.repository.GLib.GError:
             pass
         time.sleep(0.05)
-    return None, []
+    return [None, None]
 
 
 start("Carrowby")
@@ -104,21 +104,32 @@ check((values["chkAddition"], values["chk7"], values["ctlTimed"]) == (" 1", " 1"
 start("Carrowby")
 keys("Return")  # on Start, which has the focus
 for problem in range(1, 11):
-    caption, lines = read("panel", "Problem %d of 10" % problem)
-    check(caption == "Problem %d of 10" % problem, "the panel reads %r" % caption)
-    numbers = [int(line) for line in lines[:4] if line.strip()] or [0, 1]
+    # The panel's caption, then each line and the sign with their descriptions.
+    panel = read("panel", "Problem %d of 10" % problem)
+    check(panel[0] == "Problem %d of 10" % problem, "the panel reads %r" % panel[0])
+    lines, sign = panel[2:10:2], (panel + ["", ""])[10:12]
+    numbers = [int(line) for line in lines if line.strip()] or [0, 1]
     first, second = numbers[-1], numbers[-2]
+    spoken = {"+": "plus", "-": "minus", "x": "times", "/": "divided by"}
+    check(sign[1] == spoken.get(sign[0]), "the sign %r is described as %r" % tuple(sign))
     answer = {"+": sum(numbers), "-": second - first, "x": first * second,
-              "/": second // max(first, 1)}.get(lines[4] if len(lines) > 4 else "", 0)
-    subprocess.run(["xdotool", "type", str(answer + (problem in (3, 7)))], check=True)
+              "/": second // max(first, 1)}.get(sign[0], 0)
+    wrong = problem in (3, 7)
+    subprocess.run(["xdotool", "type", str(answer + wrong)], check=True)
     keys(*(["Tab"] if problem == 5 else []), "Return")  # in the answer box, or on ENTER
-    verdict = read("dialog", " ")[1][:1]
-    check(verdict == ["Oops!!!" if problem in (3, 7) else "You were right!"],
+    verdict = read("dialog", "")[:2]  # what is announced as the window opens
+    check(verdict == ["Oops!!!" if wrong else "You were right!", "The right answer is %d" % answer],
           "problem %d: the answer window says %s" % (problem, verdict))
     shot("desktop-feedback.png") if problem == 1 else None
-    keys("Return")  # on OK, which has the focus
-check(read("panel", "Status")[1][1::2] == [" 8", " 2", "B-", " 80"], "the final status")
+    keys("alt+o" if problem == 9 else "Return")  # on OK, which has the focus
+status = read("panel", "Status")[2:]
+check(status[2:] == [" 8", "Correct answers", "Incorrect:", "", " 2", "Wrong answers", "Grade:", "",
+                     "B-", "Grade", "%:", "", " 80", "Percentage right"], "the final status %s" % status)
 shot("desktop-after-drill.png")
+for opening, closing in (("alt+h", "Return"), ("F1", "Escape")):
+    keys(opening, *(["Return"] if opening == "alt+h" else []))
+    check(shows("About Carrowby"), opening + " opens About")
+    keys(closing)
 keys("alt+f", "Return")
 check(shows("Personalize Carrowby"), "File > Personalize asks for a name")
 subprocess.run(["xdotool", "type", "Ada"], check=True)
@@ -126,5 +137,10 @@ keys("Return")
 check(shows("Ada's Carrowby"), "the title carries the name")
 program.send_signal(signal.SIGTERM)
 check(ended("SIGTERM").get("UserName") == "Ada's Carrowby", "SIGTERM saved the title")
+start("Ada's Carrowby")
+keys("alt+s")
+check(read("panel", "Problem 1 of 10")[0] is not None, "Alt+S starts a test")
+keys("alt+f", "x")
+ended("File > Exit")
 print("%d checks failed" % len(failures) if failures else "all checks passed")
 sys.exit(1 if failures else 0)

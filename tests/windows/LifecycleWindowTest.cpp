@@ -119,7 +119,8 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
 }
 
 // Every label shows the longest text it can hold whole, on one line or, for a label that
-// wraps, in lines within its bounds; and the About window stays within the screen.
+// wraps, in lines within its bounds; and the About window stays within the screen. Run at
+// several scale factors as well.
 TEST_F(MainWindowTest, EveryLabelShowsItsLongestTextWhole)
 {
     auto showsWhole = [](QWidget* owner, const char* name, const QString& text) {
@@ -133,11 +134,15 @@ TEST_F(MainWindowTest, EveryLabelShowsItsLongestTextWhole)
             << name << ": " << needed.width() << " x " << needed.height() << " in " << room.width()
             << " x " << room.height();
     };
-    frmAnswer feedback(window.get());
+    frmAnswer feedback(nullptr);
     for (QWidget* owner : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(&feedback)})
-        for (const char* name : {"txtLine1", "txtLine2", "txtLine3", "txtLine4"})
-            showsWhole(owner, name, " 1771560");
-    showsWhole(&feedback, "txtAnswer", " 2147483647");
+        for (QLabel* line : owner->findChildren<QLabel*>(QRegularExpression("^txt(Line|Answer)"))) {
+            const QString name = line->objectName(); // and the digits of every line in columns
+            EXPECT_TRUE(line->fontInfo().fixedPitch()) << name.toStdString();
+            EXPECT_EQ(line->geometry().right(),
+                      owner->findChild<QLabel*>("txtLine1")->geometry().right());
+            showsWhole(owner, qPrintable(name), name == "txtAnswer" ? " 2147483647" : " 1771560");
+        }
     showsWhole(&feedback, "txtMessage", "You were right!");
     for (const char* name : {"txtCorrect", "txtIncorrect", "txtPercentage"})
         showsWhole(window.get(), name, " 100");
