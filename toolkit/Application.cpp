@@ -1,10 +1,11 @@
 #include "Application.h"
 
 #include "Accessibility.h"
+#include "ClassicFrames.h"
 #include "Version.h"
 
+#include <QApplication>
 #include <QFont>
-#include <QGuiApplication>
 #include <QVersionNumber>
 
 namespace toolkit {
@@ -16,6 +17,7 @@ void SetUpApplication()
     // Ties the windows to the installed launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.qzv.carrowby"));
     NameLabelsByTheirText();
+    QApplication::setStyle(new ClassicFrames);
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     QFont::insertSubstitutions(QStringLiteral("Courier New"),

@@ -7,6 +7,7 @@ the first argument."""
 import atexit
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -22,6 +23,7 @@ HOME = tempfile.mkdtemp(prefix="carrowby-desktop-")
 STORE = os.path.join(HOME, ".config", "carrowby", "registry.reg")
 failures, program = [], None
 atexit.register(lambda: program and program.poll() is None and program.kill())
+atexit.register(shutil.rmtree, HOME, True)
 
 
 def check(condition, what):
