@@ -12,8 +12,8 @@ CTEST = ctest --output-on-failure -j $(JOBS)
 packages = bash packaging/install-deps.sh $(patsubst %,packaging/packages-%.txt,$(1))
 configure = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(2) >/dev/null
 
-.PHONY: all build run test test-sanitize fuzz test-wine bench long-run package install format \
-	clean
+.PHONY: all build run test test-sanitize fuzz test-wine bench long-run screenshots package install \
+	format clean
 
 all: build
 
@@ -53,6 +53,23 @@ bench:
 	cmake --build $(BUILD) -j $(JOBS) --target carrowby bare_window carrowby_bench
 	/usr/bin/python3 bench/startup.py $(BUILD)/app/carrowby $(BUILD)/bench/bare_window
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/carrowby_bench
+
+# The long run: memory over 100 tests and 100 About windows, then the same run under
+# LeakSanitizer, which fails it on any leak.
+long-run:
+	@$(call packages,run)
+	$(call configure,$(BUILD),RelWithDebInfo)
+	cmake --build $(BUILD) -j $(JOBS) --target carrowby_long_run
+	$(BUILD)/bench/carrowby_long_run
+	$(call configure,$(SANITIZE_BUILD),Debug) -DCARROWBY_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS) --target carrowby_long_run
+	ASAN_OPTIONS=detect_leaks=1 $(SANITIZE_BUILD)/bench/carrowby_long_run >/dev/null
+	@echo "LeakSanitizer found no leak"
+
+# The README's screenshots, taken of the real program in a virtual display.
+screenshots: build
+	@$(call packages,test)
+	/usr/bin/python3 docs/screenshots.py $(BUILD)/app/carrowby docs
 
 package:
 	@$(call packages,run package)
