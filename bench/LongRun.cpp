@@ -6,8 +6,8 @@
 #include "drill/frmMain.h"
 #include "toolkit/Application.h"
 
-#include <QtWidgets>
 #include <QtTest/QTest>
+#include <QtWidgets>
 
 #include <cstdio>
 #include <filesystem>
@@ -52,7 +52,8 @@ int main(int argc, char* argv[])
         QTimer user;
         QObject::connect(&user, &QTimer::timeout, [] {
             if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible())
-                QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_Return);
+                QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal,
+                                Qt::Key_Return);
         });
         user.start(1);
         window.findChild<QCheckBox*>("chkAddition")->setChecked(true);

@@ -2,13 +2,13 @@
 
 #include "MainWindowTest.h"
 #include "registry/StoreFile.h"
-#include "support/Unprivileged.h"
 #include "toolkit/Caption.h"
 #include "windows/TitleLabel.h"
 #include "windows/frmAbout.h"
 #include "windows/frmAnswer.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -46,21 +46,13 @@ TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
     EXPECT_EQ(Find<QComboBox>("ctlNumberOfProblems")->currentIndex(), -1);
     EXPECT_EQ(Text("txtTimeRemaining"), "120");
     EXPECT_EQ(window->windowHandle()->title(), "Ada's [*] Carrowby");
-
-    Find<QComboBox>("ctlNumberOfProblems")->setCurrentIndex(0);
-    EXPECT_EQ(Start(), "");
-    Tick({"chk2"}, false);
-    Find<QAction>("mFile_Exit")->trigger();
-    EXPECT_EQ(programEnds, 2) << "Exit during a test ends the program";
-    EXPECT_EQ(Screen()[0], "neither") << "at once: the timer stops, nothing else";
-    EXPECT_EQ(Stored({"chk2"}), Texts({" 0"})) << "and saves";
 }
 
 // A store the user may not read gives a plain first-run window and is never written.
 TEST_F(MainWindowTest, AStoreThatCannotBeReadIsLeftAsItIs)
 {
-    if (RanAsNobody())
-        return;
+    if (geteuid() == 0)
+        GTEST_SKIP() << "file modes do not bind root: this runs as nobody by its own entry";
     Tick({"chk4"});
     window->close();
     const std::string store = registry::StoreFile::DefaultPath(), before = FileText(store);

@@ -11,8 +11,11 @@ WINEPREFIX=$(mktemp -d /tmp/carrowby-wine-XXXXXX)
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 
+# Cross-compiled for 64-bit Windows with mingw-w64, linked statically, run by Wine.
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCARROWBY_WITH_QT=OFF \
-    -DCMAKE_TOOLCHAIN_FILE="$root/tests/wine/mingw-toolchain.cmake" >/dev/null
+    -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_C_COMPILER=x86_64-w64-mingw32-gcc-posix \
+    -DCMAKE_CXX_COMPILER=x86_64-w64-mingw32-g++-posix -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
+    -DCMAKE_EXE_LINKER_FLAGS="-static -static-libgcc -static-libstdc++" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target registry_contract_tests
 
 wineboot --init >/dev/null 2>&1 || true
