@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <random>
+#include <regex>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -73,6 +74,7 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
         const std::string said = testing::internal::GetCapturedStderr();
         const std::string aside = said.substr(said.find(Path() + ".unreadable-"));
         EXPECT_EQ(FileText(aside.substr(0, aside.find_first_of(" \n"))), text) << said;
+        EXPECT_TRUE(std::regex_search(aside, std::regex("unreadable-[0-9]{8}-[0-9]{6}"))) << said;
         EXPECT_EQ(registry::ParseStore(FileText(Path()))->skipped.size(), 0u);
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder + "/carrowby"), {}), 3);
