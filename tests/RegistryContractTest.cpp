@@ -162,7 +162,9 @@ TEST_F(Contract, AssociationsTieExtensionsToProgramClasses)
     manager.Subkey("Mine");
     manager.UseCompanyName(7);
     const auto addressing = Addressing(manager);
-    const std::string ext = Unique("CBT"), key = "." + toolkit::AsciiLower(ext);
+    const std::string ext = Unique("CBT");
+    std::string key = ".";
+    key += toolkit::AsciiLower(ext); // the lower-case key
     auto value = [&](const std::string& name) { return Read(Direct(Classes, key), name); };
     EXPECT_EQ(manager.IsAssociatedWithExtension("", ext), False) << "no key at all";
     EXPECT_EQ(manager.GetCurrentAssociation(ext), "");
