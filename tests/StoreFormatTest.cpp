@@ -1,16 +1,15 @@
-// The store file's text: the form it is written in, and what it reads of a file a person has
-// edited.
+// The store file's text: what it reads of a file a person or an export may leave, and the form
+// it writes that back in.
 
 #include "registry/StoreFormat.h"
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 using namespace registry;
 
 namespace {
 
+constexpr char Header[] = "Windows Registry Editor Version 5.00\n";
 constexpr char Key[] = "[HKEY_CURRENT_USER\\Software\\QZV\\Carrowby]\n";
 
 // The values of Software\QZV\Carrowby as the store writes them, one line each.
@@ -27,49 +26,22 @@ std::string ValuesOf(const RegistryTree& tree)
 
 } // namespace
 
-// Text ending in one NUL is written quoted, everything else as bytes of its type; keys come in
-// order without regard to case; and what is written reads back whole, to the same text.
-TEST(StoreFormat, WritesTheExportFormAndReadsItBack)
-{
-    const std::tuple<const char*, uint32_t, std::string, std::string> values[] = {
-        {"UserName", 1, std::string("Ada's \"C\" \\o/\0", 14),
-         "\"UserName\"=\"Ada's \\\"C\\\" \\\\o/\""},
-        {"", 1, std::string("default\0", 8), "@=\"default\""},
-        {"Empty", 1, std::string(1, '\0'), "\"Empty\"=\"\""},
-        {"NoNul", 1, "abc", "\"NoNul\"=hex(1):61,62,63"},
-        {"Lines", 1, std::string("a\nb\0", 4), "\"Lines\"=hex(1):61,0a,62,00"},
-        {"Qword", 11, "\x01\xff", "\"Qword\"=hex(b):01,ff"},
-        {"Nothing", 3, "", "\"Nothing\"=hex(3):"},
-    };
-    RegistryTree tree;
-    tree.currentUser.CreatePath({"Software", "aardvark"});
-    RegistryKey& key = tree.currentUser.CreatePath({"Software", "QZV", "Carrowby"});
-    std::string lines;
-    for (const auto& [name, type, data, line] : values) {
-        key.SetValue(name, type, data);
-        lines += line + "\n";
-    }
-    const std::string text = SerializeStore(tree);
-    EXPECT_EQ(text, "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER]\n\n"
-                    "[HKEY_CURRENT_USER\\Software]\n\n[HKEY_CURRENT_USER\\Software\\aardvark]\n\n"
-                    "[HKEY_CURRENT_USER\\Software\\QZV]\n\n" +
-                        std::string(Key) + lines + "\n[HKEY_CLASSES_ROOT]\n");
-    const auto parsed = ParseStore(text);
-    ASSERT_TRUE(parsed && parsed->skipped.empty());
-    EXPECT_EQ(SerializeStore(parsed->tree), text);
-}
-
-TEST(StoreFormat, ReadsWhatAPersonOrAnExportMayLeave)
+TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
 {
     struct Row
     {
         const char* name;
         std::string text;
-        const char* values;
+        const char* written;
         std::vector<int> skipped = {}; // a key line's number negative
     };
-    const std::string header = "Windows Registry Editor Version 5.00\n";
     const Row rows[] = {
+        {"text ending in one NUL quoted, its quotes and backslashes escaped; other bytes in hex",
+         Header + std::string(Key) +
+             "\"q\"=\"say \\\"hi\\\" \\\\o/\"\n@=\"\"\n\"s\"=hex(1):61,00\n\"n\"=hex(1):61,62\n"
+             "\"l\"=hex(1):61,0a,00\n\"e\"=hex:\n",
+         "\"q\"=\"say \\\"hi\\\" \\\\o/\"\n@=\"\"\n\"s\"=\"a\"\n\"n\"=hex(1):61,62\n"
+         "\"l\"=hex(1):61,0a,00\n\"e\"=hex(3):\n"},
         {"a text editor's save: byte-order mark, CRLF, a trailing blank, one mistyped line",
          "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n\r\n"
          "[HKEY_CURRENT_USER\\Software\\QZV\\Carrowby] \r\n"
@@ -81,13 +53,13 @@ TEST(StoreFormat, ReadsWhatAPersonOrAnExportMayLeave)
          "\"a\"=\"c\"\n",
          "\"a\"=\"c\"\n"},
         {"dword, binary and typed hex data, continued over lines",
-         header + Key +
+         Header + std::string(Key) +
              "\"d\"=dword:0000001f\n\"h\"=hex:01,02,\\\n  03, "
              "04\n\"x\"=HEX(b):01,00\n@=hex(2):41,00\n",
          "\"d\"=hex(4):1f,00,00,00\n\"h\"=hex(3):01,02,03,04\n\"x\"=hex(b):01,00\n@=hex(2):41,"
          "00\n"},
         {"lines that cannot be read, the values around them kept",
-         header + "\"early\"=\"x\"\n" + Key +
+         Header + std::string("\"early\"=\"x\"\n") + Key +
              "\"a\"=\"1\"\n\"b\"=hex(1):61,\n\"c\"=hex(x):61\n\"d\"=\"b\" trailing\n"
              "\"\"=\"b\"\n\"e\"=\"b\\n\"\n\"f\"=dword:123456789\n\"g\"=hex:100\nnonsense\n"
              "[HKEY_LOCAL_MACHINE\\x]\n\"lost\"=\"x\"\n[HKEY_CURRENT_USER\\a\\\\b]\n" +
@@ -98,15 +70,22 @@ TEST(StoreFormat, ReadsWhatAPersonOrAnExportMayLeave)
     for (const Row& row : rows) {
         const auto parsed = ParseStore(row.text);
         ASSERT_TRUE(parsed.has_value()) << row.name;
-        EXPECT_EQ(ValuesOf(parsed->tree), row.values) << row.name;
+        EXPECT_EQ(ValuesOf(parsed->tree), row.written) << row.name;
         std::vector<int> skipped;
         for (const SkippedLine& line : parsed->skipped)
             skipped.push_back(line.keyLine ? -line.number : line.number);
         EXPECT_EQ(skipped, row.skipped) << row.name;
+        const std::string written = SerializeStore(parsed->tree);
+        EXPECT_EQ(SerializeStore(ParseStore(written)->tree), written) << row.name;
     }
-    for (const char* text : {"",
-                             "garbage\n"
-                             "Windows Registry Editor Version 5.00\n",
+    // Keys come in order without regard to case, each with its line, under the export's header.
+    const auto keys = ParseStore(std::string(Header) + "[HKEY_CURRENT_USER\\Software\\QZV]\n"
+                                                       "[HKEY_CURRENT_USER\\Software\\aardvark]\n");
+    EXPECT_EQ(SerializeStore(keys->tree),
+              std::string(Header) + "\n[HKEY_CURRENT_USER]\n\n[HKEY_CURRENT_USER\\Software]\n\n"
+                                    "[HKEY_CURRENT_USER\\Software\\aardvark]\n\n"
+                                    "[HKEY_CURRENT_USER\\Software\\QZV]\n\n[HKEY_CLASSES_ROOT]\n");
+    for (const char* text : {"", "garbage\nWindows Registry Editor Version 5.00\n",
                              "Windows Registry Editor Version 4.00\n"})
         EXPECT_FALSE(ParseStore(text).has_value()) << "not an export: " << text;
 }
