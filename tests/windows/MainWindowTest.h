@@ -57,22 +57,19 @@ class MainWindowTest : public RegistrySandbox
         const bool testing = Find("frmProblem")->isVisible();
         const bool agree = Find("btnStart")->isEnabled() != testing &&
                            window->myTimer.isActive() == testing && Input()->isEnabled() == testing;
-        return {agree ? (testing ? "testing" : "idle") : "neither",
-                Text("txtCorrect"),
-                Text("txtIncorrect"),
-                Text("txtPercentage"),
-                Text("txtGrade"),
-                Text("txtTimeRemaining")};
+        QStringList shown = {agree ? (testing ? "testing" : "idle") : "neither"};
+        for (auto* label :
+             {"txtCorrect", "txtIncorrect", "txtPercentage", "txtGrade", "txtTimeRemaining"})
+            shown << Text(label);
+        return shown;
     }
 
-    // Replaces the window's random numbers with a script of Easy problems (operation, second
-    // operand, first operand).
-    ScriptedRandom* Script(const std::vector<std::array<int, 3>>& problems)
+    // Replaces the window's random numbers with a script of Easy sums: 7 and each first operand.
+    ScriptedRandom* Script(std::initializer_list<int> firsts)
     {
         auto script = std::make_unique<ScriptedRandom>();
-        for (const auto& [operation, second, first] : problems)
-            script->draws.insert(script->draws.end(),
-                                 {Op(operation), Operand(second, 1), Operand(first, 1)});
+        for (int first : firsts)
+            script->draws.insert(script->draws.end(), {Op(1), Operand(7, 1), Operand(first, 1)});
         ScriptedRandom* raw = script.get();
         window->SetRandomSource(std::move(script));
         return raw;
