@@ -16,6 +16,7 @@ TEST(NumberText, LenientReadingTakesTheLongestLeadingNumber)
         {"1.5E+2", 150}, {"1 e 3", 1000},   {"1e", 1},        {"1e+", 1},      {"--3", 0},
         {".", 0},        {"1 2 . 5", 12.5}, {"3.4.5", 3.4},   {"2e-3", 0.002}, {"1e-400", 0},
         {"\r5", 0},      {"12 abc 3", 12},  {"1e308", 1e308}, {"7h2", 7},      {"9o7", 9},
+        {"&H10", 16},    {"&o17", 15},
     };
     for (const auto& [text, value] : rows) {
         EXPECT_TRUE(ReadLenient(text).inRange) << '"' << text << '"';
