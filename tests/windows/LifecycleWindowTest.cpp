@@ -159,3 +159,16 @@ TEST_F(MainWindowTest, EveryLabelShowsItsLongestTextWhole)
         EXPECT_TRUE(name != "Ada" || about.size() == QSize(267, 64)) << "the design-time size";
     }
 }
+
+// Frames are drawn the classic way: a border all round, broken by the title on its top line.
+TEST_F(MainWindowTest, FramesAreDrawnTheClassicWay)
+{
+    auto* frame = Find<QGroupBox>("frmStatus");
+    const QImage image = frame->grab().toImage();
+    const QSize title = frame->fontMetrics().size(Qt::TextShowMnemonic, frame->title());
+    const QRgb border = frame->palette().mid().color().rgb();
+    EXPECT_EQ(image.pixel(0, image.height() / 2), border) << "the left side";
+    EXPECT_EQ(image.pixel(image.width() - 2, title.height() / 2), border) << "the top";
+    EXPECT_NE(image.pixel(6 + title.width() + 3, title.height() / 2), border)
+        << "the top line gives way to the title";
+}
