@@ -87,12 +87,12 @@ bool UsesTickedNumber(int32_t FirstOperand, int32_t SecondOperand, const DrillCh
 {
     const auto& ticked = choice.numbers;
     const bool zeroOperand = FirstOperand == 0 || SecondOperand == 0;
-    bool result = zeroOperand && ticked[0] == 1;
+    bool result = zeroOperand && Ticked(ticked[0]);
     for (int k = 1; k <= 10; ++k) {
-        if ((FirstOperand == k || SecondOperand == k) && ticked[k] == 1)
+        if ((FirstOperand == k || SecondOperand == k) && Ticked(ticked[k]))
             result = true;
     }
-    if (zeroOperand && choice.operations[Division - 1] == 1 && ticked[0] == 1)
+    if (zeroOperand && Ticked(choice.operations[Division - 1]) && Ticked(ticked[0]))
         result = false;
     return result;
 }

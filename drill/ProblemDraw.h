@@ -38,6 +38,12 @@ struct DrillChoice
     int16_t length = 0; // the item of the number of problems
 };
 
+// A box counts as ticked when its value is 1.
+constexpr bool Ticked(int16_t value)
+{
+    return value == 1;
+}
+
 struct Problem
 {
     Operation operation = Addition;

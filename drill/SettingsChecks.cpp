@@ -12,11 +12,6 @@ constexpr char NoNumbers[] = "No numbers selected for testing!";
 constexpr char NoLength[] = "No number of problems selected!";
 constexpr char NoDifficulty[] = "No difficulty selected!";
 
-bool Ticked(int16_t value)
-{
-    return value == 1;
-}
-
 template <typename Iterator> bool NoneTicked(Iterator first, Iterator last)
 {
     return std::none_of(first, last, Ticked);

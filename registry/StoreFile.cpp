@@ -200,7 +200,7 @@ StoreFile::Loaded StoreFile::Load(bool mayMoveAside) const
         return {};
     auto parsed = ParseStore(loaded.text);
     if (!parsed) {
-        const std::string aside = PathAside();
+        const std::string aside = mayMoveAside ? PathAside() : std::string();
         if (mayMoveAside && std::rename(m_path.c_str(), aside.c_str()) == 0)
             std::fprintf(stderr,
                          "carrowby: the settings store %s could not be read; it was "

@@ -76,9 +76,10 @@ void SavedSettings::Save(RegistryManager& registry) const
 
 std::string UnreadableNotice()
 {
-    const registry::StoreFile store(registry::StoreFile::DefaultPath());
-    return "carrowby: the settings in " + registry::StoreFile::DefaultPath() + " cannot be read (" +
-           store.WhyUnreadable().value_or("the key is missing and cannot be made") +
+    const std::string path = registry::StoreFile::DefaultPath();
+    return "carrowby: the settings in " + path + " cannot be read (" +
+           registry::StoreFile(path).WhyUnreadable().value_or(
+               "the key is missing and cannot be made") +
            "); the first-run settings are shown and nothing will be saved";
 }
 
