@@ -28,20 +28,17 @@ std::string ValuesOf(const RegistryTree& tree)
 
 TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
 {
-    struct Row
-    {
-        const char* name;
-        std::string text;
-        const char* written;
-        std::vector<int> skipped = {}; // a key line's number negative
-    };
+    // what the row shows, the text read, the values written back, the lines skipped (a key
+    // line's number negative)
+    using Row = std::tuple<const char*, std::string, const char*, std::vector<int>>;
     const Row rows[] = {
         {"text ending in one NUL quoted, its quotes and backslashes escaped; other bytes in hex",
          Header + std::string(Key) +
              "\"q\"=\"say \\\"hi\\\" \\\\o/\"\n@=\"\"\n\"s\"=hex(1):61,00\n\"n\"=hex(1):61,62\n"
              "\"l\"=hex(1):61,0a,00\n\"e\"=hex:\n",
          "\"q\"=\"say \\\"hi\\\" \\\\o/\"\n@=\"\"\n\"s\"=\"a\"\n\"n\"=hex(1):61,62\n"
-         "\"l\"=hex(1):61,0a,00\n\"e\"=hex(3):\n"},
+         "\"l\"=hex(1):61,0a,00\n\"e\"=hex(3):\n",
+         {}},
         {"a text editor's save: byte-order mark, CRLF, a trailing blank, one mistyped line",
          "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n\r\n"
          "[HKEY_CURRENT_USER\\Software\\QZV\\Carrowby] \r\n"
@@ -51,13 +48,15 @@ TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
         {"the older header, comments, any case of the root, blanks around the equals sign",
          "REGEDIT4\n; note\n\n[hkey_current_user\\Software\\QZV\\Carrowby]\n  \"a\" = \"b\"\n"
          "\"a\"=\"c\"\n",
-         "\"a\"=\"c\"\n"},
+         "\"a\"=\"c\"\n",
+         {}},
         {"dword, binary and typed hex data, continued over lines",
          Header + std::string(Key) +
              "\"d\"=dword:0000001f\n\"h\"=hex:01,02,\\\n  03, "
              "04\n\"x\"=HEX(b):01,00\n@=hex(2):41,00\n",
          "\"d\"=hex(4):1f,00,00,00\n\"h\"=hex(3):01,02,03,04\n\"x\"=hex(b):01,00\n@=hex(2):41,"
-         "00\n"},
+         "00\n",
+         {}},
         {"lines that cannot be read, the values around them kept",
          Header + std::string("\"early\"=\"x\"\n") + Key +
              "\"a\"=\"1\"\n\"b\"=hex(1):61,\n\"c\"=hex(x):61\n\"d\"=\"b\" trailing\n"
@@ -67,16 +66,16 @@ TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
          "\"a\"=\"1\"\n\"z\"=\"26\"\n",
          {2, 5, 6, 7, 8, 9, 10, 11, 12, -13, -15}},
     };
-    for (const Row& row : rows) {
-        const auto parsed = ParseStore(row.text);
-        ASSERT_TRUE(parsed.has_value()) << row.name;
-        EXPECT_EQ(ValuesOf(parsed->tree), row.written) << row.name;
+    for (const auto& [name, text, values, skippedLines] : rows) {
+        const auto parsed = ParseStore(text);
+        ASSERT_TRUE(parsed.has_value()) << name;
+        EXPECT_EQ(ValuesOf(parsed->tree), values) << name;
         std::vector<int> skipped;
         for (const SkippedLine& line : parsed->skipped)
             skipped.push_back(line.keyLine ? -line.number : line.number);
-        EXPECT_EQ(skipped, row.skipped) << row.name;
+        EXPECT_EQ(skipped, skippedLines) << name;
         const std::string written = SerializeStore(parsed->tree);
-        EXPECT_EQ(SerializeStore(ParseStore(written)->tree), written) << row.name;
+        EXPECT_EQ(SerializeStore(ParseStore(written)->tree), written) << name;
     }
     // Keys come in order without regard to case, each with its line, under the export's header.
     const auto keys = ParseStore(std::string(Header) + "[HKEY_CURRENT_USER\\Software\\QZV]\n"

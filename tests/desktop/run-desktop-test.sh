@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Runs the real-window test on a virtual X display with a window manager, a session bus and the
 # accessibility bus through which the test reads the windows. Whatever ends it (a failure, the
-# time running out, a signal), everything it started ends with it.
+# time running out, a signal), everything it started ends with it and its folders are removed.
 set -euo pipefail
-export CARROWBY=$1 QT_QPA_PLATFORM=
-mkdir -p "$2"
+export CARROWBY=$1 QT_QPA_PLATFORM= XDG_RUNTIME_DIR
+XDG_RUNTIME_DIR=$(mktemp -d)
 setsid timeout 150 xvfb-run -a -s '-screen 0 1024x768x24 -nolisten tcp' dbus-run-session -- \
-    bash -c 'export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_RUNTIME_DIR=$(mktemp -d)
+    bash -c 'export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
         dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
             org.a11y.Bus.GetAddress >/dev/null
-        openbox & sleep 0.5
-        /usr/bin/python3 "$0/desktop_test.py" "$1"' "$(dirname "$0")" "$2" &
+        openbox &
+        until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; do sleep 0.05; done
+        /usr/bin/python3 "$0/desktop_test.py"' "$(dirname "$0")" &
 group=$!
-trap 'kill -- -$group 2>/dev/null || true' EXIT INT TERM
+trap 'kill -- -$group 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT INT TERM
 wait $group

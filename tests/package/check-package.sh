@@ -16,5 +16,5 @@ dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>='
 dpkg-deb -x "$deb" "$root/clean"
 export HOME=$root XDG_CONFIG_HOME=$root/config QT_QPA_PLATFORM=
 xvfb-run -a bash -c '"$1" & timeout 20 xdotool search --sync --onlyvisible --name "^Carrowby\$"
-    found=$?; kill $!; exit $found' bash "$root/clean/usr/bin/carrowby"
+    found=$?; kill $!; wait $!; exit $found' bash "$root/clean/usr/bin/carrowby"
 echo "the package installs into a clean root and starts there"

@@ -38,12 +38,29 @@ class RegistrySandbox : public ::testing::Test
         return manager;
     }
 
+    // What ReadValue gives for the value name, and its result in *result.
+    static std::string Read(RegistryManager manager, const std::string& name,
+                            Bool16* result = nullptr)
+    {
+        std::string value = "left over";
+        const Bool16 outcome = manager.ReadValue(name, value);
+        if (result)
+            *result = outcome;
+        return value;
+    }
+    // A value of the program's own settings.
+    static std::string Saved(const std::string& name)
+    {
+        return Read(AppKey("QZV", "Carrowby"), name);
+    }
+
   protected:
     void SetUp() override
     {
 #ifndef _WIN32
-        char folder[] = "/tmp/carrowby-registry-XXXXXX";
-        ASSERT_NE(mkdtemp(folder), nullptr);
+        const char* tmp = std::getenv("TMPDIR");
+        std::string folder = std::string(tmp && *tmp ? tmp : "/tmp") + "/carrowby-registry-XXXXXX";
+        ASSERT_NE(mkdtemp(folder.data()), nullptr);
         setenv("XDG_CONFIG_HOME", (m_folder = folder).c_str(), 1);
 #endif
     }

@@ -27,15 +27,8 @@ struct ScriptedRandom : toolkit::RandomSource
 
 // The draws that pick an operation (1 to 4), an operand of a power, and a power k of 1 to n:
 // each the middle of the interval that floor(r * n) takes to the value.
-inline double Op(int operation)
-{
-    return (operation - 0.5) / 4;
-}
-inline double Operand(int value, int power)
-{
-    return (value + 0.5) / std::pow(11.0, power);
-}
-inline double Power(int k, int n)
-{
-    return (k - 0.5) / n;
-}
+inline const auto Op = [](int operation) { return (operation - 0.5) / 4; };
+inline const auto Operand = [](int value, int power) {
+    return (value + 0.5) / std::pow(11., power);
+};
+inline const auto Power = [](int k, int n) { return (k - 0.5) / n; };

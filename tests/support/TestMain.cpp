@@ -1,5 +1,5 @@
 // The tests' main: each process works in a home folder of its own, so no test touches the
-// user's own files.
+// user's own files, and removes it when done.
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,12 @@
 
 int main(int argc, char* argv[])
 {
-    char home[] = "/tmp/carrowby-test-home-XXXXXX";
-    if (!mkdtemp(home))
+    const char* tmp = std::getenv("TMPDIR");
+    std::string home = std::string(tmp && *tmp ? tmp : "/tmp") + "/carrowby-test-home-XXXXXX";
+    if (!mkdtemp(home.data()))
         return 2;
-    setenv("HOME", home, 1);
-    setenv("XDG_CONFIG_HOME", (std::string(home) + "/.config").c_str(), 1);
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
     testing::InitGoogleTest(&argc, argv);
 #ifdef CARROWBY_TEST_WINDOWS
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

@@ -1,0 +1,389 @@
+// The real windows wired to the drill and the saved settings, driven by keys and clicks on
+// Qt's offscreen platform; modal windows are answered as a user would, once they show.
+
+#include "drill/frmMain.h"
+#include "registry/StoreFile.h"
+#include "support/RegistrySandbox.h"
+#include "support/ScriptedRandom.h"
+#include "toolkit/Caption.h"
+#include "windows/TitleLabel.h"
+#include "windows/frmAbout.h"
+#include "windows/frmAnswer.h"
+
+#include <QtTest/QTest>
+#include <QtWidgets>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) // readable failure messages
+{
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace {
+
+// Answers the next modal window once it shows. Call before the action that opens it, whose own
+// modal loop then runs the answer; deleting the returned watcher withdraws the answer.
+QPointer<QTimer> WhenModal(std::function<void(QWidget*)> answer)
+{
+    auto* poll = new QTimer(qApp);
+    const QDeadlineTimer deadline(5000);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, deadline, answer = std::move(answer)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!(modal && modal->isVisible()) && !deadline.hasExpired())
+            return;
+        poll->deleteLater();
+        poll->stop();
+        if (modal && modal->isVisible())
+            answer(modal);
+        else
+            ADD_FAILURE() << "no modal window appeared";
+    });
+    poll->start(10);
+    return poll;
+}
+
+// A key pressed where the keyboard would send it: to the window's focused control.
+void PressKey(QWidget* window, Qt::Key key)
+{
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
+}
+
+// The real main window, loaded on a store of its own, shown and active; the end of the program
+// is only counted.
+class MainWindowTest : public RegistrySandbox
+{
+  protected:
+    void SetUp() override
+    {
+        RegistrySandbox::SetUp();
+        Open();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        RegistrySandbox::TearDown();
+    }
+    void Open()
+    {
+        window = std::make_unique<frmMain>();
+        window->SetProgramEnd([this] { ++programEnds; });
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <typename Control = QWidget> Control* Find(const char* name) const
+    {
+        auto* control = window->findChild<Control*>(name);
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    QString Text(const char* label) const { return Find<QLabel>(label)->text(); }
+    QLineEdit* Input() const { return Find<QLineEdit>("txtInput"); }
+    void Tick(std::initializer_list<const char*> names, bool ticked = true)
+    {
+        for (const char* name : names)
+            Find<QCheckBox>(name)->setChecked(ticked);
+    }
+
+    // What the window shows: idle or testing (the problem frame, Start, the timer and the
+    // answer box agreeing on it), the status, and the seconds remaining.
+    QStringList Screen() const
+    {
+        const bool testing = Find("frmProblem")->isVisible();
+        const bool agree = Find("btnStart")->isEnabled() != testing &&
+                           window->myTimer.isActive() == testing && Input()->isEnabled() == testing;
+        QStringList shown = {agree ? (testing ? "testing" : "idle") : "neither"};
+        for (auto* label :
+             {"txtCorrect", "txtIncorrect", "txtPercentage", "txtGrade", "txtTimeRemaining"})
+            shown << Text(label);
+        return shown;
+    }
+
+    // Easy sums with 7, Addition and 7 ticked and the time limit chosen; the drill's random
+    // numbers give 7 and each first operand in turn. The timer's ticks come from the test.
+    ScriptedRandom* Script(int timeLimit, std::initializer_list<int> firsts)
+    {
+        Tick({"chkAddition", "chk7"});
+        Find<QComboBox>("ctlTimed")->setCurrentIndex(timeLimit);
+        window->myTimer.setInterval(3600 * 1000);
+        auto script = std::make_unique<ScriptedRandom>();
+        for (int first : firsts)
+            script->draws.insert(script->draws.end(), {Op(1), Operand(7, 1), Operand(first, 1)});
+        ScriptedRandom* raw = script.get();
+        window->SetRandomSource(std::move(script));
+        return raw;
+    }
+
+    // Presses Start, answering a "Settings Error" box if one comes; returns its prompt.
+    QString Start()
+    {
+        QString prompt;
+        QPointer<QTimer> watcher = WhenModal([&](QWidget* modal) {
+            prompt = modal->windowTitle() + ": " + modal->property("text").toString();
+            PressKey(modal, Qt::Key_Return);
+        });
+        QTest::mouseClick(Find<QPushButton>("btnStart"), Qt::LeftButton);
+        delete watcher;
+        return prompt;
+    }
+
+    // Types the answer and hands it in with Enter; the feedback window gets feedback.
+    void Answer(const QString& typed, std::function<void(QWidget*)> feedback)
+    {
+        WhenModal(std::move(feedback));
+        QTest::keyClicks(Input(), typed);
+        QTest::keyClick(Input(), Qt::Key_Return);
+    }
+
+    std::unique_ptr<frmMain> window;
+    int programEnds = 0;
+};
+
+} // namespace
+
+// Enter on Start; answers handed in with Enter in the answer box or on ENTER; the feedback
+// window read and closed in each way a user may: Enter, Escape (ignored) then Space, and the
+// window system, after which the window is unloaded.
+TEST_F(MainWindowTest, AWholeDrillByKeyboard)
+{
+    ScriptedRandom* script = Script(6, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}); // 4 Minutes
+    Find("btnStart")->setFocus();
+    PressKey(window.get(), Qt::Key_Return);
+    EXPECT_EQ(script->seeds, 1);
+    EXPECT_EQ(Screen(), QStringList({"testing", "0", "0", "100", "A+", "240"}));
+    QPointer<QWidget> unloaded;
+    for (int first = 0; first < 10; ++first) {
+        EXPECT_EQ(Find<QGroupBox>("frmProblem")->title(),
+                  QString("Problem %1 of 10").arg(first + 1));
+        EXPECT_EQ(window->focusWidget(), Input());
+        window->myTimer_Timer();
+        QStringList seen;
+        WhenModal([&](QWidget* feedback) {
+            for (const char* name : {"txtLine4", "txtLine3", "txtLine2", "txtLine1", "txtOp",
+                                     "txtAnswer", "txtMessage"})
+                seen << feedback->findChild<QLabel*>(name)->text();
+            seen << Text("txtCorrect"); // the status changes once the window has closed
+            EXPECT_EQ(feedback->focusWidget(), feedback->findChild<QPushButton*>("btnOK"));
+            if (first % 3 == 1) {
+                PressKey(feedback, Qt::Key_Escape);
+                seen << (feedback->isVisible() ? "open" : "closed");
+            }
+            if (first % 3 == 2)
+                (unloaded = feedback)->close();
+            else
+                PressKey(feedback, first % 3 ? Qt::Key_Space : Qt::Key_Return);
+            if (feedback->isVisible()) {
+                ADD_FAILURE() << "the feedback window stayed open";
+                feedback->hide();
+            }
+        });
+        QTest::keyClicks(Input(), QString::number(first == 4 ? 0 : 7 + first));
+        if (first == 3) {
+            PressKey(window.get(), Qt::Key_Tab);
+            EXPECT_EQ(window->focusWidget(), Find("btnSubmit"));
+        }
+        PressKey(window.get(), Qt::Key_Return);
+        const QString before = first ? QString(" %1").arg(first - (first > 4)) : "0";
+        EXPECT_EQ(seen.join("|"), QString("|| 7| %1|+| %2|%3|%4%5")
+                                      .arg(first)
+                                      .arg(7 + first)
+                                      .arg(first == 4 ? "Oops!!!" : "You were right!", before,
+                                           first % 3 == 1 ? "|open" : ""));
+    }
+    EXPECT_EQ(Screen(), QStringList({"idle", " 9", " 1", " 90", "A-", "230"}));
+    EXPECT_TRUE(unloaded.isNull()) << "closed through the window system, it is unloaded";
+}
+
+// The real timer counts the seconds; the time runs out while the feedback window waits for the
+// user. Then a refused Start leaves that score, and settings changed under the problem frame
+// that admit no problem end the next test with their reason.
+TEST_F(MainWindowTest, TheTimeRunsOutAndRefusalsChangeNothing)
+{
+    ScriptedRandom* script = Script(1, {1, 1, 1}); // 10 Seconds
+    window->myTimer.setInterval(1000);
+    EXPECT_EQ(Start(), "");
+    QTRY_COMPARE_WITH_TIMEOUT(Text("txtTimeRemaining"), QString("9"), 10000);
+    window->myTimer.setInterval(3600 * 1000);
+    for (int i = 0; i < 8; ++i)
+        window->myTimer_Timer();
+    Answer("8", [this](QWidget* feedback) {
+        window->myTimer_Timer(); // the last second goes by with the window open
+        EXPECT_FALSE(feedback->isVisible());
+    });
+    const QStringList score = {"idle", " 1", " 0", " 10", "F", "10"};
+    EXPECT_EQ(Screen(), score);
+    EXPECT_EQ(script->draws.size(), 6u) << "no further problem was drawn";
+
+    Tick({"chkDivision", "chk0"});
+    Tick({"chk7"}, false);
+    EXPECT_EQ(Start(), "Settings Error: Can not test 0 with Division!");
+    EXPECT_EQ(Screen(), score);
+    Tick({"chk7"});
+    EXPECT_EQ(Start(), "");
+    Tick({"chkAddition", "chkDivision"}, false);
+    QString prompt;
+    Answer("8", [&](QWidget* feedback) {
+        WhenModal([&](QWidget* box) {
+            prompt = box->property("text").toString();
+            PressKey(box, Qt::Key_Return);
+        });
+        PressKey(feedback, Qt::Key_Return);
+    });
+    EXPECT_EQ(prompt, "No test type selected!");
+    EXPECT_EQ(Screen(), QStringList({"idle", " 1", " 0", " 100", "A+", "10"}));
+}
+
+// Every item of the time list shows its seconds, and the settings and the title come back
+// after an unload and a new load.
+TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
+{
+    QStringList seconds;
+    for (int item = 0; item < Find<QComboBox>("ctlTimed")->count(); ++item) {
+        Find<QComboBox>("ctlTimed")->setCurrentIndex(item);
+        seconds << Text("txtTimeRemaining");
+    }
+    EXPECT_EQ(seconds.join(" "), "Unlimited 10 30 60 120 180 240");
+    EXPECT_EQ(Saved("Installed") + Saved("UserName") + Saved("chk2"), "TrueCarrowby0");
+    Tick({"chkAddition", "chk2", "chk10"});
+    Find<QComboBox>("ctlTimed")->setCurrentIndex(4);
+    Find<QComboBox>("ctlDifficulty")->setCurrentIndex(3);
+    Find<QComboBox>("ctlNumberOfProblems")->setCurrentIndex(-1);
+    toolkit::SetCaption(window.get(), "Ada's [*] Carrowby");
+    EXPECT_EQ(Saved("chk2"), "0") << "nothing is saved before the window unloads";
+    window->close();
+    Open();
+    EXPECT_EQ(programEnds, 1);
+    QStringList stored;
+    for (const char* name :
+         {"chkAddition", "chk2", "chk3", "chk10", "ctlTimed", "ctlNumberOfProblems", "UserName"})
+        stored << QString::fromStdString(Saved(name));
+    EXPECT_EQ(stored.join("|"), " 1| 1| 0| 1| 4|-1|Ada's [*] Carrowby");
+    QStringList ticked;
+    for (QCheckBox* box : window->findChildren<QCheckBox*>())
+        ticked << (box->isChecked() ? box->objectName() : "");
+    EXPECT_EQ(ticked.join(" ").simplified(), "chkAddition chk2 chk10");
+    EXPECT_EQ(Find<QComboBox>("ctlDifficulty")->currentText(), "Diabloish");
+    EXPECT_EQ(Find<QComboBox>("ctlNumberOfProblems")->currentIndex(), -1);
+    EXPECT_EQ(Text("txtTimeRemaining"), "120");
+    EXPECT_EQ(window->windowHandle()->title(), "Ada's [*] Carrowby");
+}
+
+// Settings that could not be read give a plain first-run window, which then saves nothing,
+// even once the store could be written again.
+TEST_F(MainWindowTest, AStoreThatCannotBeReadIsLeftAsItIs)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "file modes do not bind root: this runs as nobody by its own entry";
+    Tick({"chk4"});
+    window->close();
+    const std::string store = registry::StoreFile::DefaultPath(), before = FileText(store);
+    ASSERT_EQ(chmod(store.c_str(), 0000), 0);
+    testing::internal::CaptureStderr();
+    Open();
+    const std::string said = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(chmod(store.c_str(), 0600), 0);
+    EXPECT_EQ(window->windowTitle(), "Carrowby");
+    EXPECT_FALSE(Find<QCheckBox>("chk4")->isChecked());
+    EXPECT_NE(said.find(store + " cannot be read (Permission denied)"), std::string::npos) << said;
+    window->close();
+    EXPECT_EQ(FileText(store), before);
+}
+
+TEST_F(MainWindowTest, PersonalizingAndAbout)
+{
+    auto personalize = [this](const QString& typed) { // null: Cancel
+        WhenModal([=](QWidget* modal) {
+            auto* dialog = qobject_cast<QInputDialog*>(modal);
+            EXPECT_EQ(dialog->windowTitle() + dialog->labelText() + dialog->textValue(),
+                      "Personalize CarrowbyWhat is your name?");
+            for (const QChar letter : typed) // as a keyboard of any layout types it
+                QTest::sendKeyEvent(QTest::Click, dialog->findChild<QLineEdit*>(), Qt::Key_unknown,
+                                    QString(letter), {});
+            PressKey(dialog, typed.isNull() ? Qt::Key_Escape : Qt::Key_Return);
+        });
+        Find<QAction>("mFile_Personalize")->trigger();
+        return window->windowHandle()->title();
+    };
+    auto about = [this](Qt::Key closeWith) {
+        QStringList seen;
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QPointer<QTimer> watcher = WhenModal([&](QWidget* modal) {
+            seen << modal->windowHandle()->title() << modal->findChild<QLabel*>("lblTitle")->text()
+                 << modal->findChild<QLabel*>("lblVersion")->text();
+            PressKey(modal, closeWith);
+        });
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        delete watcher;
+        EXPECT_EQ(window->findChild<frmAbout*>(), nullptr) << "unloaded when closed";
+        return seen;
+    };
+    EXPECT_EQ(about(Qt::Key_Return), QStringList({"About Carrowby", "Carrowby", "Version 1.1.18"}));
+    const QString title = "<b>Bo</b> [*] &amp;'s Carrowby";
+    EXPECT_EQ(personalize("<b>Bo</b> [*] &amp;"), title);
+    EXPECT_EQ(about(Qt::Key_Escape), QStringList({"About " + title, title, "Version 1.1.18"}));
+    EXPECT_EQ(personalize(QString()), title) << "Cancel";
+    EXPECT_EQ(personalize(""), title) << "OK with nothing typed";
+    EXPECT_EQ(personalize("  "), "  's Carrowby") << "blanks are a name";
+    EXPECT_EQ(Saved("UserName"), "Carrowby") << "saved only when the window unloads";
+    // Two bytes each: 121 letters and the suffix fit 254 bytes, a 122nd would not.
+    EXPECT_EQ(personalize(QString(200, QChar(0xE9))).toUtf8().size(), 253);
+    window->close();
+    Open();
+    EXPECT_EQ(window->windowTitle().toUtf8().size(), 253);
+}
+
+// Every label shows the longest text it can hold whole, on one line or, for a label that
+// wraps, in lines within its bounds; and the About window stays within the screen. Run at
+// several scale factors as well.
+TEST_F(MainWindowTest, EveryLabelShowsItsLongestTextWhole)
+{
+    auto showsWhole = [](QWidget* owner, const char* name, const QString& text) {
+        auto* label = owner->findChild<QLabel*>(name);
+        label->setText(text);
+        const int flags = qobject_cast<TitleLabel*>(label) ? Qt::TextWrapAnywhere : 0;
+        const QRect room = label->contentsRect();
+        const QRect needed = label->fontMetrics().boundingRect(
+            room, flags | static_cast<int>(label->alignment()), text);
+        EXPECT_TRUE(room.contains(needed))
+            << name << ": " << needed.width() << " x " << needed.height() << " in " << room.width()
+            << " x " << room.height();
+    };
+    frmAnswer feedback(nullptr);
+    for (QWidget* owner : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(&feedback)})
+        for (QLabel* line : owner->findChildren<QLabel*>(QRegularExpression("^txt(Line|Answer)"))) {
+            const QString name = line->objectName(); // and the digits of every line in columns
+            EXPECT_TRUE(line->fontInfo().fixedPitch()) << name.toStdString();
+            EXPECT_EQ(line->geometry().right(),
+                      owner->findChild<QLabel*>("txtLine1")->geometry().right());
+            showsWhole(owner, qPrintable(name), name == "txtAnswer" ? " 2147483647" : " 1771560");
+        }
+    showsWhole(&feedback, "txtMessage", "You were right!");
+    for (const char* name : {"txtCorrect", "txtIncorrect", "txtPercentage"})
+        showsWhole(window.get(), name, " 100");
+    showsWhole(window.get(), "txtGrade", "A+");
+    showsWhole(window.get(), "txtTimeRemaining", "Unlimited");
+    for (QLabel* label : window->findChildren<QLabel*>(QRegularExpression("^Label")))
+        showsWhole(window.get(), qPrintable(label->objectName()), label->text());
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        EXPECT_GE(button->width(), button->sizeHint().width())
+            << button->objectName().toStdString();
+
+    const QRect screen = window->screen()->availableGeometry();
+    for (const QString& name : {QString(243, 'W'), QString(121, QChar(0xC9)), QString("Ada")}) {
+        toolkit::SetCaption(window.get(), name + "'s Carrowby");
+        frmAbout about(window.get());
+        showsWhole(&about, "lblTitle", name + "'s Carrowby");
+        showsWhole(&about, "lblVersion", "Version 1.1.18");
+        EXPECT_LE(about.width(), screen.width());
+        const QRect ok = about.findChild<QWidget*>("cmdOK")->geometry();
+        EXPECT_TRUE(about.rect().contains(ok) &&
+                    !ok.intersects(about.findChild<QLabel*>("lblTitle")->geometry()));
+        EXPECT_TRUE(name != "Ada" || about.size() == QSize(267, 64)) << "the design-time size";
+    }
+}
