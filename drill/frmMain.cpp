@@ -278,6 +278,7 @@ void frmMain::LoadSettings()
         WriteDefaultSettings();
     const settings::SavedSettings saved = settings::SavedSettings::Load(*Registry);
     m_settingsReadable = saved.readable;
+    m_titleRead = saved.titleRead;
     if (!saved.readable)
         std::fprintf(stderr, "%s\n", settings::UnreadableNotice().c_str());
     toolkit::SetCaption(this, Text(saved.title));
@@ -300,13 +301,15 @@ void frmMain::SaveSettings()
         return;
     settings::SavedSettings saved;
     saved.title = toolkit::Caption(this).toStdString();
+    saved.titleRead = m_titleRead;
     const auto boxes = SettingsBoxes();
     for (size_t i = 0; i < boxes.size(); ++i)
         saved.boxes[i] = boxes[i]->isChecked() ? 1 : 0;
     const auto lists = SettingsLists();
     for (size_t i = 0; i < lists.size(); ++i)
         saved.lists[i] = static_cast<int16_t>(lists[i]->currentIndex());
-    saved.Save(*Registry);
+    if (!saved.Save(*Registry))
+        std::fprintf(stderr, "%s\n", settings::UnsavedNotice().c_str());
 }
 
 void frmMain::Form_Terminate()
@@ -348,6 +351,7 @@ void frmMain::mFile_Personalize_Click()
     if (name.isEmpty())
         return;
     toolkit::SetCaption(this, name + QString::fromUtf8(TitleSuffix));
+    m_titleRead = true;
 }
 
 void frmMain::mHelp_About_Click()

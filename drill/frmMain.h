@@ -96,5 +96,6 @@ class frmMain : public QMainWindow
     std::unique_ptr<toolkit::RandomSource> m_random;
     std::function<void()> m_endProgram;
     bool m_settingsReadable = true; // a store that could not be read is never written
+    bool m_titleRead = true;        // a stored title that could not be read is kept
     bool m_unloaded = false;
 };

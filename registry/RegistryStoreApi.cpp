@@ -89,7 +89,7 @@ LONG Resolve(HKEY parent, LPCSTR subKey, OpenKey& key)
             return ERROR_INVALID_PARAMETER;
         key.names.push_back(std::move(name));
     }
-    return ERROR_SUCCESS;
+    return key.names.size() > registry::DeepestKey ? ERROR_INVALID_PARAMETER : ERROR_SUCCESS;
 }
 
 // The key an open handle names, when the handle was opened with the access needed.

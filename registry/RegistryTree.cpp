@@ -77,7 +77,7 @@ bool SplitKeyPath(std::string_view path, std::vector<std::string>& names)
     for (;;) {
         const size_t end = path.find('\\', start);
         const std::string_view name = path.substr(start, end - start);
-        if (name.empty())
+        if (name.empty() || name.size() > LongestKeyName || names.size() > DeepestKey)
             return false;
         names.emplace_back(name);
         if (end == std::string_view::npos)

@@ -60,8 +60,13 @@ struct RegistryTree
     }
 };
 
-// Splits "a\b\c" into its names; an empty path gives none. No value for an empty name
-// inside the path ("a\\b", "\a").
+// The real registry's limits, which also keep every walk through the tree short.
+constexpr size_t LongestKeyName = 255;
+constexpr size_t DeepestKey = 512;
+
+// Splits "a\b\c" into its names; an empty path gives none. False for an empty name inside
+// the path ("a\\b", "\a"), a name longer than LongestKeyName, or more names than a root and
+// DeepestKey levels below it.
 bool SplitKeyPath(std::string_view path, std::vector<std::string>& names);
 
 // The key at names below start, or null.

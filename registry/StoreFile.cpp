@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <mutex>
 #include <sys/file.h>
@@ -15,7 +16,22 @@
 
 namespace registry {
 
+StoreCalls& Calls()
+{
+    static StoreCalls calls{::read, ::flock, ::fsync};
+    return calls;
+}
+
 namespace {
+
+thread_local std::string lastFailure;
+
+// Keeps why a call fails, for LastFailure; always false.
+bool Fail(int error)
+{
+    lastFailure = std::strerror(error);
+    return false;
+}
 
 bool Allowed(const std::string& path, int mode)
 {
@@ -39,17 +55,19 @@ bool MakeFolders(const std::string& folder)
     return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
-// Holds flock on a folder for as long as it lives.
+// Holds flock on a folder for as long as it lives, when it could be taken.
 class FolderLock
 {
   public:
     FolderLock(const std::string& folder, int operation)
         : m_fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     {
+        int result = m_fd < 0 ? -1 : 0;
         if (m_fd >= 0) {
-            while (flock(m_fd, operation) != 0 && errno == EINTR) {
+            while ((result = Calls().flock(m_fd, operation)) != 0 && errno == EINTR) {
             }
         }
+        m_error = result == 0 ? 0 : errno;
     }
     ~FolderLock()
     {
@@ -60,29 +78,34 @@ class FolderLock
     FolderLock& operator=(const FolderLock&) = delete;
 
     int Descriptor() const { return m_fd; }
+    // 0 while the lock is held, else why it could not be taken.
+    int Error() const { return m_error; }
 
   private:
     int m_fd;
+    int m_error = 0;
 };
 
-bool ReadWhole(const std::string& path, std::string& text)
+// Reads the whole file into text; 0, or why it could not be read (ENOENT: there is none).
+int ReadWhole(const std::string& path, std::string& text)
 {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return errno;
     char buffer[65536];
     ssize_t count;
-    while ((count = read(fd, buffer, sizeof buffer)) != 0) {
+    int error = 0;
+    while ((count = Calls().read(fd, buffer, sizeof buffer)) != 0) {
         if (count < 0) {
             if (errno == EINTR)
                 continue;
-            close(fd);
-            return false;
+            error = errno;
+            break;
         }
         text.append(buffer, static_cast<size_t>(count));
     }
     close(fd);
-    return true;
+    return error;
 }
 
 bool WriteWhole(int fd, const std::string& text)
@@ -100,14 +123,12 @@ bool WriteWhole(int fd, const std::string& text)
     return true;
 }
 
-// Writes text into the file at path, private to the user, and flushes it to the disk.
-bool WriteDurably(const std::string& path, const std::string& text, int flags)
+// Writes text into the open file fd, flushes it to the disk and closes it.
+bool WriteDurably(int fd, const std::string& text)
 {
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | flags, 0600);
-    if (fd < 0)
-        return false;
-    const bool written = WriteWhole(fd, text) && fsync(fd) == 0;
-    return close(fd) == 0 && written;
+    const bool written = WriteWhole(fd, text) && Calls().fsync(fd) == 0;
+    const int error = errno;
+    return (close(fd) == 0 && written) || Fail(written ? errno : error);
 }
 
 // Names the lines of a file that could not be read, once for each text of the file: every
@@ -158,13 +179,16 @@ bool StoreFile::CanRead() const
 
 std::optional<std::string> StoreFile::WhyUnreadable() const
 {
-    if (CanRead())
-        return std::nullopt;
-    const int fd = open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
-    const int error = fd < 0 ? errno : EACCES;
-    if (fd >= 0)
-        close(fd);
-    return std::strerror(error);
+    std::string text;
+    int error = ReadWhole(m_path, text);
+    if (error == ENOENT || (error == 0 && !CanRead()))
+        error = CanRead() ? 0 : EACCES;
+    return error ? std::optional<std::string>(std::strerror(error)) : std::nullopt;
+}
+
+std::string StoreFile::LastFailure()
+{
+    return lastFailure;
 }
 
 bool StoreFile::CanWrite() const
@@ -193,20 +217,26 @@ std::string StoreFile::PathAside() const
     return aside;
 }
 
-StoreFile::Loaded StoreFile::Load(bool mayMoveAside) const
+std::optional<StoreFile::Loaded> StoreFile::Load(bool mayMoveAside) const
 {
     Loaded loaded;
-    if (!ReadWhole(m_path, loaded.text))
-        return {};
+    if (const int error = ReadWhole(m_path, loaded.text)) {
+        if (error != ENOENT)
+            return Fail(error), std::nullopt;
+        return Loaded{};
+    }
     auto parsed = ParseStore(loaded.text);
     if (!parsed) {
-        const std::string aside = mayMoveAside ? PathAside() : std::string();
-        if (mayMoveAside && std::rename(m_path.c_str(), aside.c_str()) == 0)
-            std::fprintf(stderr,
-                         "carrowby: the settings store %s could not be read; it was "
-                         "moved to %s and a new one is started\n",
-                         m_path.c_str(), aside.c_str());
-        return {};
+        if (!mayMoveAside)
+            return Loaded{}; // read as empty; the next write moves it aside
+        const std::string aside = PathAside();
+        if (std::rename(m_path.c_str(), aside.c_str()) != 0)
+            return Fail(errno), std::nullopt;
+        std::fprintf(stderr,
+                     "carrowby: the settings store %s could not be read; it was moved to %s and "
+                     "a new one is started\n",
+                     m_path.c_str(), aside.c_str());
+        return Loaded{};
     }
     loaded.tree = std::move(parsed->tree);
     loaded.skipped = !parsed->skipped.empty();
@@ -214,53 +244,82 @@ StoreFile::Loaded StoreFile::Load(bool mayMoveAside) const
     return loaded;
 }
 
+std::string StoreFile::TemporaryPrefix() const
+{
+    return "." + m_path.substr(m_path.find_last_of('/') + 1) + ".new-";
+}
+
+// A temporary file found under the exclusive lock was left by a writer that died.
+void StoreFile::RemoveLeftovers() const
+{
+    DIR* folder = opendir(Folder().c_str());
+    if (!folder)
+        return;
+    const std::string prefix = TemporaryPrefix();
+    while (const dirent* entry = readdir(folder)) {
+        if (std::string_view(entry->d_name).starts_with(prefix))
+            unlinkat(dirfd(folder), entry->d_name, 0);
+    }
+    closedir(folder);
+}
+
 bool StoreFile::Store(const RegistryTree& tree) const
 {
-    // Writers take turns under the folder lock, so one temporary name serves them all, and a
-    // writer that died mid-write leaves nothing the next one does not overwrite.
-    const std::string temporary = Folder() + "/.registry.reg.new";
-    if (!WriteDurably(temporary, SerializeStore(tree), O_TRUNC) ||
-        std::rename(temporary.c_str(), m_path.c_str()) != 0) {
-        unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    // Created new and exclusively, under a name of its own: never through a planted link.
+    std::string temporary = Folder() + "/" + TemporaryPrefix() + "XXXXXX";
+    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return Fail(errno);
+    if (WriteDurably(fd, SerializeStore(tree)) &&
+        (std::rename(temporary.c_str(), m_path.c_str()) == 0 || Fail(errno)))
+        return true;
+    unlink(temporary.c_str());
+    return false;
 }
 
 bool StoreFile::Read(const std::function<void(const RegistryTree&)>& work) const
 {
     if (!CanRead())
-        return false;
+        return Fail(EACCES);
     if (!Exists(Folder())) {
         work(RegistryTree{});
         return true;
     }
+    // Files are replaced whole, so a read needs no lock to see a whole one.
     FolderLock lock(Folder(), LOCK_SH);
-    work(Load(false).tree);
+    const auto loaded = Load(false);
+    if (!loaded)
+        return false;
+    work(loaded->tree);
     return true;
 }
 
 bool StoreFile::Modify(const std::function<bool(RegistryTree&)>& work) const
 {
-    if (!CanRead() || !CanWrite() || !MakeFolders(Folder()))
-        return false;
+    if (!CanRead() || !CanWrite())
+        return Fail(EACCES);
+    if (!MakeFolders(Folder()))
+        return Fail(errno);
     FolderLock lock(Folder(), LOCK_EX);
-    if (lock.Descriptor() < 0)
+    if (lock.Error())
+        return Fail(lock.Error());
+    auto loaded = Load(true);
+    if (!loaded)
         return false;
-    Loaded loaded = Load(true);
-    if (!work(loaded.tree))
+    if (!work(loaded->tree))
         return true;
-    if (loaded.skipped) {
+    RemoveLeftovers();
+    if (loaded->skipped) {
         const std::string aside = PathAside();
-        if (!WriteDurably(aside, loaded.text, O_EXCL))
+        const int fd = open(aside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0)
+            return Fail(errno);
+        if (!WriteDurably(fd, loaded->text))
             return false;
         std::fprintf(stderr, "carrowby: %s keeps a copy of the settings store as it was\n",
                      aside.c_str());
     }
-    if (!Store(loaded.tree))
-        return false;
-    fsync(lock.Descriptor());
-    return true;
+    return Store(loaded->tree) && (Calls().fsync(lock.Descriptor()) == 0 || Fail(errno));
 }
 
 } // namespace registry

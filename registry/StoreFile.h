@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <sys/types.h>
 
 // The file that holds the registry where the system has none:
 // ${XDG_CONFIG_HOME:-$HOME/.config}/carrowby/registry.reg.
@@ -15,8 +16,19 @@
 // the file is always whole, the old one or the new one. A file that is not a registry export
 // at all is moved aside, never overwritten, and the store starts empty. Lines that cannot be
 // read are skipped and named on standard error, and before the file is next replaced a copy
-// of it as it was is kept beside it.
+// of it as it was is kept beside it. A file that exists but cannot be read, or a lock that
+// cannot be taken, fails the call and nothing is written.
 namespace registry {
+
+// The system calls through which the store meets a failing disk or mount; tests replace them
+// to play those faults.
+struct StoreCalls
+{
+    ssize_t (*read)(int, void*, size_t);
+    int (*flock)(int, int);
+    int (*fsync)(int);
+};
+StoreCalls& Calls();
 
 class StoreFile
 {
@@ -31,6 +43,8 @@ class StoreFile
     bool CanWrite() const;
     // Why the store cannot be read ("Permission denied"), or nothing when it can.
     std::optional<std::string> WhyUnreadable() const;
+    // Why the last call of this thread that returned false failed.
+    static std::string LastFailure();
 
     // Runs work on the tree as stored, under the shared lock. False when the store cannot
     // be read.
@@ -49,8 +63,11 @@ class StoreFile
     };
 
     std::string Folder() const;
-    Loaded Load(bool mayMoveAside) const;
+    // Nothing when the file exists but cannot be read, or cannot be moved aside.
+    std::optional<Loaded> Load(bool mayMoveAside) const;
     std::string PathAside() const;
+    std::string TemporaryPrefix() const;
+    void RemoveLeftovers() const;
     bool Store(const RegistryTree& tree) const;
 
     std::string m_path;

@@ -222,8 +222,23 @@ RegistryKey* ReadKeyLine(std::string_view line, RegistryTree& tree)
     return nullptr;
 }
 
-// Splits text into lines, joining a line that ends in a backslash with the next (hex data
-// continued); each comes with the number of the line where it starts.
+// Whether line holds a value written as hex bytes, the only data that may go on over lines.
+bool HexValue(std::string_view line)
+{
+    if (line.front() == '@')
+        line.remove_prefix(1);
+    else if (!ReadQuoted(line))
+        return false;
+    line = Trimmed(line);
+    if (line.empty() || line.front() != '=')
+        return false;
+    line = Trimmed(line.substr(1));
+    return Take(line, "hex");
+}
+
+// Splits text into lines, joining a hex value's line that ends in a backslash with the next
+// (its data continued) unless that one starts a key; each comes with the number of the line
+// where it starts.
 class Lines
 {
   public:
@@ -235,8 +250,8 @@ class Lines
             return false;
         number = m_number + 1;
         line = Trimmed(Physical());
-        while (!line.empty() && line.back() == '\\' && line.front() != ';' && line.front() != '[' &&
-               !m_text.empty()) {
+        while (!line.empty() && line.back() == '\\' && HexValue(line) && !m_text.empty() &&
+               !Trimmed(m_text.substr(0, m_text.find('\n'))).starts_with('[')) {
             line.pop_back();
             line += Trimmed(Physical());
         }

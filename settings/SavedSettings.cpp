@@ -14,14 +14,17 @@ constexpr char TitleValue[] = "UserName";
 // What ReadValue leaves when the key cannot be opened: its whole buffer of blanks.
 const std::string KeyNotOpened(255, ' ');
 
-// Writes each control's value in the order they are saved, from value(index in that order).
-template <typename Value> void WriteControls(RegistryManager& registry, Value value)
+// Writes each control's value in the order they are saved, from value(index in that order);
+// false when any write failed.
+template <typename Value> bool WriteControls(RegistryManager& registry, Value value)
 {
     size_t index = 0;
+    bool written = true;
     for (const char* name : SavedSettings::BoxNames)
-        registry.WriteValue(name, value(index++), REG_SZ);
+        written = registry.WriteValue(name, value(index++), REG_SZ) == True && written;
     for (const char* name : SavedSettings::ListNames)
-        registry.WriteValue(name, value(index++), REG_SZ);
+        written = registry.WriteValue(name, value(index++), REG_SZ) == True && written;
+    return written;
 }
 
 // The stored number, or 0 when it is not one that lies from lowest to below.
@@ -56,7 +59,9 @@ void SavedSettings::WriteDefaults(RegistryManager& registry)
 SavedSettings SavedSettings::Load(RegistryManager& registry)
 {
     SavedSettings saved;
-    if (registry.ReadValue(TitleValue, saved.title) == False && saved.title == KeyNotOpened)
+    if (registry.ReadValue(TitleValue, saved.title) == False)
+        saved.titleRead = false;
+    if (!saved.titleRead && saved.title == KeyNotOpened)
         return {.readable = false};
     for (size_t i = 0; i < BoxNames.size(); ++i)
         saved.boxes[i] = ReadNumber(registry, BoxNames[i], 0, 2);
@@ -65,13 +70,15 @@ SavedSettings SavedSettings::Load(RegistryManager& registry)
     return saved;
 }
 
-void SavedSettings::Save(RegistryManager& registry) const
+bool SavedSettings::Save(RegistryManager& registry) const
 {
-    registry.WriteValue(TitleValue, title, REG_SZ);
-    WriteControls(registry, [this](size_t index) {
-        return toolkit::SignedBlankText(index < boxes.size() ? boxes[index]
-                                                             : lists[index - boxes.size()]);
-    });
+    const bool titleWritten = !titleRead || registry.WriteValue(TitleValue, title, REG_SZ) == True;
+    return WriteControls(registry,
+                         [this](size_t index) {
+                             return toolkit::SignedBlankText(
+                                 index < boxes.size() ? boxes[index] : lists[index - boxes.size()]);
+                         }) &&
+           titleWritten;
 }
 
 std::string UnreadableNotice()
@@ -81,6 +88,12 @@ std::string UnreadableNotice()
            registry::StoreFile(path).WhyUnreadable().value_or(
                "the key is missing and cannot be made") +
            "); the first-run settings are shown and nothing will be saved";
+}
+
+std::string UnsavedNotice()
+{
+    return "carrowby: the settings could not be saved in " + registry::StoreFile::DefaultPath() +
+           " (" + registry::StoreFile::LastFailure() + ")";
 }
 
 } // namespace settings

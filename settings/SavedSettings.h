@@ -31,17 +31,23 @@ struct SavedSettings
     // False when the key could not be opened for reading; the values are then the first-run
     // ones, and the store is to be left as it is.
     bool readable = true;
+    // False when the stored title could not be read whole (too long for the registry class, or
+    // missing): Save then leaves the stored one as it is.
+    bool titleRead = true;
 
     // Points registry at the program's key.
     static void Address(RegistryManager& registry);
     // Creates the key and writes the first-run values.
     static void WriteDefaults(RegistryManager& registry);
     static SavedSettings Load(RegistryManager& registry);
-    void Save(RegistryManager& registry) const;
+    // False when any value could not be written.
+    bool Save(RegistryManager& registry) const;
 };
 
 // One line for standard error that says where the settings are kept and why they could not
 // be read.
 std::string UnreadableNotice();
+// One line for standard error that says where the settings could not be saved, and why.
+std::string UnsavedNotice();
 
 } // namespace settings

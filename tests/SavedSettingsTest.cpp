@@ -31,5 +31,10 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
         EXPECT_EQ(loaded.lists[0], item) << '"' << text << '"';
     }
     registry.WriteValue("UserName", std::string(255, 'x'), REG_SZ);
-    EXPECT_EQ(SavedSettings::Load(registry).title, "") << "too long to read back";
+    const SavedSettings tooLong = SavedSettings::Load(registry);
+    EXPECT_EQ(tooLong.title, "") << "too long to read back";
+    EXPECT_TRUE(tooLong.Save(registry));
+    EXPECT_NE(FileText(m_folder + "/carrowby/registry.reg").find(std::string(255, 'x')),
+              std::string::npos)
+        << "and kept when saved";
 }

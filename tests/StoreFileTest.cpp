@@ -78,6 +78,44 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
     EXPECT_EQ(Read("UserName") + Read("chk7"), "Ada 0");
 }
 
+// A read, a lock or a flush that fails fails the call and leaves the file as it was; a link
+// planted where temporary files are made is not written through.
+TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
+{
+    settings.CreateSubKey();
+    ASSERT_EQ(settings.WriteValue("UserName", "Ada", REG_SZ), True);
+    const std::string before = FileText(Path());
+    const registry::StoreCalls real = registry::Calls();
+    static const auto fails = [](int error) { return errno = error, -1; };
+    using Row = std::tuple<registry::StoreCalls, const char*, std::string>;
+    const Row rows[] = {
+        {{[](int, void*, size_t) -> ssize_t { return fails(EIO); }, real.flock, real.fsync},
+         "Input/output error",
+         std::string(255, ' ')},
+        {{real.read, [](int, int) { return fails(ENOLCK); }, real.fsync},
+         "No locks available",
+         "Ada"},
+        {{real.read, real.flock, [](int) { return fails(ENOSPC); }},
+         "No space left on device",
+         "Ada"},
+    };
+    for (const auto& [calls, why, read] : rows) {
+        registry::Calls() = calls;
+        EXPECT_EQ(settings.WriteValue("UserName", "Bo", REG_SZ), False) << why;
+        EXPECT_EQ(registry::StoreFile::LastFailure(), why);
+        EXPECT_EQ(settings.CreateSubKey() + settings.DoesKeyExist(), read == "Ada" ? True : False);
+        EXPECT_EQ(Read("UserName"), read);
+        registry::Calls() = real;
+        EXPECT_EQ(FileText(Path()), before) << why;
+    }
+    std::ofstream(m_folder + "/elsewhere") << "mine";
+    ASSERT_EQ(symlink("../elsewhere", (m_folder + "/carrowby/.registry.reg.new-dead00").c_str()),
+              0);
+    EXPECT_EQ(settings.WriteValue("UserName", "Bo", REG_SZ), True);
+    EXPECT_EQ(FileText(m_folder + "/elsewhere"), "mine");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder + "/carrowby"), {}), 1);
+}
+
 TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
 {
     if (geteuid() == 0)

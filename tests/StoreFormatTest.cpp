@@ -24,6 +24,15 @@ std::string ValuesOf(const RegistryTree& tree)
     return text.substr(text.find("[HKEY_CLASSES_ROOT]\n") + 20);
 }
 
+// A key line levels deep below the current user's root.
+std::string Deep(int levels)
+{
+    std::string line = "[HKEY_CURRENT_USER";
+    for (int i = 0; i < levels; ++i)
+        line += "\\k";
+    return line + "]\n";
+}
+
 } // namespace
 
 TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
@@ -65,6 +74,12 @@ TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
              Key + "\"z\"=\"26\"\n",
          "\"a\"=\"1\"\n\"z\"=\"26\"\n",
          {2, 5, 6, 7, 8, 9, 10, 11, 12, -13, -15}},
+        {"keys beyond the registry's limits; a key line ends a hex value continued before it",
+         Header + ("[HKEY_CURRENT_USER\\" + std::string(256, 'k') + "]\n[HKEY_CURRENT_USER\\") +
+             std::string(255, 'k') + "]\n" + Deep(513) + Deep(512) + Key +
+             "\"h\"=hex:01,\\\n[HKEY_CURRENT_USER\\Software\\QZV\\Carrowby\\Sub]\n\"s\"=\"x\"\n",
+         "",
+         {-2, -4, 7}},
     };
     for (const auto& [name, text, values, skippedLines] : rows) {
         const auto parsed = ParseStore(text);

@@ -2,9 +2,9 @@
 
 #include "AsciiText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace toolkit {
 
@@ -103,12 +103,17 @@ std::optional<double> ParseDecimal(std::string_view number)
 
 std::string PlainText(double value)
 {
+    // to_chars, unlike printf, writes the same in every locale.
     char buffer[64];
-    if (value == std::trunc(value) && std::fabs(value) < 1e15)
-        std::snprintf(buffer, sizeof buffer, "%.0f", value == 0 ? 0.0 : value);
-    else
-        std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    return buffer;
+    char* const end = buffer + sizeof buffer;
+    const bool whole = value == std::trunc(value) && std::fabs(value) < 1e15;
+    std::string text(
+        buffer,
+        whole
+            ? std::to_chars(buffer, end, value == 0 ? 0.0 : value, std::chars_format::fixed, 0).ptr
+            : std::to_chars(buffer, end, value, std::chars_format::general, 15).ptr);
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    return text;
 }
 
 std::string SignedBlankText(double value)

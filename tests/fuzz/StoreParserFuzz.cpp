@@ -1,11 +1,13 @@
 // Feeds arbitrary bytes to the store file's parser. What it reads of them must write back to
-// a text that reads whole, to the same tree.
+// a text that reads whole, to the same tree, no key deeper than the registry allows and no
+// larger than a bounded multiple of what was read.
 
 #include "registry/StoreFormat.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <string_view>
+#include <sstream>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -14,7 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const std::string written = registry::SerializeStore(parsed->tree);
     const auto again = registry::ParseStore(written);
-    if (!again || !again->skipped.empty() || registry::SerializeStore(again->tree) != written)
+    if (!again || !again->skipped.empty() || registry::SerializeStore(again->tree) != written ||
+        written.size() > 300 * (size + 100))
         std::abort();
+    std::istringstream lines(written);
+    for (std::string line; std::getline(lines, line);)
+        if (line.starts_with('[') &&
+            std::count(line.begin(), line.end(), '\\') > int(registry::DeepestKey))
+            std::abort();
     return 0;
 }

@@ -11,5 +11,5 @@ cp -n "$root"/tests/fuzz/corpus/* "$out/corpus/" 2>/dev/null || true
 clang++-14 -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -I"$root" \
     "$root/tests/fuzz/StoreParserFuzz.cpp" "$root/registry/StoreFormat.cpp" \
     "$root/registry/RegistryTree.cpp" -o "$out/store_parser_fuzz"
-"$out/store_parser_fuzz" -max_total_time="$seconds" -max_len=4096 \
+"$out/store_parser_fuzz" -max_total_time="$seconds" -max_len=65536 \
     -artifact_prefix="$out/crashes/" "$out/corpus" "$root/tests/fuzz/corpus"

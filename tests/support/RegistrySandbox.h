@@ -4,15 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#ifdef _WIN32
-#include <process.h>
-#define getpid _getpid
-#else
-#include <unistd.h>
-#endif
 
 // Gives each test a registry of its own: where the store file serves the registry, a new
 // empty store in a temporary folder; on Windows, key and extension names no other test uses.
@@ -31,7 +26,7 @@ class RegistrySandbox : public ::testing::Test
     // A manager addressing Software\<company>\<application> of the current user.
     static RegistryManager AppKey(const std::string& company, const std::string& application)
     {
-        RegistryManager manager;
+        RegistryManager manager = Direct(HKEY_CURRENT_USER_VALUE, "");
         manager.CompanyName(company);
         manager.Application(application);
         manager.UseAutoAppSubKeys(True);
@@ -39,14 +34,11 @@ class RegistrySandbox : public ::testing::Test
     }
 
     // What ReadValue gives for the value name, and its result in *result.
-    static std::string Read(RegistryManager manager, const std::string& name,
-                            Bool16* result = nullptr)
+    static std::string Read(RegistryManager key, const std::string& name, Bool16* result = nullptr)
     {
         std::string value = "left over";
-        const Bool16 outcome = manager.ReadValue(name, value);
-        if (result)
-            *result = outcome;
-        return value;
+        const Bool16 outcome = key.ReadValue(name, value);
+        return result ? *result = outcome, value : value;
     }
     // A value of the program's own settings.
     static std::string Saved(const std::string& name)
@@ -58,8 +50,7 @@ class RegistrySandbox : public ::testing::Test
     void SetUp() override
     {
 #ifndef _WIN32
-        const char* tmp = std::getenv("TMPDIR");
-        std::string folder = std::string(tmp && *tmp ? tmp : "/tmp") + "/carrowby-registry-XXXXXX";
+        std::string folder = std::filesystem::temp_directory_path() / "carrowby-registry-XXXXXX";
         ASSERT_NE(mkdtemp(folder.data()), nullptr);
         setenv("XDG_CONFIG_HOME", (m_folder = folder).c_str(), 1);
 #endif
@@ -79,7 +70,7 @@ class RegistrySandbox : public ::testing::Test
     static std::string Unique(const std::string& stem)
     {
         return stem + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
-               std::to_string(getpid());
+               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
     }
 
     std::string m_folder; // the store's temporary folder, where there is one

@@ -13,12 +13,12 @@
 
 int main(int argc, char* argv[])
 {
-    const char* tmp = std::getenv("TMPDIR");
-    std::string home = std::string(tmp && *tmp ? tmp : "/tmp") + "/carrowby-test-home-XXXXXX";
+    std::string home = std::filesystem::temp_directory_path() / "carrowby-test-home-XXXXXX";
     if (!mkdtemp(home.data()))
         return 2;
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", home.c_str(), 0); // or Qt makes one in /tmp
     testing::InitGoogleTest(&argc, argv);
 #ifdef CARROWBY_TEST_WINDOWS
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

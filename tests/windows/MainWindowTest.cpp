@@ -16,13 +16,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) // readable failure messages
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
-
 namespace {
 
 // Answers the next modal window once it shows. Call before the action that opens it, whose own
@@ -33,14 +26,12 @@ QPointer<QTimer> WhenModal(std::function<void(QWidget*)> answer)
     const QDeadlineTimer deadline(5000);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, deadline, answer = std::move(answer)] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!(modal && modal->isVisible()) && !deadline.hasExpired())
-            return;
-        poll->deleteLater();
-        poll->stop();
-        if (modal && modal->isVisible())
-            answer(modal);
-        else
-            ADD_FAILURE() << "no modal window appeared";
+        const bool shown = modal && modal->isVisible();
+        if (shown || deadline.hasExpired()) {
+            poll->stop();
+            poll->deleteLater();
+            shown ? answer(modal) : ADD_FAILURE() << "no modal window appeared";
+        }
     });
     poll->start(10);
     return poll;
@@ -323,19 +314,31 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
         EXPECT_EQ(window->findChild<frmAbout*>(), nullptr) << "unloaded when closed";
         return seen;
     };
-    EXPECT_EQ(about(Qt::Key_Return), QStringList({"About Carrowby", "Carrowby", "Version 1.1.18"}));
+    window->close(); // then a stored title too long to read: shown empty, and kept until renamed
+    AppKey("QZV", "Carrowby").WriteValue("UserName", std::string(255, 'x'), REG_SZ);
+    Open();
+    EXPECT_EQ(about(Qt::Key_Return), QStringList({"About ", "", "Version 1.1.18"}));
     const QString title = "<b>Bo</b> [*] &amp;'s Carrowby";
     EXPECT_EQ(personalize("<b>Bo</b> [*] &amp;"), title);
     EXPECT_EQ(about(Qt::Key_Escape), QStringList({"About " + title, title, "Version 1.1.18"}));
     EXPECT_EQ(personalize(QString()), title) << "Cancel";
     EXPECT_EQ(personalize(""), title) << "OK with nothing typed";
     EXPECT_EQ(personalize("  "), "  's Carrowby") << "blanks are a name";
-    EXPECT_EQ(Saved("UserName"), "Carrowby") << "saved only when the window unloads";
+    EXPECT_EQ(Saved("UserName"), "") << "saved only when the window unloads";
     // Two bytes each: 121 letters and the suffix fit 254 bytes, a 122nd would not.
     EXPECT_EQ(personalize(QString(200, QChar(0xE9))).toUtf8().size(), 253);
     window->close();
     Open();
     EXPECT_EQ(window->windowTitle().toUtf8().size(), 253);
+    const registry::StoreCalls real = registry::Calls(); // a save that fails says so
+    registry::Calls().fsync = [](int) { return errno = ENOSPC, -1; };
+    testing::internal::CaptureStderr();
+    window->close();
+    registry::Calls() = real;
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("could not be saved in " +
+                                                          registry::StoreFile::DefaultPath() +
+                                                          " (No space left on device)"),
+              std::string::npos);
 }
 
 // Every label shows the longest text it can hold whole, on one line or, for a label that

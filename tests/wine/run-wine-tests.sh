@@ -7,7 +7,7 @@ build=${1:-$root/build-wine}
 case $build in /*) ;; *) build=$root/$build ;; esac
 
 export WINEPREFIX
-WINEPREFIX=$(mktemp -d /tmp/carrowby-wine-XXXXXX)
+WINEPREFIX=$(mktemp -d -t carrowby-wine-XXXXXX)
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 
