@@ -43,14 +43,10 @@ TEST_F(Contract, TheKeyPathIsComposedFromTheProperties)
         std::map<std::string, std::string> name = {{"Software", "Software"}};
         for (const char* level : {"C", "A", "S"})
             name[level] = Unique(level + std::to_string(++row));
-        RegistryManager manager;
-        manager.UseAutoAppSubKeys(useAuto);
-        manager.UseCompanyName(useCompany);
-        manager.UseApplication(useApp);
+        RegistryManager manager = Direct(base, subkey ? name["S"] : "");
+        manager.UseAutoAppSubKeys(useAuto), manager.UseCompanyName(useCompany);
+        manager.UseApplication(useApp), manager.Application(name["A"]);
         manager.CompanyName(company ? name["C"] : "");
-        manager.Application(name["A"]);
-        manager.BaseKey(base);
-        manager.Subkey(subkey ? name["S"] : "");
         manager.CreateSubKey();
         EXPECT_EQ(manager.WriteValue("Marker", "here", REG_SZ), True) << row;
         std::string path;

@@ -19,6 +19,8 @@ class StoreFileTest : public RegistrySandbox
   protected:
     std::string Path() const { return m_folder + "/carrowby/registry.reg"; }
     std::string Read(const std::string& name) { return RegistrySandbox::Read(settings, name); }
+    long Files() const { return std::distance(std::filesystem::directory_iterator(Folder()), {}); }
+    std::string Folder() const { return m_folder + "/carrowby"; }
 
     RegistryManager settings = AppKey("QZV", "Carrowby");
 };
@@ -74,7 +76,7 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
         EXPECT_TRUE(std::regex_search(aside, std::regex("unreadable-[0-9]{8}-[0-9]{6}"))) << said;
         EXPECT_EQ(registry::ParseStore(FileText(Path()))->skipped.size(), 0u);
     }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder + "/carrowby"), {}), 3);
+    EXPECT_EQ(Files(), 3);
     EXPECT_EQ(Read("UserName") + Read("chk7"), "Ada 0");
 }
 
@@ -87,8 +89,7 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
     const std::string before = FileText(Path());
     const registry::StoreCalls real = registry::Calls();
     static const auto fails = [](int error) { return errno = error, -1; };
-    using Row = std::tuple<registry::StoreCalls, const char*, std::string>;
-    const Row rows[] = {
+    const std::tuple<registry::StoreCalls, const char*, std::string> rows[] = {
         {{[](int, void*, size_t) -> ssize_t { return fails(EIO); }, real.flock, real.fsync},
          "Input/output error",
          std::string(255, ' ')},
@@ -109,11 +110,9 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
         EXPECT_EQ(FileText(Path()), before) << why;
     }
     std::ofstream(m_folder + "/elsewhere") << "mine";
-    ASSERT_EQ(symlink("../elsewhere", (m_folder + "/carrowby/.registry.reg.new-dead00").c_str()),
-              0);
+    ASSERT_EQ(symlink("../elsewhere", (Folder() + "/.registry.reg.new-dead00").c_str()), 0);
     EXPECT_EQ(settings.WriteValue("UserName", "Bo", REG_SZ), True);
-    EXPECT_EQ(FileText(m_folder + "/elsewhere"), "mine");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder + "/carrowby"), {}), 1);
+    EXPECT_EQ(FileText(m_folder + "/elsewhere") + std::to_string(Files()), "mine1");
 }
 
 TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
@@ -124,8 +123,7 @@ TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
     ASSERT_EQ(settings.WriteValue("UserName", "Carrowby", REG_SZ), True);
     const registry::StoreFile store(Path());
     const std::shared_ptr<void> restore(nullptr, [this](void*) { // also when an assertion fails
-        chmod((m_folder + "/carrowby").c_str(), 0700);
-        chmod(Path().c_str(), 0600);
+        chmod(Folder().c_str(), 0700), chmod(Path().c_str(), 0600);
     });
     ASSERT_EQ(chmod(Path().c_str(), 0400), 0);
     EXPECT_EQ(Read("UserName"), "Carrowby");
@@ -136,7 +134,7 @@ TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
     ASSERT_EQ(chmod(Path().c_str(), 0000), 0);
     EXPECT_EQ(Read("UserName"), std::string(255, ' ')) << "the key cannot be opened";
     EXPECT_EQ(store.WhyUnreadable(), "Permission denied");
-    ASSERT_EQ(chmod(Path().c_str(), 0600) + chmod((m_folder + "/carrowby").c_str(), 0500), 0);
+    ASSERT_EQ(chmod(Path().c_str(), 0600) + chmod(Folder().c_str(), 0500), 0);
     EXPECT_EQ(settings.WriteValue("UserName", "x", REG_SZ), False) << "folder not writable";
     EXPECT_EQ(Read("UserName"), "Carrowby");
 }
@@ -151,16 +149,15 @@ TEST_F(StoreFileTest, WritersAtOnceOrKilledMidWriteLoseNothing)
     int confirmations[2];
     ASSERT_EQ(pipe(confirmations), 0);
     pid_t writers[2];
-    for (int w : {0, 1}) {
+    for (int w : {0, 1}) // the first writes 150 values, the second confirms each until killed
         if ((writers[w] = fork()) == 0) {
-            for (int i = 0; i < 150 || w == 1; ++i)
+            for (int i = 0; i < 150 || w; ++i)
                 if (settings.WriteValue(std::to_string(w) + "-" + std::to_string(i), "x", REG_SZ) !=
                         True ||
-                    (w == 1 && write(confirmations[1], &i, sizeof i) != sizeof i))
+                    (w && write(confirmations[1], &i, sizeof i) != sizeof i))
                     _exit(1);
             _exit(0);
         }
-    }
     close(confirmations[1]);
     const std::shared_ptr<void> reap(nullptr, [&](void*) { // also when an assertion fails
         for (pid_t writer : writers)
@@ -189,6 +186,5 @@ TEST_F(StoreFileTest, WritersAtOnceOrKilledMidWriteLoseNothing)
     for (int i = 0; i <= confirmed; ++i)
         ASSERT_EQ(Read("1-" + std::to_string(i)), "x") << i;
     EXPECT_EQ(settings.WriteValue("after", "x", REG_SZ), True);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder + "/carrowby"), {}), 1)
-        << "no temporary file is left";
+    EXPECT_EQ(Files(), 1) << "no temporary file is left";
 }

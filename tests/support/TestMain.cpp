@@ -1,5 +1,5 @@
-// The tests' main: each process works in a home folder of its own, so no test touches the
-// user's own files, and removes it when done.
+// The tests' main: each process works in a home folder of its own, removed when done, so no
+// test touches the user's own files.
 
 #include <gtest/gtest.h>
 

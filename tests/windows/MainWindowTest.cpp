@@ -48,16 +48,8 @@ void PressKey(QWidget* window, Qt::Key key)
 class MainWindowTest : public RegistrySandbox
 {
   protected:
-    void SetUp() override
-    {
-        RegistrySandbox::SetUp();
-        Open();
-    }
-    void TearDown() override
-    {
-        window.reset();
-        RegistrySandbox::TearDown();
-    }
+    void SetUp() override { RegistrySandbox::SetUp(), Open(); }
+    void TearDown() override { window.reset(), RegistrySandbox::TearDown(); }
     void Open()
     {
         window = std::make_unique<frmMain>();
@@ -77,8 +69,7 @@ class MainWindowTest : public RegistrySandbox
     QLineEdit* Input() const { return Find<QLineEdit>("txtInput"); }
     void Tick(std::initializer_list<const char*> names, bool ticked = true)
     {
-        for (const char* name : names)
-            Find<QCheckBox>(name)->setChecked(ticked);
+        std::ranges::for_each(names, [&](auto name) { Find<QCheckBox>(name)->setChecked(ticked); });
     }
 
     // What the window shows: idle or testing (the problem frame, Start, the timer and the
@@ -123,7 +114,7 @@ class MainWindowTest : public RegistrySandbox
         return prompt;
     }
 
-    // Types the answer and hands it in with Enter; the feedback window gets feedback.
+    // Hands in the typed answer with Enter; the feedback window gets feedback.
     void Answer(const QString& typed, std::function<void(QWidget*)> feedback)
     {
         WhenModal(std::move(feedback));
@@ -168,10 +159,8 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
                 (unloaded = feedback)->close();
             else
                 PressKey(feedback, first % 3 ? Qt::Key_Space : Qt::Key_Return);
-            if (feedback->isVisible()) {
-                ADD_FAILURE() << "the feedback window stayed open";
-                feedback->hide();
-            }
+            EXPECT_FALSE(feedback->isVisible());
+            feedback->hide();
         });
         QTest::keyClicks(Input(), QString::number(first == 4 ? 0 : 7 + first));
         if (first == 3) {
