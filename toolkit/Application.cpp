@@ -31,4 +31,9 @@ VersionNumbers ApplicationVersion()
     return {version.segmentAt(0), version.segmentAt(1), version.segmentAt(3)};
 }
 
+std::string VersionText()
+{
+    return CARROWBY_SHOWN_VERSION;
+}
+
 } // namespace toolkit

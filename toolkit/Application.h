@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace toolkit {
 
 // Names the application, gives it its version and maps the Windows font names the windows
@@ -15,5 +17,8 @@ struct VersionNumbers
 
 // The major, minor and revision numbers of the application's version (its fourth field).
 VersionNumbers ApplicationVersion();
+
+// Those three numbers as the program shows them: "1.1.18". Needs no application object.
+std::string VersionText();
 
 } // namespace toolkit

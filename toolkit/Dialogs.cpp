@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -23,12 +24,41 @@ class Utf8LengthValidator : public QValidator
     int m_maxBytes;
 };
 
+bool OnWayland()
+{
+    return QGuiApplication::platformName() == QStringLiteral("wayland");
+}
+
+// QMessageBox fixes its size each time it lays itself out; on Wayland it is left free to grow.
+class WarningBox : public QMessageBox
+{
+  public:
+    using QMessageBox::QMessageBox;
+
+  protected:
+    bool event(QEvent* event) override
+    {
+        const bool handled = QMessageBox::event(event);
+        if (OnWayland() && maximumWidth() != QWIDGETSIZE_MAX)
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        return handled;
+    }
+};
+
 } // namespace
 
 void MessageBox(QWidget* owner, const QString& prompt, const QString& title)
 {
-    QMessageBox box(QMessageBox::Warning, title, prompt, QMessageBox::Ok, owner);
+    WarningBox box(QMessageBox::Warning, title, prompt, QMessageBox::Ok, owner);
     box.exec();
+}
+
+void KeepSize(QWidget* window)
+{
+    if (OnWayland())
+        window->setMinimumSize(window->size());
+    else
+        window->setFixedSize(window->size());
 }
 
 QString InputBox(QWidget* owner, const QString& prompt, const QString& title, int maxUtf8Bytes)
@@ -37,10 +67,14 @@ QString InputBox(QWidget* owner, const QString& prompt, const QString& title, in
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(QString());
-    if (maxUtf8Bytes >= 0) {
-        if (auto* field = dialog.findChild<QLineEdit*>())
-            field->setValidator(new Utf8LengthValidator(maxUtf8Bytes, field));
-    }
+    auto* field = dialog.findChild<QLineEdit*>();
+    // The dialog takes the width of its field: enough for the title beside the title bar's
+    // icon and buttons, in the bold font window managers draw titles in.
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    field->setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(title) + 140);
+    if (maxUtf8Bytes >= 0)
+        field->setValidator(new Utf8LengthValidator(maxUtf8Bytes, field));
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();

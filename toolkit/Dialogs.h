@@ -14,4 +14,9 @@ void MessageBox(QWidget* owner, const QString& prompt, const QString& title);
 QString InputBox(QWidget* owner, const QString& prompt, const QString& title,
                  int maxUtf8Bytes = -1);
 
+// Keeps a classic window at its present size. A Wayland compositor may still maximize it (Qt
+// draws a maximize button on every window there, and ends the program if the window then keeps
+// its size), so there it only keeps it from getting smaller.
+void KeepSize(QWidget* window);
+
 } // namespace toolkit

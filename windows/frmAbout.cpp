@@ -2,6 +2,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Caption.h"
+#include "toolkit/Dialogs.h"
 #include "ui_frmAbout.h"
 
 #include <QScreen>
@@ -16,7 +17,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::frm
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     Form_Load();
     FitTitle();
-    setFixedSize(size());
+    toolkit::KeepSize(this);
 }
 
 frmAbout::~frmAbout() = default;

@@ -1,6 +1,7 @@
 #include "frmAnswer.h"
 
 #include "toolkit/Accessibility.h"
+#include "toolkit/Dialogs.h"
 #include "ui_frmAnswer.h"
 
 #include <QCloseEvent>
@@ -11,7 +12,7 @@ frmAnswer::frmAnswer(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::f
     ui->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(size());
+    toolkit::KeepSize(this);
     // The caption is a single blank, which Designer files cannot keep.
     setWindowTitle(QStringLiteral(" "));
     connect(ui->btnOK, &QPushButton::clicked, this, &frmAnswer::btnOK_Click);

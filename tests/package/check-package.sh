@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# What cmake --install places passes the desktop's own checks; the .deb of make package
-# depends on what the program links, installs into a clean root, and starts there.
+# What cmake --install places passes the desktop's own checks; the .deb of make package passes
+# lintian, says the version the program shows, depends on what the program links, installs into
+# a clean root, and starts there. The sources state every file's licence.
 set -euo pipefail
 build=$1 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -12,9 +13,18 @@ for size in 16x16 24x24 32x32 48x48 64x64 128x128 256x256 scalable; do
 done
 (cd "$build" && cpack -G DEB -B "$root/deb" >/dev/null)
 deb=$(ls "$root"/deb/carrowby_*.deb)
+if lintian "$deb" 2>&1 | grep -E '^[EW]: '; then exit 1; fi
+version=$(env -u DISPLAY "$build/app/carrowby" --version) # answered without a display
+env -u DISPLAY "$build/app/carrowby" --help | grep -q '^  -v, --version'
+status=0 && "$build/app/carrowby" --frobnicate 2>/dev/null || status=$?
+[ $status = 2 ]
+[ "carrowby $(dpkg-deb -f "$deb" Version)" = "$version" ]
+grep -q "<release version=\"${version#carrowby }\"" "$root"/install/usr/share/metainfo/*.xml
+zcat "$root"/install/usr/share/doc/carrowby/changelog.gz | head -1 | grep -qF "(${version#carrowby })"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>='
+(cd .. && reuse lint -q)
 dpkg-deb -x "$deb" "$root/clean"
 export HOME=$root XDG_CONFIG_HOME=$root/config QT_QPA_PLATFORM=
 xvfb-run -a bash -c '"$1" & timeout 20 xdotool search --sync --onlyvisible --name "^Carrowby\$"
     found=$?; kill $!; wait $!; exit $found' bash "$root/clean/usr/bin/carrowby"
-echo "the package installs into a clean root and starts there"
+echo "the package passes lintian, installs into a clean root and starts there"

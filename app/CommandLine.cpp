@@ -1,0 +1,45 @@
+#include "CommandLine.h"
+
+#include "toolkit/Application.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+std::optional<int> AnswerCommandLine(int& argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Practise arithmetic: sums written as in an exercise book, a verdict after "
+                       "every answer, and a score with a letter grade.\nThe settings and the "
+                       "title are kept in ${XDG_CONFIG_HOME:-~/.config}/carrowby/registry.reg."));
+    // Qt's own help option would offer Qt's options too, which the program does not take.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays this help and exits."));
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    QString error;
+    if (!parser.parse(arguments))
+        error = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "carrowby: %s Try 'carrowby --help'.\n", qPrintable(error));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        const QCoreApplication application(argc, argv); // names the program in the usage
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("carrowby %s\n", toolkit::VersionText().c_str());
+        return 0;
+    }
+    return std::nullopt;
+}
