@@ -117,6 +117,7 @@ TEST_F(Contract, ValuesReadBackAsWrittenWithinTheBuffer)
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &reader), ERROR_SUCCESS);
     EXPECT_EQ(RegSetValueExA(reader, "Value", 0, REG_SZ, data, 2), ERROR_ACCESS_DENIED);
     EXPECT_EQ(RegCloseKey(writer) + RegCloseKey(reader), ERROR_SUCCESS);
+    EXPECT_EQ(RegCloseKey(reader), ERROR_INVALID_HANDLE) << "closed already";
 }
 
 // File-type association: the lower-case key, found in any case; the backup of the class

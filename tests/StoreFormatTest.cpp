@@ -56,13 +56,13 @@ TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
          {5}},
         {"the older header, comments, any case of the root, blanks around the equals sign",
          "REGEDIT4\n; note\n\n[hkey_current_user\\Software\\QZV\\Carrowby]\n  \"a\" = \"b\"\n"
-         "\"a\"=\"c\"\n",
-         "\"a\"=\"c\"\n",
+         "\"a\"=\"c\"\n; a comment that ends \\\n\"z\"=\"1\"\n",
+         "\"a\"=\"c\"\n\"z\"=\"1\"\n",
          {}},
         {"dword, binary and typed hex data, continued over lines",
          Header + std::string(Key) +
              "\"d\"=dword:0000001f\n\"h\"=hex:01,02,\\\n  03, "
-             "04\n\"x\"=HEX(b):01,00\n@=hex(2):41,00\n",
+             "04\n\"x\"=HEX(b):01,00\n@=hex(2):41,\\\n00\n",
          "\"d\"=hex(4):1f,00,00,00\n\"h\"=hex(3):01,02,03,04\n\"x\"=hex(b):01,00\n@=hex(2):41,"
          "00\n",
          {}},

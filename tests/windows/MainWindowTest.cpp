@@ -133,6 +133,7 @@ class MainWindowTest : public RegistrySandbox
 // window system, after which the window is unloaded.
 TEST_F(MainWindowTest, AWholeDrillByKeyboard)
 {
+    EXPECT_EQ(Screen(), QStringList({"idle", "0", "0", "0", "", "Unlimited"}));
     ScriptedRandom* script = Script(6, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}); // 4 Minutes
     Find("btnStart")->setFocus();
     PressKey(window.get(), Qt::Key_Return);
