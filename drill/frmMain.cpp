@@ -369,8 +369,10 @@ void frmMain::txtInput_KeyPress(int16_t& KeyAscii)
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui->txtInput && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        // One press of Enter, however long it is held, hands in one answer.
+        if ((press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter) &&
+            !press->isAutoRepeat()) {
             int16_t KeyAscii = 13;
             txtInput_KeyPress(KeyAscii);
         }

@@ -239,7 +239,7 @@ std::optional<StoreFile::Loaded> StoreFile::Load(bool mayMoveAside) const
         return Loaded{};
     }
     loaded.tree = std::move(parsed->tree);
-    loaded.skipped = !parsed->skipped.empty();
+    loaded.notKept = !parsed->skipped.empty() || parsed->commented;
     ReportSkipped(m_path, loaded.text, parsed->skipped);
     return loaded;
 }
@@ -309,7 +309,7 @@ bool StoreFile::Modify(const std::function<bool(RegistryTree&)>& work) const
     if (!work(loaded->tree))
         return true;
     RemoveLeftovers();
-    if (loaded->skipped) {
+    if (loaded->notKept) {
         const std::string aside = PathAside();
         const int fd = open(aside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0)

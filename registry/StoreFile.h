@@ -15,9 +15,9 @@
 // atomically (a temporary file beside it, flushed, renamed over it, the folder flushed), so
 // the file is always whole, the old one or the new one. A file that is not a registry export
 // at all is moved aside, never overwritten, and the store starts empty. Lines that cannot be
-// read are skipped and named on standard error, and before the file is next replaced a copy
-// of it as it was is kept beside it. A file that exists but cannot be read, or a lock that
-// cannot be taken, fails the call and nothing is written.
+// read are skipped and named on standard error; before a file with such lines, or with
+// comments, is replaced, a copy of it as it was is kept beside it. A file that exists but cannot be
+// read, or a lock that cannot be taken, fails the call and nothing is written.
 namespace registry {
 
 // The system calls through which the store meets a failing disk or mount; tests replace them
@@ -59,7 +59,7 @@ class StoreFile
     {
         RegistryTree tree;
         std::string text;     // the file as it was read
-        bool skipped = false; // some of its lines could not be read
+        bool notKept = false; // writing it back drops lines: comments, or lines not read
     };
 
     std::string Folder() const;

@@ -147,6 +147,39 @@ std::optional<std::string> ReadHexBytes(std::string_view text)
     return bytes;
 }
 
+// Whether text is well-formed UTF-8.
+bool IsUtf8(std::string_view text)
+{
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const size_t length = lead < 0x80                   ? 1
+                              : lead >= 0xC2 && lead < 0xE0 ? 2
+                              : lead >= 0xE0 && lead < 0xF0 ? 3
+                              : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                            : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string Latin1AsUtf8(std::string_view text)
+{
+    std::string utf8;
+    for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 0x80)
+            utf8.push_back(c);
+        else
+            utf8 += {static_cast<char>(0xC0 | code >> 6), static_cast<char>(0x80 | (code & 0x3F))};
+    }
+    return utf8;
+}
+
 // The data after "=": a quoted string, dword:, hex: or hex(type):.
 std::optional<RegistryValue> ReadData(std::string_view text)
 {
@@ -155,17 +188,17 @@ std::optional<RegistryValue> ReadData(std::string_view text)
         auto quoted = ReadQuoted(text);
         if (!quoted || !text.empty())
             return std::nullopt;
-        value.data = std::move(*quoted);
+        value.data = IsUtf8(*quoted) ? std::move(*quoted) : Latin1AsUtf8(*quoted);
         value.data.push_back('\0');
         return value;
     }
     if (Take(text, "dword:")) {
+        // Kept as the text of the number, which is how the program reads every value.
         const auto number = ReadHexNumber(text);
         if (!number)
             return std::nullopt;
-        value.type = 4;
-        for (int shift = 0; shift < 32; shift += 8)
-            value.data.push_back(static_cast<char>((*number >> shift) & 0xFF));
+        value.data = std::to_string(*number);
+        value.data.push_back('\0');
         return value;
     }
     if (Take(text, "hex:")) {
@@ -295,14 +328,12 @@ std::optional<ParsedStore> ParseStore(std::string_view text)
     RegistryKey* key = nullptr;
     bool keySkipped = false;
     while (lines.Next(line, number)) {
-        if (!headerSeen) {
-            if (line.empty())
-                continue;
+        if (line.empty() || line.front() == ';') {
+            parsed.commented = parsed.commented || !line.empty();
+        } else if (!headerSeen) {
             if (line != Header && line != OldHeader)
                 return std::nullopt;
             headerSeen = true;
-        } else if (line.empty() || line.front() == ';') {
-            continue;
         } else if (line.front() == '[') {
             key = ReadKeyLine(line, parsed.tree);
             keySkipped = !key;

@@ -22,9 +22,10 @@
 // hexadecimal. Keys come in a stable order, and a key without values still has its line.
 //
 // Reading takes what an export or a text editor may leave: the "REGEDIT4" header too, a UTF-8
-// byte-order mark, CRLF line ends, blank and ";" comment lines, blanks around a line and
-// around "=", dword: and hex: values, hex data continued over lines with a trailing
-// backslash, and root key names in any letter case.
+// byte-order mark, CRLF line ends, blank and ";" comment lines (also above the header), blanks
+// around a line and around "=", hex: values and hex data continued over lines with a trailing
+// backslash, and root key names in any letter case. A quoted string that is not UTF-8 is read
+// as Latin-1, as a REGEDIT4 file holds it, and a dword: value as its number written as text.
 namespace registry {
 
 std::string SerializeStore(const RegistryTree& tree);
@@ -40,6 +41,7 @@ struct ParsedStore
 {
     RegistryTree tree;
     std::vector<SkippedLine> skipped;
+    bool commented = false; // it has comments, which writing it back drops
 };
 
 // No value when the text is not a registry export at all; otherwise the tree of every line

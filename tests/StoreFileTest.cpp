@@ -51,8 +51,8 @@ TEST_F(StoreFileTest, LivesPrivatelyInTheUsersConfigFolder)
 }
 
 // A file that is no registry export is moved aside and a new one started; a hand-edited file
-// with a line that cannot be read keeps its other values, and a copy of it as it was is kept
-// before it is replaced. Reading alone leaves either as it is.
+// with a line that cannot be read, or a comment, keeps its values, and a copy of it as it was
+// is kept before it is replaced. Reading alone leaves each as it is.
 TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
 {
     using Row = std::tuple<std::string, std::string, Bool16, Bool16>; // read, written, created
@@ -60,6 +60,8 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
         {"not a store \x01\xff\n[[[", std::string(255, ' '), False, True},
         {"Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\Software\\QZV\\Carrowby]"
          "\r\n\"UserName\"=\"Ada\" \r\n\"chk7\"=\" 1\r\n",
+         "Ada", True, False},
+        {"; mine\nREGEDIT4\n[HKEY_CURRENT_USER\\Software\\QZV\\Carrowby]\n\"UserName\"=\"Ada\"\n",
          "Ada", True, False},
     };
     ASSERT_EQ(settings.CreateSubKey(), True);
@@ -76,7 +78,7 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
         EXPECT_TRUE(std::regex_search(aside, std::regex("unreadable-[0-9]{8}-[0-9]{6}"))) << said;
         EXPECT_EQ(registry::ParseStore(FileText(Path()))->skipped.size(), 0u);
     }
-    EXPECT_EQ(Files(), 3);
+    EXPECT_EQ(Files(), 4);
     EXPECT_EQ(Read("UserName") + Read("chk7"), "Ada 0");
 }
 

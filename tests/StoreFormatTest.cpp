@@ -54,17 +54,17 @@ TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
          "\"UserName\"=\"Ada\" \r\n\"chk7\"=\" 1\r\n\"chk2\"=\" 1\"\t\r\n",
          "\"UserName\"=\"Ada\"\n\"chk2\"=\" 1\"\n",
          {5}},
-        {"the older header, comments, any case of the root, blanks around the equals sign",
-         "REGEDIT4\n; note\n\n[hkey_current_user\\Software\\QZV\\Carrowby]\n  \"a\" = \"b\"\n"
-         "\"a\"=\"c\"\n; a comment that ends \\\n\"z\"=\"1\"\n",
-         "\"a\"=\"c\"\n\"z\"=\"1\"\n",
+        {"comments also above the older header, any case of the root, blanks around the equals "
+         "sign, a Latin-1 string",
+         "; my settings\n\nREGEDIT4\n; note\n\n[hkey_current_user\\Software\\QZV\\Carrowby]\n"
+         "  \"a\" = \"b\"\n\"a\"=\"c\"\n; a comment that ends \\\n\"z\"=\"Jos\xe9\"\n",
+         "\"a\"=\"c\"\n\"z\"=\"Jos\xc3\xa9\"\n",
          {}},
-        {"dword, binary and typed hex data, continued over lines",
+        {"dword as the text of its number, binary and typed hex data, continued over lines",
          Header + std::string(Key) +
              "\"d\"=dword:0000001f\n\"h\"=hex:01,02,\\\n  03, "
              "04\n\"x\"=HEX(b):01,00\n@=hex(2):41,\\\n00\n",
-         "\"d\"=hex(4):1f,00,00,00\n\"h\"=hex(3):01,02,03,04\n\"x\"=hex(b):01,00\n@=hex(2):41,"
-         "00\n",
+         "\"d\"=\"31\"\n\"h\"=hex(3):01,02,03,04\n\"x\"=hex(b):01,00\n@=hex(2):41,00\n",
          {}},
         {"lines that cannot be read, the values around them kept",
          Header + std::string("\"early\"=\"x\"\n") + Key +

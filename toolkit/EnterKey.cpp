@@ -17,9 +17,11 @@ class EnterPresses : public QObject
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->isAutoRepeat())
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
             return false;
-        m_button->click();
+        // One press, however long it is held, presses the button once.
+        if (!key->isAutoRepeat())
+            m_button->click();
         return true;
     }
 

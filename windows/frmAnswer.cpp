@@ -2,6 +2,7 @@
 
 #include "toolkit/Accessibility.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/EnterKey.h"
 #include "ui_frmAnswer.h"
 
 #include <QCloseEvent>
@@ -16,6 +17,7 @@ frmAnswer::frmAnswer(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::f
     // The caption is a single blank, which Designer files cannot keep.
     setWindowTitle(QStringLiteral(" "));
     connect(ui->btnOK, &QPushButton::clicked, this, &frmAnswer::btnOK_Click);
+    toolkit::PressOnEnter(ui->btnOK);
 }
 
 frmAnswer::~frmAnswer() = default;

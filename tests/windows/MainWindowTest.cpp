@@ -37,6 +37,13 @@ QPointer<QTimer> WhenModal(std::function<void(QWidget*)> answer)
     return poll;
 }
 
+// What a held key sends after its first press, which must do nothing.
+void Repeat(QWidget* widget, Qt::Key key)
+{
+    QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(widget, &repeat);
+}
+
 // A key pressed where the keyboard would send it: to the window's focused control.
 void PressKey(QWidget* window, Qt::Key key)
 {
@@ -152,6 +159,8 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
                 seen << feedback->findChild<QLabel*>(name)->text();
             seen << Text("txtCorrect"); // the status changes once the window has closed
             EXPECT_EQ(feedback->focusWidget(), feedback->findChild<QPushButton*>("btnOK"));
+            Repeat(feedback->focusWidget(), Qt::Key_Return);
+            EXPECT_TRUE(feedback->isVisible()) << "a held Enter answers one problem only";
             if (first % 3 == 1) {
                 PressKey(feedback, Qt::Key_Escape);
                 seen << (feedback->isVisible() ? "open" : "closed");
@@ -164,6 +173,7 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
             feedback->hide();
         });
         QTest::keyClicks(Input(), QString::number(first == 4 ? 0 : 7 + first));
+        Repeat(Input(), Qt::Key_Return);
         if (first == 3) {
             PressKey(window.get(), Qt::Key_Tab);
             EXPECT_EQ(window->focusWidget(), Find("btnSubmit"));
