@@ -281,6 +281,8 @@ void frmMain::LoadSettings()
     m_titleRead = saved.titleRead;
     if (!saved.readable)
         std::fprintf(stderr, "%s\n", settings::UnreadableNotice().c_str());
+    else if (const auto notice = settings::UnwritableNotice())
+        std::fprintf(stderr, "%s\n", notice->c_str());
     toolkit::SetCaption(this, Text(saved.title));
     const auto boxes = SettingsBoxes();
     for (size_t i = 0; i < boxes.size(); ++i)

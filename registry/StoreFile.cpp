@@ -10,6 +10,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <mutex>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -159,8 +160,10 @@ std::string StoreFile::DefaultPath()
         config = xdg;
     else if (const char* home = std::getenv("HOME"); home && *home)
         config = std::string(home) + "/.config";
+    else if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir)
+        config = std::string(user->pw_dir) + "/.config"; // the user's home, as Qt finds it
     else
-        config = ".config";
+        return {};
     return config + "/carrowby/registry.reg";
 }
 
@@ -172,6 +175,8 @@ std::string StoreFile::Folder() const
 
 bool StoreFile::CanRead() const
 {
+    if (m_path.empty())
+        return false;
     if (Exists(m_path))
         return Allowed(m_path, R_OK);
     return !Exists(Folder()) || Allowed(Folder(), R_OK | X_OK);
@@ -193,17 +198,24 @@ std::string StoreFile::LastFailure()
 
 bool StoreFile::CanWrite() const
 {
+    return !WhyUnwritable();
+}
+
+std::optional<std::string> StoreFile::WhyUnwritable() const
+{
+    if (m_path.empty())
+        return std::strerror(ENOENT);
     // A missing folder is created on the first write, where the folders above allow it.
     std::string folder = Folder();
     while (!Exists(folder)) {
         const size_t slash = folder.find_last_of('/');
         if (slash == std::string::npos || slash == 0)
-            return true;
+            return std::nullopt;
         folder.resize(slash);
     }
-    if (!Allowed(folder, W_OK | X_OK))
-        return false;
-    return !Exists(m_path) || Allowed(m_path, R_OK | W_OK);
+    if (!Allowed(folder, W_OK | X_OK) || (Exists(m_path) && !Allowed(m_path, R_OK | W_OK)))
+        return std::strerror(errno);
+    return std::nullopt;
 }
 
 std::string StoreFile::PathAside() const

@@ -35,14 +35,16 @@ class StoreFile
   public:
     explicit StoreFile(std::string path);
 
-    // The store file for the current user, from the environment.
+    // The store file for the current user, from the environment or else the user's home; empty
+    // when there is none, and then the store can be neither read nor written.
     static std::string DefaultPath();
 
     // What the file's permissions allow this process now.
     bool CanRead() const;
     bool CanWrite() const;
-    // Why the store cannot be read ("Permission denied"), or nothing when it can.
+    // Why the store cannot be read, or written ("Permission denied"), or nothing when it can.
     std::optional<std::string> WhyUnreadable() const;
+    std::optional<std::string> WhyUnwritable() const;
     // Why the last call of this thread that returned false failed.
     static std::string LastFailure();
 

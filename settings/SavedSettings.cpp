@@ -84,10 +84,23 @@ bool SavedSettings::Save(RegistryManager& registry) const
 std::string UnreadableNotice()
 {
     const std::string path = registry::StoreFile::DefaultPath();
+    if (path.empty())
+        return "carrowby: there is no folder to keep the settings in (HOME and XDG_CONFIG_HOME are "
+               "unset, and the user has no home); the first-run settings are shown and nothing "
+               "will be saved";
     return "carrowby: the settings in " + path + " cannot be read (" +
            registry::StoreFile(path).WhyUnreadable().value_or(
                "the key is missing and cannot be made") +
            "); the first-run settings are shown and nothing will be saved";
+}
+
+std::optional<std::string> UnwritableNotice()
+{
+    const std::string path = registry::StoreFile::DefaultPath();
+    if (const auto why = registry::StoreFile(path).WhyUnwritable())
+        return "carrowby: the settings in " + path + " cannot be saved (" + *why +
+               "); changes will not be kept";
+    return std::nullopt;
 }
 
 std::string UnsavedNotice()

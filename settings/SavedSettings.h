@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace settings {
@@ -47,6 +48,8 @@ struct SavedSettings
 // One line for standard error that says where the settings are kept and why they could not
 // be read.
 std::string UnreadableNotice();
+// One line for standard error when the settings can be read but not saved, saying why.
+std::optional<std::string> UnwritableNotice();
 // One line for standard error that says where the settings could not be saved, and why.
 std::string UnsavedNotice();
 

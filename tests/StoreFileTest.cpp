@@ -6,6 +6,7 @@
 #include "support/RegistrySandbox.h"
 
 #include <csignal>
+#include <pwd.h>
 #include <random>
 #include <regex>
 #include <sys/stat.h>
@@ -47,6 +48,9 @@ TEST_F(StoreFileTest, LivesPrivatelyInTheUsersConfigFolder)
     setenv("XDG_CONFIG_HOME", "", 1);
     setenv("HOME", "/home/someone", 1);
     EXPECT_EQ(registry::StoreFile::DefaultPath(), "/home/someone/.config/carrowby/registry.reg");
+    unsetenv("HOME"); // then the user's home, never the current folder
+    EXPECT_EQ(registry::StoreFile::DefaultPath(),
+              getpwuid(getuid())->pw_dir + std::string("/.config/carrowby/registry.reg"));
     setenv("HOME", home.c_str(), 1);
 }
 
@@ -133,6 +137,7 @@ TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
     EXPECT_EQ(settings.WriteValue("UserName", "x", REG_SZ), False);
     EXPECT_EQ(settings.SetupProgramType("Carrowby.Drill", "Drill", "icon", "open", "play"), False);
     EXPECT_EQ(store.WhyUnreadable(), std::nullopt);
+    EXPECT_EQ(store.WhyUnwritable(), "Permission denied");
     ASSERT_EQ(chmod(Path().c_str(), 0000), 0);
     EXPECT_EQ(Read("UserName"), std::string(255, ' ')) << "the key cannot be opened";
     EXPECT_EQ(store.WhyUnreadable(), "Permission denied");

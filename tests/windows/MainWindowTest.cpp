@@ -265,7 +265,7 @@ TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
 }
 
 // Settings that could not be read give a plain first-run window, which then saves nothing,
-// even once the store could be written again.
+// even once the store could be written again; settings that cannot be saved say so at once.
 TEST_F(MainWindowTest, AStoreThatCannotBeReadIsLeftAsItIs)
 {
     if (geteuid() == 0)
@@ -283,6 +283,13 @@ TEST_F(MainWindowTest, AStoreThatCannotBeReadIsLeftAsItIs)
     EXPECT_NE(said.find(store + " cannot be read (Permission denied)"), std::string::npos) << said;
     window->close();
     EXPECT_EQ(FileText(store), before);
+    ASSERT_EQ(chmod(store.c_str(), 0400), 0);
+    testing::internal::CaptureStderr();
+    Open();
+    EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                  "carrowby: the settings in " + store +
+                  " cannot be saved (Permission denied); changes will not be kept\n"),
+              std::string::npos);
 }
 
 TEST_F(MainWindowTest, PersonalizingAndAbout)
