@@ -142,6 +142,7 @@ void frmMain::btnStart_Click()
         return;
     }
     ui->frmProblem->setVisible(true);
+    CoverSettings(true);
     NumberOfProblems =
         toolkit::ToInt16(
             toolkit::ReadStrict(ui->ctlNumberOfProblems->currentText().toStdString()).value_or(0))
@@ -231,6 +232,23 @@ void frmMain::EndTest()
     ui->txtInput->setEnabled(false);
     ui->btnStart->setEnabled(true);
     ui->frmProblem->setVisible(false);
+    CoverSettings(false);
+}
+
+void frmMain::CoverSettings(bool covered)
+{
+    if (!covered) {
+        for (const auto& [control, policy] : m_coveredFocus)
+            control->setFocusPolicy(policy);
+        m_coveredFocus.clear();
+        return;
+    }
+    for (QWidget* control : ui->frmSettings->findChildren<QWidget*>()) {
+        if (control->focusPolicy() != Qt::NoFocus) {
+            m_coveredFocus.emplace_back(control, control->focusPolicy());
+            control->setFocusPolicy(Qt::NoFocus);
+        }
+    }
 }
 
 void frmMain::ctlTimed_Click()

@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class frmMain;
@@ -82,6 +83,9 @@ class frmMain : public QMainWindow
     void ShowStatus(const QString& correct, const QString& incorrect, const QString& percentage,
                     const QString& grade);
     void SettingsError(const std::string& prompt);
+    // While the problem frame covers the settings, they stay enabled but are out of the Tab
+    // order, so the keyboard stays on what the user can see.
+    void CoverSettings(bool covered);
 
     std::unique_ptr<Ui::frmMain> ui;
 
@@ -98,4 +102,5 @@ class frmMain : public QMainWindow
     bool m_settingsReadable = true; // a store that could not be read is never written
     bool m_titleRead = true;        // a stored title that could not be read is kept
     bool m_unloaded = false;
+    std::vector<std::pair<QWidget*, Qt::FocusPolicy>> m_coveredFocus;
 };

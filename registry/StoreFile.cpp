@@ -45,6 +45,12 @@ bool Exists(const std::string& path)
     return stat(path.c_str(), &info) == 0;
 }
 
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? "." : path.substr(0, std::max<size_t>(slash, 1));
+}
+
 // Creates folder and the folders above it, private to the user.
 bool MakeFolders(const std::string& folder)
 {
@@ -151,6 +157,25 @@ void ReportSkipped(const std::string& path, std::string_view text,
 
 } // namespace
 
+struct StoreTransaction::State
+{
+    bool writing;
+    StoreFile file;
+    std::optional<FolderLock> lock;
+    std::optional<StoreFile::Loaded> loaded;
+    bool changed = false;
+    State* outer;
+};
+
+namespace {
+thread_local StoreTransaction::State* current = nullptr;
+}
+
+StoreTransaction::State* StoreTransaction::Current(const std::string& path)
+{
+    return current && current->file.m_path == path ? current : nullptr;
+}
+
 StoreFile::StoreFile(std::string path) : m_path(std::move(path)) {}
 
 std::string StoreFile::DefaultPath()
@@ -169,8 +194,7 @@ std::string StoreFile::DefaultPath()
 
 std::string StoreFile::Folder() const
 {
-    const size_t slash = m_path.find_last_of('/');
-    return slash == std::string::npos ? "." : m_path.substr(0, std::max<size_t>(slash, 1));
+    return FolderOf(m_path);
 }
 
 bool StoreFile::CanRead() const
@@ -256,18 +280,35 @@ std::optional<StoreFile::Loaded> StoreFile::Load(bool mayMoveAside) const
     return loaded;
 }
 
-std::string StoreFile::TemporaryPrefix() const
+std::string StoreFile::WriteTarget() const
 {
-    return "." + m_path.substr(m_path.find_last_of('/') + 1) + ".new-";
+    std::string path = m_path;
+    for (int links = 0; links < 40; ++links) {
+        char target[4096];
+        const ssize_t length = readlink(path.c_str(), target, sizeof target);
+        if (length <= 0 || length == sizeof target)
+            break;
+        const std::string to(target, static_cast<size_t>(length));
+        path = to.front() == '/' ? to : path.substr(0, path.find_last_of('/') + 1) + to;
+    }
+    return path;
+}
+
+namespace {
+
+// Temporary files are made beside the file they replace, under its name and a suffix.
+std::string TemporaryPrefix(const std::string& path)
+{
+    return "." + path.substr(path.find_last_of('/') + 1) + ".new-";
 }
 
 // A temporary file found under the exclusive lock was left by a writer that died.
-void StoreFile::RemoveLeftovers() const
+void RemoveLeftovers(const std::string& path)
 {
-    DIR* folder = opendir(Folder().c_str());
+    DIR* folder = opendir(FolderOf(path).c_str());
     if (!folder)
         return;
-    const std::string prefix = TemporaryPrefix();
+    const std::string prefix = TemporaryPrefix(path);
     while (const dirent* entry = readdir(folder)) {
         if (std::string_view(entry->d_name).starts_with(prefix))
             unlinkat(dirfd(folder), entry->d_name, 0);
@@ -275,24 +316,56 @@ void StoreFile::RemoveLeftovers() const
     closedir(folder);
 }
 
-bool StoreFile::Store(const RegistryTree& tree) const
+// Replaces the file at path by text: written beside it, flushed, renamed over it, and its
+// folder flushed.
+bool ReplaceDurably(const std::string& path, const std::string& text)
 {
     // Created new and exclusively, under a name of its own: never through a planted link.
-    std::string temporary = Folder() + "/" + TemporaryPrefix() + "XXXXXX";
+    std::string temporary = FolderOf(path) + "/" + TemporaryPrefix(path) + "XXXXXX";
     const int fd = mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return Fail(errno);
-    if (WriteDurably(fd, SerializeStore(tree)) &&
-        (std::rename(temporary.c_str(), m_path.c_str()) == 0 || Fail(errno)))
-        return true;
-    unlink(temporary.c_str());
-    return false;
+    if (!WriteDurably(fd, text) ||
+        (std::rename(temporary.c_str(), path.c_str()) != 0 && !Fail(errno))) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    const int folder = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool flushed = folder >= 0 && Calls().fsync(folder) == 0;
+    const int error = errno;
+    if (folder >= 0)
+        close(folder);
+    return flushed || Fail(error);
+}
+
+} // namespace
+
+bool StoreFile::Replace(const Loaded& loaded) const
+{
+    const std::string target = WriteTarget();
+    RemoveLeftovers(target);
+    if (loaded.notKept) {
+        const std::string aside = PathAside();
+        const int fd = open(aside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0)
+            return Fail(errno);
+        if (!WriteDurably(fd, loaded.text))
+            return false;
+        std::fprintf(stderr, "carrowby: %s keeps a copy of the settings store as it was\n",
+                     aside.c_str());
+    }
+    return ReplaceDurably(target, SerializeStore(loaded.tree));
 }
 
 bool StoreFile::Read(const std::function<void(const RegistryTree&)>& work) const
 {
     if (!CanRead())
         return Fail(EACCES);
+    if (StoreTransaction::State* batch = StoreTransaction::Current(m_path);
+        batch && batch->loaded) {
+        work(batch->loaded->tree);
+        return true;
+    }
     if (!Exists(Folder())) {
         work(RegistryTree{});
         return true;
@@ -310,6 +383,13 @@ bool StoreFile::Modify(const std::function<bool(RegistryTree&)>& work) const
 {
     if (!CanRead() || !CanWrite())
         return Fail(EACCES);
+    if (StoreTransaction::State* batch = StoreTransaction::Current(m_path)) {
+        if (batch->writing && batch->loaded) {
+            batch->changed = work(batch->loaded->tree) || batch->changed;
+            return true;
+        }
+        batch->loaded.reset(); // what was read before is no longer the file
+    }
     if (!MakeFolders(Folder()))
         return Fail(errno);
     FolderLock lock(Folder(), LOCK_EX);
@@ -318,20 +398,43 @@ bool StoreFile::Modify(const std::function<bool(RegistryTree&)>& work) const
     auto loaded = Load(true);
     if (!loaded)
         return false;
-    if (!work(loaded->tree))
-        return true;
-    RemoveLeftovers();
-    if (loaded->notKept) {
-        const std::string aside = PathAside();
-        const int fd = open(aside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0)
-            return Fail(errno);
-        if (!WriteDurably(fd, loaded->text))
-            return false;
-        std::fprintf(stderr, "carrowby: %s keeps a copy of the settings store as it was\n",
-                     aside.c_str());
+    return !work(loaded->tree) || Replace(*loaded);
+}
+
+StoreTransaction::StoreTransaction(Kind kind, const std::string& path)
+    : m_state(new State{kind == Writing, StoreFile(path), {}, {}, false, current})
+{
+    const StoreFile& file = m_state->file;
+    if (Current(path) || !file.CanRead())
+        return; // within another on the same store, it is part of that one
+
+    if (kind == Reading) {
+        m_state->loaded = Exists(file.Folder()) ? file.Load(false) : StoreFile::Loaded{};
+    } else if (file.CanWrite() && MakeFolders(file.Folder())) {
+        m_state->lock.emplace(file.Folder(), LOCK_EX);
+        if (m_state->lock->Error())
+            Fail(m_state->lock->Error());
+        else
+            m_state->loaded = file.Load(true);
+        if (!m_state->loaded)
+            m_state->lock.reset(); // the calls go on without it, and fail as they would
     }
-    return Store(loaded->tree) && (Calls().fsync(lock.Descriptor()) == 0 || Fail(errno));
+    current = m_state.get();
+}
+
+StoreTransaction::~StoreTransaction()
+{
+    Commit();
+    if (current == m_state.get())
+        current = m_state->outer;
+}
+
+bool StoreTransaction::Commit()
+{
+    if (!m_state->writing || !m_state->changed || !m_state->loaded)
+        return true;
+    m_state->changed = false;
+    return m_state->file.Replace(*m_state->loaded);
 }
 
 } // namespace registry

@@ -3,6 +3,7 @@
 #include "RegistryTree.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <sys/types.h>
@@ -57,6 +58,7 @@ class StoreFile
     bool Modify(const std::function<bool(RegistryTree&)>& work) const;
 
   private:
+    friend class StoreTransaction;
     struct Loaded
     {
         RegistryTree tree;
@@ -68,11 +70,41 @@ class StoreFile
     // Nothing when the file exists but cannot be read, or cannot be moved aside.
     std::optional<Loaded> Load(bool mayMoveAside) const;
     std::string PathAside() const;
-    std::string TemporaryPrefix() const;
-    void RemoveLeftovers() const;
-    bool Store(const RegistryTree& tree) const;
+    // The file a write replaces: the store's own, or, where that is a link (into a folder of
+    // dotfiles, say), the file it leads to, so that the link stays.
+    std::string WriteTarget() const;
+    // Replaces the file by the tree, keeping first a copy of what the rewrite drops.
+    bool Replace(const Loaded& loaded) const;
 
     std::string m_path;
+};
+
+// Gathers what the registry functions do to one store while it lives. Writing, for a whole set
+// of settings that another copy of the program must never find half saved: the store stays
+// locked, and the changes reach the file as one replacement at Commit. Reading: every read
+// sees the file as it was at the start, read once.
+class StoreTransaction
+{
+  public:
+    enum Kind
+    {
+        Reading,
+        Writing
+    };
+    explicit StoreTransaction(Kind kind, const std::string& path = StoreFile::DefaultPath());
+    ~StoreTransaction();
+    StoreTransaction(const StoreTransaction&) = delete;
+    StoreTransaction& operator=(const StoreTransaction&) = delete;
+
+    // Writes the changes made so far; false when they could not be written.
+    bool Commit();
+
+    struct State;
+    // The transaction of this thread on the store at path, if any.
+    static State* Current(const std::string& path);
+
+  private:
+    std::unique_ptr<State> m_state;
 };
 
 } // namespace registry

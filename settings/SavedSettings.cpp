@@ -50,6 +50,7 @@ void SavedSettings::Address(RegistryManager& registry)
 
 void SavedSettings::WriteDefaults(RegistryManager& registry)
 {
+    registry::StoreTransaction whole(registry::StoreTransaction::Writing);
     registry.CreateSubKey();
     registry.WriteValue(InstalledValue, "True", REG_SZ);
     registry.WriteValue(TitleValue, "Carrowby", REG_SZ);
@@ -58,6 +59,7 @@ void SavedSettings::WriteDefaults(RegistryManager& registry)
 
 SavedSettings SavedSettings::Load(RegistryManager& registry)
 {
+    const registry::StoreTransaction whole(registry::StoreTransaction::Reading);
     SavedSettings saved;
     if (registry.ReadValue(TitleValue, saved.title) == False)
         saved.titleRead = false;
@@ -72,13 +74,16 @@ SavedSettings SavedSettings::Load(RegistryManager& registry)
 
 bool SavedSettings::Save(RegistryManager& registry) const
 {
+    // All of it or nothing: another copy of the program saving at the same moment never mixes
+    // its settings with these.
+    registry::StoreTransaction whole(registry::StoreTransaction::Writing);
     const bool titleWritten = !titleRead || registry.WriteValue(TitleValue, title, REG_SZ) == True;
     return WriteControls(registry,
                          [this](size_t index) {
                              return toolkit::SignedBlankText(
                                  index < boxes.size() ? boxes[index] : lists[index - boxes.size()]);
                          }) &&
-           titleWritten;
+           titleWritten && whole.Commit();
 }
 
 std::string UnreadableNotice()

@@ -38,10 +38,11 @@ struct SavedSettings
 
     // Points registry at the program's key.
     static void Address(RegistryManager& registry);
-    // Creates the key and writes the first-run values.
+    // Creates the key and writes the first-run values, in one change of the store.
     static void WriteDefaults(RegistryManager& registry);
+    // Reads every value from one reading of the store.
     static SavedSettings Load(RegistryManager& registry);
-    // False when any value could not be written.
+    // Writes every value in one change of the store; false when any could not be written.
     bool Save(RegistryManager& registry) const;
 };
 

@@ -9,6 +9,7 @@
 #include <pwd.h>
 #include <random>
 #include <regex>
+#include <set>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -44,6 +45,12 @@ TEST_F(StoreFileTest, LivesPrivatelyInTheUsersConfigFolder)
     for (int i = 0; i < 50; ++i)
         Read("UserName");
     EXPECT_EQ(files(), open) << "no file is left open";
+    std::filesystem::create_directory(m_folder + "/dotfiles"); // a link stays a link
+    std::filesystem::rename(Path(), m_folder + "/dotfiles/carrowby.reg");
+    std::filesystem::create_symlink("../dotfiles/carrowby.reg", Path());
+    EXPECT_EQ(settings.WriteValue("UserName", "linked", REG_SZ), True);
+    EXPECT_TRUE(std::filesystem::is_symlink(Path()));
+    EXPECT_EQ(Read("UserName"), "linked");
     const std::string home = std::getenv("HOME");
     setenv("XDG_CONFIG_HOME", "", 1);
     setenv("HOME", "/home/someone", 1);
@@ -119,6 +126,40 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
     ASSERT_EQ(symlink("../elsewhere", (Folder() + "/.registry.reg.new-dead00").c_str()), 0);
     EXPECT_EQ(settings.WriteValue("UserName", "Bo", REG_SZ), True);
     EXPECT_EQ(FileText(m_folder + "/elsewhere") + std::to_string(Files()), "mine1");
+}
+
+// The writes of a transaction reach the file together, never mixed with another writer's; a
+// reading transaction sees one file throughout.
+TEST_F(StoreFileTest, TransactionsAreWrittenWhole)
+{
+    settings.CreateSubKey();
+    pid_t writers[2];
+    for (char w : {'A', 'B'})
+        if ((writers[w - 'A'] = fork()) == 0) {
+            for (int round = 0; round < 30; ++round) {
+                registry::StoreTransaction whole(registry::StoreTransaction::Writing);
+                for (int i = 0; i < 10; ++i)
+                    settings.WriteValue(std::to_string(i), std::string(1, w), REG_SZ);
+            }
+            _exit(0);
+        }
+    const std::shared_ptr<void> reap(nullptr, [&](void*) { // also when an assertion fails
+        for (pid_t writer : writers)
+            kill(writer, SIGKILL), waitpid(writer, nullptr, 0);
+    });
+    std::set<std::string> seen;
+    while (waitpid(writers[0], nullptr, WNOHANG) == 0 ||
+           waitpid(writers[1], nullptr, WNOHANG) == 0) {
+        const registry::StoreTransaction snapshot(registry::StoreTransaction::Reading);
+        std::string values;
+        for (int i = 0; i < 10; ++i)
+            values += Read(std::to_string(i));
+        seen.insert(values);
+    }
+    seen.erase("");
+    EXPECT_TRUE(seen.size() <= 2 &&
+                seen.count(std::string(10, 'A')) + seen.count(std::string(10, 'B')) == seen.size())
+        << *seen.begin();
 }
 
 TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
