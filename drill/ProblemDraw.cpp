@@ -97,12 +97,10 @@ bool UsesTickedNumber(int32_t FirstOperand, int32_t SecondOperand, const DrillCh
     return result;
 }
 
-Problem DrawProblem(const DrillChoice& choice, toolkit::RandomSource& random, int* draws)
+Problem DrawProblem(const DrillChoice& choice, toolkit::RandomSource& random)
 {
     Problem problem;
-    int attempts = 0;
     for (;;) {
-        ++attempts;
         problem.operation =
             static_cast<Operation>(static_cast<int>(std::floor(4 * random.Draw() + 1)));
         if (choice.operations[problem.operation - 1] == 0)
@@ -115,8 +113,6 @@ Problem DrawProblem(const DrillChoice& choice, toolkit::RandomSource& random, in
             continue;
         break;
     }
-    if (draws)
-        *draws = attempts;
     return problem;
 }
 

@@ -64,8 +64,8 @@ int32_t RandomOperand(int16_t Power, toolkit::RandomSource& random);
 bool UsesTickedNumber(int32_t FirstOperand, int32_t SecondOperand, const DrillChoice& choice);
 
 // Draws operations and operands until a draw suits the settings. The settings must admit a
-// problem (WhyNoProblem gives nothing). draws, when given, receives the number of attempts.
-Problem DrawProblem(const DrillChoice& choice, toolkit::RandomSource& random, int* draws = nullptr);
+// problem (WhyNoProblem gives nothing).
+Problem DrawProblem(const DrillChoice& choice, toolkit::RandomSource& random);
 
 // The right answer; a division drops the remainder.
 int32_t ComputeAnswer(const Problem& problem);

@@ -8,11 +8,24 @@ namespace registry {
 
 namespace {
 
-template <typename Item> Item* FindNamed(std::vector<Item>& items, std::string_view name)
+std::string Upper(std::string_view name)
 {
-    auto it = std::find_if(items.begin(), items.end(),
-                           [name](const Item& item) { return SameName(item.name, name); });
-    return it == items.end() ? nullptr : &*it;
+    return toolkit::AsciiUpper(std::string(name));
+}
+
+// The item of that name, found through the index of the items' names (made anew if the items
+// were changed behind its back).
+template <typename Item>
+Item* FindNamed(std::vector<Item>& items, std::unordered_map<std::string, size_t>& at,
+                std::string_view name)
+{
+    if (at.size() != items.size()) {
+        at.clear();
+        for (size_t i = 0; i < items.size(); ++i)
+            at.emplace(Upper(items[i].name), i);
+    }
+    const auto found = at.find(Upper(name));
+    return found == at.end() ? nullptr : &items[found->second];
 }
 
 } // namespace
@@ -24,7 +37,7 @@ bool SameName(std::string_view a, std::string_view b)
 
 RegistryKey* RegistryKey::FindSubkey(std::string_view subkeyName)
 {
-    return FindNamed(subkeys, subkeyName);
+    return FindNamed(subkeys, m_subkeyAt, subkeyName);
 }
 
 const RegistryKey* RegistryKey::FindSubkey(std::string_view subkeyName) const
@@ -34,7 +47,7 @@ const RegistryKey* RegistryKey::FindSubkey(std::string_view subkeyName) const
 
 RegistryValue* RegistryKey::FindValue(std::string_view valueName)
 {
-    return FindNamed(values, valueName);
+    return FindNamed(values, m_valueAt, valueName);
 }
 
 const RegistryValue* RegistryKey::FindValue(std::string_view valueName) const
@@ -50,6 +63,7 @@ void RegistryKey::SetValue(std::string_view valueName, uint32_t type, std::strin
         return;
     }
     values.push_back({std::string(valueName), type, std::move(data)});
+    m_valueAt.emplace(Upper(valueName), values.size() - 1);
 }
 
 RegistryKey& RegistryKey::CreatePath(const std::vector<std::string>& names, bool* created)
@@ -58,7 +72,8 @@ RegistryKey& RegistryKey::CreatePath(const std::vector<std::string>& names, bool
     for (const std::string& name : names) {
         RegistryKey* next = key->FindSubkey(name);
         if (!next) {
-            key->subkeys.push_back({name, {}, {}});
+            key->subkeys.emplace_back(name);
+            key->m_subkeyAt.emplace(Upper(name), key->subkeys.size() - 1);
             next = &key->subkeys.back();
             if (created)
                 *created = true;

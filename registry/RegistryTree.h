@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The registry as a tree of keys in memory. Names are matched without regard to case and
@@ -16,8 +17,12 @@ struct RegistryValue
     std::string data; // the stored bytes, a string's terminating NUL included
 };
 
+// Its values and subkeys are changed through SetValue and CreatePath only, which keep an index
+// of their names: a name is found as fast in a key of 200,000 values as in one of 20.
 struct RegistryKey
 {
+    explicit RegistryKey(std::string keyName = {}) : name(std::move(keyName)) {}
+
     std::string name;
     std::vector<RegistryValue> values;
     std::vector<RegistryKey> subkeys;
@@ -30,6 +35,10 @@ struct RegistryKey
     // The key at names below this one, made with every missing level; created tells whether
     // any level was new.
     RegistryKey& CreatePath(const std::vector<std::string>& names, bool* created = nullptr);
+
+  private:
+    // Where each name stands, by its upper-case form.
+    mutable std::unordered_map<std::string, size_t> m_valueAt, m_subkeyAt;
 };
 
 bool SameName(std::string_view a, std::string_view b);
@@ -47,8 +56,8 @@ constexpr std::string_view RootName(Root root)
 
 struct RegistryTree
 {
-    RegistryKey currentUser{"HKEY_CURRENT_USER", {}, {}};
-    RegistryKey classesRoot{"HKEY_CLASSES_ROOT", {}, {}};
+    RegistryKey currentUser{"HKEY_CURRENT_USER"};
+    RegistryKey classesRoot{"HKEY_CLASSES_ROOT"};
 
     RegistryKey& RootKey(Root root)
     {
