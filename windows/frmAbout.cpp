@@ -3,6 +3,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Caption.h"
 #include "toolkit/Dialogs.h"
+#include "TitleLabel.h"
 #include "ui_frmAbout.h"
 
 #include <QScreen>
@@ -38,8 +39,8 @@ void frmAbout::FitTitle()
 {
     // A title that does not fit widens the window, as far as the screen allows; what is still
     // too wide is broken into lines, and the window grows in height for them.
-    QLabel* title = ui->lblTitle;
-    const int needed = title->fontMetrics().horizontalAdvance(title->text());
+    TitleLabel* title = ui->lblTitle;
+    const int needed = title->OneLineWidth();
     const int screenWidth = screen()->availableGeometry().width() - FrameAllowance;
     const int wider = std::clamp(needed - title->width(), 0, std::max(0, screenWidth - width()));
     const int taller = std::max(0, title->heightForWidth(title->width() + wider) - title->height());
