@@ -93,9 +93,11 @@ std::string UnreadableNotice()
         return "carrowby: there is no folder to keep the settings in (HOME and XDG_CONFIG_HOME are "
                "unset, and the user has no home); the first-run settings are shown and nothing "
                "will be saved";
+    // Where the file can be read, the key is missing and making it failed, for that reason.
+    const std::string made = registry::StoreFile::LastFailure();
     return "carrowby: the settings in " + path + " cannot be read (" +
            registry::StoreFile(path).WhyUnreadable().value_or(
-               "the key is missing and cannot be made") +
+               made.empty() ? "the key is missing and cannot be made" : made) +
            "); the first-run settings are shown and nothing will be saved";
 }
 
