@@ -27,8 +27,7 @@ DrillChoice Choice(std::initializer_list<int> operations, std::initializer_list<
 
 } // namespace
 
-// Each level draws its columns left to right, a power before each Hard or Diabloish operand;
-// an unsuitable draw starts again from the operation. The problem lines read top to bottom.
+// Columns drawn left to right, a power before each Hard operand; a bad draw starts over.
 TEST(Drill, DrawsWritesAndSolvesProblems)
 {
     using Row = std::tuple<DrillChoice, std::vector<double>, const char*, int32_t>;
@@ -135,8 +134,7 @@ TEST(Drill, TypedAnswersAreReadLeniently)
     }
 }
 
-// The counts and the percentage in the signed-blank format, halves going to the even
-// neighbour; the grade is read back from the percentage as it is shown.
+// Counts and percentage signed-blank, halves to even; the grade read from the percentage shown.
 TEST(Drill, StatusAndGrade)
 {
     const std::tuple<int16_t, int16_t, const char*> rows[] = {
@@ -163,8 +161,7 @@ TEST(Drill, StatusAndGrade)
             << p;
 }
 
-// A time-limit item the list does not hold gives "Unlimited" (the window test reads every real
-// item); the countdown ends the time at zero.
+// An item the time list does not hold gives "Unlimited"; the countdown ends the time at zero.
 TEST(Drill, TimeLimitsAndTheCountdown)
 {
     for (const char* item : {"", "10 seconds", "Unlimited"})

@@ -1,5 +1,4 @@
-// Reading numbers from text, the same in every locale. (Writing them, and rounding, show in
-// the drill's and the saved settings' tables.)
+// Reading numbers from text, the same in every locale (writing them shows in the drill's tables).
 
 #include "toolkit/NumberText.h"
 

@@ -1,5 +1,4 @@
-// The registry class against the five registry functions it calls: the same tests run against
-// the store file here and against the real registry functions on Windows (under Wine).
+// The registry class against the registry functions it calls: the store here, Windows' under Wine.
 
 #include "support/RegistrySandbox.h"
 #include "toolkit/AsciiText.h"
@@ -21,8 +20,7 @@ auto Addressing(const RegistryManager& m)
 
 } // namespace
 
-// A fresh object addresses the current user's root itself; with automatic keys the path is
-// Software, the company and the application (each where set and used) and the subkey.
+// A fresh object addresses HKCU itself; automatic keys: Software, company, application, subkey.
 TEST_F(Contract, TheKeyPathIsComposedFromTheProperties)
 {
     EXPECT_EQ(RegistryManager().DoesKeyExist(), True);
@@ -56,8 +54,7 @@ TEST_F(Contract, TheKeyPathIsComposedFromTheProperties)
     }
 }
 
-// Every missing level is created in one call, which tells a new key from an existing one;
-// names match without regard to case, and a failed write creates nothing.
+// Missing levels are made in one call, which tells new from old; names match in any case.
 TEST_F(Contract, KeysAreMadeOnceAndFoundInAnyCase)
 {
     const std::string company = Unique("Co");
@@ -76,8 +73,7 @@ TEST_F(Contract, KeysAreMadeOnceAndFoundInAnyCase)
     EXPECT_EQ(Read(shouting, "username"), "second");
 }
 
-// Text reads back as written, as 8-bit text with its NUL, up to 254 bytes; a missing value
-// reads empty, and a key that cannot be opened leaves the 255 blanks of the buffer. Handles keep
+// Text reads back as written up to 254 bytes; a key not opened leaves 255 blanks; handles keep
 // their access masks.
 TEST_F(Contract, ValuesReadBackAsWrittenWithinTheBuffer)
 {
@@ -120,9 +116,7 @@ TEST_F(Contract, ValuesReadBackAsWrittenWithinTheBuffer)
     EXPECT_EQ(RegCloseKey(reader), ERROR_INVALID_HANDLE) << "closed already";
 }
 
-// File-type association: the lower-case key, found in any case; the backup of the class
-// before; an extension with its dot; the seven keys of a program class; and the caller's
-// addressing given back every time.
+// Extensions tied to classes (lower-case keys, backups, a class's seven keys); addressing kept.
 TEST_F(Contract, AssociationsTieExtensionsToProgramClasses)
 {
     RegistryManager manager = AppKey("QZV", "Carrowby");

@@ -1,5 +1,4 @@
-// The saved settings through the registry class: the first-run values, and what a person or
-// an older version may have stored, read back as the controls take it.
+// The saved settings: first-run values, and whatever was stored read as the controls take it.
 
 #include "settings/SavedSettings.h"
 #include "support/RegistrySandbox.h"

@@ -1,5 +1,4 @@
-// The store file that serves the registry where the system has none: where it lives, files it
-// cannot read whole, file permissions, and other processes writing at once or dying mid-write.
+// The store file: where it lives, files it cannot read whole, faults, modes, other writers.
 
 #include "registry/StoreFile.h"
 #include "registry/StoreFormat.h"
@@ -61,9 +60,8 @@ TEST_F(StoreFileTest, LivesPrivatelyInTheUsersConfigFolder)
     setenv("HOME", home.c_str(), 1);
 }
 
-// A file that is no registry export is moved aside and a new one started; a hand-edited file
-// with a line that cannot be read, or a comment, keeps its values, and a copy of it as it was
-// is kept before it is replaced. Reading alone leaves each as it is.
+// A file that is no export is moved aside; one with a line not read, or a comment, keeps its
+// values and a copy of it as it was before it is replaced. Reading alone changes neither.
 TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
 {
     using Row = std::tuple<std::string, std::string, Bool16, Bool16>; // read, written, created
@@ -93,8 +91,7 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
     EXPECT_EQ(Read("UserName") + Read("chk7"), "Ada 0");
 }
 
-// A read, a lock or a flush that fails fails the call and leaves the file as it was; a link
-// planted where temporary files are made is not written through.
+// A failing read, lock or flush fails the call and changes nothing; a planted link is not used.
 TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
 {
     settings.CreateSubKey();
@@ -153,9 +150,8 @@ TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
     EXPECT_EQ(Read("UserName"), "Carrowby");
 }
 
-// Two writers at once, each writing eleven values at a time in a transaction, one of them
-// killed at a random moment (the seed replays it): meanwhile the file always reads whole with
-// one transaction's values, no confirmed write is lost, and the next writer is not stopped.
+// Two writers of eleven-value transactions, one killed at random (the seed replays it): the file
+// always holds one transaction's values, nothing confirmed is lost, the next writer goes on.
 TEST_F(StoreFileTest, WritersAtOnceOrKilledMidWriteLoseNothing)
 {
     const unsigned seed = std::random_device{}();

@@ -1,5 +1,4 @@
-// The store file's text: what it reads of a file a person or an export may leave, and the form
-// it writes that back in.
+// The store file's text: what it reads of what a person or an export leaves, and what it writes.
 
 #include "registry/StoreFormat.h"
 

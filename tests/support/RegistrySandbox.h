@@ -9,8 +9,7 @@
 #include <fstream>
 #include <string>
 
-// Gives each test a registry of its own: where the store file serves the registry, a new
-// empty store in a temporary folder; on Windows, key and extension names no other test uses.
+// Each test's own registry: an empty store in a temporary folder, or on Windows unique names.
 class RegistrySandbox : public ::testing::Test
 {
   public:

@@ -5,8 +5,7 @@
 #include <cmath>
 #include <deque>
 
-// Hands out a fixed sequence of draws, so that every draw of a procedure can be fixed; past
-// the script it draws at random (counted in extra), so a procedure that goes on never starves.
+// Hands out a fixed sequence of draws, then random ones (counted in extra) so it never starves.
 struct ScriptedRandom : toolkit::RandomSource
 {
     ScriptedRandom(std::initializer_list<double> script = {}) : draws(script) {}
@@ -25,8 +24,7 @@ struct ScriptedRandom : toolkit::RandomSource
     toolkit::TimeSeededRandom fallback;
 };
 
-// The draws that pick an operation (1 to 4), an operand of a power, and a power k of 1 to n:
-// each the middle of the interval that floor(r * n) takes to the value.
+// The draw (mid-interval) that picks an operation 1-4, an operand of a power, a power k of 1-n.
 inline const auto Op = [](int operation) { return (operation - 0.5) / 4; };
 inline const auto Operand = [](int value, int power) {
     return (value + 0.5) / std::pow(11., power);

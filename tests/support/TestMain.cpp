@@ -1,5 +1,4 @@
-// The tests' main: each process works in a home folder of its own, removed when done, so no
-// test touches the user's own files.
+// The tests' main: each process works in a home folder of its own, removed when it is done.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-// The real windows wired to the drill and the saved settings, driven by keys and clicks on
-// Qt's offscreen platform; modal windows are answered as a user would, once they show.
+// The real windows, driven by keys and clicks offscreen; modal ones answered once they show.
 
 #include "drill/frmMain.h"
 #include "registry/StoreFile.h"
@@ -18,8 +17,7 @@
 
 namespace {
 
-// Answers the next modal window once it shows. Call before the action that opens it, whose own
-// modal loop then runs the answer; deleting the returned watcher withdraws the answer.
+// Answers the next modal window once it shows (call before opening it; delete to withdraw).
 QPointer<QTimer> WhenModal(std::function<void(QWidget*)> answer)
 {
     auto* poll = new QTimer(qApp);
@@ -37,10 +35,10 @@ QPointer<QTimer> WhenModal(std::function<void(QWidget*)> answer)
     return poll;
 }
 
-// What a held key sends after its first press, which must do nothing.
-void Repeat(QWidget* widget, Qt::Key key)
+// What a held Enter sends after its first press, which must do nothing.
+void RepeatedEnter(QWidget* widget)
 {
-    QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
     QApplication::sendEvent(widget, &repeat);
 }
 
@@ -50,8 +48,7 @@ void PressKey(QWidget* window, Qt::Key key)
     QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
 }
 
-// The real main window, loaded on a store of its own, shown and active; the end of the program
-// is only counted.
+// The real main window on a store of its own, shown and active; ending the program is counted.
 class MainWindowTest : public RegistrySandbox
 {
   protected:
@@ -100,12 +97,11 @@ class MainWindowTest : public RegistrySandbox
         Tick({"chkAddition", "chk7"});
         Find<QComboBox>("ctlTimed")->setCurrentIndex(timeLimit);
         window->myTimer.setInterval(3600 * 1000);
-        auto script = std::make_unique<ScriptedRandom>();
+        auto* script = new ScriptedRandom;
         for (int first : firsts)
             script->draws.insert(script->draws.end(), {Op(1), Operand(7, 1), Operand(first, 1)});
-        ScriptedRandom* raw = script.get();
-        window->SetRandomSource(std::move(script));
-        return raw;
+        window->SetRandomSource(std::unique_ptr<ScriptedRandom>(script));
+        return script;
     }
 
     // Presses Start, answering a "Settings Error" box if one comes; returns its prompt.
@@ -135,9 +131,8 @@ class MainWindowTest : public RegistrySandbox
 
 } // namespace
 
-// Enter on Start; answers handed in with Enter in the answer box or on ENTER; the feedback
-// window read and closed in each way a user may: Enter, Escape (ignored) then Space, and the
-// window system, after which the window is unloaded.
+// Enter on Start, in the answer box and on ENTER; the feedback window read and closed by Enter,
+// Escape (ignored) then Space, and the window system, after which it is unloaded.
 TEST_F(MainWindowTest, AWholeDrillByKeyboard)
 {
     EXPECT_EQ(Screen(), QStringList({"idle", "0", "0", "0", "", "Unlimited"}));
@@ -159,7 +154,7 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
                 seen << feedback->findChild<QLabel*>(name)->text();
             seen << Text("txtCorrect"); // the status changes once the window has closed
             EXPECT_EQ(feedback->focusWidget(), feedback->findChild<QPushButton*>("btnOK"));
-            Repeat(feedback->focusWidget(), Qt::Key_Return);
+            RepeatedEnter(feedback->focusWidget());
             EXPECT_TRUE(feedback->isVisible()) << "a held Enter answers one problem only";
             if (first % 3 == 1) {
                 PressKey(feedback, Qt::Key_Escape);
@@ -173,12 +168,10 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
             feedback->hide();
         });
         QTest::keyClicks(Input(), QString::number(first == 4 ? 0 : 7 + first));
-        Repeat(Input(), Qt::Key_Return);
+        RepeatedEnter(Input());
         if (first == 3) { // Tab goes round what the problem frame shows, never the settings
-            PressKey(window.get(), Qt::Key_Tab);
-            PressKey(window.get(), Qt::Key_Tab);
-            EXPECT_EQ(window->focusWidget(), Input());
-            PressKey(window.get(), Qt::Key_Tab);
+            for (int tab = 0; tab < 3; ++tab)
+                PressKey(window.get(), Qt::Key_Tab);
             EXPECT_EQ(window->focusWidget(), Find("btnSubmit"));
         }
         PressKey(window.get(), Qt::Key_Return);
@@ -194,9 +187,8 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
     EXPECT_EQ(Find("ctlTimed")->focusPolicy(), Qt::WheelFocus) << "the settings in reach again";
 }
 
-// The real timer counts the seconds; the time runs out while the feedback window waits for the
-// user. Then a refused Start leaves that score, and settings changed under the problem frame
-// that admit no problem end the next test with their reason.
+// The real timer counts; the time runs out with the feedback window open. A refused Start keeps
+// that score; settings changed under the problem frame that admit no problem end the test.
 TEST_F(MainWindowTest, TheTimeRunsOutAndRefusalsChangeNothing)
 {
     ScriptedRandom* script = Script(1, {1, 1, 1}); // 10 Seconds
@@ -233,8 +225,7 @@ TEST_F(MainWindowTest, TheTimeRunsOutAndRefusalsChangeNothing)
     EXPECT_EQ(Screen(), QStringList({"idle", " 1", " 0", " 100", "A+", "10"}));
 }
 
-// Every item of the time list shows its seconds, and the settings and the title come back
-// after an unload and a new load.
+// Each time item shows its seconds; the settings and the title come back after an unload.
 TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
 {
     QStringList seconds;
@@ -352,9 +343,8 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
               std::string::npos);
 }
 
-// Every label shows the longest text it can hold whole, on one line or, for a label that
-// wraps, in lines within its bounds; and the About window stays within the screen. Run at
-// several scale factors as well.
+// Every label shows the longest text it can hold whole, About within the screen; also run at
+// several scale factors.
 TEST_F(MainWindowTest, EveryLabelShowsItsLongestTextWhole)
 {
     auto showsWhole = [](QWidget* owner, const char* name, const QString& text) {
