@@ -11,9 +11,10 @@ appstreamcli validate --no-net --pedantic "$root"/install/usr/share/metainfo/*.x
 for size in 16x16 24x24 32x32 48x48 64x64 128x128 256x256 scalable; do
     ls "$root"/install/usr/share/icons/hicolor/$size/apps/org.qzv.carrowby.* >/dev/null
 done
-(cd "$build" && cpack -G DEB -B "$root/deb" >/dev/null)
+(cd "$build" && timeout 90 cpack -G DEB -B "$root/deb" >/dev/null)
 deb=$(ls "$root"/deb/carrowby_*.deb)
-if lintian "$deb" 2>&1 | grep -E '^[EW]: '; then exit 1; fi
+report=$(timeout 90 lintian "$deb" 2>&1) || { echo "$report"; exit 1; }
+if grep -E '^[EW]: ' <<<"$report"; then exit 1; fi
 version=$(env -u DISPLAY "$build/app/carrowby" --version) # answered without a display
 env -u DISPLAY "$build/app/carrowby" --help | grep -q '^  -v, --version'
 status=0 && "$build/app/carrowby" --frobnicate 2>/dev/null || status=$?
