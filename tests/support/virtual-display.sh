@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Runs a command on a virtual X display of its own. Xvfb picks a free display itself, so any
+# number of these can run at once (xvfb-run -a can pick the same one twice); the display ends
+# with the command, whose exit status it gives.
+set -euo pipefail
+number=$(mktemp)
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$number" 2>/dev/null &
+server=$!
+trap 'kill $server 2>/dev/null; wait $server 2>/dev/null; rm -f "$number"' EXIT
+until [ -s "$number" ]; do kill -0 $server || exit 1; sleep 0.05; done
+DISPLAY=:$(head -1 "$number") "$@"
