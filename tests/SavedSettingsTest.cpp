@@ -10,11 +10,8 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
 {
     RegistryManager registry;
     SavedSettings::Address(registry);
-    const SavedSettings unopened = SavedSettings::Load(registry);
-    EXPECT_FALSE(unopened.readable) << "a key that cannot be opened";
-    EXPECT_EQ(unopened.title + std::to_string(unopened.boxes[0]), "Carrowby0");
+    EXPECT_FALSE(SavedSettings::Load(registry).readable) << "a key that cannot be opened";
     SavedSettings::WriteDefaults(registry);
-    EXPECT_TRUE(SavedSettings::Load(registry).readable);
 
     // The text stored for a tick state and for the time limit (7 items), and what each reads as.
     const std::tuple<const char*, int16_t, int16_t> rows[] = {

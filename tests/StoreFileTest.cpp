@@ -20,7 +20,10 @@ class StoreFileTest : public RegistrySandbox
   protected:
     std::string Path() const { return m_folder + "/carrowby/registry.reg"; }
     std::string Read(const std::string& name) { return RegistrySandbox::Read(settings, name); }
-    long Files() const { return std::distance(std::filesystem::directory_iterator(Folder()), {}); }
+    long Files(const std::string& in = {}) const
+    {
+        return std::distance(std::filesystem::directory_iterator(in.empty() ? Folder() : in), {});
+    }
     std::string Folder() const { return m_folder + "/carrowby"; }
 
     RegistryManager settings = AppKey("QZV", "Carrowby");
@@ -37,13 +40,10 @@ TEST_F(StoreFileTest, LivesPrivatelyInTheUsersConfigFolder)
     EXPECT_EQ(settings.CreateSubKey(), True);
     EXPECT_EQ(status(m_folder + "/carrowby").permissions(), perms::owner_all);
     EXPECT_EQ(status(Path()).permissions(), perms::owner_read | perms::owner_write);
-    auto files = [] {
-        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
-    };
-    const auto open = files();
+    const long open = Files("/proc/self/fd");
     for (int i = 0; i < 50; ++i)
         Read("UserName");
-    EXPECT_EQ(files(), open) << "no file is left open";
+    EXPECT_EQ(Files("/proc/self/fd"), open) << "no file is left open";
     std::filesystem::create_directory(m_folder + "/dotfiles"); // a link stays a link
     std::filesystem::rename(Path(), m_folder + "/dotfiles/carrowby.reg");
     std::filesystem::create_symlink("../dotfiles/carrowby.reg", Path());

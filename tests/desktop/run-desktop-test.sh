@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Runs the real-window test on a virtual X display with a window manager, a session bus and the
-# accessibility bus through which the test reads the windows. Whatever ends it (a failure, the
-# time running out, a signal), everything it started ends with it and its folders are removed.
+# The real-window test on a virtual display with a window manager and the accessibility bus;
+# whatever ends it, everything it started ends with it and its folders are removed.
 set -euo pipefail
 export CARROWBY=$1 QT_QPA_PLATFORM= XDG_RUNTIME_DIR
 XDG_RUNTIME_DIR=$(mktemp -d)

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Builds the store parser with libFuzzer (clang) and runs it for a bounded time.
-# Usage: run-fuzz.sh SECONDS. Crashing inputs are left in build-fuzz/crashes/; turn each into
-# a case of tests/StoreFormatTest.cpp.
+# run-fuzz.sh SECONDS: the store parser under libFuzzer; crashing inputs are left in
+# build-fuzz/crashes/, each to become a row of tests/StoreFormatTest.cpp.
 set -euo pipefail
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/../.." && pwd)

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# What cmake --install places passes the desktop's own checks; the .deb of make package passes
-# lintian, says the version the program shows, depends on what the program links, installs into
-# a clean root, and starts there. The sources state every file's licence.
+# The installed files and the .deb pass Debian's and the desktop's checks, say the program's
+# version, and start from a clean root; the sources state every file's licence.
 set -euo pipefail
 build=$1 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT

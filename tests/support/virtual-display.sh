@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Runs a command on a virtual X display of its own. Xvfb picks a free display itself, so any
-# number of these can run at once (xvfb-run -a can pick the same one twice); the display ends
-# with the command, whose exit status it gives.
+# Runs a command on a virtual display of its own, which Xvfb picks free (xvfb-run -a may pick
+# one twice), and gives its exit status.
 set -euo pipefail
 number=$(mktemp)
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$number" 2>/dev/null &

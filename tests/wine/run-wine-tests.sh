@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Builds the registry contract tests for Windows and runs them under Wine, against the real
-# registry functions, in a throwaway Wine prefix.
+# The registry contract tests built for Windows, run under Wine in a throwaway prefix.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$root/build-wine}
