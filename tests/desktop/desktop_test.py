@@ -7,7 +7,7 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
-HOME = tempfile.mkdtemp(prefix="carrowby-desktop-")
+HOME = tempfile.mkdtemp(dir=os.environ["XDG_RUNTIME_DIR"])  # removed with it, whatever happens
 failures, program = [], None
 atexit.register(lambda: program and program.poll() is None and program.kill())
 atexit.register(shutil.rmtree, HOME, True)

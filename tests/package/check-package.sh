@@ -12,7 +12,7 @@ for size in 16x16 24x24 32x32 48x48 64x64 128x128 256x256 scalable; do
 done
 (cd "$build" && timeout 90 cpack -G DEB -B "$root/deb" >/dev/null)
 deb=$(ls "$root"/deb/carrowby_*.deb)
-report=$(timeout 90 lintian "$deb" 2>&1) || { echo "$report"; exit 1; }
+report=$(TMPDIR=$root timeout 90 lintian "$deb" 2>&1) # lintian leaves files in TMPDIR || { echo "$report"; exit 1; }
 if grep -E '^[EW]: ' <<<"$report"; then exit 1; fi
 version=$(env -u DISPLAY "$build/app/carrowby" --version) # answered without a display
 env -u DISPLAY "$build/app/carrowby" --help | grep -q '^  -v, --version'
