@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <tuple>
 
 using namespace drill;
@@ -153,12 +152,10 @@ TEST(Drill, StatusAndGrade)
     const std::pair<int, const char*> lowest[] = {
         {100, "A+"}, {93, "A"},  {90, "A-"}, {87, "B+"}, {83, "B"},  {80, "B-"}, {77, "C+"},
         {73, "C"},   {70, "C-"}, {67, "D+"}, {63, "D"},  {60, "D-"}, {0, "F"}};
-    for (int p = 0; p <= 100; ++p)
-        EXPECT_EQ(LetterGrade(" " + std::to_string(p)),
-                  std::find_if(std::begin(lowest), std::end(lowest),
-                               [p](auto row) { return p >= row.first; })
-                      ->second)
-            << p;
+    for (int p = 100, row = 0; p >= 0; --p) {
+        row += p < lowest[row].first;
+        EXPECT_EQ(LetterGrade(" " + std::to_string(p)), lowest[row].second) << p;
+    }
 }
 
 // An item the time list does not hold gives "Unlimited"; the countdown ends the time at zero.

@@ -229,10 +229,8 @@ TEST_F(MainWindowTest, TheTimeRunsOutAndRefusalsChangeNothing)
 TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
 {
     QStringList seconds;
-    for (int item = 0; item < Find<QComboBox>("ctlTimed")->count(); ++item) {
-        Find<QComboBox>("ctlTimed")->setCurrentIndex(item);
-        seconds << Text("txtTimeRemaining");
-    }
+    for (int item = 0; item < Find<QComboBox>("ctlTimed")->count(); ++item)
+        Find<QComboBox>("ctlTimed")->setCurrentIndex(item), seconds << Text("txtTimeRemaining");
     EXPECT_EQ(seconds.join(" "), "Unlimited 10 30 60 120 180 240");
     EXPECT_EQ(Saved("Installed") + Saved("UserName") + Saved("chk2"), "TrueCarrowby0");
     Tick({"chkAddition", "chk2", "chk10"});
