@@ -1,9 +1,9 @@
 #include "frmAbout.h"
 
+#include "TitleLabel.h"
 #include "toolkit/Application.h"
 #include "toolkit/Caption.h"
 #include "toolkit/Dialogs.h"
-#include "TitleLabel.h"
 #include "ui_frmAbout.h"
 
 #include <QScreen>
