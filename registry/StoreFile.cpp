@@ -69,7 +69,7 @@ class FolderLock
     FolderLock(const std::string& folder, int operation)
         : m_fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     {
-        int result = m_fd < 0 ? -1 : 0;
+        int result = -1;
         if (m_fd >= 0) {
             while ((result = Calls().flock(m_fd, operation)) != 0 && errno == EINTR) {
             }
@@ -84,7 +84,6 @@ class FolderLock
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-    int Descriptor() const { return m_fd; }
     // 0 while the lock is held, else why it could not be taken.
     int Error() const { return m_error; }
 
