@@ -25,6 +25,6 @@ dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>='
 (cd .. && reuse lint -q)
 dpkg-deb -x "$deb" "$root/clean"
 export HOME=$root XDG_CONFIG_HOME=$root/config QT_QPA_PLATFORM=
-support/virtual-display.sh bash -c '"$1" & timeout 20 xdotool search --sync --onlyvisible \
-    --name "^Carrowby\$"; found=$?; kill $!; wait $!; exit $found' bash "$root/clean/usr/bin/carrowby"
+xvfb-run -a bash -c '"$1" & timeout 20 xdotool search --sync --onlyvisible --name "^Carrowby\$"
+    found=$?; kill $!; wait $!; exit $found' bash "$root/clean/usr/bin/carrowby"
 echo "the package passes lintian, installs into a clean root and starts there"
