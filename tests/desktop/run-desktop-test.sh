@@ -14,5 +14,7 @@ setsid timeout 150 xvfb-run -a -s '-screen 0 1024x768x24 -nolisten tcp' dbus-run
         done
         /usr/bin/python3 "$0/desktop_test.py"' "$(dirname "$0")" &
 group=$!
-trap 'kill -- -$group 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT INT TERM
+# Xvfb too must be gone, or the next display on its number loses its socket to Xvfb's clean-up.
+trap 'kill -- -$group 2>/dev/null; while kill -0 -- -$group 2>/dev/null; do sleep 0.05; done
+      rm -rf "$XDG_RUNTIME_DIR"' EXIT INT TERM
 wait $group

@@ -25,6 +25,10 @@ dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>='
 (cd .. && reuse lint -q)
 dpkg-deb -x "$deb" "$root/clean"
 export HOME=$root XDG_CONFIG_HOME=$root/config QT_QPA_PLATFORM=
-xvfb-run -a bash -c '"$1" & timeout 20 xdotool search --sync --onlyvisible --name "^Carrowby\$"
-    found=$?; kill $!; wait $!; exit $found' bash "$root/clean/usr/bin/carrowby"
+setsid xvfb-run -a bash -c '"$1" & timeout 20 xdotool search --sync --onlyvisible \
+    --name "^Carrowby\$"; found=$?; kill $!; wait $!; exit $found' bash "$root/clean/usr/bin/carrowby" &
+group=$! status=0
+wait $group || status=$?
+while kill -0 -- -$group 2>/dev/null; do sleep 0.05; done # Xvfb gone, as the next display needs
+[ $status = 0 ]
 echo "the package passes lintian, installs into a clean root and starts there"
