@@ -208,10 +208,10 @@ bool StoreFile::CanRead() const
 std::optional<std::string> StoreFile::WhyUnreadable() const
 {
     std::string text;
-    int error = ReadWhole(m_path, text);
-    if (error == ENOENT || (error == 0 && !CanRead()))
-        error = CanRead() ? 0 : EACCES;
-    return error ? std::optional<std::string>(std::strerror(error)) : std::nullopt;
+    const int error = ReadWhole(m_path, text);
+    if (error != 0 && error != ENOENT)
+        return std::strerror(error);
+    return CanRead() ? std::nullopt : std::optional<std::string>(std::strerror(EACCES));
 }
 
 std::string StoreFile::LastFailure()
