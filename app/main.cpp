@@ -37,10 +37,11 @@ int main(int argc, char* argv[])
     toolkit::SetUpApplication();
 
     frmMain window;
-    // Every way of leaving passes through the window's unload handler, which saves.
+    // Every way of leaving passes through the window's unload handler, which saves. A session
+    // manager's checkpoint leaves the program running; when the session really ends, Qt leaves
+    // the event loop and the window unloads as it goes.
     ShutdownSignals shutdownSignals;
     QObject::connect(&shutdownSignals, &ShutdownSignals::received, &window, &QWidget::close);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &QWidget::close);
     window.show();
     return app.exec();
 }

@@ -148,6 +148,7 @@ void frmMain::btnStart_Click()
             toolkit::ReadStrict(ui->ctlNumberOfProblems->currentText().toStdString()).value_or(0))
             .value_or(0);
     ui->btnStart->setEnabled(false);
+    ++m_test;
     NumberCorrect = 0;
     NumberIncorrect = 0;
     ProblemNumber = 0;
@@ -192,6 +193,10 @@ void frmMain::ShowProblem(const drill::Problem& problem)
 
 void frmMain::btnSubmit_Click()
 {
+    // ENTER pressed again while the verdict is up (a screen reader reaches it past the modal
+    // window) is no second answer.
+    if (m_answering)
+        return;
     const drill::Judgement judgement =
         drill::Judge(ui->txtInput->text().toStdString(), RightAnswer);
     if (judgement.right)
@@ -200,14 +205,19 @@ void frmMain::btnSubmit_Click()
         NumberIncorrect = static_cast<int16_t>(NumberIncorrect + 1);
     if (!m_frmAnswer)
         m_frmAnswer = new frmAnswer(this);
+    const unsigned test = m_test;
+    m_answering = true;
     m_frmAnswer->SetupAnswer(ui->txtLine1->text(), ui->txtLine2->text(), ui->txtLine3->text(),
                              ui->txtLine4->text(), ui->txtOp->text(),
                              Text(toolkit::SignedBlankText(RightAnswer)), Text(judgement.message));
+    m_answering = false;
     // Closed through the window system, the feedback window is unloaded; the next answer gets
     // a new one.
     if (m_frmAnswer && m_frmAnswer->Unloaded())
         delete m_frmAnswer;
-    if (m_unloaded)
+    // The time may have run out while the verdict was up, and even a new test have begun: an
+    // answer whose test has ended does nothing more.
+    if (m_unloaded || test != m_test)
         return;
     UpdateStatus();
     if (ProblemNumber < NumberOfProblems)
@@ -228,11 +238,16 @@ void frmMain::UpdateStatus()
 
 void frmMain::EndTest()
 {
+    ++m_test;
     myTimer.stop();
     ui->txtInput->setEnabled(false);
     ui->btnStart->setEnabled(true);
     ui->frmProblem->setVisible(false);
     CoverSettings(false);
+    // The keys meant for the answer box or the feedback window, which go on arriving after the
+    // end, must not reach Start and wipe the score: the focus rests on the score, from where
+    // Tab, a click or Alt+S starts the next test.
+    ui->frmStatus->setFocus();
 }
 
 void frmMain::CoverSettings(bool covered)

@@ -102,5 +102,7 @@ class frmMain : public QMainWindow
     bool m_settingsReadable = true; // a store that could not be read is never written
     bool m_titleRead = true;        // a stored title that could not be read is kept
     bool m_unloaded = false;
+    unsigned m_test = 0;      // counts the starts and ends of tests, so an answer knows its own
+    bool m_answering = false; // an answer's verdict is up
     std::vector<std::pair<QWidget*, Qt::FocusPolicy>> m_coveredFocus;
 };

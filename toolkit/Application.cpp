@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "ClassicFrames.h"
+#include "PhysicalPresses.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ void SetUpApplication()
     // Ties the windows to the installed launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.qzv.carrowby"));
     NameLabelsByTheirText();
+    OnePressOneAction();
     QApplication::setStyle(new ClassicFrames);
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});

@@ -4,8 +4,9 @@
 
 namespace toolkit {
 
-// Names the application, gives it its version and maps the Windows font names the windows
-// are drawn with onto the metric-compatible fonts found here. Call once after QApplication.
+// Names the application, gives it its version, makes one physical press one action and maps
+// the Windows font names the windows are drawn with onto the metric-compatible fonts found
+// here. Call once after QApplication.
 void SetUpApplication();
 
 struct VersionNumbers

@@ -125,8 +125,28 @@ class MainWindowTest : public RegistrySandbox
         QTest::keyClick(Input(), Qt::Key_Return);
     }
 
+    // A click on the control as the window system sends it to its window, `after` ms after the
+    // previous click: within the double-click interval, the second half of a double-click.
+    void Click(QWidget* control, ulong after)
+    {
+        clickTime += after;
+        const QPoint centre = control->rect().center();
+        for (auto type :
+             {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            if (type == QEvent::MouseButtonDblClick && after >= 400)
+                continue;
+            QMouseEvent event(type, control->mapTo(control->window(), centre),
+                              control->mapToGlobal(centre), Qt::LeftButton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                              Qt::NoModifier);
+            event.setTimestamp(clickTime);
+            QApplication::sendEvent(control->window()->windowHandle(), &event);
+        }
+    }
+
     std::unique_ptr<frmMain> window;
     int programEnds = 0;
+    ulong clickTime = 0;
 };
 
 } // namespace
@@ -182,6 +202,8 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
                                       .arg(first == 4 ? "Oops!!!" : "You were right!", before,
                                            first % 3 == 1 ? "|open" : ""));
     }
+    ASSERT_TRUE(window->focusWidget()->isVisible());
+    PressKey(window.get(), Qt::Key_Return); // in the drill's rhythm, after the end: no new test
     EXPECT_EQ(Screen(), QStringList({"idle", " 9", " 1", " 90", "A-", "230"}));
     EXPECT_TRUE(unloaded.isNull()) << "closed through the window system, it is unloaded";
     EXPECT_EQ(Find("ctlTimed")->focusPolicy(), Qt::WheelFocus) << "the settings in reach again";
@@ -201,7 +223,9 @@ TEST_F(MainWindowTest, TheTimeRunsOutAndRefusalsChangeNothing)
     Answer("8", [this](QWidget* feedback) {
         window->myTimer_Timer(); // the last second goes by with the window open
         EXPECT_FALSE(feedback->isVisible());
+        PressKey(window.get(), Qt::Key_Return); // meant for OK, it arrives after the end
     });
+    PressKey(window.get(), Qt::Key_Space);
     const QStringList score = {"idle", " 1", " 0", " 10", "F", "10"};
     EXPECT_EQ(Screen(), score);
     EXPECT_EQ(script->draws.size(), 6u) << "no further problem was drawn";
@@ -223,6 +247,41 @@ TEST_F(MainWindowTest, TheTimeRunsOutAndRefusalsChangeNothing)
     });
     EXPECT_EQ(prompt, "No test type selected!");
     EXPECT_EQ(Screen(), QStringList({"idle", " 1", " 0", " 100", "A+", "10"}));
+}
+
+// An answer counts once and only in its own test: not again by ENTER pressed past its verdict
+// (as a screen reader can), nor by the second half of a double-click on OK that lands on ENTER
+// or Start, nor once Start has begun a new test while its verdict was up.
+TEST_F(MainWindowTest, AnAnswerCountsOnceInItsOwnTest)
+{
+    Script(1, {1, 1, 1, 1}); // 10 Seconds
+    EXPECT_EQ(Start(), "");
+    auto problem = [this] { return Find<QGroupBox>("frmProblem")->title(); };
+    Answer("8", [this](QWidget* feedback) {
+        Find<QPushButton>("btnSubmit")->click();
+        EXPECT_TRUE(feedback->isVisible());
+        Click(feedback->findChild<QPushButton*>("btnOK"), 10000);
+    });
+    QPointer<QTimer> pressed = WhenModal([](QWidget* modal) { modal->hide(), ADD_FAILURE(); });
+    Click(Find("btnSubmit"), 120);
+    delete pressed;
+    EXPECT_EQ(Screen() << problem(),
+              QStringList({"testing", " 1", " 0", " 100", "A+", "10", "Problem 2 of 10"}));
+    auto timeOut = [this] {
+        for (int second = 0; second < 10; ++second)
+            window->myTimer_Timer();
+    };
+    Answer("8", [&](QWidget*) { timeOut(), Click(Find("btnStart"), 10000); });
+    EXPECT_EQ(Screen() << problem(),
+              QStringList({"testing", "0", "0", "100", "A+", "10", "Problem 1 of 10"}));
+    Answer("8", [&](QWidget* feedback) {
+        Click(feedback->findChild<QPushButton*>("btnOK"), 10000), timeOut();
+    });
+    Click(Find("btnStart"), 120);
+    EXPECT_EQ(Screen(), QStringList({"idle", " 1", " 0", " 10", "F", "10"}));
+    Click(Find("btnStart"), 1000);
+    EXPECT_EQ(Screen() << problem(),
+              QStringList({"testing", "0", "0", "100", "A+", "10", "Problem 1 of 10"}));
 }
 
 // Each time item shows its seconds; the settings and the title come back after an unload.
