@@ -1,5 +1,6 @@
 #include "PhysicalPresses.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,16 +11,16 @@
 #include <map>
 #include <optional>
 
+#include <xcb/xproto.h>
+
 namespace toolkit {
 
 namespace {
 
-// Longer than any first delay of a key's auto-repeat: a key that seems held longer without a
-// repeat lost its release somewhere (another application took the keyboard, say).
-constexpr quint64 LongestRepeatGap = 1000;
-
-// Watches what the window system delivers to the windows, before any widget sees it.
-class PhysicalPresses : public QObject
+// Watches what the window system delivers to the windows, before any widget sees it, and on
+// X11 every key release the server sends, also those that reach no window of Qt's (a release
+// sent while the keyboard focus passes from one window to another).
+class PhysicalPresses : public QObject, public QAbstractNativeEventFilter
 {
   public:
     using QObject::QObject;
@@ -30,7 +31,6 @@ class PhysicalPresses : public QObject
             return false;
         switch (event->type()) {
         case QEvent::KeyPress:
-        case QEvent::KeyRelease:
             return RepeatedEnter(*static_cast<QKeyEvent*>(event));
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
@@ -42,35 +42,29 @@ class PhysicalPresses : public QObject
         }
     }
 
-  private:
-    struct KeyState
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
     {
-        bool down = false;
-        quint64 pressed = 0;  // the last press or repeat
-        quint64 released = 0; // the last release
-        bool everReleased = false;
-    };
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & ~0x80) == XCB_KEY_RELEASE) {
+            const auto* release = static_cast<const xcb_key_release_event_t*>(message);
+            m_released[release->detail] = release->time;
+        }
+        return false;
+    }
 
-    bool RepeatedEnter(const QKeyEvent& key)
+  private:
+    // A held key repeats as a release and a press at the same moment; a fresh press never
+    // shares its moment with the key's release.
+    bool RepeatedEnter(const QKeyEvent& key) const
     {
         if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter)
             return false;
-        KeyState& state = m_keys[key.key()];
-        const quint64 now = key.timestamp();
-        if (key.type() == QEvent::KeyRelease) {
-            if (!key.isAutoRepeat()) {
-                state.down = false;
-                state.released = now;
-                state.everReleased = true;
-            }
-            return false;
-        }
-        const bool repeat = key.isAutoRepeat() ||
-                            (state.down && now - state.pressed < LongestRepeatGap) ||
-                            (state.everReleased && now == state.released);
-        state.down = true;
-        state.pressed = now;
-        return repeat;
+        if (key.isAutoRepeat())
+            return true;
+        const auto released = m_released.find(key.nativeScanCode());
+        return released != m_released.end() && released->second == key.timestamp();
     }
 
     bool SecondClickElsewhere(QWindow* window, const QMouseEvent& mouse)
@@ -95,7 +89,7 @@ class PhysicalPresses : public QObject
         return secondHalf;
     }
 
-    std::map<int, KeyState> m_keys;
+    std::map<quint32, quint64> m_released; // X11 key codes and the time of their last release
     struct
     {
         bool valid = false;
@@ -110,7 +104,9 @@ class PhysicalPresses : public QObject
 
 void OnePressOneAction()
 {
-    qApp->installEventFilter(new PhysicalPresses(qApp));
+    auto* presses = new PhysicalPresses(qApp);
+    qApp->installEventFilter(presses);
+    qApp->installNativeEventFilter(presses);
 }
 
 } // namespace toolkit
