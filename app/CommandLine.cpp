@@ -6,7 +6,23 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The status once the answer is on its way: an answer that could not be written (a full disk,
+// a closed pipe) is an error, as it is for the GNU tools.
+int Written()
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    std::fprintf(stderr, "carrowby: write error: %s\n", std::strerror(errno));
+    return 1;
+}
+
+} // namespace
 
 std::optional<int> AnswerCommandLine(int& argc, char* argv[])
 {
@@ -14,6 +30,8 @@ std::optional<int> AnswerCommandLine(int& argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
+    // Qt's own options are written with one dash (-platform): named whole when refused.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Practise arithmetic: sums written as in an exercise book, a verdict after "
                        "every answer, and a score with a letter grade.\nThe settings and the "
@@ -35,11 +53,11 @@ std::optional<int> AnswerCommandLine(int& argc, char* argv[])
     if (parser.isSet(help)) {
         const QCoreApplication application(argc, argv); // names the program in the usage
         std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
+        return Written();
     }
     if (parser.isSet(version)) {
         std::printf("carrowby %s\n", toolkit::VersionText().c_str());
-        return 0;
+        return Written();
     }
     return std::nullopt;
 }

@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "DisplayOpening.h"
 #include "ShutdownSignals.h"
 #include "drill/frmMain.h"
 #include "toolkit/Application.h"
@@ -7,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -16,16 +18,24 @@ bool Set(const char* name)
     return value && *value;
 }
 
+frmMain* ShownWindow = nullptr;
+
+// Qt ends the program through exit() when the connection to the display breaks: the settings
+// as the user left them are saved first.
+void SaveBeforeExit()
+{
+    if (ShownWindow)
+        ShownWindow->SaveBeforeLostDisplay();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     if (const auto status = AnswerCommandLine(argc, argv))
         return *status;
-    if (!Set("DISPLAY") && !Set("WAYLAND_DISPLAY") && !Set("QT_QPA_PLATFORM")) {
-        std::fprintf(stderr, "carrowby: no display to show its window on (DISPLAY and "
-                             "WAYLAND_DISPLAY are unset); on a machine without one, run it "
-                             "under a virtual display: xvfb-run -a make run\n");
+    if (const char* why = NoDisplayNamed()) {
+        std::fprintf(stderr, "%s\n", why);
         return 2;
     }
     // The windows are classic fixed-size ones, which a Wayland compositor neither places nor
@@ -33,7 +43,8 @@ int main(int argc, char* argv[])
     // the program): where the session offers X11 too and no platform was chosen, use X11.
     if (Set("WAYLAND_DISPLAY") && Set("DISPLAY") && !Set("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "xcb", 1);
-    QApplication app(argc, argv);
+    std::unique_ptr<QApplication> app;
+    OpenDisplay([&] { app = std::make_unique<QApplication>(argc, argv); });
     toolkit::SetUpApplication();
 
     frmMain window;
@@ -42,6 +53,10 @@ int main(int argc, char* argv[])
     // the event loop and the window unloads as it goes.
     ShutdownSignals shutdownSignals;
     QObject::connect(&shutdownSignals, &ShutdownSignals::received, &window, &QWidget::close);
+    ShownWindow = &window;
+    std::atexit(SaveBeforeExit);
     window.show();
-    return app.exec();
+    const int status = app->exec();
+    ShownWindow = nullptr;
+    return status;
 }

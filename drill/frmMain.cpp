@@ -61,6 +61,12 @@ frmMain::frmMain(QWidget* parent)
     connect(&myTimer, &QTimer::timeout, this, &frmMain::myTimer_Timer);
 
     Form_Load();
+    for (QCheckBox* box : SettingsBoxes())
+        connect(box, &QCheckBox::toggled, this, &frmMain::KeepShownSettings);
+    for (QComboBox* list : SettingsLists())
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::KeepShownSettings);
+    connect(this, &QWidget::windowTitleChanged, this, &frmMain::KeepShownSettings);
+    KeepShownSettings();
 }
 
 frmMain::~frmMain()
@@ -330,21 +336,38 @@ void frmMain::WriteDefaultSettings()
     settings::SavedSettings::WriteDefaults(*Registry);
 }
 
+void frmMain::KeepShownSettings()
+{
+    m_shown.title = toolkit::Caption(this).toStdString();
+    m_shown.titleRead = m_titleRead;
+    const auto boxes = SettingsBoxes();
+    for (size_t i = 0; i < boxes.size(); ++i)
+        m_shown.boxes[i] = boxes[i]->isChecked() ? 1 : 0;
+    const auto lists = SettingsLists();
+    for (size_t i = 0; i < lists.size(); ++i)
+        m_shown.lists[i] = static_cast<int16_t>(lists[i]->currentIndex());
+}
+
 void frmMain::SaveSettings()
+{
+    KeepShownSettings();
+    SaveShownSettings();
+}
+
+void frmMain::SaveShownSettings()
 {
     if (!m_settingsReadable)
         return;
-    settings::SavedSettings saved;
-    saved.title = toolkit::Caption(this).toStdString();
-    saved.titleRead = m_titleRead;
-    const auto boxes = SettingsBoxes();
-    for (size_t i = 0; i < boxes.size(); ++i)
-        saved.boxes[i] = boxes[i]->isChecked() ? 1 : 0;
-    const auto lists = SettingsLists();
-    for (size_t i = 0; i < lists.size(); ++i)
-        saved.lists[i] = static_cast<int16_t>(lists[i]->currentIndex());
-    if (!saved.Save(*Registry))
+    if (!m_shown.Save(*Registry))
         std::fprintf(stderr, "%s\n", settings::UnsavedNotice().c_str());
+}
+
+void frmMain::SaveBeforeLostDisplay()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    SaveShownSettings();
 }
 
 void frmMain::Form_Terminate()
@@ -385,8 +408,8 @@ void frmMain::mFile_Personalize_Click()
                           QStringLiteral("Personalize Carrowby"), LongestTitleBytes - suffixBytes);
     if (name.isEmpty())
         return;
-    toolkit::SetCaption(this, name + QString::fromUtf8(TitleSuffix));
     m_titleRead = true;
+    toolkit::SetCaption(this, name + QString::fromUtf8(TitleSuffix));
 }
 
 void frmMain::mHelp_About_Click()

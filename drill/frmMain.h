@@ -2,6 +2,7 @@
 
 #include "drill/ProblemDraw.h"
 #include "registry/RegistryManager.h"
+#include "settings/SavedSettings.h"
 #include "toolkit/RandomSource.h"
 
 #include <QMainWindow>
@@ -71,6 +72,10 @@ class frmMain : public QMainWindow
     // replaced).
     void SetProgramEnd(std::function<void()> endProgram);
 
+    // Saves the settings as the window last showed them, touching no widget, unless the window
+    // has unloaded: for an end that bypasses the event loop, as when the display goes away.
+    void SaveBeforeLostDisplay();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,6 +91,9 @@ class frmMain : public QMainWindow
     // While the problem frame covers the settings, they stay enabled but are out of the Tab
     // order, so the keyboard stays on what the user can see.
     void CoverSettings(bool covered);
+    // The settings as the controls show them, kept current as they change.
+    void KeepShownSettings();
+    void SaveShownSettings();
 
     std::unique_ptr<Ui::frmMain> ui;
 
@@ -95,6 +103,7 @@ class frmMain : public QMainWindow
     int16_t NumberCorrect = 0;
     int16_t NumberIncorrect = 0;
     std::unique_ptr<RegistryManager> Registry;
+    settings::SavedSettings m_shown;
 
     QPointer<frmAnswer> m_frmAnswer;
     std::unique_ptr<toolkit::RandomSource> m_random;

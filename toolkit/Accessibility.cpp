@@ -12,7 +12,11 @@ namespace {
 class ShownText : public QAccessibleWidget
 {
   public:
-    explicit ShownText(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    explicit ShownText(QLabel* label)
+        : QAccessibleWidget(label, label->pixmap().isNull() ? QAccessible::StaticText
+                                                            : QAccessible::Graphic)
+    {
+    }
 
     QString text(QAccessible::Text kind) const override
     {

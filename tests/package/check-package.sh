@@ -12,13 +12,24 @@ for size in 16x16 24x24 32x32 48x48 64x64 128x128 256x256 scalable; do
 done
 (cd "$build" && timeout 90 cpack -G DEB -B "$root/deb" >/dev/null)
 deb=$(ls "$root"/deb/carrowby_*.deb)
-report=$(TMPDIR=$root timeout 90 lintian "$deb" 2>&1) # lintian leaves files in TMPDIR || { echo "$report"; exit 1; }
+# lintian leaves files in TMPDIR
+report=$(TMPDIR=$root timeout 90 lintian "$deb" 2>&1) || { echo "$report"; exit 1; }
 if grep -E '^[EW]: ' <<<"$report"; then exit 1; fi
 version=$(env -u DISPLAY "$build/app/carrowby" --version) # answered without a display
 env -u DISPLAY "$build/app/carrowby" --help | grep -q '^  -v, --version'
-status=0 && "$build/app/carrowby" --frobnicate 2>/dev/null || status=$?
-[ $status = 2 ]
+# Refusals, a display that does not answer and an answer that cannot be written: the status,
+# and the program's own line.
+refused() { # status, what stderr starts with, then the command
+    local said status=0
+    said=$(env QT_QPA_PLATFORM= "${@:3}" 2>&1 >/dev/full) || status=$?
+    [ $status = "$1" ] && [[ $said == "$2"* ]] || { echo "$*: $status, $said"; exit 1; }
+}
+refused 2 "carrowby: Unknown option 'frobnicate'." "$build/app/carrowby" --frobnicate
+refused 2 "carrowby: Unknown option 'platform'." "$build/app/carrowby" -platform offscreen
+refused 2 "carrowby: cannot open the display :49:" env DISPLAY=:49 "$build/app/carrowby"
+refused 1 "carrowby: write error: No space left" "$build/app/carrowby" --version
 [ "carrowby $(dpkg-deb -f "$deb" Version)" = "$version" ]
+dpkg-deb -f "$deb" Depends | grep -q 'fonts-liberation2'
 grep -q "<release version=\"${version#carrowby }\"" "$root"/install/usr/share/metainfo/*.xml
 zcat "$root"/install/usr/share/doc/carrowby/changelog.gz | head -1 | grep -qF "(${version#carrowby })"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>='

@@ -365,7 +365,9 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         QPointer<QTimer> watcher = WhenModal([&](QWidget* modal) {
             seen << modal->windowHandle()->title() << modal->findChild<QLabel*>("lblTitle")->text()
-                 << modal->findChild<QLabel*>("lblVersion")->text();
+                 << modal->findChild<QLabel*>("lblVersion")->text()
+                 << QAccessible::queryAccessibleInterface(modal->findChild<QLabel*>("picIcon"))
+                        ->text(QAccessible::Name);
             PressKey(modal, closeWith);
         });
         QTest::keyClick(window.get(), Qt::Key_F1);
@@ -376,10 +378,12 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
     window->close(); // then a stored title too long to read: shown empty, and kept until renamed
     AppKey("QZV", "Carrowby").WriteValue("UserName", std::string(255, 'x'), REG_SZ);
     Open();
-    EXPECT_EQ(about(Qt::Key_Return), QStringList({"About ", "", "Version 1.1.18"}));
+    EXPECT_EQ(about(Qt::Key_Return),
+              QStringList({"About ", "", "Version 1.1.18", "Carrowby icon"}));
     const QString title = "<b>Bo</b> [*] &amp;'s Carrowby";
     EXPECT_EQ(personalize("<b>Bo</b> [*] &amp;"), title);
-    EXPECT_EQ(about(Qt::Key_Escape), QStringList({"About " + title, title, "Version 1.1.18"}));
+    EXPECT_EQ(about(Qt::Key_Escape),
+              QStringList({"About " + title, title, "Version 1.1.18", "Carrowby icon"}));
     EXPECT_EQ(personalize(QString()), title) << "Cancel";
     EXPECT_EQ(personalize(""), title) << "OK with nothing typed";
     EXPECT_EQ(personalize("  "), "  's Carrowby") << "blanks are a name";

@@ -1,0 +1,70 @@
+#include "DisplayOpening.h"
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+QStringList HeldMessages;
+
+std::string Environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// The display Qt was to open: X11's where it is named and Qt was not sent to Wayland.
+std::string DisplayTried()
+{
+    const std::string platform = Environment("QT_QPA_PLATFORM");
+    const std::string x11 = Environment("DISPLAY"), wayland = Environment("WAYLAND_DISPLAY");
+    if (platform.starts_with("wayland") || (x11.empty() && !wayland.empty()))
+        return "the Wayland display " + (wayland.empty() ? std::string("wayland-0") : wayland);
+    return "the display " + x11;
+}
+
+void WhileOpening(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        HeldMessages << qFormatLogMessage(type, context, message);
+        return;
+    }
+    if (message.contains(QLatin1String("no Qt platform plugin could be initialized"))) {
+        std::fprintf(stderr,
+                     "carrowby: cannot open %s: no X server or Wayland compositor answers "
+                     "there\n",
+                     DisplayTried().c_str());
+        std::_Exit(2);
+    }
+    for (const QString& held : HeldMessages)
+        std::fprintf(stderr, "%s\n", qPrintable(held));
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    std::abort();
+}
+
+} // namespace
+
+void OpenDisplay(const std::function<void()>& makeApplication)
+{
+    const QtMessageHandler qtsOwn = qInstallMessageHandler(WhileOpening);
+    makeApplication();
+    qInstallMessageHandler(qtsOwn);
+    for (const QString& held : HeldMessages)
+        std::fprintf(stderr, "%s\n", qPrintable(held));
+    HeldMessages.clear();
+}
+
+const char* NoDisplayNamed()
+{
+    if (!Environment("DISPLAY").empty() || !Environment("WAYLAND_DISPLAY").empty() ||
+        !Environment("QT_QPA_PLATFORM").empty())
+        return nullptr;
+    return "carrowby: no display to show its window on (DISPLAY and WAYLAND_DISPLAY are unset); "
+           "start it from a desktop session, or on a machine without one under a virtual "
+           "display: xvfb-run -a carrowby";
+}

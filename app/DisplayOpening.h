@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+class QApplication;
+
+// Opens the display by making the application object. Where no display answers, Qt would end
+// the program with an abort and a word about reinstalling it; this says in one line of the
+// program's own which display could not be opened and ends with status 2. What Qt says while
+// the display opens is kept back until it has opened.
+void OpenDisplay(const std::function<void()>& makeApplication);
+
+// The one line for a program started with no display named at all, or nothing.
+const char* NoDisplayNamed();
