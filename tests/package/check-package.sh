@@ -29,10 +29,9 @@ refused 2 "carrowby: Unknown option 'platform'." "$build/app/carrowby" -platform
 refused 2 "carrowby: cannot open the display :49:" env DISPLAY=:49 "$build/app/carrowby"
 refused 1 "carrowby: write error: No space left" "$build/app/carrowby" --version
 [ "carrowby $(dpkg-deb -f "$deb" Version)" = "$version" ]
-dpkg-deb -f "$deb" Depends | grep -q 'fonts-liberation2'
 grep -q "<release version=\"${version#carrowby }\"" "$root"/install/usr/share/metainfo/*.xml
 zcat "$root"/install/usr/share/doc/carrowby/changelog.gz | head -1 | grep -qF "(${version#carrowby })"
-dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>='
+dpkg-deb -f "$deb" Depends | grep 'fonts-liberation2' | grep -q 'libqt6widgets6 (>='
 (cd .. && reuse lint -q)
 dpkg-deb -x "$deb" "$root/clean"
 export HOME=$root XDG_CONFIG_HOME=$root/config QT_QPA_PLATFORM=
