@@ -428,9 +428,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui->txtInput && event->type() == QEvent::KeyPress) {
         const auto* press = static_cast<QKeyEvent*>(event);
-        // One press of Enter, however long it is held, hands in one answer.
-        if ((press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter) &&
-            !press->isAutoRepeat()) {
+        if (press->key() == Qt::Key_Return || press->key() == Qt::Key_Enter) {
             int16_t KeyAscii = 13;
             txtInput_KeyPress(KeyAscii);
         }

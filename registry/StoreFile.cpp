@@ -27,10 +27,24 @@ namespace {
 
 thread_local std::string lastFailure;
 
+// Why a store cannot be read where no system error says it: it is a pipe or a device (an
+// endless one, say), or larger than any real store.
+constexpr int NotAFile = -1, TooLarge = -2;
+constexpr size_t LargestStore = 64 << 20;
+
+std::string Reason(int error)
+{
+    if (error == NotAFile)
+        return "not a regular file";
+    if (error == TooLarge)
+        return "larger than " + std::to_string(LargestStore >> 20) + " MiB";
+    return std::strerror(error);
+}
+
 // Keeps why a call fails, for LastFailure; always false.
 bool Fail(int error)
 {
-    lastFailure = std::strerror(error);
+    lastFailure = Reason(error);
     return false;
 }
 
@@ -93,22 +107,29 @@ class FolderLock
 };
 
 // Reads the whole file into text; 0, or why it could not be read (ENOENT: there is none).
+// Only a regular file is read, and never waited for.
 int ReadWhole(const std::string& path, std::string& text)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return errno;
+    struct stat info;
+    int error = fstat(fd, &info) != 0                              ? errno
+                : !S_ISREG(info.st_mode)                           ? NotAFile
+                : static_cast<size_t>(info.st_size) > LargestStore ? TooLarge
+                                                                   : 0;
     char buffer[65536];
-    ssize_t count;
-    int error = 0;
-    while ((count = Calls().read(fd, buffer, sizeof buffer)) != 0) {
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            error = errno;
+    while (error == 0) {
+        const ssize_t count = Calls().read(fd, buffer, sizeof buffer);
+        if (count == 0)
             break;
+        if (count < 0) {
+            error = errno == EINTR ? 0 : errno;
+            continue;
         }
         text.append(buffer, static_cast<size_t>(count));
+        if (text.size() > LargestStore)
+            error = TooLarge;
     }
     close(fd);
     return error;
@@ -210,7 +231,7 @@ std::optional<std::string> StoreFile::WhyUnreadable() const
     std::string text;
     const int error = ReadWhole(m_path, text);
     if (error != 0 && error != ENOENT)
-        return std::strerror(error);
+        return Reason(error);
     return CanRead() ? std::nullopt : std::optional<std::string>(std::strerror(EACCES));
 }
 
@@ -229,14 +250,16 @@ std::optional<std::string> StoreFile::WhyUnwritable() const
     if (m_path.empty())
         return std::strerror(ENOENT);
     // A missing folder is created on the first write, where the folders above allow it.
-    std::string folder = Folder();
+    // A write replaces the file a link leads to, in that file's folder.
+    const std::string target = WriteTarget();
+    std::string folder = FolderOf(target);
     while (!Exists(folder)) {
         const size_t slash = folder.find_last_of('/');
         if (slash == std::string::npos || slash == 0)
             return std::nullopt;
         folder.resize(slash);
     }
-    if (!Allowed(folder, W_OK | X_OK) || (Exists(m_path) && !Allowed(m_path, R_OK | W_OK)))
+    if (!Allowed(folder, W_OK | X_OK) || (Exists(target) && !Allowed(target, R_OK | W_OK)))
         return std::strerror(errno);
     return std::nullopt;
 }
@@ -262,8 +285,13 @@ std::optional<StoreFile::Loaded> StoreFile::Load(bool mayMoveAside) const
     }
     auto parsed = ParseStore(loaded.text);
     if (!parsed) {
-        if (!mayMoveAside)
+        if (!mayMoveAside || loaded.text.empty())
             return Loaded{}; // read as empty; the next write moves it aside
+        struct stat link;
+        if (lstat(m_path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+            loaded.notKept = true; // the link stays: a copy of what it leads to is kept
+            return loaded;
+        }
         const std::string aside = PathAside();
         if (std::rename(m_path.c_str(), aside.c_str()) != 0)
             return Fail(errno), std::nullopt;
@@ -324,6 +352,8 @@ bool ReplaceDurably(const std::string& path, const std::string& text)
     const int fd = mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return Fail(errno);
+    if (struct stat old; stat(path.c_str(), &old) == 0)
+        fchmod(fd, old.st_mode & 07777); // the file keeps the mode it was given
     if (!WriteDurably(fd, text) ||
         (std::rename(temporary.c_str(), path.c_str()) != 0 && !Fail(errno))) {
         unlink(temporary.c_str());
@@ -343,17 +373,21 @@ bool StoreFile::Replace(const Loaded& loaded) const
 {
     const std::string target = WriteTarget();
     RemoveLeftovers(target);
-    if (loaded.notKept) {
-        const std::string aside = PathAside();
-        const int fd = open(aside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0)
-            return Fail(errno);
-        if (!WriteDurably(fd, loaded.text))
-            return false;
-        std::fprintf(stderr, "carrowby: %s keeps a copy of the settings store as it was\n",
-                     aside.c_str());
+    if (!loaded.notKept)
+        return ReplaceDurably(target, SerializeStore(loaded.tree));
+    // The copy stays only beside a replacement that is in place: a save that fails leaves the
+    // file as it was, and nothing more.
+    const std::string aside = PathAside();
+    const int fd = open(aside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return Fail(errno);
+    if (!WriteDurably(fd, loaded.text) || !ReplaceDurably(target, SerializeStore(loaded.tree))) {
+        unlink(aside.c_str());
+        return false;
     }
-    return ReplaceDurably(target, SerializeStore(loaded.tree));
+    std::fprintf(stderr, "carrowby: %s keeps a copy of the settings store as it was\n",
+                 aside.c_str());
+    return true;
 }
 
 bool StoreFile::Read(const std::function<void(const RegistryTree&)>& work) const

@@ -51,7 +51,10 @@ void SavedSettings::Address(RegistryManager& registry)
 void SavedSettings::WriteDefaults(RegistryManager& registry)
 {
     registry::StoreTransaction whole(registry::StoreTransaction::Writing);
-    registry.CreateSubKey();
+    // Only a key made now takes them: one found after all (its read had failed, or another copy
+    // made it meanwhile) keeps what it holds, and one that cannot be made gets nothing.
+    if (registry.CreateSubKey() == False)
+        return;
     registry.WriteValue(InstalledValue, "True", REG_SZ);
     registry.WriteValue(TitleValue, "Carrowby", REG_SZ);
     WriteControls(registry, [](size_t) { return std::string("0"); });

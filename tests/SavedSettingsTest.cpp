@@ -1,6 +1,7 @@
 // The saved settings: first-run values, and whatever was stored read as the controls take it.
 
 #include "settings/SavedSettings.h"
+#include "registry/StoreFile.h"
 #include "support/RegistrySandbox.h"
 
 using settings::SavedSettings;
@@ -32,4 +33,12 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
     EXPECT_TRUE(tooLong.Save(registry));
     EXPECT_NE(FileText(m_folder + "/carrowby/registry.reg").find(std::string(255, 'x')),
               std::string::npos);
+    // A read that fails once, as the key is looked for at start, writes no first-run values.
+    registry.WriteValue("UserName", "Ada's Carrowby", REG_SZ);
+    const registry::StoreCalls real = registry::Calls();
+    registry::Calls().read = [](int, void*, size_t) -> ssize_t { return errno = EIO, -1; };
+    EXPECT_EQ(registry.DoesKeyExist(), False);
+    registry::Calls() = real;
+    SavedSettings::WriteDefaults(registry);
+    EXPECT_EQ(SavedSettings::Load(registry).title, "Ada's Carrowby");
 }

@@ -44,12 +44,6 @@ TEST_F(StoreFileTest, LivesPrivatelyInTheUsersConfigFolder)
     for (int i = 0; i < 50; ++i)
         Read("UserName");
     EXPECT_EQ(Files("/proc/self/fd"), open) << "no file is left open";
-    std::filesystem::create_directory(m_folder + "/dotfiles"); // a link stays a link
-    std::filesystem::rename(Path(), m_folder + "/dotfiles/carrowby.reg");
-    std::filesystem::create_symlink("../dotfiles/carrowby.reg", Path());
-    EXPECT_EQ(settings.WriteValue("UserName", "linked", REG_SZ), True);
-    EXPECT_TRUE(std::filesystem::is_symlink(Path()));
-    EXPECT_EQ(Read("UserName"), "linked");
     const std::string home = std::getenv("HOME");
     setenv("XDG_CONFIG_HOME", "", 1);
     setenv("HOME", "/home/someone", 1);
@@ -125,6 +119,39 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
     EXPECT_EQ(FileText(m_folder + "/elsewhere") + std::to_string(Files()), "mine1");
 }
 
+// A pipe, a device or a huge file is no store: never waited for, not read, left as it is. A link
+// to an empty file or to one that is no export stays a link, the file it leads to keeps its
+// mode, and the copy of what it held is kept only once the replacement is in place.
+TEST_F(StoreFileTest, OnlyARegularFileIsReadAndALinkStays)
+{
+    settings.CreateSubKey();
+    const std::string pipe = m_folder + "/pipe", big = m_folder + "/big";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::ofstream{big}, std::filesystem::resize_file(big, 65 << 20);
+    for (const std::string& notAStore : {pipe, std::string("/dev/zero"), big}) {
+        std::filesystem::remove(Path()), std::filesystem::create_symlink(notAStore, Path());
+        EXPECT_EQ(settings.WriteValue("UserName", "Bo", REG_SZ), False) << notAStore;
+        EXPECT_EQ(registry::StoreFile(Path()).WhyUnreadable(),
+                  notAStore == big ? "larger than 64 MiB" : "not a regular file");
+    }
+    const registry::StoreCalls real = registry::Calls();
+    for (const std::string text : {"", "not an export"}) {
+        std::ofstream(m_folder + "/target") << text;
+        chmod((m_folder + "/target").c_str(), 0644);
+        std::filesystem::remove(Path()), std::filesystem::create_symlink("../target", Path());
+        registry::Calls().fsync = [](int) { return errno = ENOSPC, -1; };
+        EXPECT_EQ(settings.CreateSubKey(), False);
+        registry::Calls() = real;
+        EXPECT_EQ(Files(), 1) << "no copy beside a failed save";
+        EXPECT_EQ(settings.CreateSubKey() + settings.WriteValue("UserName", "Bo", REG_SZ),
+                  2 * True);
+        EXPECT_EQ(Read("UserName") + std::to_string(std::filesystem::is_symlink(Path())), "Bo1");
+        EXPECT_EQ(std::filesystem::status(m_folder + "/target").permissions(),
+                  std::filesystem::perms(0644));
+        EXPECT_EQ(Files(), text.empty() ? 1 : 2) << "a copy of what was no export";
+    }
+}
+
 TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
 {
     if (geteuid() == 0)
@@ -148,6 +175,12 @@ TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
     ASSERT_EQ(chmod(Path().c_str(), 0600) + chmod(Folder().c_str(), 0500), 0);
     EXPECT_EQ(settings.WriteValue("UserName", "x", REG_SZ), False) << "folder not writable";
     EXPECT_EQ(Read("UserName"), "Carrowby");
+    ASSERT_EQ(chmod(Folder().c_str(), 0700), 0); // a link from there into a writable folder
+    std::filesystem::create_directory(m_folder + "/dotfiles");
+    std::filesystem::rename(Path(), m_folder + "/dotfiles/carrowby.reg");
+    std::filesystem::create_symlink("../dotfiles/carrowby.reg", Path());
+    ASSERT_EQ(chmod(Folder().c_str(), 0500), 0);
+    EXPECT_EQ(settings.WriteValue("UserName", "x", REG_SZ), True) << "what the link leads to is";
 }
 
 // Two writers of eleven-value transactions, one killed at random (the seed replays it): the file

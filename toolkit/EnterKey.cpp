@@ -19,9 +19,7 @@ class EnterPresses : public QObject
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
             return false;
-        // One press, however long it is held, presses the button once.
-        if (!key->isAutoRepeat())
-            m_button->click();
+        m_button->click();
         return true;
     }
 

@@ -35,13 +35,6 @@ QPointer<QTimer> WhenModal(std::function<void(QWidget*)> answer)
     return poll;
 }
 
-// What a held Enter sends after its first press, which must do nothing.
-void RepeatedEnter(QWidget* widget)
-{
-    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(widget, &repeat);
-}
-
 // A key pressed where the keyboard would send it: to the window's focused control.
 void PressKey(QWidget* window, Qt::Key key)
 {
@@ -172,8 +165,6 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
                 seen << feedback->findChild<QLabel*>(name)->text();
             seen << Text("txtCorrect"); // the status changes once the window has closed
             EXPECT_EQ(feedback->focusWidget(), feedback->findChild<QPushButton*>("btnOK"));
-            RepeatedEnter(feedback->focusWidget());
-            EXPECT_TRUE(feedback->isVisible()) << "a held Enter answers one problem only";
             if (first % 3 == 1) {
                 PressKey(feedback, Qt::Key_Escape);
                 seen << (feedback->isVisible() ? "open" : "closed");
@@ -186,7 +177,6 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
             feedback->hide();
         });
         QTest::keyClicks(Input(), QString::number(first == 4 ? 0 : 7 + first));
-        RepeatedEnter(Input());
         if (first == 3) { // Tab goes round what the problem frame shows, never the settings
             for (int tab = 0; tab < 3; ++tab)
                 PressKey(window.get(), Qt::Key_Tab);
