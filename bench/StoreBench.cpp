@@ -47,4 +47,22 @@ void CloseSettings(benchmark::State& state)
 }
 BENCHMARK(CloseSettings)->Arg(2000)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
 
+// A hex value continued over lines under a long name, as a hand edit may leave it: read in time
+// that grows no more than in step with its length.
+void OpenLongValue(benchmark::State& state)
+{
+    WriteStore(0);
+    std::ofstream store(registry::StoreFile::DefaultPath(), std::ios::app);
+    store << '"' << std::string(200000, 'n') << "\"=hex:00";
+    for (int64_t i = 0; i < state.range(0); ++i)
+        store << ",\\\n  00,00,00,00,00,00,00,00";
+    store.close();
+    for (auto _ : state) {
+        RegistryManager registry;
+        settings::SavedSettings::Address(registry);
+        benchmark::DoNotOptimize(settings::SavedSettings::Load(registry));
+    }
+}
+BENCHMARK(OpenLongValue)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
+
 } // namespace

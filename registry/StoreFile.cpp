@@ -203,7 +203,7 @@ std::string StoreFile::DefaultPath()
     std::string config;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
         config = xdg;
-    else if (const char* home = std::getenv("HOME"); home && *home)
+    else if (const char* home = std::getenv("HOME"); home && *home == '/')
         config = std::string(home) + "/.config";
     else if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir)
         config = std::string(user->pw_dir) + "/.config"; // the user's home, as Qt finds it
@@ -414,8 +414,10 @@ bool StoreFile::Read(const std::function<void(const RegistryTree&)>& work) const
 
 bool StoreFile::Modify(const std::function<bool(RegistryTree&)>& work) const
 {
-    if (!CanRead() || !CanWrite())
+    if (!CanRead())
         return Fail(EACCES);
+    if (const auto why = WhyUnwritable()) // a read-only mount, say, and not only modes
+        return lastFailure = *why, false;
     if (StoreTransaction::State* batch = StoreTransaction::Current(m_path)) {
         if (batch->writing && batch->loaded) {
             batch->changed = work(batch->loaded->tree) || batch->changed;

@@ -20,12 +20,33 @@ bool FitsOneLine(std::string_view text)
     return text.find_first_of(std::string_view("\n\r\0", 3)) == std::string_view::npos;
 }
 
+// Whether text is well-formed UTF-8.
+bool IsUtf8(std::string_view text)
+{
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const size_t length = lead < 0x80                   ? 1
+                              : lead >= 0xC2 && lead < 0xE0 ? 2
+                              : lead >= 0xE0 && lead < 0xF0 ? 3
+                              : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                            : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
 bool QuotableString(const RegistryValue& value)
 {
     if (value.type != 1 || value.data.empty() || value.data.back() != '\0')
         return false;
     const std::string_view text(value.data.data(), value.data.size() - 1);
-    return FitsOneLine(text);
+    // Text that is not UTF-8 is kept as bytes: quoted, it would read back as Latin-1.
+    return FitsOneLine(text) && IsUtf8(text);
 }
 
 std::string Quote(std::string_view text)
@@ -147,26 +168,6 @@ std::optional<std::string> ReadHexBytes(std::string_view text)
     return bytes;
 }
 
-// Whether text is well-formed UTF-8.
-bool IsUtf8(std::string_view text)
-{
-    for (size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const size_t length = lead < 0x80                   ? 1
-                              : lead >= 0xC2 && lead < 0xE0 ? 2
-                              : lead >= 0xE0 && lead < 0xF0 ? 3
-                              : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                            : 0;
-        if (length == 0 || i + length > text.size())
-            return false;
-        for (size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += length;
-    }
-    return true;
-}
-
 std::string Latin1AsUtf8(std::string_view text)
 {
     std::string utf8;
@@ -283,7 +284,9 @@ class Lines
             return false;
         number = m_number + 1;
         line = Trimmed(Physical());
-        while (!line.empty() && line.back() == '\\' && HexValue(line) && !m_text.empty() &&
+        // Decided once for the logical line, which keeps reading linear in a long one.
+        const bool continues = !line.empty() && line.back() == '\\' && HexValue(line);
+        while (continues && !line.empty() && line.back() == '\\' && !m_text.empty() &&
                !Trimmed(m_text.substr(0, m_text.find('\n'))).starts_with('[')) {
             line.pop_back();
             line += Trimmed(Physical());

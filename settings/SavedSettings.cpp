@@ -80,6 +80,7 @@ bool SavedSettings::Save(RegistryManager& registry) const
     // All of it or nothing: another copy of the program saving at the same moment never mixes
     // its settings with these.
     registry::StoreTransaction whole(registry::StoreTransaction::Writing);
+    registry.CreateSubKey(); // anew, where its file was removed while the program ran
     const bool titleWritten = !titleRead || registry.WriteValue(TitleValue, title, REG_SZ) == True;
     return WriteControls(registry,
                          [this](size_t index) {
@@ -96,12 +97,13 @@ std::string UnreadableNotice()
         return "carrowby: there is no folder to keep the settings in (HOME and XDG_CONFIG_HOME are "
                "unset, and the user has no home); the first-run settings are shown and nothing "
                "will be saved";
-    // Where the file can be read, the key is missing and making it failed, for that reason.
+    const std::string shown = "; the first-run settings are shown and nothing will be saved";
+    if (const auto why = registry::StoreFile(path).WhyUnreadable())
+        return "carrowby: the settings in " + path + " cannot be read (" + *why + ")" + shown;
+    // The file can be read, or there is none: the key is missing and could not be made.
     const std::string made = registry::StoreFile::LastFailure();
-    return "carrowby: the settings in " + path + " cannot be read (" +
-           registry::StoreFile(path).WhyUnreadable().value_or(
-               made.empty() ? "the key is missing and cannot be made" : made) +
-           "); the first-run settings are shown and nothing will be saved";
+    return "carrowby: the settings cannot be kept in " + path + " (" +
+           (made.empty() ? "the key cannot be made" : made) + ")" + shown;
 }
 
 std::optional<std::string> UnwritableNotice()

@@ -41,4 +41,7 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
     registry::Calls() = real;
     SavedSettings::WriteDefaults(registry);
     EXPECT_EQ(SavedSettings::Load(registry).title, "Ada's Carrowby");
+    std::filesystem::remove_all(m_folder + "/carrowby"); // removed while the program runs
+    EXPECT_TRUE(tooLong.Save(registry));
+    EXPECT_TRUE(SavedSettings::Load(registry).readable);
 }

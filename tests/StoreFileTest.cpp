@@ -48,9 +48,11 @@ TEST_F(StoreFileTest, LivesPrivatelyInTheUsersConfigFolder)
     setenv("XDG_CONFIG_HOME", "", 1);
     setenv("HOME", "/home/someone", 1);
     EXPECT_EQ(registry::StoreFile::DefaultPath(), "/home/someone/.config/carrowby/registry.reg");
-    unsetenv("HOME"); // then the user's home, never the current folder
-    EXPECT_EQ(registry::StoreFile::DefaultPath(),
-              getpwuid(getuid())->pw_dir + std::string("/.config/carrowby/registry.reg"));
+    for (const bool set : {true, false}) { // then the user's home, never the current folder
+        set ? setenv("HOME", "relative", 1) : unsetenv("HOME");
+        EXPECT_EQ(registry::StoreFile::DefaultPath(),
+                  getpwuid(getuid())->pw_dir + std::string("/.config/carrowby/registry.reg"));
+    }
     setenv("HOME", home.c_str(), 1);
 }
 

@@ -40,12 +40,13 @@ TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
     // line's number negative)
     using Row = std::tuple<const char*, std::string, const char*, std::vector<int>>;
     const Row rows[] = {
-        {"text ending in one NUL quoted, its quotes and backslashes escaped; other bytes in hex",
+        {"UTF-8 text ending in one NUL quoted, its quotes and backslashes escaped; other bytes in "
+         "hex",
          Header + std::string(Key) +
              "\"q\"=\"say \\\"hi\\\" \\\\o/\"\n@=\"\"\n\"s\"=hex(1):61,00\n\"n\"=hex(1):61,62\n"
-             "\"l\"=hex(1):61,0a,00\n\"e\"=hex:\n",
+             "\"l\"=hex(1):61,0a,00\n\"e\"=hex:\n\"b\"=hex(1):63,e9,00\n",
          "\"q\"=\"say \\\"hi\\\" \\\\o/\"\n@=\"\"\n\"s\"=\"a\"\n\"n\"=hex(1):61,62\n"
-         "\"l\"=hex(1):61,0a,00\n\"e\"=hex(3):\n",
+         "\"l\"=hex(1):61,0a,00\n\"e\"=hex(3):\n\"b\"=hex(1):63,e9,00\n",
          {}},
         {"a text editor's save: byte-order mark, CRLF, a trailing blank, one mistyped line",
          "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n\r\n"
