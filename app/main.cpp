@@ -1,8 +1,8 @@
 #include "CommandLine.h"
-#include "DisplayOpening.h"
 #include "ShutdownSignals.h"
 #include "drill/frmMain.h"
 #include "toolkit/Application.h"
+#include "toolkit/DisplayOpening.h"
 
 #include <QApplication>
 
@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
 {
     if (const auto status = AnswerCommandLine(argc, argv))
         return *status;
-    if (const char* why = NoDisplayNamed()) {
+    if (const char* why = toolkit::NoDisplayNamed()) {
         std::fprintf(stderr, "%s\n", why);
         return 2;
     }
@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
     if (Set("WAYLAND_DISPLAY") && Set("DISPLAY") && !Set("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "xcb", 1);
     std::unique_ptr<QApplication> app;
-    OpenDisplay([&] { app = std::make_unique<QApplication>(argc, argv); });
+    toolkit::OpenDisplay([&] { app = std::make_unique<QApplication>(argc, argv); });
     toolkit::SetUpApplication();
 
     frmMain window;

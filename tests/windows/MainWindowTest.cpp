@@ -5,6 +5,7 @@
 #include "support/RegistrySandbox.h"
 #include "support/ScriptedRandom.h"
 #include "toolkit/Caption.h"
+#include "toolkit/DisplayOpening.h"
 #include "windows/TitleLabel.h"
 #include "windows/frmAbout.h"
 #include "windows/frmAnswer.h"
@@ -443,4 +444,11 @@ TEST_F(MainWindowTest, EveryLabelShowsItsLongestTextWhole)
                     !ok.intersects(about.findChild<QLabel*>("lblTitle")->geometry()));
         EXPECT_TRUE(name != "Ada" || about.size() == QSize(267, 64)) << "the design-time size";
     }
+}
+
+TEST(DisplayOpening, WhatQtSaysWhileTheDisplayOpensIsSaidOnceItHasOpened)
+{
+    testing::internal::CaptureStderr();
+    toolkit::OpenDisplay([] { qWarning("held back"); });
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "held back\n");
 }

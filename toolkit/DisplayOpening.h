@@ -4,6 +4,8 @@
 
 class QApplication;
 
+namespace toolkit {
+
 // Opens the display by making the application object. Where no display answers, Qt would end
 // the program with an abort and a word about reinstalling it; this says in one line of the
 // program's own which display could not be opened and ends with status 2. What Qt says while
@@ -12,3 +14,5 @@ void OpenDisplay(const std::function<void()>& makeApplication);
 
 // The one line for a program started with no display named at all, or nothing.
 const char* NoDisplayNamed();
+
+} // namespace toolkit

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <string>
 
+namespace toolkit {
+
 namespace {
 
 QStringList HeldMessages;
@@ -68,3 +70,5 @@ const char* NoDisplayNamed()
            "start it from a desktop session, or on a machine without one under a virtual "
            "display: xvfb-run -a carrowby";
 }
+
+} // namespace toolkit
