@@ -24,7 +24,6 @@ refused() { # status, what stderr starts with, then the command
     said=$(env QT_QPA_PLATFORM= "${@:3}" 2>&1 >/dev/full) || status=$?
     [ $status = "$1" ] && [[ $said == "$2"* ]] || { echo "$*: $status, $said"; exit 1; }
 }
-refused 2 "carrowby: Unknown option 'frobnicate'." "$build/app/carrowby" --frobnicate
 refused 2 "carrowby: Unknown option 'platform'." "$build/app/carrowby" -platform offscreen
 refused 2 "carrowby: cannot open the display :49:" env DISPLAY=:49 "$build/app/carrowby"
 refused 1 "carrowby: write error: No space left" "$build/app/carrowby" --version
