@@ -33,7 +33,7 @@ zcat "$root"/install/usr/share/doc/carrowby/changelog.gz | head -1 | grep -qF "(
 dpkg-deb -f "$deb" Depends | grep 'fonts-liberation2' | grep -q 'libqt6widgets6 (>='
 (cd .. && reuse lint -q)
 dpkg-deb -x "$deb" "$root/clean"
-export HOME=$root XDG_CONFIG_HOME=$root/config QT_QPA_PLATFORM=
+export HOME=$root XDG_CONFIG_HOME=$root/config XDG_RUNTIME_DIR=$root QT_QPA_PLATFORM=
 setsid xvfb-run -a bash -c '"$1" & timeout 20 xdotool search --sync --onlyvisible \
     --name "^Carrowby\$"; found=$?; kill $!; wait $!; exit $found' bash "$root/clean/usr/bin/carrowby" &
 group=$! status=0
