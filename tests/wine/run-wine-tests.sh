@@ -7,7 +7,7 @@ case $build in /*) ;; *) build=$root/$build ;; esac
 
 export WINEPREFIX
 WINEPREFIX=$(mktemp -d -t carrowby-wine-XXXXXX)
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY= TMPDIR=$WINEPREFIX # wineserver's too
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 
 # Cross-compiled for 64-bit Windows with mingw-w64, linked statically, run by Wine.
