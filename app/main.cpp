@@ -12,12 +12,6 @@
 
 namespace {
 
-bool Set(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value && *value;
-}
-
 frmMain* ShownWindow = nullptr;
 
 // Qt ends the program through exit() when the connection to the display breaks: the settings
@@ -38,11 +32,6 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", why);
         return 2;
     }
-    // The windows are classic fixed-size ones, which a Wayland compositor neither places nor
-    // keeps from being maximized (Qt then draws their frames with a maximize button that ends
-    // the program): where the session offers X11 too and no platform was chosen, use X11.
-    if (Set("WAYLAND_DISPLAY") && Set("DISPLAY") && !Set("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "xcb", 1);
     std::unique_ptr<QApplication> app;
     toolkit::OpenDisplay([&] { app = std::make_unique<QApplication>(argc, argv); });
     toolkit::SetUpApplication();

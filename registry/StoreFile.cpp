@@ -42,10 +42,15 @@ std::string Reason(int error)
 }
 
 // Keeps why a call fails, for LastFailure; always false.
+bool Fail(const std::string& why)
+{
+    lastFailure = why;
+    return false;
+}
+
 bool Fail(int error)
 {
-    lastFailure = Reason(error);
-    return false;
+    return Fail(Reason(error));
 }
 
 bool Allowed(const std::string& path, int mode)
@@ -417,7 +422,7 @@ bool StoreFile::Modify(const std::function<bool(RegistryTree&)>& work) const
     if (!CanRead())
         return Fail(EACCES);
     if (const auto why = WhyUnwritable()) // a read-only mount, say, and not only modes
-        return lastFailure = *why, false;
+        return Fail(*why);
     if (StoreTransaction::State* batch = StoreTransaction::Current(m_path)) {
         if (batch->writing && batch->loaded) {
             batch->changed = work(batch->loaded->tree) || batch->changed;

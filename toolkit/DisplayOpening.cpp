@@ -30,6 +30,13 @@ std::string DisplayTried()
     return "the display " + x11;
 }
 
+void SayHeld()
+{
+    for (const QString& held : HeldMessages)
+        std::fprintf(stderr, "%s\n", qPrintable(held));
+    HeldMessages.clear();
+}
+
 void WhileOpening(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type != QtFatalMsg) {
@@ -43,9 +50,8 @@ void WhileOpening(QtMsgType type, const QMessageLogContext& context, const QStri
                      DisplayTried().c_str());
         std::_Exit(2);
     }
-    for (const QString& held : HeldMessages)
-        std::fprintf(stderr, "%s\n", qPrintable(held));
-    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    HeldMessages << qFormatLogMessage(type, context, message);
+    SayHeld();
     std::abort();
 }
 
@@ -53,12 +59,16 @@ void WhileOpening(QtMsgType type, const QMessageLogContext& context, const QStri
 
 void OpenDisplay(const std::function<void()>& makeApplication)
 {
+    // The windows are classic fixed-size ones, which a Wayland compositor neither places nor
+    // keeps from being maximized (Qt then draws their frames with a maximize button that ends
+    // the program): where the session offers X11 too and no platform was chosen, use X11.
+    if (!Environment("WAYLAND_DISPLAY").empty() && !Environment("DISPLAY").empty() &&
+        Environment("QT_QPA_PLATFORM").empty())
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
     const QtMessageHandler qtsOwn = qInstallMessageHandler(WhileOpening);
     makeApplication();
     qInstallMessageHandler(qtsOwn);
-    for (const QString& held : HeldMessages)
-        std::fprintf(stderr, "%s\n", qPrintable(held));
-    HeldMessages.clear();
+    SayHeld();
 }
 
 const char* NoDisplayNamed()

@@ -2,11 +2,10 @@
 
 #include <functional>
 
-class QApplication;
-
 namespace toolkit {
 
-// Opens the display by making the application object. Where no display answers, Qt would end
+// Opens the display by making the application object, on X11 where the session offers it
+// beside Wayland and no platform was chosen. Where no display answers, Qt would end
 // the program with an abort and a word about reinstalling it; this says in one line of the
 // program's own which display could not be opened and ends with status 2. What Qt says while
 // the display opens is kept back until it has opened.

@@ -69,21 +69,19 @@ class PhysicalPresses : public QObject, public QAbstractNativeEventFilter
 
     bool SecondClickElsewhere(QWindow* window, const QMouseEvent& mouse)
     {
-        if (mouse.type() == QEvent::MouseButtonDblClick)
-            return m_swallowed.has_value() && *m_swallowed == mouse.button();
-        if (mouse.type() == QEvent::MouseButtonRelease) {
-            if (!m_swallowed || *m_swallowed != mouse.button())
-                return false;
-            m_swallowed.reset();
-            return true;
+        if (mouse.type() != QEvent::MouseButtonPress) { // the rest of a swallowed press
+            const bool swallowed = m_swallowed == mouse.button();
+            if (swallowed && mouse.type() == QEvent::MouseButtonRelease)
+                m_swallowed.reset();
+            return swallowed;
         }
         const auto isPopup = [](const QWindow* w) { return w && w->type() == Qt::Popup; };
         const bool secondHalf =
-            m_lastPress.valid && mouse.button() == m_lastPress.button &&
+            mouse.button() == m_lastPress.button &&
             mouse.timestamp() - m_lastPress.time <
                 static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval()) &&
             window != m_lastPress.window && !isPopup(window) && !isPopup(m_lastPress.window);
-        m_lastPress = {true, window, mouse.timestamp(), mouse.button()};
+        m_lastPress = {window, mouse.timestamp(), mouse.button()};
         if (secondHalf)
             m_swallowed = mouse.button();
         return secondHalf;
@@ -92,7 +90,6 @@ class PhysicalPresses : public QObject, public QAbstractNativeEventFilter
     std::map<quint32, quint64> m_released; // X11 key codes and the time of their last release
     struct
     {
-        bool valid = false;
         QPointer<QWindow> window;
         quint64 time = 0;
         Qt::MouseButton button = Qt::NoButton;
