@@ -140,3 +140,5 @@ while time.time() < deadline and ticked("Addition")[0] == was:  # until the box 
 xvfb.kill(), xvfb.wait()
 check(ended("the display going away", 1)["chkAddition"] == (" 0" if was else " 1"),
       "what was toggled just before the display went away is saved")
+print("%d checks failed" % len(failures) if failures else "all checks passed")
+sys.exit(1 if failures else 0)
