@@ -54,12 +54,9 @@ def walk(node):
 
 def ticked(name, toggle=False):
     """Whether the program's box of that name shows a tick (then toggled, if asked)."""
-    try:
-        node = next(n for n in walk(Atspi.get_desktop(0))
-                    if n.get_process_id() == program.pid and n.get_name() == name)
-        return node.get_state_set().contains(Atspi.StateType.CHECKED), toggle and node.do_action(0)
-    except (StopIteration, gi.repository.GLib.GError):  # not shown, or gone while read
-        return None, False
+    node = next(n for n in walk(Atspi.get_desktop(0))  # once read() has found it shown
+                if n.get_process_id() == program.pid and n.get_name() == name)
+    return node.get_state_set().contains(Atspi.StateType.CHECKED), toggle and node.do_action(0)
 
 
 def read(role, name_starts):

@@ -15,6 +15,7 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+#include <xcb/xproto.h>
 
 namespace {
 
@@ -150,8 +151,16 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
     EXPECT_EQ(Screen(), QStringList({"idle", "0", "0", "0", "", "Unlimited"}));
     ScriptedRandom* script = Script(6, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}); // 4 Minutes
     Find("btnStart")->setFocus();
-    PressKey(window.get(), Qt::Key_Return);
-    EXPECT_EQ(script->seeds, 1);
+    // Return at the very moment of its release, as X11 repeats a held key, presses nothing.
+    xcb_key_release_event_t release{XCB_KEY_RELEASE, 36, 0, 5000, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    QCoreApplication::eventDispatcher()->filterNativeEvent("xcb_generic_event_t", &release,
+                                                           nullptr);
+    for (const ulong time : {5000, 5700}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, 36, 0, 0);
+        press.setTimestamp(time);
+        QApplication::sendEvent(window->windowHandle(), &press);
+        EXPECT_EQ(script->seeds, time == 5700 ? 1 : 0);
+    }
     EXPECT_EQ(Screen(), QStringList({"testing", "0", "0", "100", "A+", "240"}));
     QPointer<QWidget> unloaded;
     for (int first = 0; first < 10; ++first) {
@@ -249,9 +258,7 @@ TEST_F(MainWindowTest, AnAnswerCountsOnceInItsOwnTest)
         EXPECT_TRUE(feedback->isVisible());
         Click(feedback->findChild<QPushButton*>("btnOK"), 10000);
     });
-    QPointer<QTimer> pressed = WhenModal([](QWidget* modal) { modal->hide(), ADD_FAILURE(); });
     Click(Find("btnSubmit"), 120);
-    delete pressed;
     EXPECT_EQ(Screen() << problem(),
               QStringList({"testing", " 1", " 0", " 100", "A+", "10", "Problem 2 of 10"}));
     auto timeOut = [this] {
