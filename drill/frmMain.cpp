@@ -3,6 +3,7 @@
 #include "drill/Scoring.h"
 #include "drill/SettingsChecks.h"
 #include "settings/SavedSettings.h"
+#include "settings/StoreNotices.h"
 #include "toolkit/Accessibility.h"
 #include "toolkit/Caption.h"
 #include "toolkit/Dialogs.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "RegistryApi.h"
@@ -62,6 +63,31 @@ class RegistryManager
     Bool16 SetupProgramType(const std::string& svProgram, const std::string& svDescription,
                             const std::string& svIcon, const std::string& svShellOpen,
                             const std::string& svShellPlay);
+
+    // Makes the operations done while it lives one change of the registry where the registry is
+    // the store file: another copy of the program never finds half of a Writing one, and every
+    // read of a Reading one sees the store as it was at its start. Windows' own registry takes
+    // each operation alone.
+    class Transaction
+    {
+      public:
+        enum Kind
+        {
+            Reading,
+            Writing
+        };
+        explicit Transaction(Kind kind);
+        ~Transaction();
+        Transaction(const Transaction&) = delete;
+        Transaction& operator=(const Transaction&) = delete;
+
+        // Writes the changes made so far; false when they could not be written.
+        bool Commit();
+
+      private:
+        struct Store;
+        std::unique_ptr<Store> m_store;
+    };
 
   private:
     struct Addressing

@@ -3,10 +3,8 @@
 #include "RegistryTree.h"
 
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
-#include <sys/types.h>
 
 // The file that holds the registry where the system has none:
 // ${XDG_CONFIG_HOME:-$HOME/.config}/carrowby/registry.reg.
@@ -19,17 +17,11 @@
 // read are skipped and named on standard error; before a file with such lines, or with
 // comments, is replaced, a copy of it as it was is kept beside it. A file that exists but cannot be
 // read, or a lock that cannot be taken, fails the call and nothing is written.
+//
+// Its members are defined by concern: where the file is (StorePath.cpp), what the modes allow
+// (StorePermissions.cpp), replacing it whole (StoreReplace.cpp), reading and changing it
+// (StoreFile.cpp). The locks, the system calls and the transaction have files of their own.
 namespace registry {
-
-// The system calls through which the store meets a failing disk or mount; tests replace them
-// to play those faults.
-struct StoreCalls
-{
-    ssize_t (*read)(int, void*, size_t);
-    int (*flock)(int, int);
-    int (*fsync)(int);
-};
-StoreCalls& Calls();
 
 class StoreFile
 {
@@ -77,34 +69,6 @@ class StoreFile
     bool Replace(const Loaded& loaded) const;
 
     std::string m_path;
-};
-
-// Gathers what the registry functions do to one store while it lives. Writing, for a whole set
-// of settings that another copy of the program must never find half saved: the store stays
-// locked, and the changes reach the file as one replacement at Commit. Reading: every read
-// sees the file as it was at the start, read once.
-class StoreTransaction
-{
-  public:
-    enum Kind
-    {
-        Reading,
-        Writing
-    };
-    explicit StoreTransaction(Kind kind, const std::string& path = StoreFile::DefaultPath());
-    ~StoreTransaction();
-    StoreTransaction(const StoreTransaction&) = delete;
-    StoreTransaction& operator=(const StoreTransaction&) = delete;
-
-    // Writes the changes made so far; false when they could not be written.
-    bool Commit();
-
-    struct State;
-    // The transaction of this thread on the store at path, if any.
-    static State* Current(const std::string& path);
-
-  private:
-    std::unique_ptr<State> m_state;
 };
 
 } // namespace registry

@@ -1,6 +1,5 @@
 #include "SavedSettings.h"
 
-#include "registry/StoreFile.h"
 #include "settings/StoredNumber.h"
 #include "toolkit/NumberText.h"
 
@@ -50,7 +49,7 @@ void SavedSettings::Address(RegistryManager& registry)
 
 void SavedSettings::WriteDefaults(RegistryManager& registry)
 {
-    registry::StoreTransaction whole(registry::StoreTransaction::Writing);
+    RegistryManager::Transaction whole(RegistryManager::Transaction::Writing);
     // Only a key made now takes them: one found after all (its read had failed, or another copy
     // made it meanwhile) keeps what it holds, and one that cannot be made gets nothing.
     if (registry.CreateSubKey() == False)
@@ -62,7 +61,7 @@ void SavedSettings::WriteDefaults(RegistryManager& registry)
 
 SavedSettings SavedSettings::Load(RegistryManager& registry)
 {
-    const registry::StoreTransaction whole(registry::StoreTransaction::Reading);
+    const RegistryManager::Transaction whole(RegistryManager::Transaction::Reading);
     SavedSettings saved;
     if (registry.ReadValue(TitleValue, saved.title) == False)
         saved.titleRead = false;
@@ -79,7 +78,7 @@ bool SavedSettings::Save(RegistryManager& registry) const
 {
     // All of it or nothing: another copy of the program saving at the same moment never mixes
     // its settings with these.
-    registry::StoreTransaction whole(registry::StoreTransaction::Writing);
+    RegistryManager::Transaction whole(RegistryManager::Transaction::Writing);
     registry.CreateSubKey(); // anew, where its file was removed while the program ran
     const bool titleWritten = !titleRead || registry.WriteValue(TitleValue, title, REG_SZ) == True;
     return WriteControls(registry,
@@ -88,37 +87,6 @@ bool SavedSettings::Save(RegistryManager& registry) const
                                  index < boxes.size() ? boxes[index] : lists[index - boxes.size()]);
                          }) &&
            titleWritten && whole.Commit();
-}
-
-std::string UnreadableNotice()
-{
-    const std::string path = registry::StoreFile::DefaultPath();
-    if (path.empty())
-        return "carrowby: there is no folder to keep the settings in (HOME and XDG_CONFIG_HOME are "
-               "unset, and the user has no home); the first-run settings are shown and nothing "
-               "will be saved";
-    const std::string shown = "; the first-run settings are shown and nothing will be saved";
-    if (const auto why = registry::StoreFile(path).WhyUnreadable())
-        return "carrowby: the settings in " + path + " cannot be read (" + *why + ")" + shown;
-    // The file can be read, or there is none: the key is missing and could not be made.
-    const std::string made = registry::StoreFile::LastFailure();
-    return "carrowby: the settings cannot be kept in " + path + " (" +
-           (made.empty() ? "the key cannot be made" : made) + ")" + shown;
-}
-
-std::optional<std::string> UnwritableNotice()
-{
-    const std::string path = registry::StoreFile::DefaultPath();
-    if (const auto why = registry::StoreFile(path).WhyUnwritable())
-        return "carrowby: the settings in " + path + " cannot be saved (" + *why +
-               "); changes will not be kept";
-    return std::nullopt;
-}
-
-std::string UnsavedNotice()
-{
-    return "carrowby: the settings could not be saved in " + registry::StoreFile::DefaultPath() +
-           " (" + registry::StoreFile::LastFailure() + ")";
 }
 
 } // namespace settings

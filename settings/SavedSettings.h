@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace settings {
@@ -45,13 +44,5 @@ struct SavedSettings
     // Writes every value in one change of the store; false when any could not be written.
     bool Save(RegistryManager& registry) const;
 };
-
-// One line for standard error that says where the settings are kept and why they could not
-// be read.
-std::string UnreadableNotice();
-// One line for standard error when the settings can be read but not saved, saying why.
-std::optional<std::string> UnwritableNotice();
-// One line for standard error that says where the settings could not be saved, and why.
-std::string UnsavedNotice();
 
 } // namespace settings

@@ -1,6 +1,8 @@
 // The store file: where it lives, files it cannot read whole, faults, modes, other writers.
 
+#include "registry/StoreCalls.h"
 #include "registry/StoreFile.h"
+#include "registry/StoreTransaction.h"
 #include "registry/StoreFormat.h"
 #include "support/RegistrySandbox.h"
 

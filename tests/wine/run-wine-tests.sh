@@ -15,7 +15,7 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCARROWBY_WITH_QT=OFF \
     -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_C_COMPILER=x86_64-w64-mingw32-gcc-posix \
     -DCMAKE_CXX_COMPILER=x86_64-w64-mingw32-g++-posix -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
     -DCMAKE_EXE_LINKER_FLAGS="-static -static-libgcc -static-libstdc++" >/dev/null
-cmake --build "$build" -j "$(nproc)" --target registry_contract_tests
+cmake --build "$build" -j "$(nproc)" --target registry_contract_tests carrowby_settings carrowby_rules
 
 wineboot --init >/dev/null 2>&1 || true
 wineserver -p 2>/dev/null || true  # keep one server for all the tests

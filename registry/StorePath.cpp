@@ -1,0 +1,84 @@
+// Where the store file is: its default path, its folder, where a link leads and the name of a
+// copy set aside.
+
+#include "StorePath.h"
+
+#include "StoreFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace registry {
+
+bool Exists(const std::string& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? "." : path.substr(0, std::max<size_t>(slash, 1));
+}
+
+bool MakeFolders(const std::string& folder)
+{
+    if (folder.empty() || Exists(folder))
+        return true;
+    const size_t slash = folder.find_last_of('/');
+    if (slash != std::string::npos && slash > 0 && !MakeFolders(folder.substr(0, slash)))
+        return false;
+    return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+std::string StoreFile::DefaultPath()
+{
+    std::string config;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
+        config = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home == '/')
+        config = std::string(home) + "/.config";
+    else if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir)
+        config = std::string(user->pw_dir) + "/.config"; // the user's home, as Qt finds it
+    else
+        return {};
+    return config + "/carrowby/registry.reg";
+}
+
+std::string StoreFile::Folder() const
+{
+    return FolderOf(m_path);
+}
+
+std::string StoreFile::PathAside() const
+{
+    char stamp[32];
+    const std::time_t now = std::time(nullptr);
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
+    std::string aside = m_path + ".unreadable-" + stamp;
+    for (int n = 2; Exists(aside); ++n)
+        aside = m_path + ".unreadable-" + stamp + "-" + std::to_string(n);
+    return aside;
+}
+
+std::string StoreFile::WriteTarget() const
+{
+    std::string path = m_path;
+    for (int links = 0; links < 40; ++links) {
+        char target[4096];
+        const ssize_t length = readlink(path.c_str(), target, sizeof target);
+        if (length <= 0 || length == sizeof target)
+            break;
+        const std::string to(target, static_cast<size_t>(length));
+        path = to.front() == '/' ? to : path.substr(0, path.find_last_of('/') + 1) + to;
+    }
+    return path;
+}
+
+} // namespace registry
