@@ -4,7 +4,6 @@
 
 #include <array>
 #include <limits>
-#include <utility>
 
 namespace drill {
 
@@ -76,22 +75,9 @@ std::string LetterGrade(std::string_view percentageCaption)
     return grade;
 }
 
-std::string TimeLimitCaption(std::string_view item)
+std::string TimeLimitCaption(int seconds)
 {
-    static constexpr std::array<std::pair<std::string_view, const char*>, 7> limits{{
-        {Unlimited, "Unlimited"},
-        {"10 Seconds", "10"},
-        {"30 Seconds", "30"},
-        {"1 Minute", "60"},
-        {"2 Minutes", "120"},
-        {"3 Minutes", "180"},
-        {"4 Minutes", "240"},
-    }};
-    for (const auto& [entry, caption] : limits) {
-        if (entry == item)
-            return caption;
-    }
-    return std::string(Unlimited);
+    return seconds > 0 ? toolkit::PlainText(seconds) : std::string(Unlimited);
 }
 
 std::optional<Countdown> CountDown(std::string_view caption)

@@ -32,8 +32,9 @@ StatusCaptions Status(int16_t NumberCorrect, int16_t NumberIncorrect, int16_t Pr
 // The letter grade, "A+" to "F", for the percentage as its caption shows it.
 std::string LetterGrade(std::string_view percentageCaption);
 
-// The seconds-remaining caption for a time-limit item: "Unlimited" or a number of seconds.
-std::string TimeLimitCaption(std::string_view item);
+// The seconds-remaining caption at the start of a test: "Unlimited" for a limit of 0 seconds,
+// else the seconds.
+std::string TimeLimitCaption(int seconds);
 
 // One second off the seconds-remaining caption: the new caption and whether the time is up.
 // Nothing for "Unlimited", which never counts down.

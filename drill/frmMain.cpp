@@ -33,6 +33,22 @@ QString Text(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// A saved control's state: a check box's tick, or the position of a list's chosen item.
+int16_t StateOf(const QWidget* control)
+{
+    if (const auto* list = qobject_cast<const QComboBox*>(control))
+        return static_cast<int16_t>(list->currentIndex());
+    return qobject_cast<const QAbstractButton*>(control)->isChecked() ? 1 : 0;
+}
+
+void ShowState(QWidget* control, int16_t state)
+{
+    if (auto* list = qobject_cast<QComboBox*>(control))
+        list->setCurrentIndex(state);
+    else
+        qobject_cast<QAbstractButton*>(control)->setChecked(state == 1);
+}
+
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -44,6 +60,11 @@ frmMain::frmMain(QWidget* parent)
       })
 {
     ui->setupUi(this);
+    for (size_t i = 0; i < m_savedControls.size(); ++i)
+        m_savedControls[i] = findChild<QWidget*>(QLatin1String(settings::SavedControls[i].name));
+    const QStringList seconds = ui->ctlTimed->property("seconds").toStringList();
+    for (int item = 0; item < ui->ctlTimed->count(); ++item)
+        ui->ctlTimed->setItemData(item, seconds.value(item).toInt());
     myTimer.setInterval(1000);
     for (QAction* action : ui->mFile->actions()) {
         if (action->isSeparator())
@@ -62,10 +83,13 @@ frmMain::frmMain(QWidget* parent)
     connect(&myTimer, &QTimer::timeout, this, &frmMain::myTimer_Timer);
 
     Form_Load();
-    for (QCheckBox* box : SettingsBoxes())
-        connect(box, &QCheckBox::toggled, this, &frmMain::KeepShownSettings);
-    for (QComboBox* list : SettingsLists())
-        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::KeepShownSettings);
+    for (QWidget* control : m_savedControls) {
+        if (auto* list = qobject_cast<QComboBox*>(control))
+            connect(list, &QComboBox::currentIndexChanged, this, &frmMain::KeepShownSettings);
+        else
+            connect(qobject_cast<QAbstractButton*>(control), &QAbstractButton::toggled, this,
+                    &frmMain::KeepShownSettings);
+    }
     connect(this, &QWidget::windowTitleChanged, this, &frmMain::KeepShownSettings);
     KeepShownSettings();
 }
@@ -75,18 +99,9 @@ frmMain::~frmMain()
     Form_Terminate();
 }
 
-std::array<QCheckBox*, 15> frmMain::SettingsBoxes() const
+std::array<QCheckBox*, 4> frmMain::OperationBoxes() const
 {
-    return {ui->chkAddition, ui->chkSubtraction, ui->chkMultiplication,
-            ui->chkDivision, ui->chk0,           ui->chk1,
-            ui->chk2,        ui->chk3,           ui->chk4,
-            ui->chk5,        ui->chk6,           ui->chk7,
-            ui->chk8,        ui->chk9,           ui->chk10};
-}
-
-std::array<QComboBox*, 3> frmMain::SettingsLists() const
-{
-    return {ui->ctlTimed, ui->ctlDifficulty, ui->ctlNumberOfProblems};
+    return {ui->chkAddition, ui->chkSubtraction, ui->chkMultiplication, ui->chkDivision};
 }
 
 void frmMain::SetRandomSource(std::unique_ptr<toolkit::RandomSource> source)
@@ -110,10 +125,9 @@ void frmMain::ShowStatus(const QString& correct, const QString& incorrect,
 
 void frmMain::ResetDisplay()
 {
-    for (QCheckBox* box :
-         {ui->chkAddition, ui->chkSubtraction, ui->chkMultiplication, ui->chkDivision})
+    for (QCheckBox* box : OperationBoxes())
         box->setChecked(false);
-    for (QComboBox* list : SettingsLists())
+    for (QComboBox* list : {ui->ctlTimed, ui->ctlDifficulty, ui->ctlNumberOfProblems})
         list->setCurrentIndex(0);
     ShowStatus(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QString());
     ui->txtOp->setText(QStringLiteral("?"));
@@ -132,11 +146,12 @@ void frmMain::SettingsError(const std::string& prompt)
 drill::DrillChoice frmMain::ReadDrillChoice() const
 {
     drill::DrillChoice choice;
-    const auto boxes = SettingsBoxes();
+    const auto operations = OperationBoxes();
     for (size_t i = 0; i < choice.operations.size(); ++i)
-        choice.operations[i] = boxes[i]->isChecked() ? 1 : 0;
+        choice.operations[i] = operations[i]->isChecked() ? 1 : 0;
     for (size_t i = 0; i < choice.numbers.size(); ++i)
-        choice.numbers[i] = boxes[choice.operations.size() + i]->isChecked() ? 1 : 0;
+        choice.numbers[i] =
+            findChild<QCheckBox*>(QStringLiteral("chk%1").arg(i))->isChecked() ? 1 : 0;
     choice.difficulty = static_cast<int16_t>(ui->ctlDifficulty->currentIndex());
     choice.length = static_cast<int16_t>(ui->ctlNumberOfProblems->currentIndex());
     return choice;
@@ -276,7 +291,7 @@ void frmMain::CoverSettings(bool covered)
 void frmMain::ctlTimed_Click()
 {
     ui->txtTimeRemaining->setText(
-        Text(drill::TimeLimitCaption(ui->ctlTimed->currentText().toStdString())));
+        Text(drill::TimeLimitCaption(ui->ctlTimed->currentData().toInt())));
 }
 
 void frmMain::myTimer_Timer()
@@ -324,12 +339,8 @@ void frmMain::LoadSettings()
     else if (const auto notice = settings::UnwritableNotice())
         std::fprintf(stderr, "%s\n", notice->c_str());
     toolkit::SetCaption(this, Text(saved.title));
-    const auto boxes = SettingsBoxes();
-    for (size_t i = 0; i < boxes.size(); ++i)
-        boxes[i]->setChecked(saved.boxes[i] == 1);
-    const auto lists = SettingsLists();
-    for (size_t i = 0; i < lists.size(); ++i)
-        lists[i]->setCurrentIndex(saved.lists[i]);
+    for (size_t i = 0; i < m_savedControls.size(); ++i)
+        ShowState(m_savedControls[i], saved.states[i]);
 }
 
 void frmMain::WriteDefaultSettings()
@@ -341,12 +352,8 @@ void frmMain::KeepShownSettings()
 {
     m_shown.title = toolkit::Caption(this).toStdString();
     m_shown.titleRead = m_titleRead;
-    const auto boxes = SettingsBoxes();
-    for (size_t i = 0; i < boxes.size(); ++i)
-        m_shown.boxes[i] = boxes[i]->isChecked() ? 1 : 0;
-    const auto lists = SettingsLists();
-    for (size_t i = 0; i < lists.size(); ++i)
-        m_shown.lists[i] = static_cast<int16_t>(lists[i]->currentIndex());
+    for (size_t i = 0; i < m_savedControls.size(); ++i)
+        m_shown.states[i] = StateOf(m_savedControls[i]);
 }
 
 void frmMain::SaveSettings()

@@ -81,9 +81,7 @@ class frmMain : public QMainWindow
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // The saved check boxes and lists, in the order of the saved settings.
-    std::array<QCheckBox*, 15> SettingsBoxes() const;
-    std::array<QComboBox*, 3> SettingsLists() const;
+    std::array<QCheckBox*, 4> OperationBoxes() const;
     drill::DrillChoice ReadDrillChoice() const;
     void ShowStatus(const QString& correct, const QString& incorrect, const QString& percentage,
                     const QString& grade);
@@ -96,6 +94,8 @@ class frmMain : public QMainWindow
     void SaveShownSettings();
 
     std::unique_ptr<Ui::frmMain> ui;
+    // The saved controls, found by their names, in the order of the saved settings.
+    std::array<QWidget*, settings::SavedControls.size()> m_savedControls{};
 
     int32_t RightAnswer = 0;
     int16_t ProblemNumber = 0;

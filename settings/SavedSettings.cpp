@@ -13,26 +13,23 @@ constexpr char TitleValue[] = "UserName";
 // What ReadValue leaves when the key cannot be opened: its whole buffer of blanks.
 const std::string KeyNotOpened(255, ' ');
 
-// Writes each control's value in the order they are saved, from value(index in that order);
-// false when any write failed.
-template <typename Value> bool WriteControls(RegistryManager& registry, Value value)
+// Writes each control's value from text(its index in SavedControls); false when any write failed.
+template <typename Text> bool WriteControls(RegistryManager& registry, Text text)
 {
-    size_t index = 0;
     bool written = true;
-    for (const char* name : SavedSettings::BoxNames)
-        written = registry.WriteValue(name, value(index++), REG_SZ) == True && written;
-    for (const char* name : SavedSettings::ListNames)
-        written = registry.WriteValue(name, value(index++), REG_SZ) == True && written;
+    for (size_t i = 0; i < SavedControls.size(); ++i)
+        written = registry.WriteValue(SavedControls[i].name, text(i), REG_SZ) == True && written;
     return written;
 }
 
-// The stored number, or 0 when it is not one that lies from lowest to below.
-int16_t ReadNumber(RegistryManager& registry, const char* name, int lowest, int below)
+// The control's stored state, or its first-run one when the stored text is no state of it.
+int16_t ReadState(RegistryManager& registry, const SavedControl& control)
 {
     std::string text;
-    registry.ReadValue(name, text);
-    const int16_t number = StoredNumber(text).value_or(0);
-    return number >= lowest && number < below ? number : 0;
+    registry.ReadValue(control.name, text);
+    const std::optional<int16_t> number = StoredNumber(text);
+    const int lowest = control.list ? -1 : 0;
+    return number && *number >= lowest && *number < control.states ? *number : control.firstRun;
 }
 
 } // namespace
@@ -55,8 +52,8 @@ void SavedSettings::WriteDefaults(RegistryManager& registry)
     if (registry.CreateSubKey() == False)
         return;
     registry.WriteValue(InstalledValue, "True", REG_SZ);
-    registry.WriteValue(TitleValue, "Carrowby", REG_SZ);
-    WriteControls(registry, [](size_t) { return std::string("0"); });
+    registry.WriteValue(TitleValue, SavedSettings{}.title, REG_SZ);
+    WriteControls(registry, [](size_t i) { return toolkit::PlainText(SavedControls[i].firstRun); });
 }
 
 SavedSettings SavedSettings::Load(RegistryManager& registry)
@@ -67,10 +64,8 @@ SavedSettings SavedSettings::Load(RegistryManager& registry)
         saved.titleRead = false;
     if (!saved.titleRead && saved.title == KeyNotOpened)
         return {.readable = false};
-    for (size_t i = 0; i < BoxNames.size(); ++i)
-        saved.boxes[i] = ReadNumber(registry, BoxNames[i], 0, 2);
-    for (size_t i = 0; i < ListNames.size(); ++i)
-        saved.lists[i] = ReadNumber(registry, ListNames[i], -1, ListLengths[i]);
+    for (size_t i = 0; i < SavedControls.size(); ++i)
+        saved.states[i] = ReadState(registry, SavedControls[i]);
     return saved;
 }
 
@@ -82,10 +77,7 @@ bool SavedSettings::Save(RegistryManager& registry) const
     registry.CreateSubKey(); // anew, where its file was removed while the program ran
     const bool titleWritten = !titleRead || registry.WriteValue(TitleValue, title, REG_SZ) == True;
     return WriteControls(registry,
-                         [this](size_t index) {
-                             return toolkit::SignedBlankText(
-                                 index < boxes.size() ? boxes[index] : lists[index - boxes.size()]);
-                         }) &&
+                         [this](size_t i) { return toolkit::SignedBlankText(states[i]); }) &&
            titleWritten && whole.Commit();
 }
 

@@ -8,26 +8,53 @@
 
 namespace settings {
 
+// One saved control: a check box saves 0 or 1, a list the position of its chosen item (-1
+// for none). A stored number outside that range reads as the control's first-run state.
+struct SavedControl
+{
+    const char* name; // the control's object name, and its value's in the registry
+    bool list;
+    int16_t states;       // a check box's two, or a list's items
+    int16_t firstRun = 0; // the state written and shown on the first run
+};
+// Every saved control, in the order its value is written and read.
+inline constexpr std::array<SavedControl, 18> SavedControls = {{
+    {"chkAddition", false, 2},
+    {"chkSubtraction", false, 2},
+    {"chkMultiplication", false, 2},
+    {"chkDivision", false, 2},
+    {"chk0", false, 2},
+    {"chk1", false, 2},
+    {"chk2", false, 2},
+    {"chk3", false, 2},
+    {"chk4", false, 2},
+    {"chk5", false, 2},
+    {"chk6", false, 2},
+    {"chk7", false, 2},
+    {"chk8", false, 2},
+    {"chk9", false, 2},
+    {"chk10", false, 2},
+    {"ctlTimed", true, 7},
+    {"ctlDifficulty", true, 4},
+    {"ctlNumberOfProblems", true, 5},
+}};
+using SavedStates = std::array<int16_t, SavedControls.size()>;
+constexpr SavedStates FirstRunStates()
+{
+    SavedStates states{};
+    for (size_t i = 0; i < SavedControls.size(); ++i)
+        states[i] = SavedControls[i].firstRun;
+    return states;
+}
+
 // The main window's saved settings: its title and the state of its eighteen settings
 // controls, kept as string values named after the controls in the key Software\QZV\Carrowby
 // of the current user. Nothing is checked of what the registry returns: a value that cannot
 // be read gives its control's first-run state.
 struct SavedSettings
 {
-    // The saved controls, in the order they are written and read.
-    static constexpr std::array<const char*, 15> BoxNames = {
-        "chkAddition", "chkSubtraction", "chkMultiplication",
-        "chkDivision", "chk0",           "chk1",
-        "chk2",        "chk3",           "chk4",
-        "chk5",        "chk6",           "chk7",
-        "chk8",        "chk9",           "chk10"};
-    static constexpr std::array<const char*, 3> ListNames = {"ctlTimed", "ctlDifficulty",
-                                                             "ctlNumberOfProblems"};
-    static constexpr std::array<int16_t, 3> ListLengths = {7, 4, 5};
-
     std::string title = "Carrowby";
-    std::array<int16_t, 15> boxes{}; // 0 unticked, 1 ticked
-    std::array<int16_t, 3> lists{};  // the chosen item, -1 for none
+    SavedStates states = FirstRunStates(); // each control's, in the order of SavedControls
     // False when the key could not be opened for reading; the values are then the first-run
     // ones, and the store is to be left as it is.
     bool readable = true;

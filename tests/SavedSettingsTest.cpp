@@ -23,8 +23,8 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
         registry.WriteValue("chk10", text, REG_SZ);
         registry.WriteValue("ctlTimed", text, REG_SZ);
         const SavedSettings loaded = SavedSettings::Load(registry);
-        EXPECT_EQ(loaded.boxes[14], tick) << '"' << text << '"';
-        EXPECT_EQ(loaded.lists[0], item) << '"' << text << '"';
+        EXPECT_EQ(loaded.states[14], tick) << '"' << text << '"';
+        EXPECT_EQ(loaded.states[15], item) << '"' << text << '"';
     }
     registry.WriteValue("UserName", std::string(255, 'x'), REG_SZ);
     const SavedSettings tooLong = SavedSettings::Load(registry);

@@ -1,9 +1,9 @@
 // The store file: where it lives, files it cannot read whole, faults, modes, other writers.
 
-#include "registry/StoreCalls.h"
 #include "registry/StoreFile.h"
-#include "registry/StoreTransaction.h"
+#include "registry/StoreCalls.h"
 #include "registry/StoreFormat.h"
+#include "registry/StoreTransaction.h"
 #include "support/RegistrySandbox.h"
 
 #include <csignal>

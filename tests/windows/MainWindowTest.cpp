@@ -278,9 +278,17 @@ TEST_F(MainWindowTest, AnAnswerCountsOnceInItsOwnTest)
               QStringList({"testing", "0", "0", "100", "A+", "10", "Problem 1 of 10"}));
 }
 
-// Each time item shows its seconds; the settings and the title come back after an unload.
+// The window has every saved control, with the states the settings read back; each time item
+// shows its seconds; the settings and the title come back after an unload.
 TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
 {
+    for (const settings::SavedControl& control : settings::SavedControls) {
+        auto* list = window->findChild<QComboBox*>(control.name);
+        EXPECT_TRUE(control.list
+                        ? list && list->count() == control.states
+                        : window->findChild<QCheckBox*>(control.name) && control.states == 2)
+            << control.name;
+    }
     QStringList seconds;
     for (int item = 0; item < Find<QComboBox>("ctlTimed")->count(); ++item)
         Find<QComboBox>("ctlTimed")->setCurrentIndex(item), seconds << Text("txtTimeRemaining");
