@@ -5,6 +5,7 @@
 #include "registry/StoreFile.h"
 #include "support/RegistrySandbox.h"
 #include "support/ScriptedRandom.h"
+#include "toolkit/Application.h"
 #include "toolkit/Caption.h"
 #include "toolkit/DisplayOpening.h"
 #include "windows/TitleLabel.h"
@@ -37,6 +38,8 @@ QPointer<QTimer> WhenModal(std::function<void(QWidget*)> answer)
     poll->start(10);
     return poll;
 }
+
+const QString Version = QString::fromStdString("Version " + toolkit::VersionText());
 
 // A key pressed where the keyboard would send it: to the window's focused control.
 void PressKey(QWidget* window, Qt::Key key)
@@ -381,11 +384,11 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
     AppKey("QZV", "Carrowby").WriteValue("UserName", std::string(255, 'x'), REG_SZ);
     Open();
     EXPECT_EQ(about(Qt::Key_Return),
-              QStringList({"About ", "", "Version 1.1.18", "Carrowby icon"}));
+              QStringList({"About ", "", Version, "Carrowby icon"}));
     const QString title = "<b>Bo</b> [*] &amp;'s Carrowby";
     EXPECT_EQ(personalize("<b>Bo</b> [*] &amp;"), title);
     EXPECT_EQ(about(Qt::Key_Escape),
-              QStringList({"About " + title, title, "Version 1.1.18", "Carrowby icon"}));
+              QStringList({"About " + title, title, Version, "Carrowby icon"}));
     EXPECT_EQ(personalize(QString()), title) << "Cancel";
     EXPECT_EQ(personalize(""), title) << "OK with nothing typed";
     EXPECT_EQ(personalize("  "), "  's Carrowby") << "blanks are a name";
@@ -451,7 +454,7 @@ TEST_F(MainWindowTest, EveryLabelShowsItsLongestTextWhole)
         EXPECT_LE(height, title->contentsRect().height()) << name.size();
         EXPECT_TRUE(name.size() > 100 || height == title->heightForWidth(QWIDGETSIZE_MAX))
             << name.toStdString();
-        showsWhole(&about, "lblVersion", "Version 1.1.18");
+        showsWhole(&about, "lblVersion", Version);
         EXPECT_LE(about.width(), screen.width());
         const QRect ok = about.findChild<QWidget*>("cmdOK")->geometry();
         EXPECT_TRUE(about.rect().contains(ok) &&
