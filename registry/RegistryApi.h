@@ -11,6 +11,7 @@
 #endif
 #include <windows.h>
 #else
+#include <cstddef>
 #include <cstdint>
 
 using LONG = int32_t;
@@ -68,4 +69,9 @@ LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD
 LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData,
                     DWORD cbData);
 LONG RegCloseKey(HKEY hKey);
+
+namespace registry {
+// How many keys are open now: every open or create is to be closed again.
+size_t OpenKeys();
+} // namespace registry
 #endif

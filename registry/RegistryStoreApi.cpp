@@ -48,6 +48,12 @@ class HandleTable
         return true;
     }
 
+    size_t Count()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_keys.size();
+    }
+
     bool Remove(HKEY handle)
     {
         std::lock_guard lock(m_mutex);
@@ -210,4 +216,9 @@ LONG RegCloseKey(HKEY hKey)
     if (hKey == HKEY_CURRENT_USER || hKey == HKEY_CLASSES_ROOT)
         return ERROR_SUCCESS;
     return Handles().Remove(hKey) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+size_t registry::OpenKeys()
+{
+    return Handles().Count();
 }

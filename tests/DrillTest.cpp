@@ -26,41 +26,42 @@ DrillChoice Choice(std::initializer_list<int> operations, std::initializer_list<
 
 } // namespace
 
-// Columns drawn left to right, a power before each Hard operand; a bad draw starts over.
+// Columns drawn left to right, a power before each Hard operand; a bad draw starts over. The
+// lines are written under the operation's sign.
 TEST(Drill, DrawsWritesAndSolvesProblems)
 {
     using Row = std::tuple<DrillChoice, std::vector<double>, const char*, int32_t>;
     const double Draw7 = Operand(7, 2);
     // clang-format off
     const Row rows[] = {
-        {Choice({Subtraction}, {9}), {Op(2), Operand(9, 1), Operand(4, 1)}, "|| 9| 4", 5},
+        {Choice({Subtraction}, {9}), {Op(2), Operand(9, 1), Operand(4, 1)}, "-|| 9| 4", 5},
         {Choice({Multiplication}, {}, Medium), {Op(3), Operand(104, 2), Operand(37, 2)},
-         "|| 104| 37", 3848},
-        {Choice({Addition}, {}, Medium), {Op(1), Operand(0, 2), Draw7}, "|| 0| 7", 7},
+         "x|| 104| 37", 3848},
+        {Choice({Addition}, {}, Medium), {Op(1), Operand(0, 2), Draw7}, "+|| 0| 7", 7},
         {Choice({Addition}, {}, Hard), {Op(1), Power(6, 6), Operand(100, 6), Power(5, 5),
-         Operand(5, 5), Power(1, 5), Operand(6, 1)}, "| 100| 5| 6", 111},
+         Operand(5, 5), Power(1, 5), Operand(6, 1)}, "+| 100| 5| 6", 111},
         {Choice({Division}, {}, Hard), {Op(4), Power(2, 6), Operand(100, 2), Power(2, 5),
-         Operand(17, 2), Power(1, 5), Operand(5, 1)}, "|| 17| 5", 3},
+         Operand(17, 2), Power(1, 5), Operand(5, 1)}, "/|| 17| 5", 3},
         {Choice({Addition}, {}, Diabloish), {Op(1), Power(6, 6), Operand(1234567, 6), Power(5, 5),
          Operand(805, 5), Power(4, 4), Operand(42, 4), Power(3, 3), Operand(9, 3)},
-         " 1234567| 805| 42| 9", 1235423},
+         "+ 1234567| 805| 42| 9", 1235423},
         // Rejected: the operation not ticked; below zero; below one; a zero divisor; no ticked
         // number on Easy; a zero beside Division; a product beyond 32 bits.
-        {Choice({Subtraction}, {}, Medium), {Op(1), Op(2), Draw7, Draw7}, "|| 7| 7", 0},
+        {Choice({Subtraction}, {}, Medium), {Op(1), Op(2), Draw7, Draw7}, "-|| 7| 7", 0},
         {Choice({Subtraction}, {}, Medium), {Op(2), Operand(3, 2), Operand(4, 2), Op(2), Draw7,
-         Draw7}, "|| 7| 7", 0},
+         Draw7}, "-|| 7| 7", 0},
         {Choice({Division}, {}, Medium), {Op(4), Operand(3, 2), Operand(4, 2), Op(4), Operand(9, 2),
-         Operand(3, 2)}, "|| 9| 3", 3},
+         Operand(3, 2)}, "/|| 9| 3", 3},
         {Choice({Division}, {}, Medium), {Op(4), Draw7, Operand(0, 2), Op(4), Draw7, Draw7},
-         "|| 7| 7", 1},
+         "/|| 7| 7", 1},
         {Choice({Addition}, {7}), {Op(1), Operand(5, 1), Operand(2, 1), Op(1), Operand(5, 1),
-         Operand(7, 1)}, "|| 5| 7", 12},
+         Operand(7, 1)}, "+|| 5| 7", 12},
         {Choice({Addition, Division}, {0, 7}), {Op(1), Operand(7, 1), Operand(0, 1), Op(1),
-         Operand(7, 1), Operand(7, 1)}, "|| 7| 7", 14},
+         Operand(7, 1), Operand(7, 1)}, "+|| 7| 7", 14},
         {Choice({Multiplication}, {}, Hard), {Op(3), Power(1, 6), Operand(0, 1), Power(5, 5),
          Operand(161050, 5), Power(5, 5), Operand(13335, 5), Op(3), Power(1, 6), Operand(0, 1),
          Power(5, 5), Operand(161050, 5), Power(5, 5), Operand(13334, 5)},
-         "|| 161050| 13334", 2147440700},
+         "x|| 161050| 13334", 2147440700},
     };
     // clang-format on
     for (const auto& [choice, draws, lines, answer] : rows) {
@@ -68,7 +69,9 @@ TEST(Drill, DrawsWritesAndSolvesProblems)
         random.draws.assign(draws.begin(), draws.end());
         const Problem problem = DrawProblem(choice, random);
         const auto written = ProblemLines(problem, choice.difficulty);
-        EXPECT_EQ(written[3] + "|" + written[2] + "|" + written[1] + "|" + written[0], lines);
+        EXPECT_EQ(OperationSign(problem.operation) + written[3] + "|" + written[2] + "|" +
+                      written[1] + "|" + written[0],
+                  lines);
         EXPECT_EQ(ComputeAnswer(problem), answer) << lines;
         EXPECT_TRUE(random.draws.empty()) << lines;
     }

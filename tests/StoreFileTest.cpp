@@ -1,6 +1,7 @@
 // The store file: where it lives, files it cannot read whole, faults, modes, other writers.
 
 #include "registry/StoreFile.h"
+#include "registry/FolderLock.h"
 #include "registry/StoreCalls.h"
 #include "registry/StoreFormat.h"
 #include "registry/StoreTransaction.h"
@@ -11,6 +12,7 @@
 #include <random>
 #include <regex>
 #include <set>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -46,8 +48,10 @@ TEST_F(StoreFileTest, LivesPrivatelyInTheUsersConfigFolder)
     for (int i = 0; i < 50; ++i)
         Read("UserName");
     EXPECT_EQ(Files("/proc/self/fd"), open) << "no file is left open";
+    EXPECT_EQ(settings.CreateSubKey() + settings.DoesKeyExist(), True);
+    EXPECT_EQ(registry::OpenKeys(), 0u) << "nor a key";
     const std::string home = std::getenv("HOME");
-    setenv("XDG_CONFIG_HOME", "", 1);
+    setenv("XDG_CONFIG_HOME", "relative", 1);
     setenv("HOME", "/home/someone", 1);
     EXPECT_EQ(registry::StoreFile::DefaultPath(), "/home/someone/.config/carrowby/registry.reg");
     for (const bool set : {true, false}) { // then the user's home, never the current folder
@@ -141,7 +145,8 @@ TEST_F(StoreFileTest, OnlyARegularFileIsReadAndALinkStays)
     for (const std::string text : {"", "not an export"}) {
         std::ofstream(m_folder + "/target") << text;
         chmod((m_folder + "/target").c_str(), 0644);
-        std::filesystem::remove(Path()), std::filesystem::create_symlink("../target", Path());
+        std::filesystem::remove(Path()); // a link's target relative to its folder, or absolute
+        std::filesystem::create_symlink(text.empty() ? "../target" : m_folder + "/target", Path());
         registry::Calls().fsync = [](int) { return errno = ENOSPC, -1; };
         EXPECT_EQ(settings.CreateSubKey(), False);
         registry::Calls() = real;
@@ -240,4 +245,11 @@ TEST_F(StoreFileTest, WritersAtOnceOrKilledMidWriteLoseNothing)
         ASSERT_EQ(Read("1-" + std::to_string(round)), "x") << round;
     EXPECT_EQ(settings.WriteValue("after", "x", REG_SZ), True);
     EXPECT_EQ(Files(), 1) << "no temporary file is left";
+    const auto otherWriter = [this] {
+        return registry::FolderLock(Folder(), LOCK_EX | LOCK_NB).Error();
+    };
+    std::optional<registry::StoreTransaction> whole(std::in_place,
+                                                    registry::StoreTransaction::Writing);
+    EXPECT_EQ(otherWriter(), EWOULDBLOCK) << "kept out while a writer's transaction is open";
+    EXPECT_EQ((whole.reset(), otherWriter()), 0);
 }

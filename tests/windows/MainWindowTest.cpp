@@ -5,6 +5,7 @@
 #include "registry/StoreFile.h"
 #include "support/RegistrySandbox.h"
 #include "support/ScriptedRandom.h"
+#include "toolkit/Accessibility.h"
 #include "toolkit/Application.h"
 #include "toolkit/Caption.h"
 #include "toolkit/DisplayOpening.h"
@@ -40,6 +41,17 @@ QPointer<QTimer> WhenModal(std::function<void(QWidget*)> answer)
 }
 
 const QString Version = QString::fromStdString("Version " + toolkit::VersionText());
+
+// The first row of the control's picture that shows anything, in the control's own pixels.
+double FirstInkedRow(QWidget* control)
+{
+    const QImage image = control->grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != image.pixel(0, 0))
+                return y / image.devicePixelRatio();
+    return -1;
+}
 
 // A key pressed where the keyboard would send it: to the window's focused control.
 void PressKey(QWidget* window, Qt::Key key)
@@ -383,8 +395,7 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
     window->close(); // then a stored title too long to read: shown empty, and kept until renamed
     AppKey("QZV", "Carrowby").WriteValue("UserName", std::string(255, 'x'), REG_SZ);
     Open();
-    EXPECT_EQ(about(Qt::Key_Return),
-              QStringList({"About ", "", Version, "Carrowby icon"}));
+    EXPECT_EQ(about(Qt::Key_Return), QStringList({"About ", "", Version, "Carrowby icon"}));
     const QString title = "<b>Bo</b> [*] &amp;'s Carrowby";
     EXPECT_EQ(personalize("<b>Bo</b> [*] &amp;"), title);
     EXPECT_EQ(about(Qt::Key_Escape),
@@ -442,6 +453,19 @@ TEST_F(MainWindowTest, EveryLabelShowsItsLongestTextWhole)
         EXPECT_GE(button->width(), button->sizeHint().width())
             << button->objectName().toStdString();
 
+    // Every control inside its window (a line under the menu may run past its edge), and the
+    // dialogs of a size of their own.
+    frmAbout about(window.get());
+    for (QWidget* owner : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(&feedback),
+                           static_cast<QWidget*>(&about)})
+        for (QWidget* control : owner->findChildren<QWidget*>())
+            EXPECT_TRUE(
+                control->window() != owner || control->objectName().startsWith("Line") ||
+                owner->rect().contains(QRect(control->mapTo(owner, QPoint()), control->size())))
+                << control->objectName().toStdString();
+    for (QWidget* dialog : {static_cast<QWidget*>(&feedback), static_cast<QWidget*>(&about)})
+        EXPECT_TRUE(dialog->minimumSize() == dialog->size() &&
+                    dialog->maximumSize() == dialog->size());
     const QRect screen = window->screen()->availableGeometry();
     // The title whole, and on one line where it fits the screen.
     for (const QString& name :
@@ -449,7 +473,7 @@ TEST_F(MainWindowTest, EveryLabelShowsItsLongestTextWhole)
           QString("Ada Lovelace"), QString("Jean-Baptiste"), QString("Bartholomew")}) {
         toolkit::SetCaption(window.get(), name + "'s Carrowby");
         frmAbout about(window.get());
-        const auto* title = about.findChild<TitleLabel*>("lblTitle");
+        auto* title = about.findChild<TitleLabel*>("lblTitle");
         const int height = title->heightForWidth(title->contentsRect().width());
         EXPECT_LE(height, title->contentsRect().height()) << name.size();
         EXPECT_TRUE(name.size() > 100 || height == title->heightForWidth(QWIDGETSIZE_MAX))
@@ -460,7 +484,19 @@ TEST_F(MainWindowTest, EveryLabelShowsItsLongestTextWhole)
         EXPECT_TRUE(about.rect().contains(ok) &&
                     !ok.intersects(about.findChild<QLabel*>("lblTitle")->geometry()));
         EXPECT_TRUE(name != "Ada" || about.size() == QSize(267, 64)) << "the design-time size";
+        const double top = FirstInkedRow(title); // the lines stand in the middle of its height
+        title->resize(title->width(), title->height() + 20);
+        EXPECT_NEAR(FirstInkedRow(title), top + 10, 1) << name.toStdString();
     }
+}
+
+TEST(Accessibility, EachSignIsSpokenAsAWord)
+{
+    QStringList spoken;
+    for (auto operation :
+         {drill::Addition, drill::Subtraction, drill::Multiplication, drill::Division})
+        spoken << toolkit::SpokenSign(drill::OperationSign(operation).c_str());
+    EXPECT_EQ(spoken.join("|"), "plus|minus|times|divided by");
 }
 
 TEST(DisplayOpening, WhatQtSaysWhileTheDisplayOpensIsSaidOnceItHasOpened)
