@@ -8,18 +8,23 @@ using namespace toolkit;
 
 TEST(NumberText, LenientReadingTakesTheLongestLeadingNumber)
 {
-    const std::pair<const char*, double> rows[] = {
-        {"", 0},         {"abc", 0},        {"12abc", 12},    {"1 2", 12},     {" \t-3", -3},
-        {"1,5", 1},      {".5", 0.5},       {"1e3", 1000},    {"&H1F", 31},    {"&O17", 15},
-        {"&h1f", 31},    {"&H", 0},         {"&O8", 0},       {"\n7\n", 7},    {"+5", 5},
-        {"1.5E+2", 150}, {"1 e 3", 1000},   {"1e", 1},        {"1e+", 1},      {"--3", 0},
-        {".", 0},        {"1 2 . 5", 12.5}, {"3.4.5", 3.4},   {"2e-3", 0.002}, {"1e-400", 0},
-        {"\r5", 0},      {"12 abc 3", 12},  {"1e308", 1e308}, {"7h2", 7},      {"9o7", 9},
-        {"&H10", 16},    {"&o17", 15},
+    // clang-format off
+    const std::tuple<const char*, const char*, double> rows[] = { // fault, text, value
+        {"empty not 0", "", 0}, {"letters not 0", "abc", 0}, {"tail not cut", "12abc", 12},
+        {"tab, sign lost", " \t-3", -3}, {"comma a point", "1,5", 1}, {"point first", ".5", 0.5},
+        {"&H not hex", "&H1F", 31}, {"&O not octal", "&O17", 15}, {"&h not hex", "&h1f", 31},
+        {"bare &H not 0", "&H", 0}, {"8 octal", "&O8", 0}, {"newline kept", "\n7\n", 7},
+        {"plus refused", "+5", 5}, {"E+ unread", "1.5E+2", 150}, {"e blanks kept", "1 e 3", 1000},
+        {"bare e read", "1e", 1}, {"bare e+ read", "1e+", 1}, {"two signs read", "--3", 0},
+        {"lone point", ".", 0}, {"blanks kept", "1 2 . 5", 12.5}, {"2nd point", "3.4.5", 3.4},
+        {"e- unread", "2e-3", 0.002}, {"underflow", "1e-400", 0}, {"CR skipped", "\r5", 0},
+        {"read past letters", "12 abc 3", 12}, {"max refused", "1e308", 1e308},
+        {"h a suffix", "7h2", 7}, {"o a suffix", "9o7", 9}, {"&o not octal", "&o17", 15},
     };
-    for (const auto& [text, value] : rows) {
-        EXPECT_TRUE(ReadLenient(text).inRange) << '"' << text << '"';
-        EXPECT_DOUBLE_EQ(ReadLenient(text).value, value) << '"' << text << '"';
+    // clang-format on
+    for (const auto& [fault, text, value] : rows) {
+        EXPECT_TRUE(ReadLenient(text).inRange) << fault;
+        EXPECT_DOUBLE_EQ(ReadLenient(text).value, value) << fault;
     }
     for (const char* text : {"1e400", "-1e400", "1 e 4 0 0"})
         EXPECT_FALSE(ReadLenient(text).inRange) << "beyond a double: " << text;

@@ -25,19 +25,23 @@ TEST_F(Contract, TheKeyPathIsComposedFromTheProperties)
 {
     EXPECT_EQ(RegistryManager().DoesKeyExist(), True);
     using Levels = std::vector<std::string>; // "C", "A" and "S" stand for the names set
-    using Row = std::tuple<Bool16, Bool16, Bool16, bool, bool, int32_t, int32_t, Levels>;
+    using Row =
+        std::tuple<const char*, Bool16, Bool16, Bool16, bool, bool, int32_t, int32_t, Levels>;
+    // clang-format off
     const Row rows[] = {
-        // auto, use company, use application, company set, subkey set, base key: root, path
-        {True, True, True, true, false, User, User, {"Software", "C", "A"}},
-        {True, True, True, true, true, Classes, User, {"Software", "C", "A", "S"}},
-        {True, False, True, true, false, User, User, {"Software", "A"}},
-        {True, True, True, false, false, User, User, {"Software", "A"}},
-        {True, True, 5, true, true, User, User, {"Software", "C", "S"}},
-        {True, False, False, true, false, User, User, {"Software"}},
-        {False, True, True, true, true, Classes, Classes, {"S"}},
+        // fault; auto, use company, use application, company set, subkey set, base key: root, path
+        {"a level left out", True, True, True, true, false, User, User, {"Software", "C", "A"}},
+        {"base key used", True, True, True, true, true, Classes, User, {"Software", "C", "A", "S"}},
+        {"company not left out", True, False, True, true, false, User, User, {"Software", "A"}},
+        {"empty company a level", True, True, True, false, false, User, User, {"Software", "A"}},
+        {"5 taken for true", True, True, 5, true, true, User, User, {"Software", "C", "S"}},
+        {"Software left out", True, False, False, true, false, User, User, {"Software"}},
+        {"subkey not alone", False, True, True, true, true, Classes, Classes, {"S"}},
     };
+    // clang-format on
     int row = 0;
-    for (const auto& [useAuto, useCompany, useApp, company, subkey, base, root, levels] : rows) {
+    for (const auto& [fault, useAuto, useCompany, useApp, company, subkey, base, root, levels] :
+         rows) {
         std::map<std::string, std::string> name = {{"Software", "Software"}};
         for (const char* level : {"C", "A", "S"})
             name[level] = Unique(level + std::to_string(++row));
@@ -46,11 +50,11 @@ TEST_F(Contract, TheKeyPathIsComposedFromTheProperties)
         manager.UseApplication(useApp), manager.Application(name["A"]);
         manager.CompanyName(company ? name["C"] : "");
         manager.CreateSubKey();
-        EXPECT_EQ(manager.WriteValue("Marker", "here", REG_SZ), True) << row;
+        EXPECT_EQ(manager.WriteValue("Marker", "here", REG_SZ), True) << fault;
         std::string path;
         for (const std::string& level : levels)
             path += (path.empty() ? "" : "\\") + name[level];
-        EXPECT_EQ(Read(Direct(root, path), "Marker"), "here") << path;
+        EXPECT_EQ(Read(Direct(root, path), "Marker"), "here") << fault;
     }
 }
 
@@ -80,25 +84,24 @@ TEST_F(Contract, ValuesReadBackAsWrittenWithinTheBuffer)
     std::string wide; // 127 two-byte letters: 254 bytes
     for (int i = 0; i < 127; ++i)
         wide += "é";
-    const std::tuple<std::string, std::string, Bool16> rows[] = {
-        {"quote \" and \\ back", "quote \" and \\ back", True},
-        {std::string(254, 'x'), std::string(254, 'x'), True},
-        {std::string(255, 'x'), "", False},
-        {wide, wide, True},
-        {wide + "é", "", False},
-        {"", "", True},
+    const std::tuple<const char*, std::string, std::string, Bool16> rows[] = {
+        {"quotes or backslashes lost", "quote \" and \\ back", "quote \" and \\ back", True},
+        {"the longest cut", std::string(254, 'x'), std::string(254, 'x'), True},
+        {"one more read", std::string(255, 'x'), "", False},
+        {"bytes counted as letters", wide, wide, True},
+        {"a byte more read", wide + "é", "", False},
+        {"empty not read", "", "", True},
     };
     RegistryManager manager = AppKey(Unique("Co"), "Carrowby");
     Bool16 result = True;
-    EXPECT_EQ(Read(manager, "Value", &result), std::string(255, ' '));
-    EXPECT_EQ(result, False);
+    EXPECT_EQ(Read(manager, "Value", &result) + std::to_string(result),
+              std::string(255, ' ') + "0");
     ASSERT_EQ(manager.CreateSubKey(), True);
-    EXPECT_EQ(Read(manager, "Value", &result), "");
-    EXPECT_EQ(result, False);
-    for (const auto& [written, read, outcome] : rows) {
+    EXPECT_EQ(Read(manager, "Value", &result) + std::to_string(result), "0") << "no such value";
+    for (const auto& [fault, written, read, outcome] : rows) {
         EXPECT_EQ(manager.WriteValue("Value", written, REG_SZ), True);
-        EXPECT_EQ(Read(manager, "Value", &result), read) << written.size() << " bytes";
-        EXPECT_EQ(result, outcome) << written.size() << " bytes";
+        EXPECT_EQ(Read(manager, "Value", &result), read) << fault;
+        EXPECT_EQ(result, outcome) << fault;
     }
     EXPECT_EQ(manager.WriteValue("Typed", "abc", 3), True);
     EXPECT_EQ(Read(manager, "Typed"), "abc") << "text with its NUL whatever the type";

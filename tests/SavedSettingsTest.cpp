@@ -13,18 +13,21 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
     EXPECT_FALSE(SavedSettings::Load(registry).readable) << "a key that cannot be opened";
     SavedSettings::WriteDefaults(registry);
 
-    // The text stored for a tick state and for the time limit (7 items), and what each reads as.
-    const std::tuple<const char*, int16_t, int16_t> rows[] = {
-        {" 1", 1, 1},  {"1", 1, 1},   {"", 0, 0},      {"abc", 0, 0},   {"2", 0, 2},
-        {"1.4", 1, 1}, {"0.5", 0, 0}, {"40000", 0, 0}, {"1e400", 0, 0}, {"&H1", 1, 1},
-        {"-1", 0, -1}, {"-2", 0, 0},  {"6", 0, 6},     {"7", 0, 0},     {"2.5", 0, 2},
+    // The fault, the text stored, what it reads as for a box and for the time list (7 items).
+    // clang-format off
+    const std::tuple<const char*, const char*, int16_t, int16_t> rows[] = {
+        {"as saved", " 1", 1, 1}, {"blank not 0", "", 0, 0}, {"2 ticks", "2", 0, 2},
+        {"1.4 not down", "1.4", 1, 1}, {"0.5 not to even", "0.5", 0, 0}, {"16 bits", "40000", 0, 0},
+        {"no double", "1e400", 0, 0}, {"no item lost", "-1", 0, -1}, {"below none", "-2", 0, 0},
+        {"last item lost", "6", 0, 6}, {"past the last", "7", 0, 0}, {"2.5 to even", "2.5", 0, 2},
     };
-    for (const auto& [text, tick, item] : rows) {
+    // clang-format on
+    for (const auto& [fault, text, tick, item] : rows) {
         registry.WriteValue("chk10", text, REG_SZ);
         registry.WriteValue("ctlTimed", text, REG_SZ);
         const SavedSettings loaded = SavedSettings::Load(registry);
-        EXPECT_EQ(loaded.states[14], tick) << '"' << text << '"';
-        EXPECT_EQ(loaded.states[15], item) << '"' << text << '"';
+        EXPECT_EQ(loaded.states[14], tick) << fault;
+        EXPECT_EQ(loaded.states[15], item) << fault;
     }
     registry.WriteValue("UserName", std::string(255, 'x'), REG_SZ);
     const SavedSettings tooLong = SavedSettings::Load(registry);

@@ -43,7 +43,7 @@ TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
     // line's number negative)
     using Row = std::tuple<const char*, std::string, const char*, std::vector<int>>;
     const Row rows[] = {
-        {"text ending in one NUL quoted, its quotes and backslashes escaped; other bytes in hex",
+        {"text ending in one NUL quoted, quotes and backslashes escaped; other bytes in hex",
          Header + std::string(Key) +
              "\"q\"=\"say \\\"hi\\\" \\\\o/\"\n@=\"\"\n\"s\"=hex(1):61,00\n\"n\"=hex(1):61,62\n"
              "\"l\"=hex(1):61,0a,00\n\"e\"=hex:\n",
@@ -56,8 +56,7 @@ TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
          "\"UserName\"=\"Ada\" \r\n\"chk7\"=\" 1\r\n\"chk2\"=\" 1\"\t\r\n",
          "\"UserName\"=\"Ada\"\n\"chk2\"=\" 1\"\n",
          {5}},
-        {"comments also above the older header, any case of the root, blanks around the equals "
-         "sign, a Latin-1 string",
+        {"comments above the older header too, the root in any case, blanks by =, Latin-1 text",
          "; my settings\n\nREGEDIT4\n; note\n\n[hkey_current_user\\Software\\QZV\\Carrowby]\n"
          "  \"a\" = \"b\"\n\"a\"=\"c\"\n; a comment that ends \\\n\"z\"=\"Jos\xe9\"\n",
          "\"a\"=\"c\"\n\"z\"=\"Jos\xc3\xa9\"\n",

@@ -5,22 +5,21 @@
 #include <cmath>
 #include <deque>
 
-// Hands out a fixed sequence of draws, then random ones (counted in extra) so it never starves.
+// Hands out a fixed sequence of draws, then random ones so it never starves.
 struct ScriptedRandom : toolkit::RandomSource
 {
-    ScriptedRandom(std::initializer_list<double> script = {}) : draws(script) {}
     void SeedFromTimeOfDay() override { ++seeds; }
     double Draw() override
     {
         if (draws.empty())
-            return ++extra, fallback.Draw();
+            return fallback.Draw();
         const double draw = draws.front();
         draws.pop_front();
         return draw;
     }
 
     std::deque<double> draws;
-    int seeds = 0, extra = 0;
+    int seeds = 0;
     toolkit::TimeSeededRandom fallback;
 };
 
