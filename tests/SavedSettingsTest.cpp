@@ -13,13 +13,14 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
     EXPECT_FALSE(SavedSettings::Load(registry).readable) << "a key that cannot be opened";
     SavedSettings::WriteDefaults(registry);
 
-    // The fault, the text stored, what it reads as for a box and for the time list (7 items).
+    const int16_t items = settings::SavedControls[15].states, lastItem = items - 1; // time list's
+    const std::string last = std::to_string(lastItem), past = std::to_string(items);
     // clang-format off
-    const std::tuple<const char*, const char*, int16_t, int16_t> rows[] = {
+    const std::tuple<const char*, std::string, int16_t, int16_t> rows[] = { // text, box, list
         {"as saved", " 1", 1, 1}, {"blank not 0", "", 0, 0}, {"2 ticks", "2", 0, 2},
-        {"1.4 not down", "1.4", 1, 1}, {"0.5 not to even", "0.5", 0, 0}, {"16 bits", "40000", 0, 0},
-        {"no double", "1e400", 0, 0}, {"no item lost", "-1", 0, -1}, {"below none", "-2", 0, 0},
-        {"last item lost", "6", 0, 6}, {"past the last", "7", 0, 0}, {"2.5 to even", "2.5", 0, 2},
+        {"1.4 not down", "1.4", 1, 1}, {"0.5 to odd", "0.5", 0, 0}, {"2.5 to odd", "2.5", 0, 2},
+        {"16 bits", "40000", 0, 0}, {"no double", "1e400", 0, 0}, {"no item lost", "-1", 0, -1},
+        {"under", "-2", 0, 0}, {"last lost", last, 0, lastItem}, {"past last", past, 0, 0},
     };
     // clang-format on
     for (const auto& [fault, text, tick, item] : rows) {
