@@ -146,7 +146,6 @@ TEST(Drill, TypedAnswersAreReadLeniently)
     }
 }
 
-// The grade is read from the percentage as it is shown.
 TEST(Drill, StatusAndGrade)
 {
     // clang-format off

@@ -455,8 +455,7 @@ TEST_F(MainWindowTest, EveryLabelShowsItsLongestTextWhole)
         EXPECT_GE(button->width(), button->sizeHint().width())
             << button->objectName().toStdString();
 
-    // Every control inside its window (a line under the menu may run past its edge), and the
-    // dialogs of a size of their own.
+    // Every control inside its window (a line under the menu may run past it); dialogs fixed.
     frmAbout about(window.get());
     for (QWidget* owner : std::initializer_list<QWidget*>{window.get(), &feedback, &about})
         for (QWidget* control : owner->findChildren<QWidget*>())
