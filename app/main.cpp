@@ -3,6 +3,7 @@
 #include "drill/frmMain.h"
 #include "toolkit/Application.h"
 #include "toolkit/DisplayOpening.h"
+#include "toolkit/Translations.h"
 
 #include <QApplication>
 
@@ -35,6 +36,7 @@ int main(int argc, char* argv[])
     std::unique_ptr<QApplication> app;
     toolkit::OpenDisplay([&] { app = std::make_unique<QApplication>(argc, argv); });
     toolkit::SetUpApplication();
+    toolkit::InstallTranslations();
 
     frmMain window;
     // Every way of leaving passes through the window's unload handler, which saves. A session

@@ -140,10 +140,12 @@ std::array<std::string, 4> ProblemLines(const Problem& problem, int16_t difficul
             addition && difficulty > Hard ? SignedBlankText(problem.FourthOperand) : ""};
 }
 
-std::string ProblemCaption(int16_t ProblemNumber, int16_t NumberOfProblems)
+std::string ProblemCaption(int16_t ProblemNumber, int16_t NumberOfProblems, std::string pattern)
 {
-    return "Problem" + toolkit::SignedBlankText(ProblemNumber) + " of" +
-           toolkit::SignedBlankText(NumberOfProblems);
+    for (const auto& [mark, number] : {std::pair{"%1", ProblemNumber}, {"%2", NumberOfProblems}})
+        if (const size_t at = pattern.find(mark); at != std::string::npos)
+            pattern.replace(at, 2, toolkit::SignedBlankText(number));
+    return pattern;
 }
 
 } // namespace drill

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drill/Translatable.h"
 #include "toolkit/RandomSource.h"
 
 #include <array>
@@ -74,7 +75,9 @@ int32_t ComputeAnswer(const Problem& problem);
 // signed-blank format, the third and fourth only for an addition on Hard and Diabloish.
 std::array<std::string, 4> ProblemLines(const Problem& problem, int16_t difficulty);
 
-// "Problem 3 of 10".
-std::string ProblemCaption(int16_t ProblemNumber, int16_t NumberOfProblems);
+// "Problem 3 of 10": the pattern's %1 and %2 replaced by the numbers in the signed-blank format.
+inline constexpr char ProblemCaptionPattern[] = TRANSLATABLE("drill", "Problem%1 of%2");
+std::string ProblemCaption(int16_t ProblemNumber, int16_t NumberOfProblems,
+                           std::string pattern = ProblemCaptionPattern);
 
 } // namespace drill

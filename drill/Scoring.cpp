@@ -1,5 +1,6 @@
 #include "Scoring.h"
 
+#include "drill/Translatable.h"
 #include "toolkit/NumberText.h"
 
 #include <array>
@@ -9,7 +10,7 @@ namespace drill {
 
 namespace {
 
-constexpr std::string_view Unlimited = "Unlimited";
+constexpr std::string_view Unlimited = TRANSLATABLE("drill", "Unlimited");
 
 double StrictValue(std::string_view caption)
 {
@@ -22,8 +23,8 @@ Judgement Judge(std::string_view typed, int32_t RightAnswer)
 {
     const toolkit::LenientNumber number = toolkit::ReadLenient(typed);
     if (number.inRange && number.value == static_cast<double>(RightAnswer))
-        return {true, "You were right!"};
-    return {false, "Oops!!!"};
+        return {true, TRANSLATABLE("drill", "You were right!")};
+    return {false, TRANSLATABLE("drill", "Oops!!!")};
 }
 
 int16_t Percentage(int16_t NumberCorrect, int16_t ProblemNumber)
@@ -82,7 +83,7 @@ std::string TimeLimitCaption(int seconds)
 
 std::optional<Countdown> CountDown(std::string_view caption)
 {
-    if (caption == Unlimited)
+    if (!toolkit::ReadStrict(caption)) // "Unlimited", in whatever language it is shown
         return std::nullopt;
     Countdown next;
     next.caption = toolkit::PlainText(StrictValue(caption) - 1);

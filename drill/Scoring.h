@@ -37,7 +37,7 @@ std::string LetterGrade(std::string_view percentageCaption);
 std::string TimeLimitCaption(int seconds);
 
 // One second off the seconds-remaining caption: the new caption and whether the time is up.
-// Nothing for "Unlimited", which never counts down.
+// Nothing for a caption that is no number of seconds ("Unlimited"), which never counts down.
 struct Countdown
 {
     std::string caption;

@@ -1,16 +1,18 @@
 #include "SettingsChecks.h"
 
+#include "drill/Translatable.h"
+
 #include <algorithm>
 
 namespace drill {
 
 namespace {
 
-constexpr char NoTestType[] = "No test type selected!";
-constexpr char ZeroWithDivision[] = "Can not test 0 with Division!";
-constexpr char NoNumbers[] = "No numbers selected for testing!";
-constexpr char NoLength[] = "No number of problems selected!";
-constexpr char NoDifficulty[] = "No difficulty selected!";
+constexpr char NoTestType[] = TRANSLATABLE("drill", "No test type selected!");
+constexpr char ZeroWithDivision[] = TRANSLATABLE("drill", "Can not test 0 with Division!");
+constexpr char NoNumbers[] = TRANSLATABLE("drill", "No numbers selected for testing!");
+constexpr char NoLength[] = TRANSLATABLE("drill", "No number of problems selected!");
+constexpr char NoDifficulty[] = TRANSLATABLE("drill", "No difficulty selected!");
 
 template <typename Iterator> bool NoneTicked(Iterator first, Iterator last)
 {

@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr char TitleSuffix[] = "'s Carrowby";
 // The title is saved as a registry string, and the registry class reads back at most 254
 // bytes of it.
 constexpr int LongestTitleBytes = 254;
@@ -31,6 +30,20 @@ constexpr int LongestTitleBytes = 254;
 QString Text(const std::string& text)
 {
     return QString::fromStdString(text);
+}
+
+// A text of the drill's rules in the user's language.
+QString Translated(const std::string& text)
+{
+    return QCoreApplication::translate("drill", text.c_str());
+}
+
+// The personalized title, "Ada's Carrowby", in the user's language.
+QString TitleFor(const QString& name)
+{
+    const QString pattern = QCoreApplication::translate("frmMain", "%1's Carrowby");
+    return (pattern.contains(QLatin1String("%1")) ? pattern : QStringLiteral("%1's Carrowby"))
+        .arg(name);
 }
 
 // A saved control's state: a check box's tick, or the position of a list's chosen item.
@@ -140,7 +153,7 @@ void frmMain::ResetDisplay()
 
 void frmMain::SettingsError(const std::string& prompt)
 {
-    toolkit::MessageBox(this, Text(prompt), QStringLiteral("Settings Error"));
+    toolkit::MessageBox(this, Translated(prompt), tr("Settings Error"));
 }
 
 drill::DrillChoice frmMain::ReadDrillChoice() const
@@ -193,7 +206,7 @@ void frmMain::NextProblem()
     ProblemNumber = static_cast<int16_t>(ProblemNumber + 1);
     const drill::Problem problem = drill::DrawProblem(choice, *m_random);
     ui->txtOp->setText(Text(drill::OperationSign(problem.operation)));
-    ui->txtOp->setAccessibleDescription(toolkit::SpokenSign(qPrintable(ui->txtOp->text())));
+    ui->txtOp->setAccessibleDescription(toolkit::SpokenSign(ui->txtOp->text()));
     ShowProblem(problem);
     RightAnswer = drill::ComputeAnswer(problem);
     ui->btnSubmit->setEnabled(true);
@@ -204,7 +217,8 @@ void frmMain::NextProblem()
 
 void frmMain::ShowProblem(const drill::Problem& problem)
 {
-    ui->frmProblem->setTitle(Text(drill::ProblemCaption(ProblemNumber, NumberOfProblems)));
+    ui->frmProblem->setTitle(Text(drill::ProblemCaption(
+        ProblemNumber, NumberOfProblems, Translated(drill::ProblemCaptionPattern).toStdString())));
     const auto lines =
         drill::ProblemLines(problem, static_cast<int16_t>(ui->ctlDifficulty->currentIndex()));
     ui->txtLine1->setText(Text(lines[0]));
@@ -231,7 +245,8 @@ void frmMain::btnSubmit_Click()
     m_answering = true;
     m_frmAnswer->SetupAnswer(ui->txtLine1->text(), ui->txtLine2->text(), ui->txtLine3->text(),
                              ui->txtLine4->text(), ui->txtOp->text(),
-                             Text(toolkit::SignedBlankText(RightAnswer)), Text(judgement.message));
+                             Text(toolkit::SignedBlankText(RightAnswer)),
+                             Translated(judgement.message));
     m_answering = false;
     // Closed through the window system, the feedback window is unloaded; the next answer gets
     // a new one.
@@ -291,7 +306,7 @@ void frmMain::CoverSettings(bool covered)
 void frmMain::ctlTimed_Click()
 {
     ui->txtTimeRemaining->setText(
-        Text(drill::TimeLimitCaption(ui->ctlTimed->currentData().toInt())));
+        Translated(drill::TimeLimitCaption(ui->ctlTimed->currentData().toInt())));
 }
 
 void frmMain::myTimer_Timer()
@@ -410,14 +425,14 @@ void frmMain::mFile_Exit_Click()
 
 void frmMain::mFile_Personalize_Click()
 {
-    const int suffixBytes = static_cast<int>(sizeof TitleSuffix) - 1;
+    const int suffixBytes = static_cast<int>(TitleFor(QString()).toUtf8().size());
     const QString name =
-        toolkit::InputBox(this, QStringLiteral("What is your name?"),
-                          QStringLiteral("Personalize Carrowby"), LongestTitleBytes - suffixBytes);
+        toolkit::InputBox(this, tr("What is your name?"), tr("Personalize Carrowby"),
+                          LongestTitleBytes - suffixBytes);
     if (name.isEmpty())
         return;
     m_titleRead = true;
-    toolkit::SetCaption(this, name + QString::fromUtf8(TitleSuffix));
+    toolkit::SetCaption(this, TitleFor(name));
 }
 
 void frmMain::mHelp_About_Click()

@@ -1,9 +1,8 @@
 #include "Accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
-
-#include <cstring>
 
 namespace toolkit {
 
@@ -54,13 +53,16 @@ void NameLabelsByTheirText()
     QAccessible::installFactory(ByWhatTheyShow);
 }
 
-const char* SpokenSign(const char* sign)
+QString SpokenSign(const QString& sign)
 {
-    for (const auto& [written, spoken] : {std::pair{"+", "plus"}, std::pair{"-", "minus"},
-                                          std::pair{"x", "times"}, std::pair{"/", "divided by"}})
-        if (std::strcmp(sign, written) == 0)
-            return spoken;
-    return "";
+    for (const auto& [written, spoken] :
+         {std::pair{"+", QT_TRANSLATE_NOOP("toolkit", "plus")},
+          std::pair{"-", QT_TRANSLATE_NOOP("toolkit", "minus")},
+          std::pair{"x", QT_TRANSLATE_NOOP("toolkit", "times")},
+          std::pair{"/", QT_TRANSLATE_NOOP("toolkit", "divided by")}})
+        if (sign == QLatin1String(written))
+            return QCoreApplication::translate("toolkit", spoken);
+    return {};
 }
 
 } // namespace toolkit

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace toolkit {
 
 // Makes a screen reader name every label by the text it shows, and by nothing when it shows
@@ -7,7 +9,8 @@ namespace toolkit {
 // so an empty grade would be announced as "Status".
 void NameLabelsByTheirText();
 
-// How a screen reader says an operation sign: "plus", "minus", "times" or "divided by".
-const char* SpokenSign(const char* sign);
+// How a screen reader says an operation sign: "plus", "minus", "times" or "divided by", in the
+// user's language.
+QString SpokenSign(const QString& sign);
 
 } // namespace toolkit

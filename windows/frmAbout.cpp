@@ -26,12 +26,10 @@ frmAbout::~frmAbout() = default;
 void frmAbout::Form_Load()
 {
     const QString mainTitle = parentWidget() ? toolkit::Caption(parentWidget()) : QString();
-    toolkit::SetCaption(this, QStringLiteral("About ") + mainTitle);
+    toolkit::SetCaption(this, tr("About %1").arg(mainTitle));
     const toolkit::VersionNumbers version = toolkit::ApplicationVersion();
-    ui->lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                                .arg(version.major)
-                                .arg(version.minor)
-                                .arg(version.revision));
+    ui->lblVersion->setText(
+        tr("Version %1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision));
     ui->lblTitle->setText(mainTitle);
 }
 

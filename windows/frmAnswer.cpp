@@ -35,7 +35,7 @@ void frmAnswer::SetupAnswer(const QString& svLine1, const QString& svLine2, cons
     ui->txtAnswer->setText(svAnswer);
     // What a screen reader announces as the window opens: the verdict and the right answer.
     setAccessibleName(svMessage);
-    setAccessibleDescription(QStringLiteral("The right answer is") + svAnswer);
+    setAccessibleDescription(tr("The right answer is%1").arg(svAnswer));
     ui->txtOp->setAccessibleDescription(toolkit::SpokenSign(qPrintable(svOp)));
     ui->btnOK->setFocus();
     exec();

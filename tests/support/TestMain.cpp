@@ -6,6 +6,7 @@
 #include <unistd.h>
 #ifdef CARROWBY_TEST_WINDOWS
 #include "toolkit/Application.h"
+#include "toolkit/Translations.h"
 
 #include <QApplication>
 #endif
@@ -21,8 +22,13 @@ int main(int argc, char* argv[])
     testing::InitGoogleTest(&argc, argv);
 #ifdef CARROWBY_TEST_WINDOWS
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const char* language = std::getenv("CARROWBY_TEST_LANGUAGE"); // else English, whatever LANG
+    if (language)
+        setenv("LANGUAGE", language, 1);
     QApplication app(argc, argv);
     toolkit::SetUpApplication();
+    if (language)
+        toolkit::InstallTranslations();
 #endif
     const int result = RUN_ALL_TESTS();
     std::error_code ignored;
