@@ -13,7 +13,7 @@ packages = bash packaging/install-deps.sh $(patsubst %,packaging/packages-%.txt,
 configure = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=$(2) >/dev/null
 
 .PHONY: all build run test test-sanitize fuzz test-wine bench long-run screenshots package install \
-	format clean
+	translations format clean
 
 all: build
 
@@ -79,6 +79,10 @@ package:
 
 install: build
 	cmake --install $(BUILD)
+
+translations:
+	@$(call packages,run)
+	bash translations/update.sh
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -18,17 +18,21 @@ QStringList TranslationFolders()
 void InstallTranslations()
 {
     static QTranslator program, qt;
-    const QLocale locale;
-    for (const QString& folder : TranslationFolders()) {
-        if (program.load(locale, QStringLiteral("carrowby"), QStringLiteral("_"), folder)) {
-            QCoreApplication::installTranslator(&program);
-            break;
+    for (QString language : QLocale().uiLanguages()) { // the user's order of preference
+        language.replace(u'-', u'_');
+        if (language == u"C" || language == u"en" || language.startsWith(u"en_"))
+            return; // the program's own language comes first
+        for (const QString& folder : TranslationFolders()) {
+            if (program.load(QStringLiteral("carrowby_") + language, folder)) {
+                QCoreApplication::installTranslator(&program);
+                // Qt's own texts (OK, Cancel) in the same language.
+                if (qt.load(QStringLiteral("qtbase_") + language,
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                    QCoreApplication::installTranslator(&qt);
+                return;
+            }
         }
     }
-    // Qt's own texts (OK, Cancel) only beside a translation of the program's.
-    if (!program.isEmpty() && qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qt);
 }
 
 } // namespace toolkit

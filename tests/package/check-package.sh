@@ -8,6 +8,7 @@ DESTDIR=$root/install cmake --install "$build" --prefix /usr >/dev/null
 desktop-file-validate "$root"/install/usr/share/applications/org.qzv.carrowby.desktop
 appstreamcli validate --no-net --pedantic "$root"/install/usr/share/metainfo/*.xml
 ls "$root"/install/usr/share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256,scalable}/apps/org.qzv.carrowby.* >/dev/null
+ls "$root"/install/usr/share/carrowby/translations/carrowby_{de,es,fr}.qm >/dev/null
 (cd "$build" && timeout 90 cpack -G DEB -B "$root/deb" >/dev/null)
 deb=$(ls "$root"/deb/carrowby_*.deb)
 # lintian leaves files in TMPDIR

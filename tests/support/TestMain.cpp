@@ -23,8 +23,8 @@ int main(int argc, char* argv[])
 #ifdef CARROWBY_TEST_WINDOWS
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     const char* language = std::getenv("CARROWBY_TEST_LANGUAGE"); // else English, whatever LANG
-    if (language)
-        setenv("LANGUAGE", language, 1);
+    if (language) // then German, which must not win over a language before it, English too
+        setenv("LANGUAGE", (language + std::string(":de")).c_str(), 1);
     QApplication app(argc, argv);
     toolkit::SetUpApplication();
     if (language)

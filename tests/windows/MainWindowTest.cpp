@@ -9,6 +9,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Caption.h"
 #include "toolkit/DisplayOpening.h"
+#include "toolkit/Translations.h"
 #include "windows/TitleLabel.h"
 #include "windows/frmAbout.h"
 #include "windows/frmAnswer.h"
@@ -424,7 +425,7 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
 
 // Every label shows the longest text it can hold whole, About within the screen; also run at
 // several scale factors.
-TEST_F(MainWindowTest, EveryLabelShowsItsLongestTextWhole)
+TEST_F(MainWindowTest, EveryLabelIsWholeInEveryLanguage)
 {
     auto showsWhole = [](QWidget* owner, const char* name, const QString& text) {
         auto* label = owner->findChild<QLabel*>(name);
@@ -494,6 +495,32 @@ TEST_F(MainWindowTest, EveryLabelShowsItsLongestTextWhole)
         title->resize(title->width(), title->height() + 20);
         EXPECT_NEAR(FirstInkedRow(title), top + 10, 1) << name.toStdString();
     }
+}
+
+// In a shipped language no text a person reads or hears is an English one that has a translation.
+TEST_F(MainWindowTest, NoEnglishIsLeftInEveryLanguage)
+{
+    QTranslator shipped; // English (none loaded) comes first, whatever LANG says
+    const bool english = !shipped.load(QLocale(qEnvironmentVariable("CARROWBY_TEST_LANGUAGE")),
+                                       "carrowby", "_", toolkit::TranslationFolders().last());
+    EXPECT_TRUE(!english || Find<QGroupBox>("frmSettings")->title() == "Settings");
+    frmAnswer feedback(nullptr);
+    frmAbout about(window.get());
+    for (QObject* owner : std::initializer_list<QObject*>{window.get(), &feedback, &about})
+        for (QObject* shown : owner->findChildren<QObject*>() + QObjectList{owner}) {
+            QStringList texts;
+            for (const char* property :
+                 {"text", "title", "accessibleName", "accessibleDescription"})
+                texts << shown->property(property).toString();
+            if (auto* list = qobject_cast<QComboBox*>(shown))
+                for (int item = 0; item < list->count(); ++item)
+                    texts << list->itemText(item);
+            for (const QString& text : texts)
+                for (const char* context : {"frmMain", "frmAnswer", "frmAbout", "drill", "toolkit"})
+                    EXPECT_TRUE(QStringList({"", text})
+                                    .contains(shipped.translate(context, qPrintable(text))))
+                        << context << ": " << text.toStdString();
+        }
 }
 
 TEST(Accessibility, EachSignIsSpokenAsAWord)
