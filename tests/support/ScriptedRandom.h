@@ -25,7 +25,5 @@ struct ScriptedRandom : toolkit::RandomSource
 
 // The draw (mid-interval) that picks an operation 1-4, an operand of a power, a power k of 1-n.
 inline const auto Op = [](int operation) { return (operation - 0.5) / 4; };
-inline const auto Operand = [](int value, int power) {
-    return (value + 0.5) / std::pow(11., power);
-};
+inline const auto Operand = [](int n, int power) { return (n + 0.5) / std::pow(11., power); };
 inline const auto Power = [](int k, int n) { return (k - 0.5) / n; };
