@@ -50,6 +50,7 @@ TEST_F(StoreFileTest, LivesPrivatelyInTheUsersConfigFolder)
     EXPECT_EQ(Files("/proc/self/fd"), open) << "no file is left open";
     EXPECT_EQ(settings.CreateSubKey() + settings.DoesKeyExist(), True);
     EXPECT_EQ(registry::OpenKeys(), 0u) << "nor a key";
+    EXPECT_EQ(settings.WriteValue("two\nlines", "x", REG_SZ), False) << "a name no line holds";
     const std::string home = std::getenv("HOME");
     setenv("XDG_CONFIG_HOME", "relative", 1);
     setenv("HOME", "/home/someone", 1);
@@ -117,7 +118,7 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
         EXPECT_EQ(settings.CreateSubKey() + settings.DoesKeyExist(), read == "Ada" ? True : False);
         EXPECT_EQ(Read("UserName"), read);
         registry::Calls() = real;
-        EXPECT_EQ(FileText(Path()), before) << why;
+        EXPECT_EQ(FileText(Path()) + std::to_string(Files()), before + "1") << why;
     }
     std::ofstream(m_folder + "/elsewhere") << "mine";
     ASSERT_EQ(symlink("../elsewhere", (Folder() + "/.registry.reg.new-dead00").c_str()), 0);
@@ -181,6 +182,8 @@ TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
     EXPECT_EQ(store.WhyUnreadable(), "Permission denied");
     ASSERT_EQ(chmod(Path().c_str(), 0600) + chmod(Folder().c_str(), 0500), 0);
     EXPECT_EQ(settings.WriteValue("UserName", "x", REG_SZ), False) << "folder not writable";
+    EXPECT_EQ(registry::StoreFile(Folder() + "/to/make/store.reg").WhyUnwritable(),
+              "Permission denied");
     EXPECT_EQ(Read("UserName"), "Carrowby");
     ASSERT_EQ(chmod(Folder().c_str(), 0700), 0); // a link from there into a writable folder
     std::filesystem::create_directory(m_folder + "/dotfiles");

@@ -46,9 +46,9 @@ TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
         {"text ending in one NUL quoted, quotes and backslashes escaped; other bytes in hex",
          Header + std::string(Key) +
              "\"q\"=\"say \\\"hi\\\" \\\\o/\"\n@=\"\"\n\"s\"=hex(1):61,00\n\"n\"=hex(1):61,62\n"
-             "\"l\"=hex(1):61,0a,00\n\"e\"=hex:\n",
+             "\"l\"=hex(1):61,0a,00\n\"e\"=hex:\n\"u\"=hex(1):ff,61,00\n",
          "\"q\"=\"say \\\"hi\\\" \\\\o/\"\n@=\"\"\n\"s\"=\"a\"\n\"n\"=hex(1):61,62\n"
-         "\"l\"=hex(1):61,0a,00\n\"e\"=hex(3):\n",
+         "\"l\"=hex(1):61,0a,00\n\"e\"=hex(3):\n\"u\"=hex(1):ff,61,00\n",
          {}},
         {"a text editor's save: byte-order mark, CRLF, a trailing blank, one mistyped line",
          "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n\r\n"
@@ -67,14 +67,14 @@ TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
              "04\n\"x\"=HEX(b):01,00\n@=hex(2):41,\\\n00\n",
          "\"d\"=\"31\"\n\"h\"=hex(3):01,02,03,04\n\"x\"=hex(b):01,00\n@=hex(2):41,00\n",
          {}},
-        {"lines that cannot be read, the values around them kept",
+        {"lines that cannot be read (one no hex value to go on), the values around them kept",
          Header + std::string("\"early\"=\"x\"\n") + Key +
              "\"a\"=\"1\"\n\"b\"=hex(1):61,\n\"c\"=hex(x):61\n\"d\"=\"b\" trailing\n"
              "\"\"=\"b\"\n\"e\"=\"b\\n\"\n\"f\"=dword:123456789\n\"g\"=hex:100\nnonsense\n"
              "[HKEY_LOCAL_MACHINE\\x]\n\"lost\"=\"x\"\n[HKEY_CURRENT_USER\\a\\\\b]\n" +
-             Key + "\"z\"=\"26\"\n",
-         "\"a\"=\"1\"\n\"z\"=\"26\"\n",
-         {2, 5, 6, 7, 8, 9, 10, 11, 12, -13, -15}},
+             Key + "\"z\"=\"26\"\n\"m\":hex:01,\\\n\"y\"=\"25\"\n",
+         "\"a\"=\"1\"\n\"z\"=\"26\"\n\"y\"=\"25\"\n",
+         {2, 5, 6, 7, 8, 9, 10, 11, 12, -13, -15, 18}},
         {"keys beyond the registry's limits; a key line ends a hex value continued before it",
          Header + ("[HKEY_CURRENT_USER\\" + std::string(256, 'k') + "]\n[HKEY_CURRENT_USER\\") +
              std::string(255, 'k') + "]\n" + Deep(513) + Deep(512) + Key +
