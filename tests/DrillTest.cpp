@@ -88,7 +88,7 @@ TEST(Drill, AnEasyProblemUsesATickedNumber)
     const Row rows[] = {
         {"1st unread", seven, 7, 3, true}, {"2nd unread", seven, 3, 7, true},
         {"any number", seven, 3, 4, false}, {"0 1st unread", zero, 0, 9, true},
-        {"0 2nd unread", zero, 9, 0, true},
+        {"0 2nd unread", zero, 9, 0, true}, {"0 unticked", seven, 0, 3, false},
         {"unticked", Choice({Addition}, {1, 2, 3}), 5, 6, false},
         {"0 beside Division", zeroWithDivision, 0, 4, false},
         {"0 2nd beside Division", zeroWithDivision, 4, 0, false},
