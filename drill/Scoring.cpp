@@ -83,10 +83,11 @@ std::string TimeLimitCaption(int seconds)
 
 std::optional<Countdown> CountDown(std::string_view caption)
 {
-    if (!toolkit::ReadStrict(caption)) // "Unlimited", in whatever language it is shown
+    const std::optional<double> seconds = toolkit::ReadStrict(caption);
+    if (!seconds) // "Unlimited", in whatever language it is shown
         return std::nullopt;
     Countdown next;
-    next.caption = toolkit::PlainText(StrictValue(caption) - 1);
+    next.caption = toolkit::PlainText(*seconds - 1);
     next.timeUp = !(StrictValue(next.caption) > 0);
     return next;
 }
