@@ -40,7 +40,7 @@ test-sanitize:
 
 fuzz:
 	@$(call packages,fuzz)
-	bash tests/fuzz/run-fuzz.sh $(or $(FUZZ_SECONDS),60)
+	bash tests/filestore/fuzz/run-fuzz.sh $(or $(FUZZ_SECONDS),60)
 
 test-wine:
 	@$(call packages,run wine)

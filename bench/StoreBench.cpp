@@ -2,7 +2,7 @@
 // holds many other values, as a store shared with other keys may: both must grow no more than
 // in step with the store's size.
 
-#include "registry/StoreFile.h"
+#include "registry/filestore/StoreFile.h"
 #include "settings/SavedSettings.h"
 
 #include <benchmark/benchmark.h>

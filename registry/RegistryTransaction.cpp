@@ -12,7 +12,7 @@ bool RegistryManager::Transaction::Commit()
     return true;
 }
 #else
-#include "StoreTransaction.h"
+#include "registry/filestore/StoreTransaction.h"
 
 struct RegistryManager::Transaction::Store
 {

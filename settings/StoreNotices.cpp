@@ -1,6 +1,6 @@
 #include "StoreNotices.h"
 
-#include "registry/StoreFile.h"
+#include "registry/filestore/StoreFile.h"
 
 namespace settings {
 

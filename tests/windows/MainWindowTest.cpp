@@ -1,8 +1,8 @@
 // The real windows, driven by keys and clicks offscreen; modal ones answered once they show.
 
 #include "drill/frmMain.h"
-#include "registry/StoreCalls.h"
-#include "registry/StoreFile.h"
+#include "registry/filestore/StoreCalls.h"
+#include "registry/filestore/StoreFile.h"
 #include "support/RegistrySandbox.h"
 #include "support/ScriptedRandom.h"
 #include "toolkit/Accessibility.h"

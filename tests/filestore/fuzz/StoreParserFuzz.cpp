@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the store file's parser. What it reads must write back to a text that
 // reads whole, to the same tree, no deeper than the registry allows and bounded in size.
 
-#include "registry/StoreFormat.h"
+#include "registry/filestore/StoreFormat.h"
 
 #include <algorithm>
 #include <cstdint>

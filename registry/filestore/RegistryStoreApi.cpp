@@ -1,6 +1,6 @@
 // The registry functions served by the store file, where the system has no registry.
 
-#include "RegistryApi.h"
+#include "RegistryFunctions.h"
 #include "StoreFile.h"
 
 #include <cstring>

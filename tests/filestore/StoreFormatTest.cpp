@@ -1,6 +1,6 @@
 // The store file's text: what it reads of what a person or an export leaves, and what it writes.
 
-#include "registry/StoreFormat.h"
+#include "registry/filestore/StoreFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The store file: where it lives, files it cannot read whole, faults, modes, other writers.
 
-#include "registry/StoreFile.h"
-#include "registry/FolderLock.h"
-#include "registry/StoreCalls.h"
-#include "registry/StoreFormat.h"
-#include "registry/StoreTransaction.h"
+#include "registry/filestore/StoreFile.h"
+#include "registry/filestore/FolderLock.h"
+#include "registry/filestore/StoreCalls.h"
+#include "registry/filestore/StoreFormat.h"
+#include "registry/filestore/StoreTransaction.h"
 #include "support/RegistrySandbox.h"
 
 #include <csignal>
