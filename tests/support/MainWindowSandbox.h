@@ -1,0 +1,137 @@
+#pragma once
+
+// The real main window on a store of its own, driven by keys and clicks offscreen; modal windows
+// answered once they show.
+
+#include "drill/frmMain.h"
+#include "support/RegistrySandbox.h"
+#include "support/ScriptedRandom.h"
+#include "toolkit/Application.h"
+
+#include <QtTest/QTest>
+#include <QtWidgets>
+
+// Answers the next modal window once it shows (call before opening it; delete to withdraw).
+inline QPointer<QTimer> WhenModal(std::function<void(QWidget*)> answer)
+{
+    auto* poll = new QTimer(qApp);
+    const QDeadlineTimer deadline(5000);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, deadline, answer = std::move(answer)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        const bool shown = modal && modal->isVisible();
+        if (shown || deadline.hasExpired()) {
+            poll->stop();
+            poll->deleteLater();
+            shown ? answer(modal) : ADD_FAILURE() << "no modal window appeared";
+        }
+    });
+    poll->start(10);
+    return poll;
+}
+
+inline const QString Version = QString::fromStdString("Version " + toolkit::VersionText());
+
+// A key pressed where the keyboard would send it: to the window's focused control.
+inline void PressKey(QWidget* window, Qt::Key key)
+{
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
+}
+
+// The real main window on a store of its own, shown and active; ending the program is counted.
+class MainWindowSandbox : public RegistrySandbox
+{
+  protected:
+    void SetUp() override { RegistrySandbox::SetUp(), Open(); }
+    void TearDown() override { window.reset(), RegistrySandbox::TearDown(); }
+    void Open()
+    {
+        window = std::make_unique<frmMain>();
+        window->SetProgramEnd([this] { ++programEnds; });
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <typename Control = QWidget> Control* Find(const char* name) const
+    {
+        auto* control = window->findChild<Control*>(name);
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    QString Text(const char* label) const { return Find<QLabel>(label)->text(); }
+    QLineEdit* Input() const { return Find<QLineEdit>("txtInput"); }
+    void Tick(std::initializer_list<const char*> names, bool ticked = true)
+    {
+        std::ranges::for_each(names, [&](auto name) { Find<QCheckBox>(name)->setChecked(ticked); });
+    }
+
+    // What the window shows: idle or testing (the problem frame, Start, the timer and the
+    // answer box agreeing on it), the status, and the seconds remaining.
+    QStringList Screen() const
+    {
+        const bool testing = Find("frmProblem")->isVisible();
+        const bool agree = Find("btnStart")->isEnabled() != testing &&
+                           window->myTimer.isActive() == testing && Input()->isEnabled() == testing;
+        QStringList shown = {agree ? (testing ? "testing" : "idle") : "neither"};
+        for (auto* label :
+             {"txtCorrect", "txtIncorrect", "txtPercentage", "txtGrade", "txtTimeRemaining"})
+            shown << Text(label);
+        return shown;
+    }
+
+    // Easy sums with 7, Addition and 7 ticked and the time limit chosen; the drill's random
+    // numbers give 7 and each first operand in turn. The timer's ticks come from the test.
+    ScriptedRandom* Script(int timeLimit, std::initializer_list<int> firsts)
+    {
+        Tick({"chkAddition", "chk7"});
+        Find<QComboBox>("ctlTimed")->setCurrentIndex(timeLimit);
+        window->myTimer.setInterval(3600 * 1000);
+        auto* script = new ScriptedRandom;
+        for (int first : firsts)
+            script->draws.insert(script->draws.end(), {Op(1), Operand(7, 1), Operand(first, 1)});
+        window->SetRandomSource(std::unique_ptr<ScriptedRandom>(script));
+        return script;
+    }
+
+    // Presses Start, answering a "Settings Error" box if one comes; returns its prompt.
+    QString Start()
+    {
+        QString prompt;
+        QPointer<QTimer> watcher = WhenModal([&](QWidget* modal) {
+            prompt = modal->windowTitle() + ": " + modal->property("text").toString();
+            PressKey(modal, Qt::Key_Return);
+        });
+        QTest::mouseClick(Find<QPushButton>("btnStart"), Qt::LeftButton);
+        delete watcher;
+        return prompt;
+    }
+
+    // Hands in the typed answer with Enter; the feedback window gets feedback.
+    void Answer(const QString& typed, std::function<void(QWidget*)> feedback)
+    {
+        WhenModal(std::move(feedback));
+        QTest::keyClicks(Input(), typed);
+        QTest::keyClick(Input(), Qt::Key_Return);
+    }
+
+    // A click as the window system sends it to the control's window, `after` ms after the last
+    // one: within the double-click interval, the second half of a double-click.
+    void Click(QWidget* control, ulong after)
+    {
+        const QPoint centre = control->rect().center();
+        clickTime += after;
+        for (auto type :
+             {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, control->mapTo(control->window(), centre),
+                              control->mapToGlobal(centre), Qt::LeftButton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                              Qt::NoModifier);
+            event.setTimestamp(clickTime);
+            QApplication::sendEvent(control->window()->windowHandle(), &event);
+        }
+    }
+
+    std::unique_ptr<frmMain> window;
+    int programEnds = 0;
+    ulong clickTime = 0;
+};
