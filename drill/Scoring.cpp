@@ -76,6 +76,18 @@ std::string LetterGrade(std::string_view percentageCaption)
     return grade;
 }
 
+std::vector<std::pair<std::string, int>> LetterBands()
+{
+    std::vector<std::pair<std::string, int>> bands;
+    for (int percentage = 100; percentage >= 0; --percentage) {
+        const std::string letter = LetterGrade(toolkit::PlainText(percentage)).substr(0, 1);
+        if (bands.empty() || bands.back().first != letter)
+            bands.emplace_back(letter, percentage);
+        bands.back().second = percentage;
+    }
+    return bands;
+}
+
 std::string TimeLimitCaption(int seconds)
 {
     return seconds > 0 ? toolkit::PlainText(seconds) : std::string(Unlimited);

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // Judging an answer, the score on the status panel and the time limit, free of widgets.
 namespace drill {
@@ -31,6 +33,10 @@ StatusCaptions Status(int16_t NumberCorrect, int16_t NumberIncorrect, int16_t Pr
 
 // The letter grade, "A+" to "F", for the percentage as its caption shows it.
 std::string LetterGrade(std::string_view percentageCaption);
+
+// Each letter's band, highest first: the letter ("A" for A+, A and A-) and the lowest whole
+// percentage that gets one of its grades.
+std::vector<std::pair<std::string, int>> LetterBands();
 
 // The seconds-remaining caption at the start of a test: "Unlimited" for a limit of 0 seconds,
 // else the seconds.

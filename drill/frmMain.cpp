@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "drill/DrillRecord.h"
 #include "drill/Scoring.h"
 #include "drill/SettingsChecks.h"
 #include "settings/SavedSettings.h"
@@ -13,6 +14,7 @@
 #include "ui_frmMain.h"
 #include "windows/frmAbout.h"
 #include "windows/frmAnswer.h"
+#include "windows/frmResults.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -90,6 +92,7 @@ frmMain::frmMain(QWidget* parent)
     ui->txtInput->installEventFilter(this);
     connect(ui->btnSubmit, &QPushButton::clicked, this, &frmMain::btnSubmit_Click);
     toolkit::PressOnEnter(ui->btnSubmit);
+    connect(ui->mFile_Results, &QAction::triggered, this, &frmMain::mFile_Results_Click);
     connect(ui->mFile_Personalize, &QAction::triggered, this, &frmMain::mFile_Personalize_Click);
     connect(ui->mFile_Exit, &QAction::triggered, this, &frmMain::mFile_Exit_Click);
     connect(ui->mHelp_About, &QAction::triggered, this, &frmMain::mHelp_About_Click);
@@ -172,7 +175,8 @@ drill::DrillChoice frmMain::ReadDrillChoice() const
 
 void frmMain::btnStart_Click()
 {
-    if (const auto why = drill::WhyStartRefused(ReadDrillChoice())) {
+    const drill::DrillChoice choice = ReadDrillChoice();
+    if (const auto why = drill::WhyStartRefused(choice)) {
         SettingsError(*why);
         return;
     }
@@ -189,6 +193,12 @@ void frmMain::btnStart_Click()
     ProblemNumber = 0;
     ShowStatus(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("100"),
                QStringLiteral("A+"));
+    m_recorder.TestStarted({toolkit::Caption(this).toStdString(), drill::TickedOperations(choice),
+                            drill::TickedNumbers(choice), drill::DifficultyName(choice.difficulty),
+                            NumberOfProblems, ui->ctlTimed->currentData().toInt()},
+                           {0, 0, NumberOfProblems, 100, "A+"});
+    if (m_frmResults)
+        m_frmResults->SetTestRunning(true);
     m_random->SeedFromTimeOfDay();
     ctlTimed_Click();
     myTimer.start();
@@ -201,6 +211,7 @@ void frmMain::NextProblem()
     if (const auto why = drill::WhyNoProblem(choice)) {
         SettingsError(*why);
         EndTest();
+        RecordEnd(results::EndReason::Stopped);
         return;
     }
     ProblemNumber = static_cast<int16_t>(ProblemNumber + 1);
@@ -209,6 +220,8 @@ void frmMain::NextProblem()
     ui->txtOp->setAccessibleDescription(toolkit::SpokenSign(ui->txtOp->text()));
     ShowProblem(problem);
     RightAnswer = drill::ComputeAnswer(problem);
+    m_recorder.ProblemShown(ProblemNumber, drill::OperationSign(problem.operation)[0],
+                            drill::ShownOperands(problem, choice.difficulty), RightAnswer);
     ui->btnSubmit->setEnabled(true);
     ui->txtInput->setEnabled(true);
     ui->txtInput->setFocus();
@@ -239,6 +252,7 @@ void frmMain::btnSubmit_Click()
         NumberCorrect = static_cast<int16_t>(NumberCorrect + 1);
     else
         NumberIncorrect = static_cast<int16_t>(NumberIncorrect + 1);
+    m_recorder.Answered(ui->txtInput->text().toStdString(), judgement.right, ScoreAfterAnswers());
     if (!m_frmAnswer)
         m_frmAnswer = new frmAnswer(this);
     const unsigned test = m_test;
@@ -257,10 +271,29 @@ void frmMain::btnSubmit_Click()
     if (m_unloaded || test != m_test)
         return;
     UpdateStatus();
-    if (ProblemNumber < NumberOfProblems)
+    if (ProblemNumber < NumberOfProblems) {
         NextProblem();
-    else
+    } else {
         EndTest();
+        RecordEnd(results::EndReason::Finished);
+    }
+}
+
+results::Score frmMain::ScoreAfterAnswers() const
+{
+    const int16_t percentage = drill::Percentage(NumberCorrect, ProblemNumber);
+    return {NumberCorrect, NumberIncorrect, NumberOfProblems - NumberCorrect - NumberIncorrect,
+            percentage, drill::LetterGrade(toolkit::PlainText(percentage))};
+}
+
+void frmMain::RecordEnd(results::EndReason reason)
+{
+    m_recorder.TestEnded(ScoreAfterAnswers(), reason);
+    if (m_frmResults) {
+        m_frmResults->SetTestRunning(false);
+        if (m_frmResults->isVisible())
+            m_frmResults->Refresh(toolkit::Caption(this), m_recorder.WhyNotKept());
+    }
 }
 
 void frmMain::UpdateStatus()
@@ -323,6 +356,7 @@ void frmMain::myTimer_Timer()
     ctlTimed_Click();
     ProblemNumber = NumberOfProblems;
     UpdateStatus();
+    RecordEnd(results::EndReason::Time);
 }
 
 void frmMain::Form_Load()
@@ -390,6 +424,7 @@ void frmMain::SaveBeforeLostDisplay()
     if (m_unloaded)
         return;
     m_unloaded = true;
+    m_recorder.TestStopped();
     SaveShownSettings();
 }
 
@@ -405,6 +440,7 @@ void frmMain::Form_Unload(int16_t&)
         return;
     m_unloaded = true;
     myTimer.stop();
+    m_recorder.TestStopped();
     SaveSettings();
     Registry.reset();
     m_endProgram();
@@ -421,6 +457,36 @@ void frmMain::mFile_Exit_Click()
 {
     int16_t Cancel = 0;
     Form_Unload(Cancel);
+}
+
+void frmMain::mFile_Results_Click()
+{
+    if (!m_frmResults) {
+        ProgressChart::GradeBands bands;
+        for (const auto& [letter, lowest] : drill::LetterBands())
+            bands.emplace_back(Text(letter), lowest);
+        m_frmResults = new frmResults(this, m_recorder.Path(), std::move(bands));
+        connect(m_frmResults, &frmResults::Practise, this, &frmMain::TickForPractice);
+    }
+    m_frmResults->Refresh(toolkit::Caption(this), m_recorder.WhyNotKept());
+    m_frmResults->SetTestRunning(!ui->btnStart->isEnabled());
+    m_frmResults->show();
+    m_frmResults->raise();
+    m_frmResults->activateWindow();
+}
+
+void frmMain::TickForPractice(const results::Practice& practice)
+{
+    ui->ctlDifficulty->setCurrentIndex(drill::Easy);
+    const auto operations = OperationBoxes();
+    for (size_t i = 0; i < operations.size(); ++i)
+        operations[i]->setChecked(practice.operations.find(results::Operations[i]) !=
+                                  std::string::npos);
+    for (int number = 0; number <= 10; ++number)
+        findChild<QCheckBox*>(QStringLiteral("chk%1").arg(number))
+            ->setChecked(std::ranges::count(practice.numbers, number) > 0);
+    activateWindow();
+    ui->btnStart->setFocus();
 }
 
 void frmMain::mFile_Personalize_Click()

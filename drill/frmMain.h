@@ -2,6 +2,8 @@
 
 #include "drill/ProblemDraw.h"
 #include "registry/RegistryManager.h"
+#include "results/Practice.h"
+#include "results/Recorder.h"
 #include "settings/SavedSettings.h"
 #include "toolkit/RandomSource.h"
 
@@ -20,6 +22,7 @@ class frmMain;
 class QCheckBox;
 class QComboBox;
 class frmAnswer;
+class frmResults;
 
 // The main window and the whole drill.
 //
@@ -34,7 +37,8 @@ class frmAnswer;
 // Some state lives only in captions, as the window shows it: the seconds left are the text
 // of txtTimeRemaining, and the grade is read back from the percentage caption. The settings
 // and the title are loaded from the registry when the window loads and saved when it
-// unloads.
+// unloads. Every test is recorded as it runs (results::Recorder), and File > Results... shows
+// what was recorded.
 class frmMain : public QMainWindow
 {
     Q_OBJECT
@@ -58,6 +62,7 @@ class frmMain : public QMainWindow
     void Form_Terminate();
     void Form_Unload(int16_t& Cancel);
     void mFile_Exit_Click();
+    void mFile_Results_Click();
     void mFile_Personalize_Click();
     void mHelp_About_Click();
     void myTimer_Timer();
@@ -92,6 +97,11 @@ class frmMain : public QMainWindow
     // The settings as the controls show them, kept current as they change.
     void KeepShownSettings();
     void SaveShownSettings();
+    // The status after the answers so far, as UpdateStatus shows it, in the results' terms.
+    results::Score ScoreAfterAnswers() const;
+    void RecordEnd(results::EndReason reason);
+    // Sets the settings to practise these on Easy, ready for Start.
+    void TickForPractice(const results::Practice& practice);
 
     std::unique_ptr<Ui::frmMain> ui;
     // The saved controls, found by their names, in the order of the saved settings.
@@ -106,6 +116,8 @@ class frmMain : public QMainWindow
     settings::SavedSettings m_shown;
 
     QPointer<frmAnswer> m_frmAnswer;
+    QPointer<frmResults> m_frmResults;
+    results::Recorder m_recorder;
     std::unique_ptr<toolkit::RandomSource> m_random;
     std::function<void()> m_endProgram;
     bool m_settingsReadable = true; // a store that could not be read is never written

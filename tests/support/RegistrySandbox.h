@@ -52,6 +52,7 @@ class RegistrySandbox : public ::testing::Test
         std::string folder = std::filesystem::temp_directory_path() / "carrowby-registry-XXXXXX";
         ASSERT_NE(mkdtemp(folder.data()), nullptr);
         setenv("XDG_CONFIG_HOME", (m_folder = folder).c_str(), 1);
+        setenv("XDG_DATA_HOME", folder.c_str(), 1); // and the tests' results
 #endif
     }
     void TearDown() override

@@ -18,6 +18,7 @@ int main(int argc, char* argv[])
         return 2;
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home + "/.config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (home + "/.local/share").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", home.c_str(), 0); // or Qt makes one in /tmp
     testing::InitGoogleTest(&argc, argv);
 #ifdef CARROWBY_TEST_WINDOWS

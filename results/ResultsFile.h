@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+// Where the results file lives, and what is done to the file itself rather than to its
+// contents: its folder made, the file begun private, a file that cannot be read set aside.
+namespace results {
+
+// ${XDG_DATA_HOME:-$HOME/.local/share}/carrowby/results.sqlite, a relative XDG_DATA_HOME or
+// HOME ignored; empty when the user has no home.
+std::string DefaultResultsPath();
+
+// Makes the file's folder (0700, with those above it) and the file itself (0600) where they are
+// missing; 0, or why not.
+int MakeResultsFile(const std::string& path);
+
+// Moves the file, with SQLite's files beside it, to <path>.unreadable-<time>; the new name, or
+// empty when it could not be moved.
+std::string SetAside(const std::string& path);
+
+} // namespace results

@@ -1,0 +1,57 @@
+// The Results window wired to what the drill records and to the main window's settings.
+
+#include "support/MainWindowSandbox.h"
+#include "windows/frmResults.h"
+
+#include <fstream>
+
+using ResultsWindowTest = MainWindowSandbox;
+
+// A drill of ten sums with 7, every answer wrong: the test in the table and the chart's summary,
+// 7 ticked for practice, the tests saved as CSV and forgotten; no practice while a test runs.
+TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
+{
+    Script(0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    EXPECT_EQ(Start(), "");
+    for (int problem = 0; problem < 10; ++problem)
+        Answer("99", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+    Tick({"chkSubtraction", "chk3"});
+    Find<QComboBox>("ctlDifficulty")->setCurrentText("Hard");
+    Find<QAction>("mFile_Results")->trigger();
+    auto* results = window->findChild<frmResults*>();
+    ASSERT_TRUE(results && results->isVisible());
+    auto* tests = results->findChild<QTableView*>("grdTests")->model();
+    ASSERT_EQ(tests->rowCount(), 1);
+    QStringList row;
+    for (int column = 1; column < tests->columnCount(); ++column)
+        row << tests->index(0, column).data().toString();
+    EXPECT_EQ(row.join('|'), "+|7|Easy|10|Unlimited|0|10|0|0|F|Finished");
+    EXPECT_TRUE(results->findChild<QWidget*>("chtProgress")
+                    ->accessibleDescription()
+                    .contains(QRegularExpression("^1 test on .*: 0%$")));
+    EXPECT_EQ(results->findChild<QLabel*>("txtWeakest")->text(),
+              "Still to practise: plus with 7 (0%).");
+
+    QTest::mouseClick(results->findChild<QPushButton*>("cmdTickNumbers"), Qt::LeftButton);
+    QStringList ticked;
+    for (QCheckBox* box : window->findChildren<QCheckBox*>())
+        ticked << (box->isChecked() ? box->objectName() : "");
+    EXPECT_EQ(ticked.join(" ").simplified() + " " + Find<QComboBox>("ctlDifficulty")->currentText(),
+              "chkAddition chk7 Easy");
+
+    const QString csv = QString::fromStdString(m_folder) + "/tests.csv";
+    WhenModal([&](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>()->setText(csv);
+        PressKey(dialog, Qt::Key_Return);
+    });
+    QTest::mouseClick(results->findChild<QPushButton*>("cmdExport"), Qt::LeftButton);
+    EXPECT_EQ(QString::fromStdString(FileText(csv.toStdString())).count('\n'), 2);
+    WhenModal([](QWidget* ask) { PressKey(ask, Qt::Key_Y); });
+    QTest::mouseClick(results->findChild<QPushButton*>("cmdForget"), Qt::LeftButton);
+    EXPECT_EQ(tests->rowCount(), 0);
+
+    Script(0, {0});
+    EXPECT_EQ(Start(), "");
+    for (const char* button : {"cmdTickNumbers", "cmdForget"})
+        EXPECT_FALSE(results->findChild<QPushButton*>(button)->isEnabled()) << button;
+}

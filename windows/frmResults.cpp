@@ -1,0 +1,225 @@
+#include "frmResults.h"
+
+#include "TestsModel.h"
+#include "results/ResultsCsv.h"
+#include "toolkit/Accessibility.h"
+#include "toolkit/Dialogs.h"
+#include "ui_frmResults.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QScreen>
+
+namespace {
+
+// How many of a title's last answers the practice grid counts.
+constexpr int64_t PracticeAnswers = 200;
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QString SpokenOperation(char operation)
+{
+    return toolkit::SpokenSign(QString(QChar::fromLatin1(operation)));
+}
+
+} // namespace
+
+frmResults::frmResults(QWidget* owner, std::string path, ProgressChart::GradeBands bands)
+    : QDialog(owner), ui(std::make_unique<Ui::frmResults>()), m_store(std::move(path)),
+      m_tests(new TestsModel(this))
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMaximizeButtonHint);
+    ui->chtProgress->SetGradeBands(std::move(bands));
+    ui->grdTests->setModel(m_tests);
+    ui->grdTests->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    const QStringList counts = ui->ctlSpan->property("tests").toStringList();
+    for (int item = 0; item < ui->ctlSpan->count(); ++item)
+        ui->ctlSpan->setItemData(item, counts.value(item).toInt());
+    for (int operation = 0; operation < ui->grdPractice->rowCount(); ++operation)
+        ui->grdPractice->setVerticalHeaderItem(
+            operation, new QTableWidgetItem(SpokenOperation(results::Operations[operation])));
+    ui->grdPractice->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ui->grdPractice->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    connect(ui->ctlTitle, &QComboBox::activated, this, &frmResults::ctlTitle_Click);
+    connect(ui->ctlSpan, &QComboBox::currentIndexChanged, this, &frmResults::ctlSpan_Click);
+    connect(ui->cmdTickNumbers, &QPushButton::clicked, this, &frmResults::cmdTickNumbers_Click);
+    connect(ui->cmdExport, &QPushButton::clicked, this, &frmResults::cmdExport_Click);
+    connect(ui->cmdForget, &QPushButton::clicked, this, &frmResults::cmdForget_Click);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &QDialog::close);
+
+    // The window opens at its designed size where the screen has room for it.
+    const QSize room = screen()->availableGeometry().size() * 9 / 10;
+    resize(size().boundedTo(room).expandedTo(minimumSizeHint()));
+}
+
+frmResults::~frmResults() = default;
+
+void frmResults::Refresh(const QString& titleInUse, const std::optional<std::string>& whyNotKept)
+{
+    m_whyNotKept = whyNotKept;
+    if (!m_store.IsOpen())
+        m_store.OpenForReading();
+    QStringList titles = {titleInUse};
+    for (const std::string& title :
+         m_store.IsOpen() ? m_store.Titles() : std::vector<std::string>{})
+        if (Text(title) != titleInUse)
+            titles << Text(title);
+    const QSignalBlocker quiet(ui->ctlTitle);
+    ui->ctlTitle->clear();
+    ui->ctlTitle->addItems(titles);
+    ShowTests();
+}
+
+void frmResults::SetTestRunning(bool running)
+{
+    m_testRunning = running;
+    ui->cmdTickNumbers->setEnabled(!running && !m_weakest.practice.Empty());
+    ui->cmdForget->setEnabled(!running);
+}
+
+QString frmResults::ChosenTitle() const
+{
+    return ui->ctlTitle->currentText();
+}
+
+void frmResults::ctlTitle_Click()
+{
+    ShowTests();
+}
+
+void frmResults::ctlSpan_Click()
+{
+    const auto& tests = m_tests->Tests();
+    const size_t span = static_cast<size_t>(ui->ctlSpan->currentData().toInt());
+    ui->chtProgress->Show(span == 0 || span >= tests.size()
+                              ? tests
+                              : std::vector(tests.begin(), tests.begin() + span));
+    ui->txtSummary->setText(ui->chtProgress->accessibleDescription());
+}
+
+void frmResults::ShowTests()
+{
+    const std::string title = ChosenTitle().toStdString();
+    m_tests->SetTests(m_store.IsOpen() ? m_store.Tests(title) : std::vector<results::TestRow>{});
+    ctlSpan_Click();
+    ShowPractice();
+    SayWhyNotKept();
+}
+
+void frmResults::ShowPractice()
+{
+    const results::PracticeGrid grid = results::GridOf(
+        m_store.IsOpen() ? m_store.LastAnswers(ChosenTitle().toStdString(), PracticeAnswers)
+                         : std::vector<results::ProblemRow>{});
+    m_weakest = results::WeakestOf(grid);
+    for (int operation = 0; operation < ui->grdPractice->rowCount(); ++operation)
+        for (int number = 0; number < ui->grdPractice->columnCount(); ++number) {
+            const results::Share& share =
+                grid[static_cast<size_t>(operation)][static_cast<size_t>(number)];
+            const bool counts = share.answers >= results::EnoughAnswers;
+            const bool weak =
+                std::ranges::any_of(m_weakest.cells, [&](const results::Weakest::Cell& cell) {
+                    return cell.operation == results::Operations[operation] &&
+                           cell.number == number;
+                });
+            auto* cell = new QTableWidgetItem(share.answers == 0
+                                                  ? QStringLiteral("-")
+                                                  : QStringLiteral("%1%").arg(share.Percent()));
+            cell->setTextAlignment(Qt::AlignCenter);
+            const QString said = tr("%1 with %2: %3 of %4 right")
+                                     .arg(SpokenOperation(results::Operations[operation]))
+                                     .arg(number)
+                                     .arg(share.right)
+                                     .arg(share.answers);
+            cell->setData(Qt::AccessibleTextRole, said);
+            cell->setToolTip(said);
+            if (counts)
+                cell->setBackground(weak ? QColor(255, 205, 205) : QColor(215, 245, 215));
+            else // too few answers to count yet
+                cell->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+            QFont font = cell->font();
+            font.setBold(weak);
+            cell->setFont(font);
+            ui->grdPractice->setItem(operation, number, cell);
+        }
+    QStringList weakest;
+    for (const results::Weakest::Cell& cell : m_weakest.cells)
+        weakest << tr("%1 with %2 (%3%)")
+                       .arg(SpokenOperation(cell.operation))
+                       .arg(cell.number)
+                       .arg(cell.share.Percent());
+    const bool enough = std::ranges::any_of(grid, [](const auto& row) {
+        return std::ranges::any_of(row, [](const results::Share& share) {
+            return share.answers >= results::EnoughAnswers;
+        });
+    });
+    ui->txtWeakest->setText(
+        !weakest.isEmpty()
+            ? tr("Still to practise: %1.").arg(QLocale().createSeparatedList(weakest))
+        : enough
+            ? tr("Every number with enough answers is right at least %1% of the time.")
+                  .arg(results::PractisedPercent)
+            : tr("Too few answers yet: a number counts once it has %1 answers in an operation.")
+                  .arg(results::EnoughAnswers));
+    SetTestRunning(m_testRunning);
+}
+
+void frmResults::SayWhyNotKept()
+{
+    QString why;
+    if (m_whyNotKept)
+        why = tr("Results are not being kept: %1.").arg(Text(*m_whyNotKept));
+    else if (!m_store.IsOpen() && !m_store.Why().empty())
+        why = tr("The results cannot be read: %1.").arg(Text(m_store.Why()));
+    ui->txtNotKept->setText(why);
+    ui->txtNotKept->setVisible(!why.isEmpty());
+}
+
+void frmResults::cmdTickNumbers_Click()
+{
+    if (!m_weakest.practice.Empty())
+        emit Practise(m_weakest.practice);
+}
+
+void frmResults::cmdExport_Click()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export Tests"), QDir::home().filePath(QStringLiteral("carrowby-tests.csv")),
+        tr("Comma-separated values (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    const std::string csv = results::TestsCsv(m_tests->Tests());
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(csv.data(), static_cast<qint64>(csv.size())) !=
+            static_cast<qint64>(csv.size()) ||
+        !file.commit())
+        toolkit::MessageBox(
+            this, tr("The tests could not be saved in %1 (%2).").arg(path, file.errorString()),
+            tr("Export Tests"));
+}
+
+void frmResults::cmdForget_Click()
+{
+    QMessageBox ask(QMessageBox::Question, tr("Forget All Results"),
+                    tr("Forget every test recorded on this computer, of every title? They cannot "
+                       "be brought back."),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    ask.setDefaultButton(QMessageBox::No);
+    if (ask.exec() != QMessageBox::Yes || !m_store.IsOpen())
+        return;
+    if (!m_store.ForgetAll())
+        toolkit::MessageBox(this,
+                            tr("Not every result could be forgotten: %1.").arg(Text(m_store.Why())),
+                            tr("Forget All Results"));
+    ShowTests();
+}
