@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "results/ResultsCsv.h"
+#include "results/ResultsStore.h"
 #include "toolkit/Application.h"
 
 #include <QCommandLineParser>
@@ -22,6 +24,22 @@ int Written()
     return 1;
 }
 
+// Every recorded test as CSV; a file that cannot be read is an error, no file at all an empty
+// list.
+int PrintResults()
+{
+    results::ResultsStore store;
+    if (!store.OpenForReading() && !store.Why().empty()) {
+        std::fprintf(stderr, "carrowby: the results in %s cannot be read (%s)\n",
+                     store.Path().c_str(), store.Why().c_str());
+        return 1;
+    }
+    std::fputs(
+        results::TestsCsv(store.IsOpen() ? store.Tests() : std::vector<results::TestRow>{}).c_str(),
+        stdout);
+    return Written();
+}
+
 } // namespace
 
 std::optional<int> AnswerCommandLine(int& argc, char* argv[])
@@ -35,12 +53,17 @@ std::optional<int> AnswerCommandLine(int& argc, char* argv[])
     parser.setApplicationDescription(
         QStringLiteral("Practise arithmetic: sums written as in an exercise book, a verdict after "
                        "every answer, and a score with a letter grade.\nThe settings and the "
-                       "title are kept in ${XDG_CONFIG_HOME:-~/.config}/carrowby/registry.reg."));
+                       "title are kept in ${XDG_CONFIG_HOME:-~/.config}/carrowby/registry.reg,\n"
+                       "every test in ${XDG_DATA_HOME:-~/.local/share}/carrowby/results.sqlite."));
     // Qt's own help option would offer Qt's options too, which the program does not take.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Displays this help and exits."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption resultsCsv(
+        QStringLiteral("results-csv"),
+        QStringLiteral("Prints every recorded test as comma-separated values and exits."));
+    parser.addOption(resultsCsv);
     QString error;
     if (!parser.parse(arguments))
         error = parser.errorText();
@@ -55,6 +78,8 @@ std::optional<int> AnswerCommandLine(int& argc, char* argv[])
         std::fputs(qPrintable(parser.helpText()), stdout);
         return Written();
     }
+    if (parser.isSet(resultsCsv))
+        return PrintResults();
     if (parser.isSet(version)) {
         std::printf("carrowby %s\n", toolkit::VersionText().c_str());
         return Written();

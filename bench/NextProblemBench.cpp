@@ -84,11 +84,12 @@ BENCHMARK(NextProblem)->DenseRange(0, std::size(Settings) - 1)->Unit(benchmark::
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    // The window loads and saves settings: keep them away from the user's own.
+    // The window loads and saves settings and results: keep them away from the user's own.
     char home[] = "/tmp/carrowby-bench-XXXXXX";
     if (!mkdtemp(home))
         return 2;
     setenv("XDG_CONFIG_HOME", home, 1);
+    setenv("XDG_DATA_HOME", home, 1);
     QApplication app(argc, argv);
     toolkit::SetUpApplication();
     benchmark::Initialize(&argc, argv);

@@ -2,6 +2,108 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>ProgressChart</name>
+    <message>
+        <source>d MMMM</source>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>d MMM HH:mm</source>
+        <translation>d. MMM HH:mm</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>No test has been finished yet.</source>
+        <translation>Noch ist kein Test beendet.</translation>
+    </message>
+    <message>
+        <source>1 test on %1</source>
+        <translation>1 Test am %1</translation>
+    </message>
+    <message>
+        <source>%1 tests since %2</source>
+        <translation>%1 Tests seit dem %2</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1: %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1; the last %2 from %3% to %4%</source>
+        <translation>%1; die letzten %2 von %3&#xa0;% bis %4&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>TestsModel</name>
+    <message>
+        <source>Finished</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>Zeit um</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Not ended</source>
+        <translation>Nicht beendet</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Rechenarten</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Time Limit</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>How It Ended</source>
+        <translation>Ende</translation>
+    </message>
+</context>
+<context>
     <name>drill</name>
     <message>
         <source>Problem%1 of%2</source>
@@ -275,6 +377,133 @@
     <message>
         <source>What is your name?</source>
         <translation>Wie heißt du?</translation>
+    </message>
+    <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Ergebnisse...</translation>
+    </message>
+</context>
+<context>
+    <name>frmResults</name>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>&amp;Whose results:</source>
+        <translation>&amp;Wessen Ergebnisse:</translation>
+    </message>
+    <message>
+        <source>The title whose tests are shown</source>
+        <translation>Der Titel, dessen Tests gezeigt werden</translation>
+    </message>
+    <message>
+        <source>P&amp;rogress</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Anzeigen:</translation>
+    </message>
+    <message>
+        <source>Last 10 Tests</source>
+        <translation>Letzte 10 Tests</translation>
+    </message>
+    <message>
+        <source>Last 50 Tests</source>
+        <translation>Letzte 50 Tests</translation>
+    </message>
+    <message>
+        <source>All Tests</source>
+        <translation>Alle Tests</translation>
+    </message>
+    <message>
+        <source>Percentage of each test</source>
+        <translation>Prozent richtig in jedem Test</translation>
+    </message>
+    <message>
+        <source>&amp;Tests</source>
+        <translation>&amp;Tests</translation>
+    </message>
+    <message>
+        <source>Tests, newest first</source>
+        <translation>Tests, die neuesten zuerst</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV...</source>
+        <translation>Als CSV &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Practise These</source>
+        <translation>Noch &amp;üben</translation>
+    </message>
+    <message>
+        <source>Share of right answers by operation and number</source>
+        <translation>Anteil richtiger Antworten nach Rechenart und Zahl</translation>
+    </message>
+    <message>
+        <source>Tick These &amp;Numbers</source>
+        <translation>Diese &amp;Zahlen ankreuzen</translation>
+    </message>
+    <message>
+        <source>&amp;Forget All Results...</source>
+        <translation>Alle Ergebnisse ver&amp;gessen...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 with %2: %3 of %4 right</source>
+        <translation>%1 mit %2: %3 von %4 richtig</translation>
+    </message>
+    <message>
+        <source>%1 with %2 (%3%)</source>
+        <translation>%1 mit %2 (%3&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>Still to practise: %1.</source>
+        <translation>Noch zu üben: %1.</translation>
+    </message>
+    <message>
+        <source>Every number with enough answers is right at least %1% of the time.</source>
+        <translation>Jede Zahl mit genug Antworten ist zu mindestens %1&#xa0;% richtig.</translation>
+    </message>
+    <message>
+        <source>Too few answers yet: a number counts once it has %1 answers in an operation.</source>
+        <translation>Noch zu wenige Antworten: Eine Zahl zählt ab %1 Antworten in einer Rechenart.</translation>
+    </message>
+    <message>
+        <source>Results are not being kept: %1.</source>
+        <translation>Die Ergebnisse werden nicht gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>The results cannot be read: %1.</source>
+        <translation>Die Ergebnisse können nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>Export Tests</source>
+        <translation>Tests exportieren</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>The tests could not be saved in %1 (%2).</source>
+        <translation>Die Tests konnten nicht in %1 gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>Forget All Results</source>
+        <translation>Alle Ergebnisse vergessen</translation>
+    </message>
+    <message>
+        <source>Forget every test recorded on this computer, of every title? They cannot be brought back.</source>
+        <translation>Alle Tests vergessen, die auf diesem Computer gespeichert sind, für jeden Titel? Sie lassen sich nicht zurückholen.</translation>
+    </message>
+    <message>
+        <source>Not every result could be forgotten: %1.</source>
+        <translation>Nicht alle Ergebnisse konnten vergessen werden: %1.</translation>
     </message>
 </context>
 <context>

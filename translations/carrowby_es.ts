@@ -2,6 +2,108 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>ProgressChart</name>
+    <message>
+        <source>d MMMM</source>
+        <translation>d &apos;de&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>d MMM HH:mm</source>
+        <translation>d MMM HH:mm</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>No test has been finished yet.</source>
+        <translation>Todavía no se ha terminado ninguna prueba.</translation>
+    </message>
+    <message>
+        <source>1 test on %1</source>
+        <translation>1 prueba el %1</translation>
+    </message>
+    <message>
+        <source>%1 tests since %2</source>
+        <translation>%1 pruebas desde el %2</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1: %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1; the last %2 from %3% to %4%</source>
+        <translation>%1; las %2 últimas, del %3&#xa0;% al %4&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>TestsModel</name>
+    <message>
+        <source>Finished</source>
+        <translation>Terminada</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>Se acabó el tiempo</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrumpida</translation>
+    </message>
+    <message>
+        <source>Not ended</source>
+        <translation>Sin terminar</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Operaciones</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>Time Limit</source>
+        <translation>Plazo</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Sin responder</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>How It Ended</source>
+        <translation>Final</translation>
+    </message>
+</context>
+<context>
     <name>drill</name>
     <message>
         <source>Problem%1 of%2</source>
@@ -275,6 +377,133 @@
     <message>
         <source>What is your name?</source>
         <translation>¿Cómo te llamas?</translation>
+    </message>
+    <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Resultados...</translation>
+    </message>
+</context>
+<context>
+    <name>frmResults</name>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>&amp;Whose results:</source>
+        <translation>Resultados &amp;de:</translation>
+    </message>
+    <message>
+        <source>The title whose tests are shown</source>
+        <translation>El título cuyas pruebas se muestran</translation>
+    </message>
+    <message>
+        <source>P&amp;rogress</source>
+        <translation>&amp;Progreso</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <source>Last 10 Tests</source>
+        <translation>Últimas 10 pruebas</translation>
+    </message>
+    <message>
+        <source>Last 50 Tests</source>
+        <translation>Últimas 50 pruebas</translation>
+    </message>
+    <message>
+        <source>All Tests</source>
+        <translation>Todas las pruebas</translation>
+    </message>
+    <message>
+        <source>Percentage of each test</source>
+        <translation>Porcentaje de aciertos de cada prueba</translation>
+    </message>
+    <message>
+        <source>&amp;Tests</source>
+        <translation>Pr&amp;uebas</translation>
+    </message>
+    <message>
+        <source>Tests, newest first</source>
+        <translation>Pruebas, las más recientes primero</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV...</source>
+        <translation>&amp;Exportar como CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Practise These</source>
+        <translation>Para pra&amp;cticar</translation>
+    </message>
+    <message>
+        <source>Share of right answers by operation and number</source>
+        <translation>Parte de aciertos por operación y número</translation>
+    </message>
+    <message>
+        <source>Tick These &amp;Numbers</source>
+        <translation>Marcar estos &amp;números</translation>
+    </message>
+    <message>
+        <source>&amp;Forget All Results...</source>
+        <translation>&amp;Olvidar todos los resultados...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 with %2: %3 of %4 right</source>
+        <translation>%1 con %2: %3 de %4 bien</translation>
+    </message>
+    <message>
+        <source>%1 with %2 (%3%)</source>
+        <translation>%1 con %2 (%3&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>Still to practise: %1.</source>
+        <translation>Para practicar: %1.</translation>
+    </message>
+    <message>
+        <source>Every number with enough answers is right at least %1% of the time.</source>
+        <translation>Cada número con bastantes respuestas está bien al menos el %1&#xa0;% de las veces.</translation>
+    </message>
+    <message>
+        <source>Too few answers yet: a number counts once it has %1 answers in an operation.</source>
+        <translation>Aún hay pocas respuestas: un número cuenta a partir de %1 respuestas en una operación.</translation>
+    </message>
+    <message>
+        <source>Results are not being kept: %1.</source>
+        <translation>Los resultados no se están guardando: %1.</translation>
+    </message>
+    <message>
+        <source>The results cannot be read: %1.</source>
+        <translation>No se pueden leer los resultados: %1.</translation>
+    </message>
+    <message>
+        <source>Export Tests</source>
+        <translation>Exportar pruebas</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valores separados por comas (*.csv)</translation>
+    </message>
+    <message>
+        <source>The tests could not be saved in %1 (%2).</source>
+        <translation>No se han podido guardar las pruebas en %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Forget All Results</source>
+        <translation>Olvidar todos los resultados</translation>
+    </message>
+    <message>
+        <source>Forget every test recorded on this computer, of every title? They cannot be brought back.</source>
+        <translation>¿Olvidar todas las pruebas guardadas en este ordenador, de todos los títulos? No se podrán recuperar.</translation>
+    </message>
+    <message>
+        <source>Not every result could be forgotten: %1.</source>
+        <translation>No se han podido olvidar todos los resultados: %1.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,108 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>ProgressChart</name>
+    <message>
+        <source>d MMMM</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>d MMM HH:mm</source>
+        <translation>d MMM HH:mm</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>No test has been finished yet.</source>
+        <translation>Aucun test n’est encore terminé.</translation>
+    </message>
+    <message>
+        <source>1 test on %1</source>
+        <translation>1 test le %1</translation>
+    </message>
+    <message>
+        <source>%1 tests since %2</source>
+        <translation>%1 tests depuis le %2</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1&#xa0;: %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1; the last %2 from %3% to %4%</source>
+        <translation>%1&#x202f;; les %2 derniers de %3&#xa0;% à %4&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>TestsModel</name>
+    <message>
+        <source>Finished</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>Temps écoulé</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrompu</translation>
+    </message>
+    <message>
+        <source>Not ended</source>
+        <translation>Inachevé</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Calculs</translation>
+    </message>
+    <message>
+        <source>Time Limit</source>
+        <translation>Délai</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Justes</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Fausses</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Sans réponse</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>How It Ended</source>
+        <translation>Fin</translation>
+    </message>
+</context>
+<context>
     <name>drill</name>
     <message>
         <source>Problem%1 of%2</source>
@@ -275,6 +377,133 @@
     <message>
         <source>What is your name?</source>
         <translation>Comment t&apos;appelles-tu ?</translation>
+    </message>
+    <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Résultats...</translation>
+    </message>
+</context>
+<context>
+    <name>frmResults</name>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>&amp;Whose results:</source>
+        <translation>Résultats &amp;de&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The title whose tests are shown</source>
+        <translation>Le titre dont les tests sont affichés</translation>
+    </message>
+    <message>
+        <source>P&amp;rogress</source>
+        <translation>&amp;Progression</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Afficher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Last 10 Tests</source>
+        <translation>10 derniers tests</translation>
+    </message>
+    <message>
+        <source>Last 50 Tests</source>
+        <translation>50 derniers tests</translation>
+    </message>
+    <message>
+        <source>All Tests</source>
+        <translation>Tous les tests</translation>
+    </message>
+    <message>
+        <source>Percentage of each test</source>
+        <translation>Pourcentage de réussite de chaque test</translation>
+    </message>
+    <message>
+        <source>&amp;Tests</source>
+        <translation>&amp;Tests</translation>
+    </message>
+    <message>
+        <source>Tests, newest first</source>
+        <translation>Tests, les plus récents d’abord</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV...</source>
+        <translation>&amp;Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Practise These</source>
+        <translation>À &amp;revoir</translation>
+    </message>
+    <message>
+        <source>Share of right answers by operation and number</source>
+        <translation>Part de réponses justes par opération et par nombre</translation>
+    </message>
+    <message>
+        <source>Tick These &amp;Numbers</source>
+        <translation>Cocher ces &amp;nombres</translation>
+    </message>
+    <message>
+        <source>&amp;Forget All Results...</source>
+        <translation>&amp;Oublier tous les résultats...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 with %2: %3 of %4 right</source>
+        <translation>%1 avec %2&#xa0;: %3 justes sur %4</translation>
+    </message>
+    <message>
+        <source>%1 with %2 (%3%)</source>
+        <translation>%1 avec %2 (%3&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>Still to practise: %1.</source>
+        <translation>À revoir&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Every number with enough answers is right at least %1% of the time.</source>
+        <translation>Chaque nombre qui a assez de réponses est juste au moins %1&#xa0;% du temps.</translation>
+    </message>
+    <message>
+        <source>Too few answers yet: a number counts once it has %1 answers in an operation.</source>
+        <translation>Pas encore assez de réponses&#xa0;: un nombre compte à partir de %1 réponses dans une opération.</translation>
+    </message>
+    <message>
+        <source>Results are not being kept: %1.</source>
+        <translation>Les résultats ne sont pas enregistrés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The results cannot be read: %1.</source>
+        <translation>Les résultats ne peuvent pas être lus&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Export Tests</source>
+        <translation>Exporter les tests</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valeurs séparées par des virgules (*.csv)</translation>
+    </message>
+    <message>
+        <source>The tests could not be saved in %1 (%2).</source>
+        <translation>Les tests n’ont pas pu être enregistrés dans %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Forget All Results</source>
+        <translation>Oublier tous les résultats</translation>
+    </message>
+    <message>
+        <source>Forget every test recorded on this computer, of every title? They cannot be brought back.</source>
+        <translation>Oublier tous les tests enregistrés sur cet ordinateur, pour tous les titres&#x202f;? Ils ne pourront pas être récupérés.</translation>
+    </message>
+    <message>
+        <source>Not every result could be forgotten: %1.</source>
+        <translation>Tous les résultats n’ont pas pu être oubliés&#xa0;: %1.</translation>
     </message>
 </context>
 <context>

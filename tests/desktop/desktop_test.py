@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Carrowby in a real X window under a window manager, driven by real keys (sent once their
 window has the keyboard) and read over the accessibility bus as a screen reader does."""
-import atexit, os, re, shutil, signal, subprocess, sys, tempfile, time
+import atexit, os, re, shutil, signal, sqlite3, subprocess, sys, tempfile, time
 import gi
 
 gi.require_version("Atspi", "2.0")
@@ -35,7 +35,8 @@ def active(title, what=None):
 def start(title, **display):
     global program
     program = subprocess.Popen([os.environ["CARROWBY"]], env=dict(
-        os.environ, HOME=HOME, XDG_CONFIG_HOME=os.path.join(HOME, ".config"), **display))
+        os.environ, HOME=HOME, XDG_CONFIG_HOME=os.path.join(HOME, ".config"),
+        XDG_DATA_HOME=os.path.join(HOME, ".local", "share"), **display))
     display or active(title, "the window titled %r shows" % title)
 
 
@@ -55,18 +56,19 @@ def walk(node):
 def ticked(name, toggle=False):
     """Whether the program's box of that name shows a tick (then toggled, if asked)."""
     node = next(n for n in walk(Atspi.get_desktop(0))  # once read() has found it shown
-                if n.get_process_id() == program.pid and n.get_name() == name)
+                if n.get_process_id() == program.pid and n.get_role_name() == "check box"
+                and n.get_name() == name)
     return node.get_state_set().contains(Atspi.StateType.CHECKED), toggle and node.do_action(0)
 
 
 def read(role, name_starts):
-    """The first node on view of the role whose name starts so: its name and description, then
+    """The first node on view of the role (any, if empty) whose name starts so: its name and description, then
     the name and description of each of its labels in order."""
     deadline = time.time() + 5
     while time.time() < deadline:
         try:  # windows come and go while the tree is read
             for node in walk(Atspi.get_desktop(0)):
-                if (node.get_process_id() == program.pid and node.get_role_name() == role
+                if (node.get_process_id() == program.pid and role in ("", node.get_role_name())
                         and node.get_name().startswith(name_starts)
                         and node.get_state_set().contains(Atspi.StateType.SHOWING)):
                     return [text for n in walk(node) if n == node or n.get_role_name() == "label"
@@ -86,12 +88,14 @@ check((values["chkAddition"], values["chk7"], values["ctlTimed"]) == (" 1", " 1"
 
 start("Carrowby")
 keys("Return")  # on Start, which has the focus
+answers = []
 for problem in range(1, 11):  # sums with a 7: the panel's caption, then each line and the sign
     active("Carrowby")
     panel = read("panel", "Problem %d of 10" % problem)
     check(panel[0] == "Problem %d of 10" % problem, "the panel reads %r" % panel[0])
     check(panel[10:12] == ["+", "plus"], "the sign is described as %r" % panel[11:12])
     answer = sum(int(line) for line in panel[2:10:2] if line.strip())
+    answers.append(answer)
     subprocess.run(["xdotool", "type", str(answer + (problem in (3, 7)))], check=True)
     if problem == 2:  # held down, as X11 repeats it: one answer, its verdict left up
         subprocess.run(["xdotool", "keydown", "Return"], check=True)
@@ -112,7 +116,7 @@ for opening, closing in ((["alt+h", "Return"], "Return"), (["F1"], "Escape")):
     active("About Carrowby", "%s opens About" % opening)
     keys(closing)
     active("Carrowby")
-keys("alt+f", "Return")
+keys("alt+f", "Down", "Return")  # the second item
 active("Personalize Carrowby", "File > Personalize asks for a name")
 subprocess.run(["xdotool", "type", "Ada"], check=True)
 keys("Return")
@@ -122,6 +126,27 @@ check(ended("SIGTERM").get("UserName") == "Ada's Carrowby", "SIGTERM saved the t
 start("Ada's Carrowby")
 keys("alt+s")
 check(read("panel", "Problem 1 of 10")[0] is not None, "Alt+S starts a test")
+for problem in range(10):  # every answer wrong: a 7 still to practise
+    active("Ada's Carrowby")
+    subprocess.run(["xdotool", "type", "0"], check=True)
+    keys("Return")
+    active(" ")
+    keys("Return")
+with sqlite3.connect(os.path.join(HOME, ".local", "share", "carrowby", "results.sqlite")) as db:
+    tests = db.execute("SELECT title, correct, incorrect, end_reason FROM tests").fetchall()
+    wrong = db.execute("SELECT number, given FROM problems WHERE test = 1 AND correct = 0")
+    check(tests == [("Carrowby", 8, 2, "finished"), ("Ada's Carrowby", 0, 10, "finished")]
+          and wrong.fetchall() == [(3, str(answers[2] + 1)), (7, str(answers[6] + 1))],
+          "each test is recorded with its answers as typed: %s" % tests)
+ticked("Subtraction", toggle=True)
+keys("alt+f", "r")
+active("Results", "File > Results opens the Results window")
+chart = read("", "Percentage of each test")
+check(re.match(r"^1 test on \d+ \w+: 0%$", chart[1] or ""), "the chart is described: %r" % chart[1])
+keys("alt+p", "alt+n")  # Tick These Numbers, under Practise These
+active("Ada's Carrowby", "Tick These Numbers brings the main window back")
+check(ticked("Addition")[0] and ticked("7")[0] and not ticked("Subtraction")[0],
+      "Tick These Numbers ticks Addition and 7, and unticks the rest")
 keys("alt+f", "x")
 ended("File > Exit")
 

@@ -26,13 +26,26 @@ refused 2 "carrowby: Unknown option 'platform'." "$build/app/carrowby" -platform
 refused 2 "carrowby: cannot open the display :49:" env DISPLAY=:49 "$build/app/carrowby"
 refused 2 "carrowby: no display to show its window on" env -u DISPLAY -u WAYLAND_DISPLAY "$build/app/carrowby"
 refused 1 "carrowby: write error: No space left" "$build/app/carrowby" --version
+# The recorded tests as CSV, without a display; a file that is no database is an error.
+mkdir -p "$root/data/carrowby"
+/usr/bin/python3 -c 'import sqlite3, sys; sqlite3.connect(sys.argv[1]).executescript("""
+    CREATE TABLE tests (id, started, ended, title, operations, numbers, difficulty, problems,
+        time_limit, correct, incorrect, unanswered, percentage, grade, end_reason);
+    INSERT INTO tests VALUES (1, "s", "e", "Ada, Bo", "+", "7", "Easy", 10, 0, 9, 1, 0,
+        90, "A-", "finished");
+    PRAGMA user_version = 2;""")' "$root/data/carrowby/results.sqlite"
+[ "$(env -u DISPLAY XDG_DATA_HOME="$root/data" "$build/app/carrowby" --results-csv | tail -1)" = \
+    '1,s,e,"Ada, Bo",'\''+,7,Easy,10,0,9,1,0,90,A-,finished' ]
+echo "my shopping list" >"$root/data/carrowby/results.sqlite"
+refused 1 "carrowby: the results in $root/data/carrowby/results.sqlite cannot be read" \
+    env XDG_DATA_HOME="$root/data" "$build/app/carrowby" --results-csv
 [ "carrowby $(dpkg-deb -f "$deb" Version)" = "$version" ]
 grep -q "<release version=\"${version#carrowby }\"" "$root"/install/usr/share/metainfo/*.xml
 zcat "$root"/install/usr/share/doc/carrowby/changelog.gz | head -1 | grep -qF "(${version#carrowby })"
 dpkg-deb -f "$deb" Depends | grep 'fonts-liberation2' | grep -q 'libqt6widgets6 (>='
 (cd .. && reuse lint -q)
 dpkg-deb -x "$deb" "$root/clean"
-export HOME=$root XDG_CONFIG_HOME=$root/config XDG_RUNTIME_DIR=$root QT_QPA_PLATFORM=
+export HOME=$root XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data XDG_RUNTIME_DIR=$root QT_QPA_PLATFORM=
 setsid xvfb-run -a bash -c '"$1" & timeout 20 xdotool search --sync --onlyvisible \
     --name "^Carrowby\$"; found=$?; kill $!; wait $!; exit $found' bash "$root/clean/usr/bin/carrowby" &
 group=$! status=0

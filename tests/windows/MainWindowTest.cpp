@@ -10,6 +10,7 @@
 #include "windows/TitleLabel.h"
 #include "windows/frmAbout.h"
 #include "windows/frmAnswer.h"
+#include "windows/frmResults.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -293,6 +294,11 @@ TEST_F(MainWindowTest, EveryTextFitsAndIsTranslatedInEveryLanguage)
             << name << ": " << needed.width() << " in " << room.width();
     };
     frmAnswer feedback(nullptr);
+    frmResults results(window.get(), "", {});
+    results.show();
+    auto* tabs = results.findChild<QTabWidget*>();
+    for (int tab = tabs->count(); tab-- > 0;) // each page laid out as it is shown
+        tabs->setCurrentIndex(tab);
     for (QWidget* owner : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(&feedback)})
         for (QLabel* line : owner->findChildren<QLabel*>(QRegularExpression("^txt(Line|Answer)"))) {
             const QString name = line->objectName(); // and the digits of every line in columns
@@ -308,7 +314,8 @@ TEST_F(MainWindowTest, EveryTextFitsAndIsTranslatedInEveryLanguage)
     showsWhole(window.get(), "txtTimeRemaining", QCoreApplication::translate("drill", "Unlimited"));
     for (QLabel* label : window->findChildren<QLabel*>(QRegularExpression("^Label")))
         showsWhole(window.get(), qPrintable(label->objectName()), label->text());
-    for (auto* control : window->findChildren<QWidget*>() + feedback.findChildren<QWidget*>())
+    for (auto* control : window->findChildren<QWidget*>() + feedback.findChildren<QWidget*>() +
+                             results.findChildren<QWidget*>())
         EXPECT_TRUE(!QRegularExpression("Button|CheckBox|ComboBox|GroupBox")
                          .match(control->metaObject()->className())
                          .hasMatch() ||
@@ -322,7 +329,11 @@ TEST_F(MainWindowTest, EveryTextFitsAndIsTranslatedInEveryLanguage)
                                        "carrowby", "_", toolkit::TranslationFolders().last());
     EXPECT_TRUE(!english || Find<QGroupBox>("frmSettings")->title() == "Settings");
     frmAbout about(window.get());
-    for (QWidget* owner : std::initializer_list<QWidget*>{window.get(), &feedback, &about})
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_TRUE(screen.size().expandedTo(results.minimumSizeHint()) == screen.size())
+        << "Results whole on the screen";
+    for (QWidget* owner :
+         std::initializer_list<QWidget*>{window.get(), &feedback, &about, &results})
         for (QObject* object : owner->findChildren<QObject*>() + QObjectList{owner}) {
             auto* control = qobject_cast<QWidget*>(object);
             EXPECT_TRUE(
@@ -336,15 +347,21 @@ TEST_F(MainWindowTest, EveryTextFitsAndIsTranslatedInEveryLanguage)
             if (auto* list = qobject_cast<QComboBox*>(object))
                 for (int item = 0; item < list->count(); ++item)
                     texts << list->itemText(item);
+            if (auto* tabs = qobject_cast<QTabWidget*>(object))
+                for (int tab = 0; tab < tabs->count(); ++tab)
+                    texts << tabs->tabText(tab);
+            if (auto* view = qobject_cast<QAbstractItemView*>(object))
+                for (int column = 0; column < view->model()->columnCount(); ++column)
+                    texts << view->model()->headerData(column, Qt::Horizontal).toString();
             for (const QString& text : texts)
-                for (const char* context : {"frmMain", "frmAnswer", "frmAbout", "drill", "toolkit"})
+                for (const char* context : {"frmMain", "frmAnswer", "frmAbout", "frmResults",
+                                            "TestsModel", "ProgressChart", "drill", "toolkit"})
                     EXPECT_TRUE(QStringList({"", text})
                                     .contains(shipped.translate(context, qPrintable(text))))
                         << context << ": " << text.toStdString();
         }
     for (QWidget* dialog : std::initializer_list<QWidget*>{&feedback, &about})
         EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
-    const QRect screen = window->screen()->availableGeometry();
     // The title whole, and on one line where it fits the screen.
     for (const QString& name :
          QStringList{QString(243, 'W'), QString(121, QChar(0xC9)), "Ada", "Elizabeth",
