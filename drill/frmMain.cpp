@@ -10,6 +10,7 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/EnterKey.h"
 #include "toolkit/NumberText.h"
+#include "toolkit/ScreenPlacement.h"
 #include "toolkit/Twips.h"
 #include "ui_frmMain.h"
 #include "windows/frmAbout.h"
@@ -19,7 +20,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QScreen>
 
 #include <cstdio>
 
@@ -316,7 +316,7 @@ void frmMain::EndTest()
     CoverSettings(false);
     // The keys meant for the answer box or the feedback window, which go on arriving after the
     // end, must not reach Start and wipe the score: the focus rests on the score, from where
-    // Tab, a click or Alt+S starts the next test.
+    // Tab leads to Start, and Alt+S or a click starts the next test.
     ui->frmStatus->setFocus();
 }
 
@@ -371,8 +371,7 @@ void frmMain::Form_Load()
     ui->frmProblem->setVisible(false);
     // First in the tab order, Start has the focus when the window opens.
     ui->btnStart->setFocus();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    toolkit::PlaceOnScreen(this);
 }
 
 void frmMain::LoadSettings()

@@ -43,6 +43,14 @@ void ClassicFrames::drawComplexControl(ComplexControl control, const QStyleOptio
     painter->restore();
     drawItemText(painter, title, Qt::AlignCenter | Qt::TextShowMnemonic, option->palette,
                  option->state & State_Enabled, box->text, QPalette::WindowText);
+    // A frame that holds the keyboard (the status, where it rests after a test) shows it as a
+    // classic control does, by a dotted rectangle round its title, however the focus came.
+    if (option->state & State_HasFocus) {
+        painter->save();
+        painter->setPen(QPen(option->palette.windowText().color(), 1, Qt::DotLine));
+        painter->drawRect(title.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
 }
 
 } // namespace toolkit

@@ -507,6 +507,65 @@
     </message>
 </context>
 <context>
+    <name>frmTestReview</name>
+    <message>
+        <source>Problems of the Test</source>
+        <translation>Aufgaben des Tests</translation>
+    </message>
+    <message>
+        <source>Problems in order</source>
+        <translation>Die Aufgaben der Reihe nach</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Eingetippt</translation>
+    </message>
+    <message>
+        <source>Right Answer</source>
+        <translation>Richtige Antwort</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Practise These &amp;Again</source>
+        <translation>Diese noch &amp;einmal üben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1: %2 correct, %3 incorrect, %4 unanswered</source>
+        <translation>%1: %2 richtig, %3 falsch, %4 offen</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in this test.</source>
+        <translation>In diesem Test war alles richtig.</translation>
+    </message>
+    <message>
+        <source>Missed: %1 with %2.</source>
+        <translation>Falsch: %1 mit %2.</translation>
+    </message>
+</context>
+<context>
     <name>toolkit</name>
     <message>
         <source>plus</source>

@@ -507,6 +507,65 @@
     </message>
 </context>
 <context>
+    <name>frmTestReview</name>
+    <message>
+        <source>Problems of the Test</source>
+        <translation>Cuentas de la prueba</translation>
+    </message>
+    <message>
+        <source>Problems in order</source>
+        <translation>Las cuentas en orden</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Escrito</translation>
+    </message>
+    <message>
+        <source>Right Answer</source>
+        <translation>Respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Practise These &amp;Again</source>
+        <translation>Practicar estas de &amp;nuevo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1: %2 correct, %3 incorrect, %4 unanswered</source>
+        <translation>%1: %2 bien, %3 mal, %4 sin responder</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in this test.</source>
+        <translation>En esta prueba no hubo fallos.</translation>
+    </message>
+    <message>
+        <source>Missed: %1 with %2.</source>
+        <translation>Fallos: %1 con %2.</translation>
+    </message>
+</context>
+<context>
     <name>toolkit</name>
     <message>
         <source>plus</source>

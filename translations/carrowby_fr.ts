@@ -507,6 +507,65 @@
     </message>
 </context>
 <context>
+    <name>frmTestReview</name>
+    <message>
+        <source>Problems of the Test</source>
+        <translation>Calculs du test</translation>
+    </message>
+    <message>
+        <source>Problems in order</source>
+        <translation>Les calculs dans l’ordre</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Tapé</translation>
+    </message>
+    <message>
+        <source>Right Answer</source>
+        <translation>Bonne réponse</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Practise These &amp;Again</source>
+        <translation>&amp;Refaire ceux-ci</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1: %2 correct, %3 incorrect, %4 unanswered</source>
+        <translation>%1&#xa0;: %2 justes, %3 fausses, %4 sans réponse</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Faux</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in this test.</source>
+        <translation>Aucune erreur dans ce test.</translation>
+    </message>
+    <message>
+        <source>Missed: %1 with %2.</source>
+        <translation>Erreurs&#xa0;: %1 avec %2.</translation>
+    </message>
+</context>
+<context>
     <name>toolkit</name>
     <message>
         <source>plus</source>

@@ -1,6 +1,7 @@
 #include "frmResults.h"
 
 #include "TestsModel.h"
+#include "frmTestReview.h"
 #include "results/ResultsCsv.h"
 #include "toolkit/Accessibility.h"
 #include "toolkit/Dialogs.h"
@@ -55,6 +56,7 @@ frmResults::frmResults(QWidget* owner, std::string path, ProgressChart::GradeBan
     connect(ui->cmdExport, &QPushButton::clicked, this, &frmResults::cmdExport_Click);
     connect(ui->cmdForget, &QPushButton::clicked, this, &frmResults::cmdForget_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QDialog::close);
+    connect(ui->grdTests, &QTableView::activated, this, &frmResults::grdTests_Activated);
 
     // The window opens at its designed size where the screen has room for it.
     const QSize room = screen()->availableGeometry().size() * 9 / 10;
@@ -222,4 +224,12 @@ void frmResults::cmdForget_Click()
                             tr("Not every result could be forgotten: %1.").arg(Text(m_store.Why())),
                             tr("Forget All Results"));
     ShowTests();
+}
+
+void frmResults::grdTests_Activated(const QModelIndex& row)
+{
+    const results::TestRow& test = m_tests->Tests()[static_cast<size_t>(row.row())];
+    frmTestReview review(this, test, m_store.Problems(test.id), m_testRunning);
+    connect(&review, &frmTestReview::Practise, this, &frmResults::Practise);
+    review.exec();
 }

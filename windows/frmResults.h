@@ -37,6 +37,8 @@ class frmResults : public QDialog
     void cmdTickNumbers_Click();
     void cmdExport_Click();
     void cmdForget_Click();
+    // Opens a test of the table (Enter or a double-click) to go over its problems.
+    void grdTests_Activated(const QModelIndex& row);
 
   signals:
     // The main window is to be set to practise these.

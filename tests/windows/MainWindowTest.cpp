@@ -6,11 +6,13 @@
 #include "toolkit/Accessibility.h"
 #include "toolkit/Caption.h"
 #include "toolkit/DisplayOpening.h"
+#include "toolkit/ScreenPlacement.h"
 #include "toolkit/Translations.h"
 #include "windows/TitleLabel.h"
 #include "windows/frmAbout.h"
 #include "windows/frmAnswer.h"
 #include "windows/frmResults.h"
+#include "windows/frmTestReview.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -76,6 +78,11 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
     }
     PressKey(window.get(), Qt::Key_Return); // in the drill's rhythm, after the end: no new test
     EXPECT_EQ(Screen(), QStringList({"idle", " 9", " 1", " 90", "A-", "230"}));
+    QApplication::setActiveWindow(window.get()); // as the window system gives it back
+    const QImage resting = Find("frmStatus")->grab().toImage(); // with a focus frame
+    PressKey(window.get(), Qt::Key_Tab);
+    EXPECT_EQ(window->focusWidget(), Find("btnStart")) << "Tab from the score reaches Start";
+    EXPECT_NE(Find("frmStatus")->grab().toImage(), resting);
     EXPECT_TRUE(unloaded.isNull()) << "closed through the window system, it is unloaded";
     EXPECT_EQ(Find("ctlTimed")->focusPolicy(), Qt::WheelFocus) << "the settings in reach again";
 }
@@ -296,6 +303,8 @@ TEST_F(MainWindowTest, EveryTextFitsAndIsTranslatedInEveryLanguage)
     frmAnswer feedback(nullptr);
     frmResults results(window.get(), "", {});
     results.show();
+    frmTestReview review(&results, {}, {{1, 'x', {7, 3}, 21, "12", false, 2.5}}, false);
+    review.show();
     auto* tabs = results.findChild<QTabWidget*>();
     for (int tab = tabs->count(); tab-- > 0;) // each page laid out as it is shown
         tabs->setCurrentIndex(tab);
@@ -315,7 +324,7 @@ TEST_F(MainWindowTest, EveryTextFitsAndIsTranslatedInEveryLanguage)
     for (QLabel* label : window->findChildren<QLabel*>(QRegularExpression("^Label")))
         showsWhole(window.get(), qPrintable(label->objectName()), label->text());
     for (auto* control : window->findChildren<QWidget*>() + feedback.findChildren<QWidget*>() +
-                             results.findChildren<QWidget*>())
+                             results.findChildren<QWidget*>() + review.findChildren<QWidget*>())
         EXPECT_TRUE(!QRegularExpression("Button|CheckBox|ComboBox|GroupBox")
                          .match(control->metaObject()->className())
                          .hasMatch() ||
@@ -350,12 +359,18 @@ TEST_F(MainWindowTest, EveryTextFitsAndIsTranslatedInEveryLanguage)
             if (auto* tabs = qobject_cast<QTabWidget*>(object))
                 for (int tab = 0; tab < tabs->count(); ++tab)
                     texts << tabs->tabText(tab);
-            if (auto* view = qobject_cast<QAbstractItemView*>(object))
-                for (int column = 0; column < view->model()->columnCount(); ++column)
-                    texts << view->model()->headerData(column, Qt::Horizontal).toString();
+            if (auto* view = qobject_cast<QAbstractItemView*>(object)) {
+                const QAbstractItemModel* model = view->model();
+                for (int column = 0; column < model->columnCount(); ++column)
+                    texts << model->headerData(column, Qt::Horizontal).toString();
+                for (int row = 0; row < model->rowCount(); ++row)
+                    texts << model->headerData(row, Qt::Vertical).toString()
+                          << model->index(row, model->columnCount() - 1).data().toString();
+            }
             for (const QString& text : texts)
-                for (const char* context : {"frmMain", "frmAnswer", "frmAbout", "frmResults",
-                                            "TestsModel", "ProgressChart", "drill", "toolkit"})
+                for (const char* context :
+                     {"frmMain", "frmAnswer", "frmAbout", "frmResults", "frmTestReview",
+                      "TestsModel", "ProgressChart", "drill", "toolkit"})
                     EXPECT_TRUE(QStringList({"", text})
                                     .contains(shipped.translate(context, qPrintable(text))))
                         << context << ": " << text.toStdString();
@@ -398,4 +413,23 @@ TEST(DisplayOpening, WhatQtSaysWhileTheDisplayOpensIsSaidOnceItHasOpened)
     testing::internal::CaptureStderr();
     toolkit::OpenDisplay([] { qWarning("held back"); });
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "held back\n");
+}
+
+TEST(ScreenPlacement, AFrameIsCentredInsideThePanelsOrKeepsItsTitleBarOnTheScreen)
+{
+    struct Row
+    {
+        const char* fault;
+        QRect available;
+        QSize frame;
+        QPoint place;
+    };
+    const Row rows[] = {
+        {"not centred", {0, 0, 1366, 740}, {880, 560}, {243, 90}},
+        {"a panel at the top ignored", {0, 30, 1024, 570}, {524, 346}, {250, 142}},
+        {"the title bar above the screen", {0, 0, 1366, 740}, {1243, 752}, {61, 0}},
+        {"the left edge off the screen", {100, 0, 800, 600}, {900, 300}, {100, 150}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(toolkit::FramePlace(row.available, row.frame), row.place) << row.fault;
 }

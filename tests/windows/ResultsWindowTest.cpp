@@ -5,7 +5,23 @@
 
 #include <fstream>
 
-using ResultsWindowTest = MainWindowSandbox;
+namespace {
+
+class ResultsWindowTest : public MainWindowSandbox
+{
+  protected:
+    // The boxes ticked in the main window, and its difficulty.
+    QString Ticked() const
+    {
+        QStringList ticked;
+        for (QCheckBox* box : window->findChildren<QCheckBox*>())
+            ticked << (box->isChecked() ? box->objectName() : "");
+        return ticked.join(" ").simplified() + " " +
+               Find<QComboBox>("ctlDifficulty")->currentText();
+    }
+};
+
+} // namespace
 
 // A drill of ten sums with 7, every answer wrong: the test in the table and the chart's summary,
 // 7 ticked for practice, the tests saved as CSV and forgotten; no practice while a test runs.
@@ -33,11 +49,22 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
               "Still to practise: plus with 7 (0%).");
 
     QTest::mouseClick(results->findChild<QPushButton*>("cmdTickNumbers"), Qt::LeftButton);
-    QStringList ticked;
-    for (QCheckBox* box : window->findChildren<QCheckBox*>())
-        ticked << (box->isChecked() ? box->objectName() : "");
-    EXPECT_EQ(ticked.join(" ").simplified() + " " + Find<QComboBox>("ctlDifficulty")->currentText(),
-              "chkAddition chk7 Easy");
+    EXPECT_EQ(Ticked(), "chkAddition chk7 Easy");
+
+    // The test opened by Enter on its row: its problems, and the numbers missed in it ticked.
+    auto* table = results->findChild<QTableView*>("grdTests");
+    table->setCurrentIndex(tests->index(0, 0));
+    WhenModal([&](QWidget* review) {
+        auto* problems = review->findChild<QTableWidget*>("grdProblems");
+        QStringList first;
+        for (int column : {0, 1, 2, 4}) // the seconds as the user's locale writes them
+            first << problems->item(0, column)->text();
+        EXPECT_EQ(first.join('|'), "7 + 0|99|7|Wrong");
+        EXPECT_EQ(problems->rowCount(), 10);
+        QTest::mouseClick(review->findChild<QPushButton*>("cmdPractiseAgain"), Qt::LeftButton);
+    });
+    QTest::keyClick(table, Qt::Key_Return);
+    EXPECT_EQ(Ticked(), "chkAddition chk0 chk1 chk2 chk3 chk4 chk5 chk6 chk7 chk8 chk9 Easy");
 
     const QString csv = QString::fromStdString(m_folder) + "/tests.csv";
     WhenModal([&](QWidget* dialog) {

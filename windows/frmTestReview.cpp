@@ -1,0 +1,90 @@
+#include "frmTestReview.h"
+
+#include "TestsModel.h"
+#include "toolkit/Accessibility.h"
+#include "ui_frmTestReview.h"
+
+#include <QHeaderView>
+#include <QLocale>
+
+namespace {
+
+enum Column
+{
+    Posed,
+    Typed,
+    RightAnswer,
+    Seconds,
+    Verdict
+};
+
+// The problem on one line, its operands top to bottom: "17 - 9".
+QString PosedText(const results::ProblemRow& problem)
+{
+    QStringList operands;
+    for (const int64_t operand : problem.operands)
+        operands << QString::number(operand);
+    return operands.join(QStringLiteral(" %1 ").arg(QChar::fromLatin1(problem.operation)));
+}
+
+} // namespace
+
+frmTestReview::frmTestReview(QWidget* owner, const results::TestRow& test,
+                             const std::vector<results::ProblemRow>& problems, bool testRunning)
+    : QDialog(owner), ui(std::make_unique<Ui::frmTestReview>()),
+      m_missed(results::MissedIn(problems))
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    ui->txtTest->setText(tr("%1: %2 correct, %3 incorrect, %4 unanswered")
+                             .arg(TestsModel::StartedText(test.started))
+                             .arg(test.score.correct)
+                             .arg(test.score.incorrect)
+                             .arg(test.score.unanswered));
+    ui->grdProblems->setRowCount(static_cast<int>(problems.size()));
+    for (int row = 0; row < ui->grdProblems->rowCount(); ++row) {
+        const results::ProblemRow& problem = problems[static_cast<size_t>(row)];
+        const QString cells[] = {PosedText(problem), QString::fromStdString(problem.given),
+                                 QString::number(problem.rightAnswer),
+                                 QLocale().toString(problem.seconds, 'f', 1),
+                                 problem.correct ? tr("Right") : tr("Wrong")};
+        for (int column = Posed; column <= Verdict; ++column) {
+            auto* cell = new QTableWidgetItem(cells[column]);
+            if (column != Verdict)
+                cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (!problem.correct) {
+                cell->setBackground(QColor(255, 205, 205));
+                QFont font = cell->font();
+                font.setBold(column == Verdict);
+                cell->setFont(font);
+            }
+            ui->grdProblems->setItem(row, column, cell);
+        }
+        ui->grdProblems->setVerticalHeaderItem(
+            row, new QTableWidgetItem(QString::number(problem.number)));
+    }
+    ui->grdProblems->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    QStringList missed;
+    for (const char operation : m_missed.operations)
+        missed << toolkit::SpokenSign(QString(QChar::fromLatin1(operation)));
+    QStringList numbers;
+    for (const int number : m_missed.numbers)
+        numbers << QString::number(number);
+    ui->txtMissed->setText(m_missed.Empty() ? tr("Nothing was missed in this test.")
+                                            : tr("Missed: %1 with %2.")
+                                                  .arg(QLocale().createSeparatedList(missed),
+                                                       QLocale().createSeparatedList(numbers)));
+    ui->cmdPractiseAgain->setEnabled(!m_missed.Empty() && !testRunning);
+    connect(ui->cmdPractiseAgain, &QPushButton::clicked, this,
+            &frmTestReview::cmdPractiseAgain_Click);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    ui->grdProblems->setFocus();
+}
+
+frmTestReview::~frmTestReview() = default;
+
+void frmTestReview::cmdPractiseAgain_Click()
+{
+    emit Practise(m_missed);
+    accept();
+}
