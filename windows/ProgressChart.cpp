@@ -42,7 +42,7 @@ QString DayText(const QDateTime& time)
 ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
 {
     setRenderHint(QPainter::Antialiasing);
-    setFocusPolicy(Qt::StrongFocus); // a screen reader reaches its summary by Tab
+    setFocusPolicy(Qt::StrongFocus);
     chart()->legend()->hide();
     chart()->setMargins(QMargins(4, 4, 4, 4));
     chart()->setBackgroundRoundness(0);
@@ -111,6 +111,29 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
     chart->addSeries(line);
     line->attachAxis(time);
     line->attachAxis(percent);
+}
+
+void ProgressChart::focusInEvent(QFocusEvent* event)
+{
+    QChartView::focusInEvent(event);
+    viewport()->update();
+}
+
+void ProgressChart::focusOutEvent(QFocusEvent* event)
+{
+    QChartView::focusOutEvent(event);
+    viewport()->update();
+}
+
+void ProgressChart::drawForeground(QPainter* painter, const QRectF& rect)
+{
+    QChartView::drawForeground(painter, rect);
+    if (!hasFocus())
+        return;
+    painter->save();
+    painter->setPen(QPen(palette().windowText().color(), 0, Qt::DotLine));
+    painter->drawRect(mapToScene(viewport()->rect().adjusted(2, 2, -3, -3)).boundingRect());
+    painter->restore();
 }
 
 QString ProgressChart::Summary(const std::vector<results::TestRow>& newestFirst)
