@@ -85,8 +85,9 @@ bool StoreFile::Read(const std::function<void(const RegistryTree&)>& work) const
         work(RegistryTree{});
         return true;
     }
-    // Files are replaced whole, so a read needs no lock to see a whole one.
     FolderLock lock(Folder(), LOCK_SH);
+    if (lock.Error())
+        return Fail(lock.Error());
     const auto loaded = Load(false);
     if (!loaded)
         return false;

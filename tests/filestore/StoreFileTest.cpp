@@ -93,7 +93,8 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
     EXPECT_EQ(Read("UserName") + Read("chk7"), "Ada 0");
 }
 
-// A failing read, lock or flush fails the call and changes nothing; a planted link is not used.
+// A failing read, lock or flush fails the call and changes nothing, a lock that cannot be taken
+// is told before any write (as the program starts), and a planted link is not used.
 TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
 {
     settings.CreateSubKey();
@@ -106,16 +107,17 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
         {{[](int, void*, size_t) -> ssize_t { return fails(EIO); }, real.flock, real.fsync},
          "Input/output error", std::string(255, ' ')},
         {{real.read, [](int, int) { return fails(ENOLCK); }, real.fsync}, "No locks available",
-         "Ada"},
+         std::string(255, ' ')},
         {{real.read, real.flock, [](int) { return fails(ENOSPC); }}, "No space left on device",
          "Ada"},
     };
     // clang-format on
     for (const auto& [calls, why, read] : rows) {
         registry::Calls() = calls;
+        EXPECT_EQ(registry::StoreFile(Path()).CanWrite(), calls.flock == real.flock) << why;
         EXPECT_EQ(settings.WriteValue("UserName", "Bo", REG_SZ), False) << why;
-        EXPECT_EQ(registry::StoreFile::LastFailure(), why);
         EXPECT_EQ(settings.CreateSubKey() + settings.DoesKeyExist(), read == "Ada" ? True : False);
+        EXPECT_EQ(registry::StoreFile::LastFailure(), why);
         EXPECT_EQ(Read("UserName"), read);
         registry::Calls() = real;
         EXPECT_EQ(FileText(Path()) + std::to_string(Files()), before + "1") << why;
