@@ -122,6 +122,16 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
         registry::Calls() = real;
         EXPECT_EQ(FileText(Path()) + std::to_string(Files()), before + "1") << why;
     }
+    if (fork() == 0) { // a call that fails at exit, once thread-locals are destroyed, says why
+        registry::Calls().flock = [](int, int) { return fails(ENOLCK); };
+        std::atexit([] {
+            Saved("UserName");
+            _exit(registry::StoreFile::LastFailure() == "No locks available" ? 0 : 1);
+        });
+        std::exit(2);
+    }
+    int status = -1;
+    EXPECT_TRUE(wait(&status) > 0 && status == 0) << "exit status " << status;
     std::ofstream(m_folder + "/elsewhere") << "mine";
     ASSERT_EQ(symlink("../elsewhere", (Folder() + "/.registry.reg.new-dead00").c_str()), 0);
     EXPECT_EQ(settings.WriteValue("UserName", "Bo", REG_SZ), True);
