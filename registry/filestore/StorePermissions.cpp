@@ -39,9 +39,11 @@ std::string Nearest(std::string folder)
 bool StoreFile::CanRead() const
 {
     if (m_path.empty())
-        return false;
+        return errno = ENOENT, false;
     if (Exists(m_path))
         return Allowed(m_path, R_OK);
+    if (errno != ENOENT) // a folder on the way is a file, say, or the path is too long
+        return false;
     return !Exists(Folder()) || Allowed(Folder(), R_OK | X_OK);
 }
 
@@ -51,7 +53,7 @@ std::optional<std::string> StoreFile::WhyUnreadable() const
     const int error = ReadWhole(m_path, text);
     if (error != 0 && error != ENOENT)
         return Reason(error);
-    return CanRead() ? std::nullopt : std::optional<std::string>(std::strerror(EACCES));
+    return CanRead() ? std::nullopt : std::optional<std::string>(std::strerror(errno));
 }
 
 bool StoreFile::CanWrite() const

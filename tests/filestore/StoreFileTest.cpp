@@ -172,6 +172,21 @@ TEST_F(StoreFileTest, OnlyARegularFileIsReadAndALinkStays)
     }
 }
 
+// A store that cannot be reached names the true reason and makes no folder on the way to it.
+TEST_F(StoreFileTest, AStoreOutOfReachSaysWhyAndMakesNothing)
+{
+    std::ofstream(Folder()) << "a file where the store's folder was";
+    std::string tooLong = m_folder;
+    while (tooLong.size() <= PATH_MAX)
+        tooLong += "/" + std::string(200, 'd');
+    for (const std::string why : {"Not a directory", "File name too long"}) {
+        setenv("XDG_CONFIG_HOME", why.starts_with("Not") ? m_folder.c_str() : tooLong.c_str(), 1);
+        EXPECT_EQ(settings.CreateSubKey(), False) << why;
+        EXPECT_EQ(registry::StoreFile::LastFailure(), why);
+    }
+    EXPECT_EQ(Files(m_folder), 1) << "no folder made";
+}
+
 TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
 {
     if (geteuid() == 0)
