@@ -33,8 +33,10 @@ dpkg-deb -f "$deb" Depends | grep 'fonts-liberation2' | grep -q 'libqt6widgets6 
 (cd .. && reuse lint -q)
 dpkg-deb -x "$deb" "$root/clean"
 export HOME=$root XDG_CONFIG_HOME=$root/config XDG_RUNTIME_DIR=$root QT_QPA_PLATFORM=
-setsid xvfb-run -a bash -c '"$1" & timeout 20 xdotool search --sync --onlyvisible \
-    --name "^Carrowby\$"; found=$?; kill $!; wait $!; exit $found' bash "$root/clean/usr/bin/carrowby" &
+# Started as nohup does and in the background (SIGHUP and SIGINT ignored), it leaves them so.
+setsid xvfb-run -a bash -c 'trap "" HUP; "$1" & timeout 20 xdotool search --sync --onlyvisible \
+    --name "^Carrowby\$"; found=$?; ignored=$(grep -Po "SigIgn:\s*\K\S+" /proc/$!/status)
+    kill $!; wait $!; exit $((found || (0x$ignored & 3) != 3))' bash "$root/clean/usr/bin/carrowby" &
 group=$! status=0
 wait $group || status=$?
 while kill -0 -- -$group 2>/dev/null; do sleep 0.05; done # Xvfb gone, as the next display needs
