@@ -16,8 +16,8 @@ report=$(TMPDIR=$root timeout 90 lintian "$deb" 2>&1) || { echo "$report"; exit 
 if grep -E '^[EW]: ' <<<"$report"; then exit 1; fi
 version=$(env -u DISPLAY "$build/app/carrowby" --version) # answered without a display
 env -u DISPLAY "$build/app/carrowby" --help | grep -q '^  -v, --version'
-# Refusals, a display that does not answer and an answer that cannot be written (standard output
-# closed, its descriptor left to no other file): the status, and the program's own line.
+# Refusals, no display, a platform not installed, an answer that cannot be written (standard
+# output closed, its descriptor taken by no other file): the status and the program's own line.
 refused() { # status, what stderr starts with, then the command
     local said status=0; said=$(env QT_QPA_PLATFORM= "${@:3}" 2>&1 >&-) || status=$?
     [ $status = "$1" ] && [[ $said == "$2"* ]] || { echo "$*: $status, $said"; exit 1; }
@@ -25,6 +25,7 @@ refused() { # status, what stderr starts with, then the command
 refused 2 "carrowby: Unknown option 'platform'." "$build/app/carrowby" -platform offscreen
 refused 2 "carrowby: cannot open the display :49:" env DISPLAY=:49 "$build/app/carrowby"
 refused 2 "carrowby: no display to show its window on" env -u DISPLAY -u WAYLAND_DISPLAY "$build/app/carrowby"
+refused 2 'carrowby: the Qt platform plugin "xbc" is not installed (installed: ' env QT_QPA_PLATFORM=xbc "$build/app/carrowby"
 refused 1 "carrowby: write error: Bad file descriptor" "$build/app/carrowby" --help
 [ "carrowby $(dpkg-deb -f "$deb" Version)" = "$version" ]
 grep -q "<release version=\"${version#carrowby }\"" "$root"/install/usr/share/metainfo/*.xml
