@@ -94,7 +94,8 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
 }
 
 // A failing read, lock or flush fails the call and changes nothing, a lock that cannot be taken
-// is told before any write (as the program starts), and a planted link is not used.
+// is told before any write (as the program starts), a planted link is not used, and a store out
+// of reach gives the true reason.
 TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
 {
     settings.CreateSubKey();
@@ -125,8 +126,7 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
     if (fork() == 0) { // a call that fails at exit, once thread-locals are destroyed, says why
         registry::Calls().flock = [](int, int) { return fails(ENOLCK); };
         std::atexit([] {
-            Saved("UserName");
-            _exit(registry::StoreFile::LastFailure() == "No locks available" ? 0 : 1);
+            _exit((Saved("x"), registry::StoreFile::LastFailure()) != "No locks available");
         });
         std::exit(2);
     }
@@ -136,6 +136,16 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
     ASSERT_EQ(symlink("../elsewhere", (Folder() + "/.registry.reg.new-dead00").c_str()), 0);
     EXPECT_EQ(settings.WriteValue("UserName", "Bo", REG_SZ), True);
     EXPECT_EQ(FileText(m_folder + "/elsewhere") + std::to_string(Files()), "mine1");
+    std::string tooLong = m_folder; // out of reach: the true reason, and no folder made on the way
+    while (tooLong.size() <= PATH_MAX)
+        tooLong += "/" + std::string(200, 'd');
+    for (const auto& [config, why] :
+         {std::pair{Path(), "Not a directory"}, {tooLong, "File name too long"}}) {
+        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        EXPECT_EQ(settings.CreateSubKey(), False) << why;
+        EXPECT_EQ(registry::StoreFile::LastFailure(), why);
+    }
+    EXPECT_EQ(Files(m_folder), 2);
 }
 
 // A pipe, a device or a huge file is no store: never waited for, not read, left as it is. A link
@@ -170,21 +180,6 @@ TEST_F(StoreFileTest, OnlyARegularFileIsReadAndALinkStays)
                   std::filesystem::perms(0644));
         EXPECT_EQ(Files(), text.empty() ? 1 : 2) << "a copy of what was no export";
     }
-}
-
-// A store that cannot be reached names the true reason and makes no folder on the way to it.
-TEST_F(StoreFileTest, AStoreOutOfReachSaysWhyAndMakesNothing)
-{
-    std::ofstream(Folder()) << "a file where the store's folder was";
-    std::string tooLong = m_folder;
-    while (tooLong.size() <= PATH_MAX)
-        tooLong += "/" + std::string(200, 'd');
-    for (const std::string why : {"Not a directory", "File name too long"}) {
-        setenv("XDG_CONFIG_HOME", why.starts_with("Not") ? m_folder.c_str() : tooLong.c_str(), 1);
-        EXPECT_EQ(settings.CreateSubKey(), False) << why;
-        EXPECT_EQ(registry::StoreFile::LastFailure(), why);
-    }
-    EXPECT_EQ(Files(m_folder), 1) << "no folder made";
 }
 
 TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
