@@ -73,9 +73,9 @@ std::optional<std::string> StoreFile::WhyUnwritable() const
         return std::nullopt;
     if (!Allowed(folder, W_OK | X_OK) || (Exists(target) && !Allowed(target, R_OK | W_OK)))
         return std::strerror(errno);
-    // Writers take turns through the lock of the store's folder (held by another writer, it
-    // still works); where it cannot be taken at all (some network mounts), nothing is written.
-    const FolderLock lock(Nearest(Folder()), LOCK_SH | LOCK_NB);
+    // Writers take turns through the lock of the store's folder (held by another, it still
+    // works); where it cannot be taken at all (some network mounts), nothing is written.
+    const FolderLock lock(Nearest(Folder()), LOCK_EX | LOCK_NB);
     if (lock.Error() != 0 && lock.Error() != EWOULDBLOCK)
         return Reason(lock.Error());
     return std::nullopt;
