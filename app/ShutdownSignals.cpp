@@ -11,6 +11,12 @@ namespace {
 // The handler only writes a byte here; the event loop reads it.
 int g_pipe[2] = {-1, -1};
 
+bool HandledBy(int signal, void (*handler)(int))
+{
+    struct sigaction current;
+    return sigaction(signal, nullptr, &current) == 0 && current.sa_handler == handler;
+}
+
 } // namespace
 
 ShutdownSignals::ShutdownSignals(QObject* parent) : QObject(parent)
@@ -28,14 +34,18 @@ ShutdownSignals::ShutdownSignals(QObject* parent) : QObject(parent)
     action.sa_handler = &ShutdownSignals::Handle;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
+    // One ignored as the program starts stays ignored: SIGHUP under nohup, SIGINT for a program
+    // that a script started in the background.
     for (int signal : {SIGTERM, SIGINT, SIGHUP})
-        sigaction(signal, &action, nullptr);
+        if (!HandledBy(signal, SIG_IGN))
+            sigaction(signal, &action, nullptr);
 }
 
 ShutdownSignals::~ShutdownSignals()
 {
     for (int signal : {SIGTERM, SIGINT, SIGHUP})
-        std::signal(signal, SIG_DFL);
+        if (HandledBy(signal, &ShutdownSignals::Handle))
+            std::signal(signal, SIG_DFL);
 }
 
 void ShutdownSignals::Handle(int)

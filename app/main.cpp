@@ -7,13 +7,25 @@
 
 #include <QApplication>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <memory>
 
 namespace {
 
 frmMain* ShownWindow = nullptr;
+
+// A standard stream left closed by whoever started the program would be the next file opened
+// (the X connection, say), and what is meant for it would go there. Each is held on /dev/null,
+// opened the wrong way round as the GNU tools do, so that using it still fails as a closed one.
+void HoldClosedStandardStreams()
+{
+    for (int fd = 0; fd <= 2; ++fd)
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF)
+            open("/dev/null", fd == 0 ? O_WRONLY : O_RDONLY);
+}
 
 // Qt ends the program through exit() when the connection to the display breaks: the settings
 // as the user left them are saved first.
@@ -27,6 +39,7 @@ void SaveBeforeExit()
 
 int main(int argc, char* argv[])
 {
+    HoldClosedStandardStreams();
     if (const auto status = AnswerCommandLine(argc, argv))
         return *status;
     if (const char* why = toolkit::NoDisplayNamed()) {

@@ -74,7 +74,9 @@ bool SavedSettings::Save(RegistryManager& registry) const
     // All of it or nothing: another copy of the program saving at the same moment never mixes
     // its settings with these.
     RegistryManager::Transaction whole(RegistryManager::Transaction::Writing);
-    registry.CreateSubKey(); // anew, where its file was removed while the program ran
+    // Anew, where its file was removed while the program ran: then as it is on a first run.
+    if (registry.CreateSubKey() == True)
+        registry.WriteValue(InstalledValue, "True", REG_SZ);
     const bool titleWritten = !titleRead || registry.WriteValue(TitleValue, title, REG_SZ) == True;
     return WriteControls(registry,
                          [this](size_t i) { return toolkit::SignedBlankText(states[i]); }) &&

@@ -1,5 +1,6 @@
 #include "DisplayOpening.h"
 
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -20,14 +21,23 @@ std::string Environment(const char* name)
     return value ? value : "";
 }
 
-// The display Qt was to open: X11's where it is named and Qt was not sent to Wayland.
-std::string DisplayTried()
+// The display Qt was to open, and why it did not: X11's where it is named and Qt was not sent to
+// Wayland.
+std::string DisplayNotOpened()
 {
     const std::string platform = Environment("QT_QPA_PLATFORM");
     const std::string x11 = Environment("DISPLAY"), wayland = Environment("WAYLAND_DISPLAY");
+    const std::string none = ": no X server or Wayland compositor answers there";
     if (platform.starts_with("wayland") || (x11.empty() && !wayland.empty()))
-        return "the Wayland display " + (wayland.empty() ? std::string("wayland-0") : wayland);
-    return "the display " + x11;
+        return "the Wayland display " + (wayland.empty() ? std::string("wayland-0") : wayland) +
+               none;
+    return x11.empty() ? "an X display: DISPLAY is unset" : "the display " + x11 + none;
+}
+
+// The first group of pattern in what Qt said while the display opened.
+QString Said(const QString& all, const char* pattern)
+{
+    return QRegularExpression(QLatin1String(pattern)).match(all).captured(1);
 }
 
 void SayHeld()
@@ -44,10 +54,16 @@ void WhileOpening(QtMsgType type, const QMessageLogContext& context, const QStri
         return;
     }
     if (message.contains(QLatin1String("no Qt platform plugin could be initialized"))) {
-        std::fprintf(stderr,
-                     "carrowby: cannot open %s: no X server or Wayland compositor answers "
-                     "there\n",
-                     DisplayTried().c_str());
+        const QString all = HeldMessages.join(u'\n') + u'\n' + message;
+        if (const QString missing = Said(all, "Could not find the Qt platform plugin \"([^\"]*)\"");
+            !missing.isEmpty())
+            std::fprintf(
+                stderr,
+                "carrowby: the Qt platform plugin \"%s\" is not installed (installed: %s)\n",
+                qPrintable(missing),
+                qPrintable(Said(all, "Available platform plugins are: ([^\n]*)\\.")));
+        else
+            std::fprintf(stderr, "carrowby: cannot open %s\n", DisplayNotOpened().c_str());
         std::_Exit(2);
     }
     HeldMessages << qFormatLogMessage(type, context, message);

@@ -19,8 +19,12 @@ void InstallTranslations()
 {
     static QTranslator program, qt;
     for (QString language : QLocale().uiLanguages()) { // the user's order of preference
+        // A tag Qt does not know says nothing, nor the "C" Qt puts after it; "C" alone (LANG=C or
+        // POSIX) leaves the program's own English, as nothing else comes.
+        if (QLocale(language).language() == QLocale::C)
+            continue;
         language.replace(u'-', u'_');
-        if (language == u"C" || language == u"en" || language.startsWith(u"en_"))
+        if (language == u"en" || language.startsWith(u"en_"))
             return; // the program's own language comes first
         for (const QString& folder : TranslationFolders()) {
             if (program.load(QStringLiteral("carrowby_") + language, folder)) {

@@ -2,13 +2,16 @@
 
 #include "StoreFile.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace registry {
 
 namespace {
-thread_local std::string lastFailure;
-}
+// A save that fails as the program exits (the display gone) writes here after thread-locals
+// with a destructor are gone: a plain buffer, which lives as long as its thread does.
+thread_local char lastFailure[128];
+} // namespace
 
 std::string Reason(int error)
 {
@@ -21,7 +24,7 @@ std::string Reason(int error)
 
 bool Fail(const std::string& why)
 {
-    lastFailure = why;
+    std::snprintf(lastFailure, sizeof lastFailure, "%s", why.c_str());
     return false;
 }
 

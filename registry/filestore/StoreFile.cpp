@@ -75,7 +75,7 @@ std::optional<StoreFile::Loaded> StoreFile::Load(bool mayMoveAside) const
 bool StoreFile::Read(const std::function<void(const RegistryTree&)>& work) const
 {
     if (!CanRead())
-        return Fail(EACCES);
+        return Fail(errno);
     if (StoreTransaction::State* batch = StoreTransaction::Current(m_path);
         batch && batch->loaded) {
         work(batch->loaded->tree);
@@ -85,8 +85,9 @@ bool StoreFile::Read(const std::function<void(const RegistryTree&)>& work) const
         work(RegistryTree{});
         return true;
     }
-    // Files are replaced whole, so a read needs no lock to see a whole one.
     FolderLock lock(Folder(), LOCK_SH);
+    if (lock.Error())
+        return Fail(lock.Error());
     const auto loaded = Load(false);
     if (!loaded)
         return false;
@@ -97,7 +98,7 @@ bool StoreFile::Read(const std::function<void(const RegistryTree&)>& work) const
 bool StoreFile::Modify(const std::function<bool(RegistryTree&)>& work) const
 {
     if (!CanRead())
-        return Fail(EACCES);
+        return Fail(errno);
     if (const auto why = WhyUnwritable()) // a read-only mount, say, and not only modes
         return Fail(*why);
     if (StoreTransaction::State* batch = StoreTransaction::Current(m_path)) {

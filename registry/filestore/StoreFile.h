@@ -32,7 +32,7 @@ class StoreFile
     // when there is none, and then the store can be neither read nor written.
     static std::string DefaultPath();
 
-    // What the file's permissions allow this process now.
+    // What the file's permissions allow this process now; where it cannot read, errno says why.
     bool CanRead() const;
     bool CanWrite() const;
     // Why the store cannot be read, or written ("Permission denied"), or nothing when it can.

@@ -93,7 +93,9 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
     EXPECT_EQ(Read("UserName") + Read("chk7"), "Ada 0");
 }
 
-// A failing read, lock or flush fails the call and changes nothing; a planted link is not used.
+// A failing read, lock or flush fails the call and changes nothing, a lock that cannot be taken
+// is told before any write (as the program starts), a planted link is not used, and a store out
+// of reach gives the true reason.
 TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
 {
     settings.CreateSubKey();
@@ -106,24 +108,44 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
         {{[](int, void*, size_t) -> ssize_t { return fails(EIO); }, real.flock, real.fsync},
          "Input/output error", std::string(255, ' ')},
         {{real.read, [](int, int) { return fails(ENOLCK); }, real.fsync}, "No locks available",
-         "Ada"},
+         std::string(255, ' ')},
         {{real.read, real.flock, [](int) { return fails(ENOSPC); }}, "No space left on device",
          "Ada"},
     };
     // clang-format on
     for (const auto& [calls, why, read] : rows) {
         registry::Calls() = calls;
+        EXPECT_EQ(registry::StoreFile(Path()).CanWrite(), calls.flock == real.flock) << why;
         EXPECT_EQ(settings.WriteValue("UserName", "Bo", REG_SZ), False) << why;
-        EXPECT_EQ(registry::StoreFile::LastFailure(), why);
         EXPECT_EQ(settings.CreateSubKey() + settings.DoesKeyExist(), read == "Ada" ? True : False);
+        EXPECT_EQ(registry::StoreFile::LastFailure(), why);
         EXPECT_EQ(Read("UserName"), read);
         registry::Calls() = real;
         EXPECT_EQ(FileText(Path()) + std::to_string(Files()), before + "1") << why;
     }
+    if (fork() == 0) { // a call that fails at exit, once thread-locals are destroyed, says why
+        registry::Calls().flock = [](int, int) { return fails(ENOLCK); };
+        std::atexit([] {
+            _exit((Saved("x"), registry::StoreFile::LastFailure()) != "No locks available");
+        });
+        std::exit(2);
+    }
+    int status = -1;
+    EXPECT_TRUE(wait(&status) > 0 && status == 0) << "exit status " << status;
     std::ofstream(m_folder + "/elsewhere") << "mine";
     ASSERT_EQ(symlink("../elsewhere", (Folder() + "/.registry.reg.new-dead00").c_str()), 0);
     EXPECT_EQ(settings.WriteValue("UserName", "Bo", REG_SZ), True);
     EXPECT_EQ(FileText(m_folder + "/elsewhere") + std::to_string(Files()), "mine1");
+    std::string tooLong = m_folder; // out of reach: the true reason, and no folder made on the way
+    while (tooLong.size() <= PATH_MAX)
+        tooLong += "/" + std::string(200, 'd');
+    for (const auto& [config, why] :
+         {std::pair{Path(), "Not a directory"}, {tooLong, "File name too long"}}) {
+        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        EXPECT_EQ(settings.CreateSubKey(), False) << why;
+        EXPECT_EQ(registry::StoreFile::LastFailure(), why);
+    }
+    EXPECT_EQ(Files(m_folder), 2);
 }
 
 // A pipe, a device or a huge file is no store: never waited for, not read, left as it is. A link

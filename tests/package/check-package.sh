@@ -16,16 +16,17 @@ report=$(TMPDIR=$root timeout 90 lintian "$deb" 2>&1) || { echo "$report"; exit 
 if grep -E '^[EW]: ' <<<"$report"; then exit 1; fi
 version=$(env -u DISPLAY "$build/app/carrowby" --version) # answered without a display
 env -u DISPLAY "$build/app/carrowby" --help | grep -q '^  -v, --version'
-# Refusals, a display that does not answer and an answer that cannot be written: the status,
-# and the program's own line.
+# Refusals, no display, a platform not installed, an answer that cannot be written (standard
+# output closed, its descriptor taken by no other file): the status and the program's own line.
 refused() { # status, what stderr starts with, then the command
-    local said status=0; said=$(env QT_QPA_PLATFORM= "${@:3}" 2>&1 >/dev/full) || status=$?
+    local said status=0; said=$(env QT_QPA_PLATFORM= "${@:3}" 2>&1 >&-) || status=$?
     [ $status = "$1" ] && [[ $said == "$2"* ]] || { echo "$*: $status, $said"; exit 1; }
 }
 refused 2 "carrowby: Unknown option 'platform'." "$build/app/carrowby" -platform offscreen
 refused 2 "carrowby: cannot open the display :49:" env DISPLAY=:49 "$build/app/carrowby"
 refused 2 "carrowby: no display to show its window on" env -u DISPLAY -u WAYLAND_DISPLAY "$build/app/carrowby"
-refused 1 "carrowby: write error: No space left" "$build/app/carrowby" --version
+refused 2 'carrowby: the Qt platform plugin "xbc" is not installed (installed: ' env QT_QPA_PLATFORM=xbc "$build/app/carrowby"
+refused 1 "carrowby: write error: Bad file descriptor" "$build/app/carrowby" --help
 # The recorded tests as CSV, without a display; a file that is no database is an error.
 mkdir -p "$root/data/carrowby"
 /usr/bin/python3 -c 'import sqlite3, sys; sqlite3.connect(sys.argv[1]).executescript("""
@@ -45,9 +46,12 @@ zcat "$root"/install/usr/share/doc/carrowby/changelog.gz | head -1 | grep -qF "(
 dpkg-deb -f "$deb" Depends | grep 'fonts-liberation2' | grep -q 'libqt6widgets6 (>='
 (cd .. && reuse lint -q)
 dpkg-deb -x "$deb" "$root/clean"
-export HOME=$root XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data XDG_RUNTIME_DIR=$root QT_QPA_PLATFORM=
-setsid xvfb-run -a bash -c '"$1" & timeout 20 xdotool search --sync --onlyvisible \
-    --name "^Carrowby\$"; found=$?; kill $!; wait $!; exit $found' bash "$root/clean/usr/bin/carrowby" &
+export HOME=$root XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data XDG_RUNTIME_DIR=$root \
+    QT_QPA_PLATFORM=
+# Started as nohup does and in the background (SIGHUP and SIGINT ignored), it leaves them so.
+setsid xvfb-run -a bash -c 'trap "" HUP; "$1" & timeout 20 xdotool search --sync --onlyvisible \
+    --name "^Carrowby\$"; found=$?; ignored=$(grep -Po "SigIgn:\s*\K\S+" /proc/$!/status)
+    kill $!; wait $!; exit $((found || (0x$ignored & 3) != 3))' bash "$root/clean/usr/bin/carrowby" &
 group=$! status=0
 wait $group || status=$?
 while kill -0 -- -$group 2>/dev/null; do sleep 0.05; done # Xvfb gone, as the next display needs
