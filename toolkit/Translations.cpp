@@ -15,9 +15,26 @@ QStringList TranslationFolders()
             program + QStringLiteral("/../translations")};
 }
 
+namespace {
+
+// Whether the messages' locale is C (or POSIX), as gettext decides it: the first of LC_ALL,
+// LC_MESSAGES and LANG that is set, and C where none is. There LANGUAGE is not read: a user who
+// asks for C asks for the program's own texts.
+bool MessagesInC()
+{
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (const QByteArray locale = qgetenv(name); !locale.isEmpty())
+            return locale == "C" || locale == "POSIX";
+    return true;
+}
+
+} // namespace
+
 void InstallTranslations()
 {
     static QTranslator program, qt;
+    if (MessagesInC())
+        return;
     for (QString language : QLocale().uiLanguages()) { // the user's order of preference
         // A tag Qt does not know says nothing, nor the "C" Qt puts after it; "C" alone (LANG=C or
         // POSIX) leaves the program's own English, as nothing else comes.
