@@ -8,6 +8,7 @@
 #include "StoreFormat.h"
 #include "StorePath.h"
 #include "StoreTransaction.h"
+#include "toolkit/UserFolders.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -108,7 +109,7 @@ bool StoreFile::Modify(const std::function<bool(RegistryTree&)>& work) const
         }
         batch->loaded.reset(); // what was read before is no longer the file
     }
-    if (!MakeFolders(Folder()))
+    if (!toolkit::MakePrivateFolders(Folder()))
         return Fail(errno);
     FolderLock lock(Folder(), LOCK_EX);
     if (lock.Error())

@@ -4,12 +4,11 @@
 #include "StorePath.h"
 
 #include "StoreFile.h"
+#include "toolkit/UserFolders.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <ctime>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,28 +26,10 @@ std::string FolderOf(const std::string& path)
     return slash == std::string::npos ? "." : path.substr(0, std::max<size_t>(slash, 1));
 }
 
-bool MakeFolders(const std::string& folder)
-{
-    if (folder.empty() || Exists(folder))
-        return true;
-    const size_t slash = folder.find_last_of('/');
-    if (slash != std::string::npos && slash > 0 && !MakeFolders(folder.substr(0, slash)))
-        return false;
-    return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
-}
-
 std::string StoreFile::DefaultPath()
 {
-    std::string config;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
-        config = xdg;
-    else if (const char* home = std::getenv("HOME"); home && *home == '/')
-        config = std::string(home) + "/.config";
-    else if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir)
-        config = std::string(user->pw_dir) + "/.config"; // the user's home, as Qt finds it
-    else
-        return {};
-    return config + "/carrowby/registry.reg";
+    const std::string config = toolkit::UserFolder("XDG_CONFIG_HOME", ".config");
+    return config.empty() ? config : config + "/carrowby/registry.reg";
 }
 
 std::string StoreFile::Folder() const

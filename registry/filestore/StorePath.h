@@ -9,7 +9,5 @@ bool Exists(const std::string& path);
 
 std::string FolderOf(const std::string& path);
 
-// Creates folder and the folders above it, private to the user.
-bool MakeFolders(const std::string& folder);
 
 } // namespace registry

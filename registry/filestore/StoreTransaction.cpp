@@ -2,6 +2,7 @@
 
 #include "StoreFailure.h"
 #include "StorePath.h"
+#include "toolkit/UserFolders.h"
 
 #include <sys/file.h>
 
@@ -25,7 +26,7 @@ StoreTransaction::StoreTransaction(Kind kind, const std::string& path)
 
     if (kind == Reading) {
         m_state->loaded = Exists(file.Folder()) ? file.Load(false) : StoreFile::Loaded{};
-    } else if (file.CanWrite() && MakeFolders(file.Folder())) {
+    } else if (file.CanWrite() && toolkit::MakePrivateFolders(file.Folder())) {
         m_state->lock.emplace(file.Folder(), LOCK_EX);
         if (m_state->lock->Error())
             Fail(m_state->lock->Error());

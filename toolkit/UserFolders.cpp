@@ -1,0 +1,33 @@
+#include "UserFolders.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace toolkit {
+
+std::string UserFolder(const char* variable, const char* underHome)
+{
+    if (const char* folder = std::getenv(variable); folder && *folder == '/')
+        return folder;
+    if (const char* home = std::getenv("HOME"); home && *home == '/')
+        return std::string(home) + "/" + underHome;
+    if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir == '/')
+        return std::string(user->pw_dir) + "/" + underHome; // the user's home, as Qt finds it
+    return {};
+}
+
+bool MakePrivateFolders(const std::string& folder)
+{
+    struct stat info;
+    if (folder.empty() || stat(folder.c_str(), &info) == 0)
+        return true;
+    const size_t slash = folder.find_last_of('/');
+    if (slash != std::string::npos && slash > 0 && !MakePrivateFolders(folder.substr(0, slash)))
+        return false;
+    return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+} // namespace toolkit
