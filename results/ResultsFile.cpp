@@ -1,10 +1,9 @@
 #include "ResultsFile.h"
 
-#include "toolkit/UserFolders.h"
+#include "toolkit/UserFiles.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,12 +41,7 @@ int MakeResultsFile(const std::string& path)
 
 std::string SetAside(const std::string& path)
 {
-    char stamp[32];
-    const std::time_t now = std::time(nullptr);
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
-    std::string aside = path + ".unreadable-" + stamp;
-    for (int n = 2; Exists(aside); ++n)
-        aside = path + ".unreadable-" + stamp + "-" + std::to_string(n);
+    const std::string aside = toolkit::PathAside(path);
     if (std::rename(path.c_str(), aside.c_str()) != 0)
         return {};
     for (const char* companion : {"-wal", "-shm"})

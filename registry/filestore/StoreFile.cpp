@@ -8,7 +8,7 @@
 #include "StoreFormat.h"
 #include "StorePath.h"
 #include "StoreTransaction.h"
-#include "toolkit/UserFolders.h"
+#include "toolkit/UserFiles.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -4,11 +4,10 @@
 #include "StorePath.h"
 
 #include "StoreFile.h"
-#include "toolkit/UserFolders.h"
+#include "toolkit/UserFiles.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <ctime>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,13 +38,7 @@ std::string StoreFile::Folder() const
 
 std::string StoreFile::PathAside() const
 {
-    char stamp[32];
-    const std::time_t now = std::time(nullptr);
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
-    std::string aside = m_path + ".unreadable-" + stamp;
-    for (int n = 2; Exists(aside); ++n)
-        aside = m_path + ".unreadable-" + stamp + "-" + std::to_string(n);
-    return aside;
+    return toolkit::PathAside(m_path);
 }
 
 std::string StoreFile::WriteTarget() const

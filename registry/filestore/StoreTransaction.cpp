@@ -2,7 +2,7 @@
 
 #include "StoreFailure.h"
 #include "StorePath.h"
-#include "toolkit/UserFolders.h"
+#include "toolkit/UserFiles.h"
 
 #include <sys/file.h>
 

@@ -1,7 +1,8 @@
-#include "UserFolders.h"
+#include "UserFiles.h"
 
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,6 +29,18 @@ bool MakePrivateFolders(const std::string& folder)
     if (slash != std::string::npos && slash > 0 && !MakePrivateFolders(folder.substr(0, slash)))
         return false;
     return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+std::string PathAside(const std::string& path)
+{
+    char stamp[32];
+    const std::time_t now = std::time(nullptr);
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
+    std::string aside = path + ".unreadable-" + stamp;
+    struct stat info;
+    for (int n = 2; stat(aside.c_str(), &info) == 0; ++n)
+        aside = path + ".unreadable-" + stamp + "-" + std::to_string(n);
+    return aside;
 }
 
 } // namespace toolkit
