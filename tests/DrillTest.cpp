@@ -4,6 +4,7 @@
 #include "drill/Scoring.h"
 #include "drill/SettingsChecks.h"
 #include "support/ScriptedRandom.h"
+#include "toolkit/NumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -164,14 +165,20 @@ TEST(Drill, StatusAndGrade)
                   " " + std::to_string(correct) + " " + std::to_string(posed - correct));
         EXPECT_EQ(status.percentage, percentage) << fault;
     }
-    // Each grade from its lowest percentage up: a row's fault is its grade's boundary moved.
-    const std::pair<int, const char*> lowest[] = {
-        {100, "A+"}, {93, "A"},  {90, "A-"}, {87, "B+"}, {83, "B"},  {80, "B-"}, {77, "C+"},
-        {73, "C"},   {70, "C-"}, {67, "D+"}, {63, "D"},  {60, "D-"}, {0, "F"}};
-    for (int p = 100, row = 0; p >= 0; --p) {
-        row += p < lowest[row].first;
-        EXPECT_EQ(LetterGrade(" " + std::to_string(p)), lowest[row].second) << p;
+    // Each grade from its lowest percentage to the next grade's, walked down the table.
+    const auto grades = GradeTable();
+    for (size_t row = 0; row + 1 < grades.size(); ++row) {
+        const auto& [grade, lowest] = grades[row];
+        EXPECT_GT(lowest, grades[row + 1].lowest)
+            << grade << " is not above " << grades[row + 1].grade;
+        EXPECT_EQ(LetterGrade(toolkit::PlainText(lowest)), grade);
+        EXPECT_EQ(LetterGrade(toolkit::PlainText(lowest - 0.5)), grades[row + 1].grade) << grade;
     }
+    // A few a user knows, and none above 100.
+    const std::pair<const char*, const char*> known[] = {
+        {" 100", "A+"}, {" 93", "A"}, {" 59", "F"}, {"-1", "F"}, {"100.5", ""}};
+    for (const auto& [percentage, grade] : known)
+        EXPECT_EQ(LetterGrade(percentage), grade) << percentage;
 }
 
 TEST(Drill, TimeLimitsAndTheCountdown)
