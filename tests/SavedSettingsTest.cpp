@@ -3,8 +3,22 @@
 #include "settings/SavedSettings.h"
 #include "support/RegistrySandbox.h"
 
+#include <algorithm>
+
+using settings::SavedControls;
 using settings::SavedSettings;
 using SavedSettingsTest = RegistrySandbox;
+
+namespace {
+
+// Where the control of that name stands in SavedControls and in the states.
+size_t Place(std::string_view name)
+{
+    return std::ranges::find(SavedControls, name, &settings::SavedControl::name) -
+           SavedControls.begin();
+}
+
+} // namespace
 
 TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
 {
@@ -13,7 +27,8 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
     EXPECT_FALSE(SavedSettings::Load(registry).readable) << "a key that cannot be opened";
     SavedSettings::WriteDefaults(registry);
 
-    const int16_t items = settings::SavedControls[15].states, lastItem = items - 1; // time list's
+    const size_t box = Place("chk10"), list = Place("ctlTimed");
+    const int16_t items = SavedControls[list].states, lastItem = items - 1;
     const std::string last = std::to_string(lastItem), past = std::to_string(items);
     // clang-format off
     const std::tuple<const char*, std::string, int16_t, int16_t> rows[] = { // text, box, list
@@ -27,8 +42,8 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
         registry.WriteValue("chk10", text, REG_SZ);
         registry.WriteValue("ctlTimed", text, REG_SZ);
         const SavedSettings loaded = SavedSettings::Load(registry);
-        EXPECT_EQ(loaded.states[14], tick) << fault;
-        EXPECT_EQ(loaded.states[15], item) << fault;
+        EXPECT_EQ(loaded.states[box], tick) << fault;
+        EXPECT_EQ(loaded.states[list], item) << fault;
     }
     registry.WriteValue("UserName", std::string(255, 'x'), REG_SZ);
     const SavedSettings tooLong = SavedSettings::Load(registry);

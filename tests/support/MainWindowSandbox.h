@@ -4,6 +4,7 @@
 // answered once they show.
 
 #include "drill/frmMain.h"
+#include "support/QtText.h"
 #include "support/RegistrySandbox.h"
 #include "support/ScriptedRandom.h"
 #include "toolkit/Application.h"
@@ -64,6 +65,14 @@ class MainWindowSandbox : public RegistrySandbox
     {
         std::ranges::for_each(names, [&](auto name) { Find<QCheckBox>(name)->setChecked(ticked); });
     }
+    // Chooses the list's item that holds the value (a time limit's seconds) or shows it.
+    void Choose(const char* name, const QVariant& value)
+    {
+        auto* list = Find<QComboBox>(name);
+        const int item = std::max(list->findData(value), list->findText(value.toString()));
+        EXPECT_GE(item, 0) << name << " has no item " << value.toString().toStdString();
+        list->setCurrentIndex(item);
+    }
 
     // What the window shows: idle or testing (the problem frame, Start, the timer and the
     // answer box agreeing on it), the status, and the seconds remaining.
@@ -79,12 +88,13 @@ class MainWindowSandbox : public RegistrySandbox
         return shown;
     }
 
-    // Easy sums with 7, Addition and 7 ticked and the time limit chosen; the drill's random
-    // numbers give 7 and each first operand in turn. The timer's ticks come from the test.
-    ScriptedRandom* Script(int timeLimit, std::initializer_list<int> firsts)
+    // Easy sums with 7, Addition and 7 ticked and the time limit of those seconds chosen; the
+    // drill's random numbers give 7 and each first operand in turn. The timer's ticks come from
+    // the test.
+    ScriptedRandom* Script(int seconds, std::initializer_list<int> firsts)
     {
         Tick({"chkAddition", "chk7"});
-        Find<QComboBox>("ctlTimed")->setCurrentIndex(timeLimit);
+        Choose("ctlTimed", seconds);
         window->myTimer.setInterval(3600 * 1000);
         auto* script = new ScriptedRandom;
         for (int first : firsts)
