@@ -85,6 +85,10 @@
         <source>The right answer is%1</source>
         <translation>Die richtige Antwort ist%1</translation>
     </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -275,6 +279,14 @@
     <message>
         <source>What is your name?</source>
         <translation>Wie heißt du?</translation>
+    </message>
+    <message>
+        <source>Seconds Remaining</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stand</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,10 @@
         <source>The right answer is%1</source>
         <translation>La respuesta correcta es%1</translation>
     </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -275,6 +279,14 @@
     <message>
         <source>What is your name?</source>
         <translation>¿Cómo te llamas?</translation>
+    </message>
+    <message>
+        <source>Seconds Remaining</source>
+        <translation>Tiempo restante</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Marcador</translation>
     </message>
 </context>
 <context>

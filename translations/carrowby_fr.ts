@@ -85,6 +85,10 @@
         <source>The right answer is%1</source>
         <translation>La bonne réponse est%1</translation>
     </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -275,6 +279,14 @@
     <message>
         <source>What is your name?</source>
         <translation>Comment t&apos;appelles-tu ?</translation>
+    </message>
+    <message>
+        <source>Seconds Remaining</source>
+        <translation>Temps restant</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Bilan</translation>
     </message>
 </context>
 <context>
