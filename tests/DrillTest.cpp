@@ -8,9 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <tuple>
 
 using namespace drill;
+using toolkit::PlainText;
 
 namespace {
 
@@ -165,19 +167,17 @@ TEST(Drill, StatusAndGrade)
                   " " + std::to_string(correct) + " " + std::to_string(posed - correct));
         EXPECT_EQ(status.percentage, percentage) << fault;
     }
-    // Each grade from its lowest percentage to the next grade's, walked down the table.
+    // Each grade from its lowest percentage down to the next grade's, walked down the table; a
+    // few percentages a user knows, and none above 100.
     const auto grades = GradeTable();
-    for (size_t row = 0; row + 1 < grades.size(); ++row) {
-        const auto& [grade, lowest] = grades[row];
-        EXPECT_GT(lowest, grades[row + 1].lowest)
-            << grade << " is not above " << grades[row + 1].grade;
-        EXPECT_EQ(LetterGrade(toolkit::PlainText(lowest)), grade);
-        EXPECT_EQ(LetterGrade(toolkit::PlainText(lowest - 0.5)), grades[row + 1].grade) << grade;
+    for (size_t row = 1; row < grades.size(); ++row) {
+        const GradeRow &above = grades[row - 1], &next = grades[row];
+        EXPECT_GT(above.lowest, next.lowest) << above.grade << " is not above " << next.grade;
+        EXPECT_EQ(LetterGrade(PlainText(above.lowest)) + LetterGrade(PlainText(above.lowest - .5)),
+                  std::string(above.grade) + next.grade);
     }
-    // A few a user knows, and none above 100.
-    const std::pair<const char*, const char*> known[] = {
-        {" 100", "A+"}, {" 93", "A"}, {" 59", "F"}, {"-1", "F"}, {"100.5", ""}};
-    for (const auto& [percentage, grade] : known)
+    for (const auto& [percentage, grade] : std::map<std::string, std::string>{
+             {" 100", "A+"}, {" 93", "A"}, {" 59", "F"}, {"-1", "F"}, {"100.5", ""}})
         EXPECT_EQ(LetterGrade(percentage), grade) << percentage;
 }
 

@@ -9,17 +9,6 @@ using settings::SavedControls;
 using settings::SavedSettings;
 using SavedSettingsTest = RegistrySandbox;
 
-namespace {
-
-// Where the control of that name stands in SavedControls and in the states.
-size_t Place(std::string_view name)
-{
-    return std::ranges::find(SavedControls, name, &settings::SavedControl::name) -
-           SavedControls.begin();
-}
-
-} // namespace
-
 TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
 {
     RegistryManager registry;
@@ -27,7 +16,11 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
     EXPECT_FALSE(SavedSettings::Load(registry).readable) << "a key that cannot be opened";
     SavedSettings::WriteDefaults(registry);
 
-    const size_t box = Place("chk10"), list = Place("ctlTimed");
+    auto place = [](std::string_view name) { // in SavedControls and the states
+        return std::ranges::find(SavedControls, name, &settings::SavedControl::name) -
+               SavedControls.begin();
+    };
+    const auto box = place("chk10"), list = place("ctlTimed");
     const int16_t items = SavedControls[list].states, lastItem = items - 1;
     const std::string last = std::to_string(lastItem), past = std::to_string(items);
     // clang-format off

@@ -4,7 +4,6 @@
 // answered once they show.
 
 #include "drill/frmMain.h"
-#include "support/QtText.h"
 #include "support/RegistrySandbox.h"
 #include "support/ScriptedRandom.h"
 #include "toolkit/Application.h"
@@ -28,6 +27,22 @@ inline QPointer<QTimer> WhenModal(std::function<void(QWidget*)> answer)
     });
     poll->start(10);
     return poll;
+}
+
+// Qt's texts in a failed check as a user reads them: a QString (a QStringList item by item) as
+// its text, and a control as a screen reader hears it, by what it holds (its description) or
+// else its name ("Time:", "Test These").
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+inline std::string Heard(QObject* control)
+{
+    const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(control);
+    QStringList said = {heard->text(QAccessible::Description), heard->text(QAccessible::Name),
+                        control->objectName()};
+    said.removeAll("");
+    return '"' + said.value(0).toStdString() + '"';
 }
 
 inline const QString Version = QString::fromStdString("Version " + toolkit::VersionText());
@@ -69,9 +84,9 @@ class MainWindowSandbox : public RegistrySandbox
     void Choose(const char* name, const QVariant& value)
     {
         auto* list = Find<QComboBox>(name);
-        const int item = std::max(list->findData(value), list->findText(value.toString()));
-        EXPECT_GE(item, 0) << name << " has no item " << value.toString().toStdString();
-        list->setCurrentIndex(item);
+        list->setCurrentIndex(std::max(list->findData(value), list->findText(value.toString())));
+        EXPECT_EQ(list->currentIndex() >= 0, true)
+            << name << " has no item " << value.toString().toStdString();
     }
 
     // What the window shows: idle or testing (the problem frame, Start, the timer and the
@@ -88,9 +103,8 @@ class MainWindowSandbox : public RegistrySandbox
         return shown;
     }
 
-    // Easy sums with 7, Addition and 7 ticked and the time limit of those seconds chosen; the
-    // drill's random numbers give 7 and each first operand in turn. The timer's ticks come from
-    // the test.
+    // Easy sums with 7, Addition and 7 ticked and the time limit of those seconds; the drill's
+    // random numbers give 7 and each first operand in turn. The timer's ticks come from the test.
     ScriptedRandom* Script(int seconds, std::initializer_list<int> firsts)
     {
         Tick({"chkAddition", "chk7"});
