@@ -151,8 +151,8 @@ TEST_F(MainWindowTest, AnAnswerCountsOnceInItsOwnTest)
 }
 
 // The form against SavedControls both ways: each saved control on it with its states, and each
-// of its check boxes and lists saved, unless named among those that are not. The settings and
-// the title come back after an unload.
+// of its check boxes and lists saved, unless named among those that are not; Tab in its order.
+// The settings and the title come back after an unload.
 TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
 {
     const QStringList unsaved = {}; // check boxes and lists of the form that are not saved
@@ -167,6 +167,14 @@ TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
             << control.name << " (a list?, its states) on the form and as saved";
     }
     EXPECT_EQ(onForm, unsaved) << "on the form, neither saved nor named as not saved";
+    QStringList form, tabbed = {"btnStart"}; // Tab reaches each control in the form's order
+    for (QWidget* control : window->findChildren<QWidget*>())
+        if (control->isVisible() && control->focusPolicy() & Qt::TabFocus)
+            form.insert(control->objectName() == "btnStart" ? 0 : form.size(),
+                        control->objectName());
+    for (Find("btnStart")->setFocus(); tabbed.size() < form.size();)
+        PressKey(window.get(), Qt::Key_Tab), tabbed << window->focusWidget()->objectName();
+    EXPECT_EQ(tabbed, form) << "Tab's order (<tabstops> in the form) against the form's";
     // Stores already written hold the items' positions: a new time limit goes at the end.
     const QStringList stored = {"0", "10", "30", "60", "120", "180", "240"};
     EXPECT_EQ(Find("ctlTimed")->property("seconds").toStringList().mid(0, stored.size()), stored)
