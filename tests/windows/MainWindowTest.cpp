@@ -164,7 +164,8 @@ TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
         const auto* list = window->findChild<QComboBox*>(control.name);
         const int states = onForm.removeAll(control.name) == 0 ? 0 : list ? list->count() : 2;
         EXPECT_EQ(std::pair(!!list, states), std::pair(control.list, int(control.states)))
-            << control.name << " (a list?, its states) on the form and as saved";
+            << control.name
+            << " on the form (a list?, its states: 0 where it is missing) and saved";
     }
     EXPECT_EQ(onForm, unsaved) << "on the form, neither saved nor named as not saved";
     QStringList form, tabbed = {"btnStart"}; // Tab reaches each control in the form's order
