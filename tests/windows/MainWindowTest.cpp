@@ -176,15 +176,14 @@ TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
     for (Find("btnStart")->setFocus(); tabbed.size() < form.size();)
         PressKey(window.get(), Qt::Key_Tab), tabbed << window->focusWidget()->objectName();
     EXPECT_EQ(tabbed, form) << "Tab's order (<tabstops> in the form) against the form's";
-    // Stores already written hold the items' positions: a new time limit goes at the end.
     const QStringList stored = {"0", "10", "30", "60", "120", "180", "240"};
     EXPECT_EQ(Find("ctlTimed")->property("seconds").toStringList().mid(0, stored.size()), stored)
-        << "ctlTimed's items in stored positions";
+        << "ctlTimed: stores hold its items' positions, so a new one goes at the end";
     for (auto* timed = Find<QComboBox>("ctlTimed"); timed->currentIndex() + 1 < timed->count();) {
         timed->setCurrentIndex(timed->currentIndex() + 1); // each item's seconds as it says them
         const QStringList said = timed->currentText().split(' '); // "10 Seconds", "1 Minute"
         EXPECT_EQ(Text("txtTimeRemaining").toInt(), said[0].toInt() * (said[1][0] == 'M' ? 60 : 1))
-            << timed->currentText().toStdString();
+            << timed->currentText().toStdString() << " against its seconds in the form";
     }
     EXPECT_EQ(Saved("Installed") + Saved("UserName") + Saved("chk2"), "TrueCarrowby0");
     Tick({"chkAddition", "chk2", "chk10"});
