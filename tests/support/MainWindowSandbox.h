@@ -29,9 +29,8 @@ inline QPointer<QTimer> WhenModal(std::function<void(QWidget*)> answer)
     return poll;
 }
 
-// Qt's texts in a failed check as a user reads them: a QString (a QStringList item by item) as
-// its text, and a control as a screen reader hears it, by what it holds (its description) or
-// else its name ("Time:", "Test These").
+// A failed check prints a QString (and a QStringList's items) as text, and names a control as a
+// screen reader hears it: by what it holds (its description), else its name ("Time:").
 inline void PrintTo(const QString& text, std::ostream* out)
 {
     *out << '"' << text.toStdString() << '"';

@@ -155,8 +155,7 @@ TEST_F(MainWindowTest, AnAnswerCountsOnceInItsOwnTest)
 // The settings and the title come back after an unload.
 TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
 {
-    const QStringList unsaved = {}; // check boxes and lists of the form that are not saved
-    QStringList onForm;
+    QStringList onForm, unsaved = {}; // unsaved: the form's check boxes and lists not saved
     for (QWidget* control : window->findChildren<QWidget*>())
         if (qobject_cast<QCheckBox*>(control) || qobject_cast<QComboBox*>(control))
             onForm << control->objectName();
