@@ -33,7 +33,9 @@ template <typename Item> Item& NamedItems<Item>::FindOrAdd(std::string_view name
     if (added)
         *added = true;
     m_at.emplace(Upper(name), m_items.size());
-    return m_items.emplace_back(std::string(name));
+    Item& item = m_items.emplace_back();
+    item.name = name;
+    return item;
 }
 
 template class NamedItems<RegistryValue>;
