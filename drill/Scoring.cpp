@@ -3,7 +3,6 @@
 #include "drill/Translatable.h"
 #include "toolkit/NumberText.h"
 
-#include <array>
 #include <limits>
 
 namespace drill {
@@ -42,38 +41,36 @@ StatusCaptions Status(int16_t NumberCorrect, int16_t NumberIncorrect, int16_t Pr
             SignedBlankText(Percentage(NumberCorrect, ProblemNumber))};
 }
 
+std::span<const GradeRow> GradeTable()
+{
+    // Each grade from its lowest percentage up to the lowest of the grade above it.
+    static constexpr GradeRow rows[] = {
+        {"A+", 100},
+        {"A", 93},
+        {"A-", 90},
+        {"B+", 87},
+        {"B", 83},
+        {"B-", 80},
+        {"C+", 77},
+        {"C", 73},
+        {"C-", 70},
+        {"D+", 67},
+        {"D", 63},
+        {"D-", 60},
+        {"F", -std::numeric_limits<double>::infinity()},
+    };
+    return rows;
+}
+
 std::string LetterGrade(std::string_view percentageCaption)
 {
-    struct Row
-    {
-        const char* grade;
-        double from;  // inclusive
-        double below; // exclusive; a row with below == from needs exactly from
-    };
-    static constexpr std::array<Row, 13> rows{{
-        {"A+", 100, 100},
-        {"A", 93, 100},
-        {"A-", 90, 93},
-        {"B+", 87, 90},
-        {"B", 83, 87},
-        {"B-", 80, 83},
-        {"C+", 77, 80},
-        {"C", 73, 77},
-        {"C-", 70, 73},
-        {"D+", 67, 70},
-        {"D", 63, 67},
-        {"D-", 60, 63},
-        {"F", -std::numeric_limits<double>::infinity(), 60},
-    }};
     const double percentage = StrictValue(percentageCaption);
-    std::string grade;
-    for (const Row& row : rows) {
-        const bool holds = row.below == row.from ? percentage == row.from
-                                                 : percentage >= row.from && percentage < row.below;
-        if (holds)
-            grade = row.grade;
-    }
-    return grade;
+    if (!(percentage <= 100))
+        return {};
+    for (const GradeRow& row : GradeTable())
+        if (percentage >= row.lowest)
+            return row.grade;
+    return {};
 }
 
 std::vector<std::pair<std::string, int>> LetterBands()

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -31,7 +32,17 @@ struct StatusCaptions
 };
 StatusCaptions Status(int16_t NumberCorrect, int16_t NumberIncorrect, int16_t ProblemNumber);
 
-// The letter grade, "A+" to "F", for the percentage as its caption shows it.
+// A row of the grade table: a grade and the lowest percentage that earns it.
+struct GradeRow
+{
+    const char* grade;
+    double lowest;
+};
+// The grades from "A+" to "F", highest first.
+std::span<const GradeRow> GradeTable();
+
+// The letter grade for the percentage as its caption shows it: the first grade of the table
+// whose lowest percentage it reaches; none above 100.
 std::string LetterGrade(std::string_view percentageCaption);
 
 // Each letter's band, highest first: the letter ("A" for A+, A and A-) and the lowest whole

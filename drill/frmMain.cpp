@@ -48,20 +48,23 @@ QString TitleFor(const QString& name)
         .arg(name);
 }
 
-// A saved control's state: a check box's tick, or the position of a list's chosen item.
+// A saved control's state: a check box's tick, or the position of a list's chosen item. A
+// control the form lacks (null) shows nothing and reads as 0, so that the test of the form
+// against SavedControls can name it.
 int16_t StateOf(const QWidget* control)
 {
     if (const auto* list = qobject_cast<const QComboBox*>(control))
         return static_cast<int16_t>(list->currentIndex());
-    return qobject_cast<const QAbstractButton*>(control)->isChecked() ? 1 : 0;
+    const auto* box = qobject_cast<const QAbstractButton*>(control);
+    return box && box->isChecked() ? 1 : 0;
 }
 
 void ShowState(QWidget* control, int16_t state)
 {
     if (auto* list = qobject_cast<QComboBox*>(control))
         list->setCurrentIndex(state);
-    else
-        qobject_cast<QAbstractButton*>(control)->setChecked(state == 1);
+    else if (auto* box = qobject_cast<QAbstractButton*>(control))
+        box->setChecked(state == 1);
 }
 
 } // namespace
@@ -102,9 +105,8 @@ frmMain::frmMain(QWidget* parent)
     for (QWidget* control : m_savedControls) {
         if (auto* list = qobject_cast<QComboBox*>(control))
             connect(list, &QComboBox::currentIndexChanged, this, &frmMain::KeepShownSettings);
-        else
-            connect(qobject_cast<QAbstractButton*>(control), &QAbstractButton::toggled, this,
-                    &frmMain::KeepShownSettings);
+        else if (auto* box = qobject_cast<QAbstractButton*>(control))
+            connect(box, &QAbstractButton::toggled, this, &frmMain::KeepShownSettings);
     }
     connect(this, &QWidget::windowTitleChanged, this, &frmMain::KeepShownSettings);
     KeepShownSettings();

@@ -17,8 +17,8 @@ struct SavedControl
     int16_t states;       // a check box's two, or a list's items
     int16_t firstRun = 0; // the state written and shown on the first run
 };
-// Every saved control, in the order its value is written and read.
-inline constexpr std::array<SavedControl, 18> SavedControls = {{
+// Every saved control, in the order its value is written and read (a new one may go anywhere).
+inline constexpr auto SavedControls = std::to_array<SavedControl>({
     {"chkAddition", false, 2},
     {"chkSubtraction", false, 2},
     {"chkMultiplication", false, 2},
@@ -37,7 +37,7 @@ inline constexpr std::array<SavedControl, 18> SavedControls = {{
     {"ctlTimed", true, 7},
     {"ctlDifficulty", true, 4},
     {"ctlNumberOfProblems", true, 5},
-}};
+});
 using SavedStates = std::array<int16_t, SavedControls.size()>;
 constexpr SavedStates FirstRunStates()
 {
@@ -47,10 +47,10 @@ constexpr SavedStates FirstRunStates()
     return states;
 }
 
-// The main window's saved settings: its title and the state of its eighteen settings
-// controls, kept as string values named after the controls in the key Software\QZV\Carrowby
-// of the current user. Nothing is checked of what the registry returns: a value that cannot
-// be read gives its control's first-run state.
+// The main window's saved settings: its title and the state of each saved control, kept as
+// string values named after the controls in the key Software\QZV\Carrowby of the current user.
+// Nothing is checked of what the registry returns: a value that cannot be read gives its
+// control's first-run state.
 struct SavedSettings
 {
     std::string title = "Carrowby";

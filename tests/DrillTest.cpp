@@ -4,12 +4,15 @@
 #include "drill/Scoring.h"
 #include "drill/SettingsChecks.h"
 #include "support/ScriptedRandom.h"
+#include "toolkit/NumberText.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <tuple>
 
 using namespace drill;
+using toolkit::PlainText;
 
 namespace {
 
@@ -153,8 +156,6 @@ TEST(Drill, StatusAndGrade)
         {"none posed divides by 0", 0, 0, " 0"}, {"none right not 0", 0, 10, " 0"},
         {"87.5 not to even", 7, 8, " 88"}, {"62.5 not to even", 5, 8, " 62"},
         {"33.3 not down", 1, 3, " 33"}, {"66.7 not up", 2, 3, " 67"},
-        {"92.5 not to even", 37, 40, " 92"}, {"92.6 not up", 25, 27, " 93"},
-        {"12.5 not to even", 1, 8, " 12"}, {"37.5 not to even", 3, 8, " 38"},
         {"all right not 100", 100, 100, " 100"},
     };
     // clang-format on
@@ -164,14 +165,18 @@ TEST(Drill, StatusAndGrade)
                   " " + std::to_string(correct) + " " + std::to_string(posed - correct));
         EXPECT_EQ(status.percentage, percentage) << fault;
     }
-    // Each grade from its lowest percentage up: a row's fault is its grade's boundary moved.
-    const std::pair<int, const char*> lowest[] = {
-        {100, "A+"}, {93, "A"},  {90, "A-"}, {87, "B+"}, {83, "B"},  {80, "B-"}, {77, "C+"},
-        {73, "C"},   {70, "C-"}, {67, "D+"}, {63, "D"},  {60, "D-"}, {0, "F"}};
-    for (int p = 100, row = 0; p >= 0; --p) {
-        row += p < lowest[row].first;
-        EXPECT_EQ(LetterGrade(" " + std::to_string(p)), lowest[row].second) << p;
+    // Each grade from its lowest percentage down to the next grade's, walked down the table; a
+    // few percentages a user knows, and none above 100.
+    const auto grades = GradeTable();
+    for (size_t row = 1; row < grades.size(); ++row) {
+        const GradeRow &above = grades[row - 1], &next = grades[row];
+        EXPECT_GT(above.lowest, next.lowest) << above.grade << " is not above " << next.grade;
+        EXPECT_EQ(LetterGrade(PlainText(above.lowest)) + LetterGrade(PlainText(above.lowest - .5)),
+                  std::string(above.grade) + next.grade);
     }
+    for (const auto& [percentage, grade] : std::map<std::string, std::string>{
+             {" 100", "A+"}, {" 93", "A"}, {" 59", "F"}, {"-1", "F"}, {"100.5", ""}})
+        EXPECT_EQ(LetterGrade(percentage), grade) << percentage;
 }
 
 TEST(Drill, TimeLimitsAndTheCountdown)

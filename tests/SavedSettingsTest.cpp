@@ -3,6 +3,9 @@
 #include "settings/SavedSettings.h"
 #include "support/RegistrySandbox.h"
 
+#include <algorithm>
+
+using settings::SavedControls;
 using settings::SavedSettings;
 using SavedSettingsTest = RegistrySandbox;
 
@@ -13,7 +16,12 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
     EXPECT_FALSE(SavedSettings::Load(registry).readable) << "a key that cannot be opened";
     SavedSettings::WriteDefaults(registry);
 
-    const int16_t items = settings::SavedControls[15].states, lastItem = items - 1; // time list's
+    auto place = [](std::string_view name) { // in SavedControls and the states
+        return std::ranges::find(SavedControls, name, &settings::SavedControl::name) -
+               SavedControls.begin();
+    };
+    const auto box = place("chk10"), list = place("ctlTimed");
+    const int16_t items = SavedControls[list].states, lastItem = items - 1;
     const std::string last = std::to_string(lastItem), past = std::to_string(items);
     // clang-format off
     const std::tuple<const char*, std::string, int16_t, int16_t> rows[] = { // text, box, list
@@ -27,8 +35,8 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
         registry.WriteValue("chk10", text, REG_SZ);
         registry.WriteValue("ctlTimed", text, REG_SZ);
         const SavedSettings loaded = SavedSettings::Load(registry);
-        EXPECT_EQ(loaded.states[14], tick) << fault;
-        EXPECT_EQ(loaded.states[15], item) << fault;
+        EXPECT_EQ(loaded.states[box], tick) << fault;
+        EXPECT_EQ(loaded.states[list], item) << fault;
     }
     registry.WriteValue("UserName", std::string(255, 'x'), REG_SZ);
     const SavedSettings tooLong = SavedSettings::Load(registry);

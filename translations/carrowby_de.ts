@@ -187,6 +187,10 @@
         <source>The right answer is%1</source>
         <translation>Die richtige Antwort ist%1</translation>
     </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -381,6 +385,14 @@
     <message>
         <source>&amp;Results...</source>
         <translation>&amp;Ergebnisse...</translation>
+    </message>
+    <message>
+        <source>Seconds Remaining</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stand</translation>
     </message>
 </context>
 <context>

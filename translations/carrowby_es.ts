@@ -187,6 +187,10 @@
         <source>The right answer is%1</source>
         <translation>La respuesta correcta es%1</translation>
     </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -381,6 +385,14 @@
     <message>
         <source>&amp;Results...</source>
         <translation>&amp;Resultados...</translation>
+    </message>
+    <message>
+        <source>Seconds Remaining</source>
+        <translation>Tiempo restante</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Marcador</translation>
     </message>
 </context>
 <context>

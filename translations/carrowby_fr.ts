@@ -187,6 +187,10 @@
         <source>The right answer is%1</source>
         <translation>La bonne réponse est%1</translation>
     </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -381,6 +385,14 @@
     <message>
         <source>&amp;Results...</source>
         <translation>&amp;Résultats...</translation>
+    </message>
+    <message>
+        <source>Seconds Remaining</source>
+        <translation>Temps restant</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Bilan</translation>
     </message>
 </context>
 <context>

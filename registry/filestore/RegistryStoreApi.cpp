@@ -166,7 +166,7 @@ LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD, LPDWORD lpType, LP
             result = ERROR_KEY_DELETED;
             return;
         }
-        const registry::RegistryValue* value = at->FindValue(lpValueName ? lpValueName : "");
+        const registry::RegistryValue* value = at->values.Find(lpValueName ? lpValueName : "");
         if (!value) {
             result = ERROR_FILE_NOT_FOUND;
             return;

@@ -13,73 +13,51 @@ std::string Upper(std::string_view name)
     return toolkit::AsciiUpper(std::string(name));
 }
 
-// The item of that name, found through the index of the items' names (made anew if the items
-// were changed behind its back).
-template <typename Item>
-Item* FindNamed(std::vector<Item>& items, std::unordered_map<std::string, size_t>& at,
-                std::string_view name)
+} // namespace
+
+template <typename Item> Item* NamedItems<Item>::Find(std::string_view name)
 {
-    if (at.size() != items.size()) {
-        at.clear();
-        for (size_t i = 0; i < items.size(); ++i)
-            at.emplace(Upper(items[i].name), i);
-    }
-    const auto found = at.find(Upper(name));
-    return found == at.end() ? nullptr : &items[found->second];
+    const auto found = m_at.find(Upper(name));
+    return found == m_at.end() ? nullptr : &m_items[found->second];
 }
 
-} // namespace
+template <typename Item> const Item* NamedItems<Item>::Find(std::string_view name) const
+{
+    return const_cast<NamedItems*>(this)->Find(name);
+}
+
+template <typename Item> Item& NamedItems<Item>::FindOrAdd(std::string_view name, bool* added)
+{
+    if (Item* found = Find(name))
+        return *found;
+    if (added)
+        *added = true;
+    m_at.emplace(Upper(name), m_items.size());
+    Item& item = m_items.emplace_back();
+    item.name = name;
+    return item;
+}
+
+template class NamedItems<RegistryValue>;
+template class NamedItems<RegistryKey>;
 
 bool SameName(std::string_view a, std::string_view b)
 {
     return toolkit::SameIgnoringCase(a, b);
 }
 
-RegistryKey* RegistryKey::FindSubkey(std::string_view subkeyName)
-{
-    return FindNamed(subkeys, m_subkeyAt, subkeyName);
-}
-
-const RegistryKey* RegistryKey::FindSubkey(std::string_view subkeyName) const
-{
-    return const_cast<RegistryKey*>(this)->FindSubkey(subkeyName);
-}
-
-RegistryValue* RegistryKey::FindValue(std::string_view valueName)
-{
-    return FindNamed(values, m_valueAt, valueName);
-}
-
-const RegistryValue* RegistryKey::FindValue(std::string_view valueName) const
-{
-    return const_cast<RegistryKey*>(this)->FindValue(valueName);
-}
-
 void RegistryKey::SetValue(std::string_view valueName, uint32_t type, std::string data)
 {
-    if (RegistryValue* existing = FindValue(valueName)) {
-        existing->type = type;
-        existing->data = std::move(data);
-        return;
-    }
-    values.push_back({std::string(valueName), type, std::move(data)});
-    m_valueAt.emplace(Upper(valueName), values.size() - 1);
+    RegistryValue& value = values.FindOrAdd(valueName);
+    value.type = type;
+    value.data = std::move(data);
 }
 
 RegistryKey& RegistryKey::CreatePath(const std::vector<std::string>& names, bool* created)
 {
     RegistryKey* key = this;
-    for (const std::string& name : names) {
-        RegistryKey* next = key->FindSubkey(name);
-        if (!next) {
-            key->subkeys.emplace_back(name);
-            key->m_subkeyAt.emplace(Upper(name), key->subkeys.size() - 1);
-            next = &key->subkeys.back();
-            if (created)
-                *created = true;
-        }
-        key = next;
-    }
+    for (const std::string& name : names)
+        key = &key->subkeys.FindOrAdd(name, created);
     return *key;
 }
 
@@ -105,7 +83,7 @@ RegistryKey* FindKey(RegistryKey& start, const std::vector<std::string>& names)
 {
     RegistryKey* key = &start;
     for (const std::string& name : names) {
-        key = key->FindSubkey(name);
+        key = key->subkeys.Find(name);
         if (!key)
             return nullptr;
     }

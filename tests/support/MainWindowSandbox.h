@@ -29,6 +29,21 @@ inline QPointer<QTimer> WhenModal(std::function<void(QWidget*)> answer)
     return poll;
 }
 
+// A failed check prints a QString (and a QStringList's items) as text, and names a control as a
+// screen reader hears it: by what it holds (its description), else its name ("Time:").
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+inline std::string Heard(QObject* control)
+{
+    const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(control);
+    QStringList said = {heard->text(QAccessible::Description), heard->text(QAccessible::Name),
+                        control->objectName()};
+    said.removeAll("");
+    return '"' + said.value(0).toStdString() + '"';
+}
+
 inline const QString Version = QString::fromStdString("Version " + toolkit::VersionText());
 
 // A key pressed where the keyboard would send it: to the window's focused control.
@@ -64,6 +79,14 @@ class MainWindowSandbox : public RegistrySandbox
     {
         std::ranges::for_each(names, [&](auto name) { Find<QCheckBox>(name)->setChecked(ticked); });
     }
+    // Chooses the list's item that holds the value (a time limit's seconds) or shows it.
+    void Choose(const char* name, const QVariant& value)
+    {
+        auto* list = Find<QComboBox>(name);
+        list->setCurrentIndex(std::max(list->findData(value), list->findText(value.toString())));
+        EXPECT_EQ(list->currentIndex() >= 0, true)
+            << name << " has no item " << value.toString().toStdString();
+    }
 
     // What the window shows: idle or testing (the problem frame, Start, the timer and the
     // answer box agreeing on it), the status, and the seconds remaining.
@@ -79,12 +102,12 @@ class MainWindowSandbox : public RegistrySandbox
         return shown;
     }
 
-    // Easy sums with 7, Addition and 7 ticked and the time limit chosen; the drill's random
-    // numbers give 7 and each first operand in turn. The timer's ticks come from the test.
-    ScriptedRandom* Script(int timeLimit, std::initializer_list<int> firsts)
+    // Easy sums with 7, Addition and 7 ticked and the time limit of those seconds; the drill's
+    // random numbers give 7 and each first operand in turn. The timer's ticks come from the test.
+    ScriptedRandom* Script(int seconds, std::initializer_list<int> firsts)
     {
         Tick({"chkAddition", "chk7"});
-        Find<QComboBox>("ctlTimed")->setCurrentIndex(timeLimit);
+        Choose("ctlTimed", seconds);
         window->myTimer.setInterval(3600 * 1000);
         auto* script = new ScriptedRandom;
         for (int first : firsts)

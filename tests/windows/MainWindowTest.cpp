@@ -25,7 +25,7 @@ using MainWindowTest = MainWindowSandbox;
 TEST_F(MainWindowTest, AWholeDrillByKeyboard)
 {
     EXPECT_EQ(Screen(), QStringList({"idle", "0", "0", "0", "", "Unlimited"}));
-    ScriptedRandom* script = Script(6, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}); // 4 Minutes
+    ScriptedRandom* script = Script(240, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     Find("btnStart")->setFocus();
     // Return at the very moment of its release, as X11 repeats a held key, presses nothing.
     xcb_key_release_event_t release{XCB_KEY_RELEASE, 36, 0, 5000, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
 // that score; settings changed under the problem frame that admit no problem end the test.
 TEST_F(MainWindowTest, TheTimeRunsOutAndRefusalsChangeNothing)
 {
-    ScriptedRandom* script = Script(1, {1, 1, 1}); // 10 Seconds
+    ScriptedRandom* script = Script(10, {1, 1, 1});
     window->myTimer.setInterval(1000);
     EXPECT_EQ(Start(), "");
     QTRY_COMPARE_WITH_TIMEOUT(Text("txtTimeRemaining"), QString("9"), 10000);
@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, TheTimeRunsOutAndRefusalsChangeNothing)
 // or Start, nor once Start has begun a new test while its verdict was up.
 TEST_F(MainWindowTest, AnAnswerCountsOnceInItsOwnTest)
 {
-    Script(1, {1, 1, 1, 1}); // 10 Seconds
+    Script(10, {1, 1, 1, 1});
     EXPECT_EQ(Start(), "");
     auto problem = [this] { return Find<QGroupBox>("frmProblem")->title(); };
     Answer("8", [this](QWidget* feedback) {
@@ -158,38 +158,53 @@ TEST_F(MainWindowTest, AnAnswerCountsOnceInItsOwnTest)
               QStringList({"testing", "0", "0", "100", "A+", "10", "Problem 1 of 10"}));
 }
 
-// The window has every saved control, with the states the settings read back; the settings and
-// the title come back after an unload.
+// The form against SavedControls both ways: each saved control on it with its states, and each
+// of its check boxes and lists saved, unless named among those that are not; Tab in its order.
+// The settings and the title come back after an unload.
 TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
 {
+    QStringList onForm, unsaved = {}; // unsaved: the form's check boxes and lists not saved
+    for (QWidget* control : window->findChildren<QWidget*>())
+        if (qobject_cast<QCheckBox*>(control) || qobject_cast<QComboBox*>(control))
+            onForm << control->objectName();
     for (const settings::SavedControl& control : settings::SavedControls) {
         const auto* list = window->findChild<QComboBox*>(control.name);
-        const int states = list                                          ? list->count()
-                           : window->findChild<QCheckBox*>(control.name) ? 2
-                                                                         : 0;
+        const int states = onForm.removeAll(control.name) == 0 ? 0 : list ? list->count() : 2;
         EXPECT_EQ(std::pair(!!list, states), std::pair(control.list, int(control.states)))
-            << control.name;
+            << control.name
+            << " on the form (a list?, its states: 0 where it is missing) and saved";
     }
+    EXPECT_EQ(onForm, unsaved) << "on the form, neither saved nor named as not saved";
+    QStringList form, tabbed = {"btnStart"}; // Tab reaches each control in the form's order
+    for (QWidget* control : window->findChildren<QWidget*>())
+        if (control->isVisible() && control->focusPolicy() & Qt::TabFocus)
+            form.insert(control->objectName() == "btnStart" ? 0 : form.size(),
+                        control->objectName());
+    for (Find("btnStart")->setFocus(); tabbed.size() < form.size();)
+        PressKey(window.get(), Qt::Key_Tab), tabbed << window->focusWidget()->objectName();
+    EXPECT_EQ(tabbed, form) << "Tab's order (<tabstops> in the form) against the form's";
+    const QStringList stored = {"0", "10", "30", "60", "120", "180", "240"};
+    EXPECT_EQ(Find("ctlTimed")->property("seconds").toStringList().mid(0, stored.size()), stored)
+        << "ctlTimed: stores hold its items' positions, so a new one goes at the end";
     for (auto* timed = Find<QComboBox>("ctlTimed"); timed->currentIndex() + 1 < timed->count();) {
         timed->setCurrentIndex(timed->currentIndex() + 1); // each item's seconds as it says them
         const QStringList said = timed->currentText().split(' '); // "10 Seconds", "1 Minute"
-        EXPECT_EQ(Text("txtTimeRemaining").toInt(), said[0].toInt() * (said[1][0] == 'M' ? 60 : 1));
+        EXPECT_EQ(Text("txtTimeRemaining").toInt(), said[0].toInt() * (said[1][0] == 'M' ? 60 : 1))
+            << timed->currentText().toStdString() << " against its seconds in the form";
     }
     EXPECT_EQ(Saved("Installed") + Saved("UserName") + Saved("chk2"), "TrueCarrowby0");
     Tick({"chkAddition", "chk2", "chk10"});
-    Find<QComboBox>("ctlTimed")->setCurrentIndex(4);
-    Find<QComboBox>("ctlDifficulty")->setCurrentIndex(3);
+    Choose("ctlTimed", 120);
+    Choose("ctlDifficulty", "Diabloish");
     Find<QComboBox>("ctlNumberOfProblems")->setCurrentIndex(-1);
     toolkit::SetCaption(window.get(), "Ada's [*] Carrowby");
     EXPECT_EQ(Saved("chk2"), "0") << "nothing is saved before the window unloads";
     window->close();
     Open();
     EXPECT_EQ(programEnds, 1);
-    QStringList stored;
-    for (const char* name :
-         {"chkAddition", "chk2", "chk3", "chk10", "ctlTimed", "ctlNumberOfProblems", "UserName"})
-        stored << QString::fromStdString(Saved(name));
-    EXPECT_EQ(stored.join("|"), " 1| 1| 0| 1| 4|-1|Ada's [*] Carrowby");
+    EXPECT_EQ(Saved("chkAddition") + Saved("chk3") + Saved("ctlNumberOfProblems") +
+                  Saved("UserName"),
+              " 1 0-1Ada's [*] Carrowby");
     QStringList ticked;
     for (QCheckBox* box : window->findChildren<QCheckBox*>())
         ticked << (box->isChecked() ? box->objectName() : "");
@@ -298,7 +313,7 @@ TEST_F(MainWindowTest, EveryTextFitsAndIsTranslatedInEveryLanguage)
         const QRect needed =
             label->fontMetrics().boundingRect(room, static_cast<int>(label->alignment()), text);
         EXPECT_TRUE(room.contains(needed))
-            << name << ": " << needed.width() << " in " << room.width();
+            << Heard(label) << ": " << needed.width() << " in " << room.width();
     };
     frmAnswer feedback(nullptr);
     frmResults results(window.get(), "", {});
@@ -311,7 +326,7 @@ TEST_F(MainWindowTest, EveryTextFitsAndIsTranslatedInEveryLanguage)
     for (QWidget* owner : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(&feedback)})
         for (QLabel* line : owner->findChildren<QLabel*>(QRegularExpression("^txt(Line|Answer)"))) {
             const QString name = line->objectName(); // and the digits of every line in columns
-            EXPECT_TRUE(line->fontInfo().fixedPitch()) << name.toStdString();
+            EXPECT_TRUE(line->fontInfo().fixedPitch()) << Heard(line);
             EXPECT_EQ(line->geometry().right(),
                       owner->findChild<QLabel*>("txtLine1")->geometry().right());
             showsWhole(owner, qPrintable(name), name == "txtAnswer" ? " 2147483647" : " 1771560");
@@ -330,7 +345,7 @@ TEST_F(MainWindowTest, EveryTextFitsAndIsTranslatedInEveryLanguage)
                          .hasMatch() ||
                     control->width() >=
                         control->sizeHint().expandedTo(control->minimumSizeHint()).width())
-            << control->objectName().toStdString();
+            << Heard(control);
 
     // Every control inside its window (a line under the menu may run past), no English left.
     QTranslator shipped; // none in English, which comes first even before German
@@ -348,7 +363,7 @@ TEST_F(MainWindowTest, EveryTextFitsAndIsTranslatedInEveryLanguage)
             EXPECT_TRUE(
                 !control || control->window() != owner || object->objectName().startsWith("Line") ||
                 owner->rect().contains(QRect(control->mapTo(owner, QPoint()), control->size())))
-                << object->objectName().toStdString();
+                << Heard(control);
             QStringList texts;
             for (const char* property :
                  {"text", "title", "accessibleName", "accessibleDescription"})
