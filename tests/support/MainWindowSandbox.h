@@ -74,6 +74,15 @@ class MainWindowSandbox : public RegistrySandbox
         return control;
     }
     QString Text(const char* label) const { return Find<QLabel>(label)->text(); }
+    // The boxes ticked, and the difficulty: "chkAddition chk7 Easy".
+    QString Ticked() const
+    {
+        QStringList ticked;
+        for (QCheckBox* box : window->findChildren<QCheckBox*>())
+            ticked << (box->isChecked() ? box->objectName() : "");
+        return ticked.join(" ").simplified() + " " +
+               Find<QComboBox>("ctlDifficulty")->currentText();
+    }
     QLineEdit* Input() const { return Find<QLineEdit>("txtInput"); }
     void Tick(std::initializer_list<const char*> names, bool ticked = true)
     {

@@ -5,23 +5,7 @@
 
 #include <fstream>
 
-namespace {
-
-class ResultsWindowTest : public MainWindowSandbox
-{
-  protected:
-    // The boxes ticked in the main window, and its difficulty.
-    QString Ticked() const
-    {
-        QStringList ticked;
-        for (QCheckBox* box : window->findChildren<QCheckBox*>())
-            ticked << (box->isChecked() ? box->objectName() : "");
-        return ticked.join(" ").simplified() + " " +
-               Find<QComboBox>("ctlDifficulty")->currentText();
-    }
-};
-
-} // namespace
+using ResultsWindowTest = MainWindowSandbox;
 
 // A drill of ten sums with 7, every answer wrong: the test in the table and the chart's summary,
 // 7 ticked for practice, the tests saved as CSV and forgotten; no practice while a test runs.
