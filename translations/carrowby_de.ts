@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>You were right!</source>
-        <translation>Das war richtig!</translation>
+        <translation>Richtig!</translation>
     </message>
     <message>
         <source>Oops!!!</source>
@@ -165,7 +165,7 @@
     <name>frmAnswer</name>
     <message>
         <source>Answer: </source>
-        <translation>Antwort: </translation>
+        <translation>Lösung: </translation>
     </message>
     <message>
         <source>Number</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Answer</source>
-        <translation>Antwort</translation>
+        <translation>Lösung</translation>
     </message>
 </context>
 <context>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>ENTER</source>
-        <translation>EINGABE</translation>
+        <translation>FERTIG</translation>
     </message>
     <message>
         <source>&amp;Start</source>
@@ -360,7 +360,7 @@
     </message>
     <message>
         <source>Personalize Carrowby</source>
-        <translation>Carrowby anpassen</translation>
+        <translation>Namen eintragen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>Settings Error</source>
-        <translation>Fehler in den Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>What is your name?</source>
@@ -393,6 +393,10 @@
     <message>
         <source>Status</source>
         <translation>Stand</translation>
+    </message>
+    <message>
+        <source>%:</source>
+        <translation>%:</translation>
     </message>
 </context>
 <context>

@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>You were right!</source>
-        <translation>¡Acertaste!</translation>
+        <translation>¡Has acertado!</translation>
     </message>
     <message>
         <source>Oops!!!</source>
@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>Can not test 0 with Division!</source>
-        <translation>¡El 0 no vale con la división!</translation>
+        <translation>¡No se puede dividir entre 0!</translation>
     </message>
     <message>
         <source>No numbers selected for testing!</source>
@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>The right answer is%1</source>
@@ -356,7 +356,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Personalize Carrowby</source>
@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>%1&apos;s Carrowby</source>
-        <translation>El Carrowby de %1</translation>
+        <translation>Carrowby de %1</translation>
     </message>
     <message>
         <source>Settings Error</source>
@@ -393,6 +393,10 @@
     <message>
         <source>Status</source>
         <translation>Marcador</translation>
+    </message>
+    <message>
+        <source>%:</source>
+        <translation>%:</translation>
     </message>
 </context>
 <context>

@@ -115,31 +115,31 @@
     </message>
     <message>
         <source>You were right!</source>
-        <translation>C&apos;est juste !</translation>
+        <translation>C’est juste&#xa0;!</translation>
     </message>
     <message>
         <source>Oops!!!</source>
-        <translation>Oups !!!</translation>
+        <translation>Oups&#xa0;!!!</translation>
     </message>
     <message>
         <source>No test type selected!</source>
-        <translation>Aucune opération choisie !</translation>
+        <translation>Aucune opération choisie&#x202f;!</translation>
     </message>
     <message>
         <source>Can not test 0 with Division!</source>
-        <translation>Pas de 0 avec la division !</translation>
+        <translation>On ne peut pas diviser par 0&#x202f;!</translation>
     </message>
     <message>
         <source>No numbers selected for testing!</source>
-        <translation>Aucun nombre choisi !</translation>
+        <translation>Aucun nombre choisi&#x202f;!</translation>
     </message>
     <message>
         <source>No number of problems selected!</source>
-        <translation>Aucun nombre de calculs choisi !</translation>
+        <translation>Aucun nombre de calculs choisi&#x202f;!</translation>
     </message>
     <message>
         <source>No difficulty selected!</source>
-        <translation>Aucun niveau choisi !</translation>
+        <translation>Aucun niveau choisi&#x202f;!</translation>
     </message>
 </context>
 <context>
@@ -165,7 +165,7 @@
     <name>frmAnswer</name>
     <message>
         <source>Answer: </source>
-        <translation>Réponse : </translation>
+        <translation>Réponse&#xa0;: </translation>
     </message>
     <message>
         <source>Number</source>
@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>Correct:</source>
-        <translation>Justes :</translation>
+        <translation>Justes&#xa0;:</translation>
     </message>
     <message>
         <source>Correct answers</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>Incorrect:</source>
-        <translation>Fausses :</translation>
+        <translation>Fausses&#xa0;:</translation>
     </message>
     <message>
         <source>Wrong answers</source>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Grade:</source>
-        <translation>Note :</translation>
+        <translation>Note&#xa0;:</translation>
     </message>
     <message>
         <source>Grade</source>
@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>Time:</source>
-        <translation>Délai :</translation>
+        <translation>Délai&#xa0;:</translation>
     </message>
     <message>
         <source>10 Seconds</source>
@@ -304,7 +304,7 @@
     </message>
     <message>
         <source>Difficulty:</source>
-        <translation>Niveau :</translation>
+        <translation>Niveau&#xa0;:</translation>
     </message>
     <message>
         <source>Easy</source>
@@ -324,11 +324,11 @@
     </message>
     <message>
         <source>Problems:</source>
-        <translation>Calculs :</translation>
+        <translation>Calculs&#xa0;:</translation>
     </message>
     <message>
         <source>Problem: </source>
-        <translation>Calcul : </translation>
+        <translation>Calcul&#xa0;: </translation>
     </message>
     <message>
         <source>Number</source>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>ENTER</source>
-        <translation>ENTRÉE</translation>
+        <translation>VALIDER</translation>
     </message>
     <message>
         <source>&amp;Start</source>
@@ -372,15 +372,15 @@
     </message>
     <message>
         <source>%1&apos;s Carrowby</source>
-        <translation>Le Carrowby de %1</translation>
+        <translation>Carrowby pour %1</translation>
     </message>
     <message>
         <source>Settings Error</source>
-        <translation>Erreur de réglage</translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>What is your name?</source>
-        <translation>Comment t&apos;appelles-tu ?</translation>
+        <translation>Comment t’appelles-tu&#x202f;?</translation>
     </message>
     <message>
         <source>&amp;Results...</source>
@@ -393,6 +393,10 @@
     <message>
         <source>Status</source>
         <translation>Bilan</translation>
+    </message>
+    <message>
+        <source>%:</source>
+        <translation>%&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -401,15 +401,30 @@ TEST_F(MainWindowTest, EveryTextFitsAndIsTranslatedInEveryLanguage)
             << name.toStdString();
         showsWhole(&about, "lblVersion", about.findChild<QLabel*>("lblVersion")->text());
         EXPECT_LE(about.width(), screen.width());
-        const QRect ok = about.findChild<QWidget*>("cmdOK")->geometry();
-        EXPECT_TRUE(about.rect().contains(ok) &&
-                    !ok.intersects(about.findChild<QLabel*>("lblTitle")->geometry()));
+        for (const char* below : {"cmdOK", "lblVersion"}) { // moved down as the title grows
+            const QRect place = about.findChild<QWidget*>(below)->geometry();
+            EXPECT_TRUE(about.rect().contains(place) && !place.intersects(title->geometry()))
+                << below;
+        }
         const QImage middle =
             title->grab().toImage(); // the lines stand in the middle of its height
         title->resize(title->width(), title->height() + 20);
         const int lower = qRound(10 * middle.devicePixelRatio());
         EXPECT_EQ(title->grab().toImage().copy(middle.rect().translated(0, lower)), middle);
     }
+    // Personalized, the About title reads as each language says it.
+    const std::map<QString, QString> aboutAda = {{"", "About Ada's Carrowby"},
+                                                 {"en", "About Ada's Carrowby"},
+                                                 {"de", "Über Carrowby von Ada"},
+                                                 {"fr", "À propos de Carrowby pour Ada"},
+                                                 {"es", "Acerca de Carrowby de Ada"}};
+    WhenModal([](QWidget* box) {
+        QTest::keyClicks(box->findChild<QLineEdit*>(), "Ada");
+        PressKey(box, Qt::Key_Return);
+    });
+    Find<QAction>("mFile_Personalize")->trigger();
+    EXPECT_EQ(toolkit::Caption(std::make_unique<frmAbout>(window.get()).get()),
+              aboutAda.at(qEnvironmentVariable("CARROWBY_TEST_LANGUAGE")));
 }
 
 TEST(Accessibility, EachSignIsSpokenAsAWord)
