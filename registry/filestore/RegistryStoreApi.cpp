@@ -205,8 +205,7 @@ LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD, DWORD dwType, const BY
             result = ERROR_KEY_DELETED;
             return false;
         }
-        at->SetValue(name, dwType, std::move(data));
-        return true;
+        return at->SetValue(name, dwType, std::move(data)); // a file left as it was otherwise
     });
     return stored ? result : ERROR_ACCESS_DENIED;
 }

@@ -46,11 +46,15 @@ bool SameName(std::string_view a, std::string_view b)
     return toolkit::SameIgnoringCase(a, b);
 }
 
-void RegistryKey::SetValue(std::string_view valueName, uint32_t type, std::string data)
+bool RegistryKey::SetValue(std::string_view valueName, uint32_t type, std::string data)
 {
-    RegistryValue& value = values.FindOrAdd(valueName);
+    bool added = false;
+    RegistryValue& value = values.FindOrAdd(valueName, &added);
+    if (!added && value.type == type && value.data == data)
+        return false;
     value.type = type;
     value.data = std::move(data);
+    return true;
 }
 
 RegistryKey& RegistryKey::CreatePath(const std::vector<std::string>& names, bool* created)

@@ -45,7 +45,8 @@ struct RegistryKey
     NamedItems<RegistryValue> values;
     NamedItems<RegistryKey> subkeys;
 
-    void SetValue(std::string_view valueName, uint32_t type, std::string data);
+    // False when the value already stood so, which changes nothing.
+    bool SetValue(std::string_view valueName, uint32_t type, std::string data);
     // The key at names below this one, made with every missing level; created tells whether
     // any level was new.
     RegistryKey& CreatePath(const std::vector<std::string>& names, bool* created = nullptr);

@@ -4,7 +4,6 @@
 #include "registry/filestore/FolderLock.h"
 #include "registry/filestore/StoreCalls.h"
 #include "registry/filestore/StoreFormat.h"
-#include "registry/filestore/StoreTransaction.h"
 #include "support/RegistrySandbox.h"
 
 #include <csignal>
@@ -229,7 +228,7 @@ TEST_F(StoreFileTest, WritersAtOnceOrKilledMidWriteLoseNothing)
         if ((writers[w] = fork()) == 0) {
             for (int round = 0; round < 30 || w; ++round) {
                 const std::string name = std::to_string(w) + "-" + std::to_string(round);
-                registry::StoreTransaction whole(registry::StoreTransaction::Writing);
+                RegistryManager::Transaction whole(RegistryManager::Transaction::Writing);
                 for (int i = 0; i < 10; ++i)
                     settings.WriteValue(std::to_string(i), name, REG_SZ);
                 if (settings.WriteValue(name, "x", REG_SZ) != True || !whole.Commit() ||
@@ -250,7 +249,7 @@ TEST_F(StoreFileTest, WritersAtOnceOrKilledMidWriteLoseNothing)
     while (waitpid(writers[0], &status, WNOHANG) == 0) {
         if (std::chrono::steady_clock::now() > killAt)
             kill(writers[1], SIGKILL);
-        const registry::StoreTransaction snapshot(registry::StoreTransaction::Reading);
+        const RegistryManager::Transaction snapshot(RegistryManager::Transaction::Reading);
         std::set<std::string> values;
         for (int i = 0; i < 10; ++i)
             values.insert(Read(std::to_string(i)));
@@ -269,7 +268,8 @@ TEST_F(StoreFileTest, WritersAtOnceOrKilledMidWriteLoseNothing)
         ASSERT_EQ(Read("1-" + std::to_string(round)), "x") << round;
     EXPECT_EQ(settings.WriteValue("after", "x", REG_SZ), True);
     EXPECT_EQ(Files(), 1) << "no temporary file is left";
-    const registry::StoreTransaction whole(registry::StoreTransaction::Writing);
+    std::filesystem::remove_all(Folder()); // as on a first save, its folder still to be made
+    const RegistryManager::Transaction whole(RegistryManager::Transaction::Writing);
     EXPECT_EQ(registry::FolderLock(Folder(), LOCK_EX | LOCK_NB).Error(), EWOULDBLOCK)
         << "another writer is kept out while a transaction is open";
 }

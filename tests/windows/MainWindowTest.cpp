@@ -285,15 +285,25 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
     // Two bytes each: 121 letters and the suffix fit 254 bytes, a 122nd would not.
     EXPECT_EQ(personalize(QString(200, QChar(0xE9))).toUtf8().size(), 253);
     window->close();
+    const std::string store = registry::StoreFile::DefaultPath();
+    auto asItIs = [&store] { // its bytes, and the file itself: its inode and its time
+        struct stat file = {};
+        stat(store.c_str(), &file);
+        return std::tuple(FileText(store), file.st_ino, file.st_mtim.tv_sec, file.st_mtim.tv_nsec);
+    };
+    const auto before = asItIs();
     Open();
     EXPECT_EQ(window->windowTitle().toUtf8().size(), 253);
+    window->close();
+    EXPECT_EQ(asItIs(), before) << "a close that changed nothing leaves the store as it was";
+    Open();
+    Tick({"chk4"});
     const registry::StoreCalls real = registry::Calls(); // a save that fails says so
     registry::Calls().fsync = [](int) { return errno = ENOSPC, -1; };
     testing::internal::CaptureStderr();
     window->close();
     registry::Calls() = real;
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("could not be saved in " +
-                                                          registry::StoreFile::DefaultPath() +
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("could not be saved in " + store +
                                                           " (No space left on device)"),
               std::string::npos);
 }
@@ -434,11 +444,25 @@ TEST(Accessibility, EachSignIsSpokenAsAWord)
         EXPECT_EQ(toolkit::SpokenSign(sign), spoken);
 }
 
-TEST(DisplayOpening, WhatQtSaysWhileTheDisplayOpensIsSaidOnceItHasOpened)
+// A frame is drawn as a classic one, a line in the palette's mid colour, not in the platform
+// style's own way.
+TEST(ClassicFrames, AFrameIsALineInTheMidColour)
+{
+    QGroupBox frame("Status ");
+    frame.resize(120, 60);
+    const QImage drawn = frame.grab().toImage();
+    for (const QPoint edge : {QPoint(0, 40), QPoint(60, 59), QPoint(119, 40)})
+        EXPECT_EQ(drawn.pixel(edge), frame.palette().mid().color().rgb()) << edge.x();
+}
+
+TEST(DisplayOpening, WhatQtSaysWhileTheDisplayOpensIsSaidOnceItHasOpenedOrFailed)
 {
     testing::internal::CaptureStderr();
     toolkit::OpenDisplay([] { qWarning("held back"); });
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "held back\n");
+    EXPECT_DEATH(toolkit::OpenDisplay([] { qWarning("held back"), qFatal("cannot go on"); }),
+                 "held back\n.*cannot go on")
+        << "and before the program ends where it fails";
 }
 
 TEST(ScreenPlacement, AFrameIsCentredInsideThePanelsOrKeepsItsTitleBarOnTheScreen)
