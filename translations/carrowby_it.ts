@@ -5,7 +5,7 @@
     <name>ProgressChart</name>
     <message>
         <source>d MMMM</source>
-        <translation>d MMMM</translation>
+        <translation>dddd d MMMM</translation>
     </message>
     <message>
         <source>d MMM HH:mm</source>
@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>1 test on %1</source>
-        <translation>1 prova il %1</translation>
+        <translation>1 prova, %1</translation>
     </message>
     <message>
         <source>%1 tests since %2</source>
-        <translation>%1 prove dal %2</translation>
+        <translation>%1 prove da %2</translation>
     </message>
     <message>
         <source>%1: %2%</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>%1; the last %2 from %3% to %4%</source>
-        <translation>%1; le ultime %2 dal %3% al %4%</translation>
+        <translation>%1; le ultime %2 da %3% a %4%</translation>
     </message>
 </context>
 <context>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>About %1</source>
-        <translation>Informazioni su %1</translation>
+        <translation>Info su %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>

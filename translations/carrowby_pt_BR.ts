@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>About %1</source>
-        <translation>Sobre o %1</translation>
+        <translation>Sobre %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
