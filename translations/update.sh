@@ -8,9 +8,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 folder=$(cd "${1:-$root/translations}" && pwd)
 for language in "${@:2}"; do
     language=${language//-/_} # pt-BR is pt_BR, as in LANGUAGE and LANG
-    [ -e "$folder/carrowby_$language.ts" ] || printf '%s\n' '<?xml version="1.0" encoding="utf-8"?>' \
-        '<!DOCTYPE TS>' "<TS version=\"2.1\" language=\"$language\" sourcelanguage=\"en\">" \
-        '</TS>' >"$folder/carrowby_$language.ts"
+    file=$folder/carrowby_$language.ts
+    [ -e "$file" ] || printf '%s\n' '<?xml version="1.0" encoding="utf-8"?>' '<!DOCTYPE TS>' \
+        "<TS version=\"2.1\" language=\"$language\" sourcelanguage=\"en\">" '</TS>' >"$file"
 done
 cd "$root"
 # The rules mark their texts with TRANSLATABLE, which stays free of Qt.
