@@ -8,7 +8,6 @@ DESTDIR=$root/install cmake --install "$build" --prefix /usr >/dev/null
 desktop-file-validate "$root"/install/usr/share/applications/org.qzv.carrowby.desktop
 appstreamcli validate --no-net --pedantic "$root"/install/usr/share/metainfo/*.xml
 ls "$root"/install/usr/share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256,scalable}/apps/org.qzv.carrowby.* >/dev/null
-ls "$root"/install/usr/share/carrowby/translations/carrowby_{de,es,fr}.qm >/dev/null
 (cd "$build" && timeout 90 cpack -G DEB -B "$root/deb" >/dev/null)
 deb=$(ls "$root"/deb/carrowby_*.deb)
 # lintian leaves files in TMPDIR
@@ -46,6 +45,8 @@ zcat "$root"/install/usr/share/doc/carrowby/changelog.gz | head -1 | grep -qF "(
 dpkg-deb -f "$deb" Depends | grep 'fonts-liberation2' | grep -q 'libqt6widgets6 (>='
 (cd .. && reuse lint -q)
 dpkg-deb -x "$deb" "$root/clean"
+# The package carries a translation for each language's file, and no other.
+diff <(cd ../translations && ls carrowby_*.ts | sed 's/ts$/qm/') <(ls "$root/clean/usr/share/carrowby/translations")
 export HOME=$root XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data XDG_RUNTIME_DIR=$root \
     QT_QPA_PLATFORM=
 # Started as nohup does and in the background (SIGHUP and SIGINT ignored), it leaves them so.

@@ -1,0 +1,603 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>ProgressChart</name>
+    <message>
+        <source>d MMMM</source>
+        <translation>dddd d MMMM</translation>
+    </message>
+    <message>
+        <source>d MMM HH:mm</source>
+        <translation>d MMM HH:mm</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>No test has been finished yet.</source>
+        <translation>Nessuna prova è ancora finita.</translation>
+    </message>
+    <message>
+        <source>1 test on %1</source>
+        <translation>1 prova, %1</translation>
+    </message>
+    <message>
+        <source>%1 tests since %2</source>
+        <translation>%1 prove da %2</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1: %2%</translation>
+    </message>
+    <message>
+        <source>%1; the last %2 from %3% to %4%</source>
+        <translation>%1; le ultime %2 da %3% a %4%</translation>
+    </message>
+</context>
+<context>
+    <name>TestsModel</name>
+    <message>
+        <source>Finished</source>
+        <translation>Finita</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>Tempo scaduto</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrotta</translation>
+    </message>
+    <message>
+        <source>Not ended</source>
+        <translation>Non finita</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Operazioni</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numeri</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Calcoli</translation>
+    </message>
+    <message>
+        <source>Time Limit</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Giuste</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Sbagliate</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Senza risposta</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Voto</translation>
+    </message>
+    <message>
+        <source>How It Ended</source>
+        <translation>Fine</translation>
+    </message>
+</context>
+<context>
+    <name>drill</name>
+    <message>
+        <source>Problem%1 of%2</source>
+        <translation>Calcolo%1 di%2</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Illimitato</translation>
+    </message>
+    <message>
+        <source>You were right!</source>
+        <translation>Giusto!</translation>
+    </message>
+    <message>
+        <source>Oops!!!</source>
+        <translation>Ops!!!</translation>
+    </message>
+    <message>
+        <source>No test type selected!</source>
+        <translation>Non hai scelto le operazioni!</translation>
+    </message>
+    <message>
+        <source>Can not test 0 with Division!</source>
+        <translation>Non si può dividere per 0!</translation>
+    </message>
+    <message>
+        <source>No numbers selected for testing!</source>
+        <translation>Non hai scelto i numeri!</translation>
+    </message>
+    <message>
+        <source>No number of problems selected!</source>
+        <translation>Non hai scelto quanti calcoli!</translation>
+    </message>
+    <message>
+        <source>No difficulty selected!</source>
+        <translation>Non hai scelto il livello!</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Carrowby icon</source>
+        <translation>Icona di Carrowby</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Info su %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versione %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>frmAnswer</name>
+    <message>
+        <source>Answer: </source>
+        <translation>Soluzione: </translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Number beside the sign</source>
+        <translation>Numero accanto al segno</translation>
+    </message>
+    <message>
+        <source>The right answer</source>
+        <translation>La risposta giusta</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>The right answer is%1</source>
+        <translation>La risposta giusta è%1</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Soluzione</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Seconds Remaining </source>
+        <translation>Tempo rimasto </translation>
+    </message>
+    <message>
+        <source>Seconds remaining</source>
+        <translation>Secondi rimasti</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Illimitato</translation>
+    </message>
+    <message>
+        <source>Status </source>
+        <translation>Punteggio </translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Giuste:</translation>
+    </message>
+    <message>
+        <source>Correct answers</source>
+        <translation>Risposte giuste</translation>
+    </message>
+    <message>
+        <source>Incorrect:</source>
+        <translation>Sbagliate:</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Risposte sbagliate</translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <translation>Voto:</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Voto</translation>
+    </message>
+    <message>
+        <source>Percentage right</source>
+        <translation>Percentuale di risposte giuste</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Test These</source>
+        <translation>Operazioni</translation>
+    </message>
+    <message>
+        <source>Test These </source>
+        <translation>Operazioni </translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addizione</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Sottrazione</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Moltiplicazione</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisione</translation>
+    </message>
+    <message>
+        <source>Test Using</source>
+        <translation>Numeri</translation>
+    </message>
+    <message>
+        <source>Test Using </source>
+        <translation>Numeri </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Timer:</translation>
+    </message>
+    <message>
+        <source>10 Seconds</source>
+        <translation>10 secondi</translation>
+    </message>
+    <message>
+        <source>30 Seconds</source>
+        <translation>30 secondi</translation>
+    </message>
+    <message>
+        <source>1 Minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>2 Minutes</source>
+        <translation>2 minuti</translation>
+    </message>
+    <message>
+        <source>3 Minutes</source>
+        <translation>3 minuti</translation>
+    </message>
+    <message>
+        <source>4 Minutes</source>
+        <translation>4 minuti</translation>
+    </message>
+    <message>
+        <source>Difficulty:</source>
+        <translation>Livello:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Diabloish</source>
+        <translation>Diabolico</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>Calcoli:</translation>
+    </message>
+    <message>
+        <source>Problem: </source>
+        <translation>Calcolo: </translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Number beside the sign</source>
+        <translation>Numero accanto al segno</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Risposta</translation>
+    </message>
+    <message>
+        <source>ENTER</source>
+        <translation>FATTO</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Inizia</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Risultati...</translation>
+    </message>
+    <message>
+        <source>Personalize Carrowby</source>
+        <translation>Personalizza Carrowby</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Carrowby</source>
+        <translation>Carrowby di %1</translation>
+    </message>
+    <message>
+        <source>Settings Error</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>What is your name?</source>
+        <translation>Come ti chiami?</translation>
+    </message>
+    <message>
+        <source>Seconds Remaining</source>
+        <translation>Tempo rimasto</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>%:</source>
+        <translation>%:</translation>
+    </message>
+</context>
+<context>
+    <name>frmResults</name>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>&amp;Whose results:</source>
+        <translation>Risultati &amp;di:</translation>
+    </message>
+    <message>
+        <source>The title whose tests are shown</source>
+        <translation>Il titolo di cui si vedono le prove</translation>
+    </message>
+    <message>
+        <source>P&amp;rogress</source>
+        <translation>&amp;Progressi</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostra:</translation>
+    </message>
+    <message>
+        <source>Last 10 Tests</source>
+        <translation>Ultime 10 prove</translation>
+    </message>
+    <message>
+        <source>Last 50 Tests</source>
+        <translation>Ultime 50 prove</translation>
+    </message>
+    <message>
+        <source>All Tests</source>
+        <translation>Tutte le prove</translation>
+    </message>
+    <message>
+        <source>Percentage of each test</source>
+        <translation>Percentuale di risposte giuste in ogni prova</translation>
+    </message>
+    <message>
+        <source>&amp;Tests</source>
+        <translation>Pro&amp;ve</translation>
+    </message>
+    <message>
+        <source>Tests, newest first</source>
+        <translation>Prove, dalla più recente</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV...</source>
+        <translation>&amp;Esporta in CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Practise These</source>
+        <translation>Da &amp;ripassare</translation>
+    </message>
+    <message>
+        <source>Share of right answers by operation and number</source>
+        <translation>Percentuale di risposte giuste per operazione e numero</translation>
+    </message>
+    <message>
+        <source>Tick These &amp;Numbers</source>
+        <translation>Segna questi &amp;numeri</translation>
+    </message>
+    <message>
+        <source>&amp;Forget All Results...</source>
+        <translation>&amp;Cancella tutti i risultati...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 with %2: %3 of %4 right</source>
+        <translation>%1 con %2: %3 giuste su %4</translation>
+    </message>
+    <message>
+        <source>%1 with %2 (%3%)</source>
+        <translation>%1 con %2 (%3%)</translation>
+    </message>
+    <message>
+        <source>Still to practise: %1.</source>
+        <translation>Da ripassare: %1.</translation>
+    </message>
+    <message>
+        <source>Every number with enough answers is right at least %1% of the time.</source>
+        <translation>Ogni numero con abbastanza risposte è giusto almeno il %1% delle volte.</translation>
+    </message>
+    <message>
+        <source>Too few answers yet: a number counts once it has %1 answers in an operation.</source>
+        <translation>Ancora poche risposte: un numero conta quando ne ha %1 in un’operazione.</translation>
+    </message>
+    <message>
+        <source>Results are not being kept: %1.</source>
+        <translation>I risultati non vengono salvati: %1.</translation>
+    </message>
+    <message>
+        <source>The results cannot be read: %1.</source>
+        <translation>Non si possono leggere i risultati: %1.</translation>
+    </message>
+    <message>
+        <source>Export Tests</source>
+        <translation>Esporta le prove</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valori separati da virgole (*.csv)</translation>
+    </message>
+    <message>
+        <source>The tests could not be saved in %1 (%2).</source>
+        <translation>Non è stato possibile salvare le prove in %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Forget All Results</source>
+        <translation>Cancella tutti i risultati</translation>
+    </message>
+    <message>
+        <source>Forget every test recorded on this computer, of every title? They cannot be brought back.</source>
+        <translation>Cancellare tutte le prove salvate su questo computer, di tutti i titoli? Non si potranno recuperare.</translation>
+    </message>
+    <message>
+        <source>Not every result could be forgotten: %1.</source>
+        <translation>Non è stato possibile cancellare tutti i risultati: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmTestReview</name>
+    <message>
+        <source>Problems of the Test</source>
+        <translation>Calcoli della prova</translation>
+    </message>
+    <message>
+        <source>Problems in order</source>
+        <translation>I calcoli in ordine</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Calcolo</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Scritto</translation>
+    </message>
+    <message>
+        <source>Right Answer</source>
+        <translation>Risposta giusta</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondi</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Practise These &amp;Again</source>
+        <translation>&amp;Ripassa questi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>%1: %2 correct, %3 incorrect, %4 unanswered</source>
+        <translation>%1: %2 giuste, %3 sbagliate, %4 senza risposta</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Giusto</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Sbagliato</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in this test.</source>
+        <translation>Nessun errore in questa prova.</translation>
+    </message>
+    <message>
+        <source>Missed: %1 with %2.</source>
+        <translation>Errori: %1 con %2.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit</name>
+    <message>
+        <source>plus</source>
+        <translation>più</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>meno</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>per</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>diviso</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,603 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>ProgressChart</name>
+    <message>
+        <source>d MMMM</source>
+        <translation>d &apos;de&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>d MMM HH:mm</source>
+        <translation>d MMM HH:mm</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>No test has been finished yet.</source>
+        <translation>Nenhum teste foi terminado ainda.</translation>
+    </message>
+    <message>
+        <source>1 test on %1</source>
+        <translation>1 teste em %1</translation>
+    </message>
+    <message>
+        <source>%1 tests since %2</source>
+        <translation>%1 testes desde %2</translation>
+    </message>
+    <message>
+        <source>%1: %2%</source>
+        <translation>%1: %2%</translation>
+    </message>
+    <message>
+        <source>%1; the last %2 from %3% to %4%</source>
+        <translation>%1; os últimos %2 de %3% a %4%</translation>
+    </message>
+</context>
+<context>
+    <name>TestsModel</name>
+    <message>
+        <source>Finished</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>Time ran out</source>
+        <translation>Acabou o tempo</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrompido</translation>
+    </message>
+    <message>
+        <source>Not ended</source>
+        <translation>Não terminado</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Operações</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Contas</translation>
+    </message>
+    <message>
+        <source>Time Limit</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Certas</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Erradas</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Sem resposta</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>How It Ended</source>
+        <translation>Fim</translation>
+    </message>
+</context>
+<context>
+    <name>drill</name>
+    <message>
+        <source>Problem%1 of%2</source>
+        <translation>Conta%1 de%2</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Ilimitado</translation>
+    </message>
+    <message>
+        <source>You were right!</source>
+        <translation>Acertou!</translation>
+    </message>
+    <message>
+        <source>Oops!!!</source>
+        <translation>Ops!!!</translation>
+    </message>
+    <message>
+        <source>No test type selected!</source>
+        <translation>Você não escolheu as operações!</translation>
+    </message>
+    <message>
+        <source>Can not test 0 with Division!</source>
+        <translation>Não dá para dividir por 0!</translation>
+    </message>
+    <message>
+        <source>No numbers selected for testing!</source>
+        <translation>Você não escolheu os números!</translation>
+    </message>
+    <message>
+        <source>No number of problems selected!</source>
+        <translation>Você não escolheu quantas contas!</translation>
+    </message>
+    <message>
+        <source>No difficulty selected!</source>
+        <translation>Você não escolheu o nível!</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Carrowby icon</source>
+        <translation>Ícone do Carrowby</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Sobre %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versão %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>frmAnswer</name>
+    <message>
+        <source>Answer: </source>
+        <translation>Solução: </translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Number beside the sign</source>
+        <translation>Número ao lado do sinal</translation>
+    </message>
+    <message>
+        <source>The right answer</source>
+        <translation>A resposta certa</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>The right answer is%1</source>
+        <translation>A resposta certa é%1</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Solução</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Seconds Remaining </source>
+        <translation>Tempo restante </translation>
+    </message>
+    <message>
+        <source>Seconds remaining</source>
+        <translation>Segundos restantes</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Ilimitado</translation>
+    </message>
+    <message>
+        <source>Status </source>
+        <translation>Placar </translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Certas:</translation>
+    </message>
+    <message>
+        <source>Correct answers</source>
+        <translation>Respostas certas</translation>
+    </message>
+    <message>
+        <source>Incorrect:</source>
+        <translation>Erradas:</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Respostas erradas</translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Percentage right</source>
+        <translation>Porcentagem de acertos</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Test These</source>
+        <translation>Operações</translation>
+    </message>
+    <message>
+        <source>Test These </source>
+        <translation>Operações </translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Adição</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtração</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicação</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisão</translation>
+    </message>
+    <message>
+        <source>Test Using</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Test Using </source>
+        <translation>Números </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Prazo:</translation>
+    </message>
+    <message>
+        <source>10 Seconds</source>
+        <translation>10 segundos</translation>
+    </message>
+    <message>
+        <source>30 Seconds</source>
+        <translation>30 segundos</translation>
+    </message>
+    <message>
+        <source>1 Minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>2 Minutes</source>
+        <translation>2 minutos</translation>
+    </message>
+    <message>
+        <source>3 Minutes</source>
+        <translation>3 minutos</translation>
+    </message>
+    <message>
+        <source>4 Minutes</source>
+        <translation>4 minutos</translation>
+    </message>
+    <message>
+        <source>Difficulty:</source>
+        <translation>Nível:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Médio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Diabloish</source>
+        <translation>Diabólico</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>Contas:</translation>
+    </message>
+    <message>
+        <source>Problem: </source>
+        <translation>Conta: </translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Number beside the sign</source>
+        <translation>Número ao lado do sinal</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Resposta</translation>
+    </message>
+    <message>
+        <source>ENTER</source>
+        <translation>PRONTO</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Começar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Results...</source>
+        <translation>&amp;Resultados...</translation>
+    </message>
+    <message>
+        <source>Personalize Carrowby</source>
+        <translation>Personalizar o Carrowby</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Carrowby</source>
+        <translation>Carrowby de %1</translation>
+    </message>
+    <message>
+        <source>Settings Error</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>What is your name?</source>
+        <translation>Qual é o seu nome?</translation>
+    </message>
+    <message>
+        <source>Seconds Remaining</source>
+        <translation>Tempo restante</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Placar</translation>
+    </message>
+    <message>
+        <source>%:</source>
+        <translation>%:</translation>
+    </message>
+</context>
+<context>
+    <name>frmResults</name>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>&amp;Whose results:</source>
+        <translation>Resultados &amp;de:</translation>
+    </message>
+    <message>
+        <source>The title whose tests are shown</source>
+        <translation>O título dos testes mostrados</translation>
+    </message>
+    <message>
+        <source>P&amp;rogress</source>
+        <translation>&amp;Progresso</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <source>Last 10 Tests</source>
+        <translation>Últimos 10 testes</translation>
+    </message>
+    <message>
+        <source>Last 50 Tests</source>
+        <translation>Últimos 50 testes</translation>
+    </message>
+    <message>
+        <source>All Tests</source>
+        <translation>Todos os testes</translation>
+    </message>
+    <message>
+        <source>Percentage of each test</source>
+        <translation>Porcentagem de acertos de cada teste</translation>
+    </message>
+    <message>
+        <source>&amp;Tests</source>
+        <translation>&amp;Testes</translation>
+    </message>
+    <message>
+        <source>Tests, newest first</source>
+        <translation>Testes, os mais recentes primeiro</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV...</source>
+        <translation>&amp;Exportar como CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Practise These</source>
+        <translation>Para prati&amp;car</translation>
+    </message>
+    <message>
+        <source>Share of right answers by operation and number</source>
+        <translation>Porcentagem de acertos por operação e número</translation>
+    </message>
+    <message>
+        <source>Tick These &amp;Numbers</source>
+        <translation>Marcar estes &amp;números</translation>
+    </message>
+    <message>
+        <source>&amp;Forget All Results...</source>
+        <translation>&amp;Apagar todos os resultados...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>%1 with %2: %3 of %4 right</source>
+        <translation>%1 com %2: %3 certas de %4</translation>
+    </message>
+    <message>
+        <source>%1 with %2 (%3%)</source>
+        <translation>%1 com %2 (%3%)</translation>
+    </message>
+    <message>
+        <source>Still to practise: %1.</source>
+        <translation>Para praticar: %1.</translation>
+    </message>
+    <message>
+        <source>Every number with enough answers is right at least %1% of the time.</source>
+        <translation>Todo número com respostas suficientes está certo pelo menos %1% das vezes.</translation>
+    </message>
+    <message>
+        <source>Too few answers yet: a number counts once it has %1 answers in an operation.</source>
+        <translation>Ainda há poucas respostas: um número conta quando tem %1 respostas em uma operação.</translation>
+    </message>
+    <message>
+        <source>Results are not being kept: %1.</source>
+        <translation>Os resultados não estão sendo salvos: %1.</translation>
+    </message>
+    <message>
+        <source>The results cannot be read: %1.</source>
+        <translation>Não é possível ler os resultados: %1.</translation>
+    </message>
+    <message>
+        <source>Export Tests</source>
+        <translation>Exportar testes</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valores separados por vírgulas (*.csv)</translation>
+    </message>
+    <message>
+        <source>The tests could not be saved in %1 (%2).</source>
+        <translation>Não foi possível salvar os testes em %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Forget All Results</source>
+        <translation>Apagar todos os resultados</translation>
+    </message>
+    <message>
+        <source>Forget every test recorded on this computer, of every title? They cannot be brought back.</source>
+        <translation>Apagar todos os testes salvos neste computador, de todos os títulos? Eles não poderão ser recuperados.</translation>
+    </message>
+    <message>
+        <source>Not every result could be forgotten: %1.</source>
+        <translation>Não foi possível apagar todos os resultados: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmTestReview</name>
+    <message>
+        <source>Problems of the Test</source>
+        <translation>Contas do teste</translation>
+    </message>
+    <message>
+        <source>Problems in order</source>
+        <translation>As contas em ordem</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Conta</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Digitado</translation>
+    </message>
+    <message>
+        <source>Right Answer</source>
+        <translation>Resposta certa</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Practise These &amp;Again</source>
+        <translation>Praticar estas de &amp;novo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>%1: %2 correct, %3 incorrect, %4 unanswered</source>
+        <translation>%1: %2 certas, %3 erradas, %4 sem resposta</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Certo</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Errado</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in this test.</source>
+        <translation>Nenhum erro neste teste.</translation>
+    </message>
+    <message>
+        <source>Missed: %1 with %2.</source>
+        <translation>Erros: %1 com %2.</translation>
+    </message>
+</context>
+<context>
+    <name>toolkit</name>
+    <message>
+        <source>plus</source>
+        <translation>mais</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>vezes</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>dividido por</translation>
+    </message>
+</context>
+</TS>
