@@ -53,6 +53,13 @@ void MessageBox(QWidget* owner, const QString& prompt, const QString& title)
     box.exec();
 }
 
+int TitleBarWidth(const QWidget* window, const QString& caption)
+{
+    QFont titleFont = window->font();
+    titleFont.setBold(true);
+    return QFontMetrics(titleFont).horizontalAdvance(caption) + 140;
+}
+
 void KeepSize(QWidget* window)
 {
     if (OnWayland())
@@ -67,12 +74,9 @@ QString InputBox(QWidget* owner, const QString& prompt, const QString& title, in
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(QString());
+    // The dialog takes the width of its field: enough for its whole title.
     auto* field = dialog.findChild<QLineEdit*>();
-    // The dialog takes the width of its field: enough for the title beside the title bar's
-    // icon and buttons, in the bold font window managers draw titles in.
-    QFont titleFont = dialog.font();
-    titleFont.setBold(true);
-    field->setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(title) + 140);
+    field->setMinimumWidth(TitleBarWidth(&dialog, title));
     if (maxUtf8Bytes >= 0)
         field->setValidator(new Utf8LengthValidator(maxUtf8Bytes, field));
     if (dialog.exec() != QDialog::Accepted)

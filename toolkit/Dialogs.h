@@ -14,6 +14,10 @@ void MessageBox(QWidget* owner, const QString& prompt, const QString& title);
 QString InputBox(QWidget* owner, const QString& prompt, const QString& title,
                  int maxUtf8Bytes = -1);
 
+// How wide a window must be for its title bar to show caption whole, beside the bar's icon and
+// buttons, in the bold font window managers draw titles in.
+int TitleBarWidth(const QWidget* window, const QString& caption);
+
 // Keeps a classic window at its present size. A Wayland compositor may still maximize it (Qt
 // draws a maximize button on every window there, and ends the program if the window then keeps
 // its size), so there it only keeps it from getting smaller.

@@ -42,10 +42,11 @@ void InstallTranslations()
             continue;
         language.replace(u'-', u'_');
         if (language == u"en" || language.startsWith(u"en_"))
-            return; // the program's own language comes first
+            return QLocale::setDefault(QLocale(language)); // the program's own language first
         for (const QString& folder : TranslationFolders()) {
             if (program.load(QStringLiteral("carrowby_") + language, folder)) {
                 QCoreApplication::installTranslator(&program);
+                QLocale::setDefault(QLocale(language)); // dates and lists in it too
                 // Qt's own texts (OK, Cancel) in the same language.
                 if (qt.load(QStringLiteral("qtbase_") + language,
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -542,7 +542,7 @@
     </message>
     <message>
         <source>Right Answer</source>
-        <translation>Richtige Antwort</translation>
+        <translation>Lösung</translation>
     </message>
     <message>
         <source>Seconds</source>
@@ -579,6 +579,10 @@
     <message>
         <source>Missed: %1 with %2.</source>
         <translation>Falsch: %1 mit %2.</translation>
+    </message>
+    <message>
+        <source>Only numbers above 10 were missed, which cannot be ticked.</source>
+        <translation>Falsch waren nur Zahlen über 10, und die kann man nicht ankreuzen.</translation>
     </message>
 </context>
 <context>

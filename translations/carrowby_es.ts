@@ -580,6 +580,10 @@
         <source>Missed: %1 with %2.</source>
         <translation>Fallos: %1 con %2.</translation>
     </message>
+    <message>
+        <source>Only numbers above 10 were missed, which cannot be ticked.</source>
+        <translation>Solo se fallaron números mayores que 10, y esos no se pueden marcar.</translation>
+    </message>
 </context>
 <context>
     <name>toolkit</name>

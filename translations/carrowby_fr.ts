@@ -580,6 +580,10 @@
         <source>Missed: %1 with %2.</source>
         <translation>Erreurs&#xa0;: %1 avec %2.</translation>
     </message>
+    <message>
+        <source>Only numbers above 10 were missed, which cannot be ticked.</source>
+        <translation>Seuls des nombres au-dessus de 10 ont été ratés, et ils ne se cochent pas.</translation>
+    </message>
 </context>
 <context>
     <name>toolkit</name>

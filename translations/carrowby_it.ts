@@ -580,6 +580,10 @@
         <source>Missed: %1 with %2.</source>
         <translation>Errori: %1 con %2.</translation>
     </message>
+    <message>
+        <source>Only numbers above 10 were missed, which cannot be ticked.</source>
+        <translation>Sono stati sbagliati solo numeri sopra il 10, che non si possono spuntare.</translation>
+    </message>
 </context>
 <context>
     <name>toolkit</name>

@@ -580,6 +580,10 @@
         <source>Missed: %1 with %2.</source>
         <translation>Erros: %1 com %2.</translation>
     </message>
+    <message>
+        <source>Only numbers above 10 were missed, which cannot be ticked.</source>
+        <translation>Só foram errados números acima de 10, que não dá para marcar.</translation>
+    </message>
 </context>
 <context>
     <name>toolkit</name>

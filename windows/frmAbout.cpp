@@ -35,12 +35,14 @@ void frmAbout::Form_Load()
 
 void frmAbout::FitTitle()
 {
-    // A title that does not fit widens the window, as far as the screen allows; what is still
-    // too wide is broken into lines, and the window grows in height for them.
+    // A title that does not fit, in the label or in the title bar, widens the window as far as
+    // the screen allows; what is still too wide for the label is broken into lines, and the
+    // window grows in height for them.
     TitleLabel* title = ui->lblTitle;
-    const int needed = title->OneLineWidth();
+    const int needed = std::max(title->OneLineWidth() - title->width(),
+                                toolkit::TitleBarWidth(this, toolkit::Caption(this)) - width());
     const int screenWidth = screen()->availableGeometry().width() - FrameAllowance;
-    const int wider = std::clamp(needed - title->width(), 0, std::max(0, screenWidth - width()));
+    const int wider = std::clamp(needed, 0, std::max(0, screenWidth - width()));
     const int taller = std::max(0, title->heightForWidth(title->width() + wider) - title->height());
     title->resize(title->width() + wider, title->height() + taller);
     ui->lblVersion->move(ui->lblVersion->pos() + QPoint(0, taller));

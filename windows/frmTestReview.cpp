@@ -7,6 +7,8 @@
 #include <QHeaderView>
 #include <QLocale>
 
+#include <algorithm>
+
 namespace {
 
 enum Column
@@ -70,10 +72,13 @@ frmTestReview::frmTestReview(QWidget* owner, const results::TestRow& test,
     QStringList numbers;
     for (const int number : m_missed.numbers)
         numbers << QString::number(number);
-    ui->txtMissed->setText(m_missed.Empty() ? tr("Nothing was missed in this test.")
-                                            : tr("Missed: %1 with %2.")
-                                                  .arg(QLocale().createSeparatedList(missed),
-                                                       QLocale().createSeparatedList(numbers)));
+    const bool anyWrong = std::ranges::any_of(problems, [](const auto& p) { return !p.correct; });
+    ui->txtMissed->setText(!anyWrong ? tr("Nothing was missed in this test.")
+                           : m_missed.Empty()
+                               ? tr("Only numbers above 10 were missed, which cannot be ticked.")
+                               : tr("Missed: %1 with %2.")
+                                     .arg(QLocale().createSeparatedList(missed),
+                                          QLocale().createSeparatedList(numbers)));
     ui->cmdPractiseAgain->setEnabled(!m_missed.Empty() && !testRunning);
     connect(ui->cmdPractiseAgain, &QPushButton::clicked, this,
             &frmTestReview::cmdPractiseAgain_Click);
