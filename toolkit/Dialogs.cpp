@@ -1,6 +1,6 @@
 #include "Dialogs.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -55,9 +55,10 @@ void MessageBox(QWidget* owner, const QString& prompt, const QString& title)
 
 int TitleBarWidth(const QWidget* window, const QString& caption)
 {
-    QFont titleFont = window->font();
+    // Window managers draw titles in the desktop's font, not in the window's own small one.
+    QFont titleFont = QApplication::font();
     titleFont.setBold(true);
-    return QFontMetrics(titleFont).horizontalAdvance(caption) + 140;
+    return QFontMetrics(titleFont, window).horizontalAdvance(caption) + 140;
 }
 
 void KeepSize(QWidget* window)

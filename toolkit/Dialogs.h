@@ -15,7 +15,7 @@ QString InputBox(QWidget* owner, const QString& prompt, const QString& title,
                  int maxUtf8Bytes = -1);
 
 // How wide a window must be for its title bar to show caption whole, beside the bar's icon and
-// buttons, in the bold font window managers draw titles in.
+// buttons, in the desktop's font in bold, as window managers draw titles.
 int TitleBarWidth(const QWidget* window, const QString& caption);
 
 // Keeps a classic window at its present size. A Wayland compositor may still maximize it (Qt
