@@ -112,6 +112,7 @@ void frmResults::ShowTests()
 {
     const std::string title = ChosenTitle().toStdString();
     m_tests->SetTests(m_store.IsOpen() ? m_store.Tests(title) : std::vector<results::TestRow>{});
+    ui->grdTests->setCurrentIndex(m_tests->index(0, 0)); // the newest, opened by Enter
     ctlSpan_Click();
     ShowPractice();
     SayWhyNotKept();

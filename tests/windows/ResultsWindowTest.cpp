@@ -37,7 +37,6 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
 
     // The test opened by Enter on its row: its problems, and the numbers missed in it ticked.
     auto* table = results->findChild<QTableView*>("grdTests");
-    table->setCurrentIndex(tests->index(0, 0));
     WhenModal([&](QWidget* review) {
         auto* problems = review->findChild<QTableWidget*>("grdProblems");
         QStringList first;
