@@ -149,7 +149,7 @@ bool ResultsStore::OpenForWriting()
                      m_path.c_str(), aside.c_str());
         return OpenForWriting();
     }
-    if (integrity == SQLITE_OK && Prepare())
+    if (integrity == SQLITE_OK && Prepare(true))
         return true;
     m_db.Close(); // the next test tries again
     return false;
@@ -159,23 +159,35 @@ bool ResultsStore::OpenForReading()
 {
     if (m_path.empty() || access(m_path.c_str(), F_OK) != 0)
         return m_db.Fail(SQLITE_CANTOPEN, "");
-    if (m_db.Open(m_path, false) && Prepare())
+    if (m_db.Open(m_path, false) && Prepare(false))
         return true;
     m_db.Close();
     return false;
 }
 
-bool ResultsStore::Prepare()
+bool ResultsStore::Prepare(bool writing)
 {
-    return m_db.Run("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; "
-                    "PRAGMA secure_delete = ON; PRAGMA foreign_keys = ON;") &&
-           BringUpToDate();
+    // Only a writer changes how the file is kept; a reader takes it as it is (read-only, say).
+    // Two copies beginning the file at once may both turn the write-ahead log on, and SQLite
+    // refuses one at once rather than have them wait for each other: it tries again.
+    for (int tries = 0;
+         writing && !m_db.Run("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;"); ++tries) {
+        if (m_db.Code() != SQLITE_BUSY || tries == 200)
+            return false;
+        sqlite3_sleep(10);
+    }
+    if (!m_db.Run("PRAGMA secure_delete = ON; PRAGMA foreign_keys = ON;"))
+        return false;
+    int64_t version = -1;
+    if (Statement read(m_db, "PRAGMA user_version"); read.Step()) // ended before any change
+        version = read.Integer(0);
+    return version >= SchemaVersion || (version >= 0 && BringUpToDate());
 }
 
 bool ResultsStore::BringUpToDate()
 {
     return Change([this] {
-        Statement version(m_db, "PRAGMA user_version");
+        Statement version(m_db, "PRAGMA user_version"); // as it is now, within the change
         if (!version.Step())
             return false;
         for (int64_t step = version.Integer(0); step < SchemaVersion; ++step)

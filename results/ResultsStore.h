@@ -55,7 +55,7 @@ class ResultsStore
     bool ForgetAll();
 
   private:
-    bool Prepare();
+    bool Prepare(bool writing);
     bool BringUpToDate();
     bool Change(const std::function<bool()>& work);
 
