@@ -79,7 +79,30 @@ def read(role, name_starts):
     return [None, None]
 
 
+def centred():
+    """Whether the window manager's frame round the main window stands in the middle of the
+    screen, which has no panel here."""
+    window = subprocess.run(["xdotool", "search", "--pid", str(program.pid), "--onlyvisible",
+                             "--name", "^Carrowby$"], capture_output=True, text=True).stdout.split()
+    if not window:
+        return False
+    info = subprocess.run(["xwininfo", "-id", window[0]], capture_output=True, text=True).stdout
+    extents = subprocess.run(["xprop", "-id", window[0], "_NET_FRAME_EXTENTS"],
+                             capture_output=True, text=True).stdout
+    place = re.findall(r"(?:Absolute upper-left [XY]|Width|Height):\s+(-?\d+)", info)
+    frame = re.findall(r"= (\d+), (\d+), (\d+), (\d+)", extents)
+    if len(place) != 4 or not frame:
+        return False
+    (x, y, width, height), (left, right, top, bottom) = map(int, place), map(int, frame[0])
+    return (abs((1024 - width - left - right) // 2 - (x - left)) <= 1 and
+            abs((768 - height - top - bottom) // 2 - (y - top)) <= 1)
+
+
 start("Carrowby")
+deadline = time.time() + 5
+while time.time() < deadline and not centred():
+    time.sleep(0.05)
+check(centred(), "the window stands in the middle of the screen, its frame and all")
 # The time list three back from Start, Addition and 7 on from it: a box added among the others
 # changes nothing.
 keys(*["shift+Tab"] * 3, *["Down"] * 4, *["Tab"] * 4, "space", *["Tab"] * 11, "space")

@@ -15,7 +15,7 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
     EXPECT_EQ(Start(), "");
     for (int problem = 0; problem < 10; ++problem)
         Answer("99", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
-    Tick({"chkSubtraction", "chk3"});
+    Tick({"chkSubtraction", "chk3", "chk10"});
     Find<QComboBox>("ctlDifficulty")->setCurrentText("Hard");
     Find<QAction>("mFile_Results")->trigger();
     auto* results = window->findChild<frmResults*>();
