@@ -3,6 +3,10 @@
 #include "support/MainWindowSandbox.h"
 #include "windows/frmResults.h"
 
+#include <QAreaSeries>
+#include <QChartView>
+#include <QLineSeries>
+
 #include <fstream>
 
 using ResultsWindowTest = MainWindowSandbox;
@@ -31,6 +35,13 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
                     .contains(QRegularExpression("^1 test on .*: 0%$")));
     EXPECT_EQ(results->findChild<QLabel*>("txtWeakest")->text(),
               "Still to practise: plus with 7 (0%).");
+    QStringList bands; // the grades' bands behind the line, each a letter's percentages
+    for (QAbstractSeries* series : results->findChild<QChartView*>()->chart()->series())
+        if (auto* band = qobject_cast<QAreaSeries*>(series))
+            bands << QString("%1-%2")
+                         .arg(band->lowerSeries()->at(0).y())
+                         .arg(band->upperSeries()->at(0).y());
+    EXPECT_EQ(bands.join(' '), "0-60 60-70 70-80 80-90 90-100");
 
     QTest::mouseClick(results->findChild<QPushButton*>("cmdTickNumbers"), Qt::LeftButton);
     EXPECT_EQ(Ticked(), "chkAddition chk7 Easy");
@@ -43,6 +54,7 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
         for (int column : {0, 1, 2, 4}) // the seconds as the user's locale writes them
             first << problems->item(0, column)->text();
         EXPECT_EQ(first.join('|'), "7 + 0|99|7|Wrong");
+        EXPECT_NE(problems->item(0, 0)->background(), QBrush()) << "marked by colour too";
         EXPECT_EQ(problems->rowCount(), 10);
         QTest::mouseClick(review->findChild<QPushButton*>("cmdPractiseAgain"), Qt::LeftButton);
     });
