@@ -54,6 +54,8 @@ TEST(Drill, DrawsWritesAndSolvesProblems)
          Draw7}, "-|| 7| 7", 0},
         {"a difference below 0 kept", Choice({Subtraction}, {}, Medium), {Op(2), Operand(3, 2),
          Operand(4, 2), Op(2), Draw7, Draw7}, "-|| 7| 7", 0},
+        {"a quotient by 1 wrong", Choice({Division}, {1}), {Op(4), Operand(8, 1), Operand(1, 1)},
+         "/|| 8| 1", 8},
         {"a quotient below 1 kept", Choice({Division}, {}, Medium), {Op(4), Operand(3, 2),
          Operand(4, 2), Op(4), Operand(9, 2), Operand(3, 2)}, "/|| 9| 3", 3},
         {"a 0 divisor kept", Choice({Division}, {}, Medium), {Op(4), Draw7, Operand(0, 2), Op(4),

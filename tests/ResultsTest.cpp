@@ -138,6 +138,19 @@ TEST_F(ResultsTest, AnOlderFileIsBroughtUpToDateInPlace)
 
 TEST_F(ResultsTest, AFileThatIsNoDatabaseIsSetAsideAndANewOneBegun)
 {
+    { // one that fails SQLite's check is set aside too
+        Recorder first;
+        TwoAnswers(first);
+    }
+    std::string bytes = Bytes(Path());
+    bytes.replace(4096 + 8, 8, std::string(8, '\xff')); // the second page's cells, damaged
+    std::ofstream(Path(), std::ios::binary) << bytes;
+    testing::internal::CaptureStderr();
+    Recorder damaged;
+    TwoAnswers(damaged);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find(" could not be read; it was moved to "),
+              std::string::npos);
+    std::filesystem::remove_all(m_folder + "/carrowby");
     std::filesystem::create_directories(m_folder + "/carrowby");
     std::ofstream(Path()) << "my shopping list\n";
     testing::internal::CaptureStderr();
@@ -179,10 +192,12 @@ TEST_F(ResultsTest, ResultsThatCannotBeKeptLeaveTheDrillGoing)
     sqlite3_open(Path().c_str(), &other);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
     testing::internal::CaptureStderr();
-    held.TestEnded({}, EndReason::Finished);
+    held.Answered("1", true, {});
     EXPECT_NE(testing::internal::GetCapturedStderr().find("database is locked"), std::string::npos);
     sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(other);
+    held.ProblemShown(4, '+', {1, 1}, 2);
+    held.Answered("2", true, {}); // the rest of that test goes unrecorded, never held up again
     TwoAnswers(held);
     EXPECT_FALSE(held.WhyNotKept());
     EXPECT_EQ(Query("SELECT count(*) FROM problems"), "4");

@@ -85,7 +85,12 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
         EXPECT_EQ(settings.CreateSubKey(), created);
         const std::string said = testing::internal::GetCapturedStderr();
         const std::string aside = said.substr(said.find(Path() + ".unreadable-"));
-        EXPECT_EQ(FileText(aside.substr(0, aside.find_first_of(" \n"))), text) << said;
+        const std::string copy = aside.substr(0, aside.find_first_of(" \n"));
+        EXPECT_EQ(FileText(copy), text) << said;
+        EXPECT_TRUE(written != True ||
+                    std::filesystem::status(copy).permissions() ==
+                        (std::filesystem::perms::owner_read | std::filesystem::perms::owner_write))
+            << "a copy written beside it is as private as the store";
         EXPECT_TRUE(std::regex_search(aside, std::regex("unreadable-[0-9]{8}-[0-9]{6}"))) << said;
     }
     EXPECT_EQ(Files(), 4);

@@ -17,13 +17,20 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
 {
     Script(0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     EXPECT_EQ(Start(), "");
+    Find<QAction>("mFile_Results")->trigger(); // opened during the test: nothing to tick yet
+    auto* results = window->findChild<frmResults*>();
+    ASSERT_TRUE(results && results->isVisible());
+    auto running = [results] {
+        return !results->findChild<QPushButton*>("cmdTickNumbers")->isEnabled() &&
+               !results->findChild<QPushButton*>("cmdForget")->isEnabled();
+    };
+    EXPECT_TRUE(running());
     for (int problem = 0; problem < 10; ++problem)
         Answer("99", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+    EXPECT_FALSE(running());
     Tick({"chkSubtraction", "chk3", "chk10"});
     Find<QComboBox>("ctlDifficulty")->setCurrentText("Hard");
     Find<QAction>("mFile_Results")->trigger();
-    auto* results = window->findChild<frmResults*>();
-    ASSERT_TRUE(results && results->isVisible());
     auto* tests = results->findChild<QTableView*>("grdTests")->model();
     ASSERT_EQ(tests->rowCount(), 1);
     QStringList row;
@@ -74,6 +81,15 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
 
     Script(0, {0});
     EXPECT_EQ(Start(), "");
-    for (const char* button : {"cmdTickNumbers", "cmdForget"})
-        EXPECT_FALSE(results->findChild<QPushButton*>(button)->isEnabled()) << button;
+    EXPECT_TRUE(running());
+}
+
+TEST(ProgressChart, SaysTheLastFiveTestsInWords)
+{
+    std::vector<results::TestRow> tests; // newest first
+    for (const int64_t percentage : {70, 60, 50, 40, 30, 20, 10})
+        tests.push_back(
+            {0, "2026-12-01T08:00:00+01:00", "", {}, {0, 0, 0, percentage, ""}, "finished"});
+    const QString said = ProgressChart::Summary(tests);
+    EXPECT_EQ(said.mid(said.indexOf(';')), "; the last 5 from 30% to 70%");
 }
