@@ -72,6 +72,8 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
 {
     Recorder recorder;
     EXPECT_FALSE(std::filesystem::exists(Path())) << "nothing is opened before a test starts";
+    ResultsStore none;
+    EXPECT_FALSE(none.OpenForReading() || !none.Why().empty()) << "and none read is no fault";
     TwoAnswers(recorder);
     using std::filesystem::perms, std::filesystem::status;
     EXPECT_EQ(status(m_folder + "/carrowby").permissions(), perms::owner_all);
@@ -102,7 +104,9 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
     const std::vector<TestRow> tests = store.Tests();
     ASSERT_EQ(tests.size(), 2u);
     EXPECT_EQ(tests[0].setup.title + tests[0].endReason, "Bo's Carrowbystopped") << "newest first";
-    EXPECT_EQ(store.Tests("Ada's Carrowby")[0].score.percentage, 10);
+    const Score ada = store.Tests("Ada's Carrowby")[0].score;
+    EXPECT_EQ(std::vector({ada.correct, ada.incorrect, ada.unanswered, ada.percentage}),
+              std::vector<int64_t>({1, 1, 8, 10}));
     const std::vector<ProblemRow> answers = store.LastAnswers("Ada's Carrowby", 5);
     ASSERT_EQ(answers.size(), 2u);
     EXPECT_EQ(answers[0].given + answers[0].operation, " 8x+") << "the last first";
@@ -293,6 +297,10 @@ TEST(Practice, NamesTheNumbersStillMissed)
          "/|0,5"},
         {"operations out of the boxes' order", answers({{'/', {8, 4}, 0, 5}, {'+', {3, 2}, 1, 4}}),
          "+/|2,3,4,8", "+/|2,3,4,8"},
+        {"a tie taken by fewer answers",
+         answers({{'+', {1, 1}, 0, 5}, {'+', {2, 2}, 0, 5}, {'+', {3, 3}, 0, 5},
+                  {'+', {4, 4}, 1, 4}, {'+', {5, 5}, 2, 8}}),
+         "+|1,2,3,5", "+|1,2,3,4,5"},
         {"the right answers' numbers taken as missed",
          answers({{'+', {1, 1}, 1, 0}, {'-', {2, 1}, 0, 1}}), "|", "-|1,2"},
     };

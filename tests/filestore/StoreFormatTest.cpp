@@ -58,8 +58,8 @@ TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
          {5}},
         {"comments above the older header too, the root in any case, blanks by =, Latin-1 text",
          "; my settings\n\nREGEDIT4\n; note\n\n[hkey_current_user\\Software\\QZV\\Carrowby]\n"
-         "  \"a\" = \"b\"\n\"a\"=\"c\"\n; a comment that ends \\\n\"z\"=\"Jos\xe9\"\n",
-         "\"a\"=\"c\"\n\"z\"=\"Jos\xc3\xa9\"\n",
+         "  \"a\" = \"b\"\n\"a\"=\"c\"\n; a comment that ends \\\n\"z\"=\"Jos\xe9\x80\"\n",
+         "\"a\"=\"c\"\n\"z\"=\"Jos\xc3\xa9\xc2\x80\"\n",
          {}},
         {"dword as the text of its number, binary and typed hex data, continued over lines",
          Header + std::string(Key) +

@@ -17,6 +17,14 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
 {
     Script(0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     EXPECT_EQ(Start(), "");
+    results::ResultsStore store; // the test kept from its start, with the status it shows
+    ASSERT_TRUE(store.OpenForReading());
+    const results::TestRow begun = store.Tests()[0];
+    EXPECT_EQ(begun.setup.title + begun.setup.operations + begun.setup.numbers +
+                  begun.setup.difficulty + begun.score.grade + begun.endReason,
+              "Carrowby+7EasyA+");
+    EXPECT_EQ(std::vector({begun.setup.problems, begun.setup.timeLimit, begun.score.percentage}),
+              std::vector<int64_t>({10, 0, 100}));
     Find<QAction>("mFile_Results")->trigger(); // opened during the test: nothing to tick yet
     auto* results = window->findChild<frmResults*>();
     ASSERT_TRUE(results && results->isVisible());
@@ -44,11 +52,15 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
               "Still to practise: plus with 7 (0%).");
     QStringList bands; // the grades' bands behind the line, each a letter's percentages
     for (QAbstractSeries* series : results->findChild<QChartView*>()->chart()->series())
-        if (auto* band = qobject_cast<QAreaSeries*>(series))
+        if (auto* line = qobject_cast<QLineSeries*>(series))
+            bands << QString("line at %1").arg(line->at(0).y());
+        else if (auto* band = qobject_cast<QAreaSeries*>(series))
             bands << QString("%1-%2")
                          .arg(band->lowerSeries()->at(0).y())
                          .arg(band->upperSeries()->at(0).y());
-    EXPECT_EQ(bands.join(' '), "0-60 60-70 70-80 80-90 90-100");
+    EXPECT_EQ(bands.join(' '), "0-60 60-70 70-80 80-90 90-100 line at 0");
+    auto* grid = results->findChild<QTableWidget*>("grdPractice"); // plus with 0, and divided by 7
+    EXPECT_EQ(grid->item(0, 0)->text() + grid->item(3, 7)->text(), "0%-");
 
     QTest::mouseClick(results->findChild<QPushButton*>("cmdTickNumbers"), Qt::LeftButton);
     EXPECT_EQ(Ticked(), "chkAddition chk7 Easy");
