@@ -20,7 +20,7 @@ TEST(NumberText, LenientReadingTakesTheLongestLeadingNumber)
         {"e- unread", "2e-3", 0.002}, {"underflow", "1e-400", 0}, {"CR skipped", "\r5", 0},
         {"read past letters", "12 abc 3", 12}, {"max refused", "1e308", 1e308},
         {"h a suffix", "7h2", 7}, {"o a suffix", "9o7", 9}, {"&o not octal", "&o17", 15},
-        {"one exponent digit", "1e1", 10}, {"E unread", "25E2", 2500},
+        {"one exponent digit", "1e1", 10}, {"E unread", "25E2", 2500}, {"after it", "2e3x", 2000},
     };
     // clang-format on
     for (const auto& [fault, text, value] : rows) {

@@ -109,7 +109,8 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
               std::vector<int64_t>({1, 1, 8, 10}));
     const std::vector<ProblemRow> answers = store.LastAnswers("Ada's Carrowby", 5);
     ASSERT_EQ(answers.size(), 2u);
-    EXPECT_EQ(answers[0].given + answers[0].operation, " 8x+") << "the last first";
+    EXPECT_EQ(answers[0].given + answers[0].operation + std::to_string(answers[0].number), " 8x+2")
+        << "the last first";
     EXPECT_EQ(answers[1].operands, std::vector<int64_t>({7, 3}));
     EXPECT_EQ(store.Problems(tests[0].id).size(), 2u);
 }

@@ -84,6 +84,9 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
         EXPECT_EQ(settings.WriteValue("chk7", " 0", REG_SZ), written);
         EXPECT_EQ(settings.CreateSubKey(), created);
         const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(said.find(" cannot be read and is skipped") != std::string::npos,
+                  text.find("1\r\n") != std::string::npos)
+            << "a line not read is named: " << said;
         const std::string aside = said.substr(said.find(Path() + ".unreadable-"));
         const std::string copy = aside.substr(0, aside.find_first_of(" \n"));
         EXPECT_EQ(FileText(copy), text) << said;

@@ -72,9 +72,9 @@ TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
              "\"a\"=\"1\"\n\"b\"=hex(1):61,\n\"c\"=hex(x):61\n\"d\"=\"b\" trailing\n"
              "\"\"=\"b\"\n\"e\"=\"b\\n\"\n\"f\"=dword:123456789\n\"g\"=hex:100\nnonsense\n"
              "[HKEY_LOCAL_MACHINE\\x]\n\"lost\"=\"x\"\n[HKEY_CURRENT_USER\\a\\\\b]\n" +
-             Key + "\"z\"=\"26\"\n\"m\":hex:01,\\\n\"y\"=\"25\"\n",
+             Key + "\"z\"=\"26\"\n\"m\":hex:01,\\\n\"y\"=\"25\"\n\"q\"x\"r\"\n",
          "\"a\"=\"1\"\n\"z\"=\"26\"\n\"y\"=\"25\"\n",
-         {2, 5, 6, 7, 8, 9, 10, 11, 12, -13, -15, 18}},
+         {2, 5, 6, 7, 8, 9, 10, 11, 12, -13, -15, 18, 20}},
         {"keys beyond the registry's limits; a key line ends a hex value continued before it",
          Header + ("[HKEY_CURRENT_USER\\" + std::string(256, 'k') + "]\n[HKEY_CURRENT_USER\\") +
              std::string(255, 'k') + "]\n" + Deep(513) + Deep(512) + Key +

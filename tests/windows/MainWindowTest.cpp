@@ -418,6 +418,7 @@ TEST_F(MainWindowTest, EveryTextFitsAndIsTranslatedInEveryLanguage)
         auto* title = about.findChild<TitleLabel*>("lblTitle");
         const int height = title->heightForWidth(title->contentsRect().width());
         EXPECT_LE(height, title->contentsRect().height()) << name.size();
+        EXPECT_GE(height, title->fontMetrics().height()) << "measured in its own font";
         EXPECT_TRUE(name.size() > 100 || height == title->heightForWidth(QWIDGETSIZE_MAX))
             << name.toStdString();
         showsWhole(&about, "lblVersion", about.findChild<QLabel*>("lblVersion")->text());

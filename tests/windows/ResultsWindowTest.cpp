@@ -59,6 +59,7 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
                          .arg(band->lowerSeries()->at(0).y())
                          .arg(band->upperSeries()->at(0).y());
     EXPECT_EQ(bands.join(' '), "0-60 60-70 70-80 80-90 90-100 line at 0");
+    EXPECT_EQ(results->findChild<QChartView*>()->chart()->axes().size(), 3) << "time, %, grades";
     auto* grid = results->findChild<QTableWidget*>("grdPractice"); // plus with 0, and divided by 7
     EXPECT_EQ(grid->item(0, 0)->text() + grid->item(3, 7)->text(), "0%-");
 
@@ -87,6 +88,13 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
     });
     QTest::mouseClick(results->findChild<QPushButton*>("cmdExport"), Qt::LeftButton);
     EXPECT_EQ(QString::fromStdString(FileText(csv.toStdString())).count('\n'), 2);
+    results::Recorder more; // eleven tests more: the chart's span the last ten of them
+    for (int test = 0; test < 11; ++test)
+        more.TestStarted({"Carrowby", "+", "7", "Easy", 10, 0}, {}), more.TestEnded({}, {});
+    window->mFile_Results_Click();
+    auto* span = results->findChild<QComboBox*>("ctlSpan");
+    span->setCurrentIndex(span->findData(10));
+    EXPECT_TRUE(results->findChild<QLabel*>("txtSummary")->text().startsWith("10 tests since"));
     WhenModal([](QWidget* ask) { PressKey(ask, Qt::Key_Y); });
     QTest::mouseClick(results->findChild<QPushButton*>("cmdForget"), Qt::LeftButton);
     EXPECT_EQ(tests->rowCount(), 0);
@@ -99,9 +107,17 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
 TEST(ProgressChart, SaysTheLastFiveTestsInWords)
 {
     std::vector<results::TestRow> tests; // newest first
-    for (const int64_t percentage : {70, 60, 50, 40, 30, 20, 10})
-        tests.push_back(
-            {0, "2026-12-01T08:00:00+01:00", "", {}, {0, 0, 0, percentage, ""}, "finished"});
-    const QString said = ProgressChart::Summary(tests);
+    for (const auto& [percentage, ended] :
+         std::vector<std::pair<int64_t, const char*>>{{70, "finished"},
+                                                      {60, "time"},
+                                                      {100, "stopped"},
+                                                      {90, ""},
+                                                      {50, "finished"},
+                                                      {40, "finished"},
+                                                      {30, "finished"},
+                                                      {20, "finished"},
+                                                      {10, "finished"}})
+        tests.push_back({0, "2026-12-01T08:00:00+01:00", "", {}, {0, 0, 0, percentage, ""}, ended});
+    const QString said = ProgressChart::Summary(tests); // of those run to their end or time
     EXPECT_EQ(said.mid(said.indexOf(';')), "; the last 5 from 30% to 70%");
 }
