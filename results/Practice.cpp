@@ -45,6 +45,11 @@ int64_t Share::Percent() const
     return answers == 0 ? 0 : (200 * right + answers) / (2 * answers);
 }
 
+bool Share::Counts() const
+{
+    return answers >= EnoughAnswers;
+}
+
 PracticeGrid GridOf(const std::vector<ProblemRow>& answers)
 {
     PracticeGrid grid{};
@@ -63,12 +68,13 @@ PracticeGrid GridOf(const std::vector<ProblemRow>& answers)
 Weakest WeakestOf(const PracticeGrid& grid)
 {
     using Cell = Weakest::Cell;
+    Weakest weakest;
     std::vector<Cell> weak;
     for (size_t operation = 0; operation < grid.size(); ++operation)
         for (int number = 0; number <= 10; ++number) {
             const Share& share = grid[operation][static_cast<size_t>(number)];
-            if (share.answers >= EnoughAnswers &&
-                100 * share.right < PractisedPercent * share.answers &&
+            weakest.counted = weakest.counted || share.Counts();
+            if (share.Counts() && 100 * share.right < PractisedPercent * share.answers &&
                 !(Operations[operation] == '/' && number == 0))
                 weak.push_back({Operations[operation], number, share});
         }
@@ -78,7 +84,6 @@ Weakest WeakestOf(const PracticeGrid& grid)
                (a.share.right * b.share.answers == b.share.right * a.share.answers &&
                 a.share.answers > b.share.answers);
     });
-    Weakest weakest;
     std::set<char> operations;
     std::set<int> numbers;
     for (const Cell& cell : weak) {

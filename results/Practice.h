@@ -19,6 +19,8 @@ struct Share
     int64_t answers = 0;
     // A whole percentage, halves up; 0 without answers.
     int64_t Percent() const;
+    // Whether it has answers enough to count (EnoughAnswers, below).
+    bool Counts() const;
 };
 // [operation, in the order of Operations][number 0 to 10].
 using PracticeGrid = std::array<std::array<Share, 11>, 4>;
@@ -51,6 +53,7 @@ struct Weakest
     };
     Practice practice;
     std::vector<Cell> cells; // each operation and number taken, weakest first
+    bool counted = false;    // whether any number has answers enough to count
 };
 Weakest WeakestOf(const PracticeGrid& grid);
 

@@ -189,8 +189,12 @@ TEST_F(ResultsTest, ResultsThatCannotBeKeptLeaveTheDrillGoing)
                   " (Not a directory); the drill goes on without them\n");
     EXPECT_EQ(recorder.WhyNotKept().value_or(""), "Not a directory");
     EXPECT_FALSE(ResultsStore().OpenForReading());
-
     std::filesystem::remove(m_folder + "/carrowby");
+    std::filesystem::create_directories(Path()); // SQLite's own words, with the system's reason
+    TwoAnswers(recorder);
+    EXPECT_EQ(recorder.WhyNotKept().value_or(""), "unable to open database file (Is a directory)");
+
+    std::filesystem::remove_all(m_folder + "/carrowby");
     Recorder held;
     TwoAnswers(held); // the file made; now another program holds it
     sqlite3* other = nullptr;
@@ -283,7 +287,7 @@ TEST(Practice, NamesTheNumbersStillMissed)
     };
     // clang-format off
     const Row rows[] = {
-        {"four answers counted as enough", answers({{'x', {7, 3}, 0, 4}}), "|", "x|3,7"},
+        {"four answers counted as enough", answers({{'x', {7, 3}, 0, 4}}), "too few |", "x|3,7"},
         {"a share of 60% not weak", answers({{'x', {7, 3}, 3, 0}, {'x', {7, 4}, 0, 2}}), "x|7",
          "x|4,7"},
         {"a share of 80% weak", answers({{'x', {7, 3}, 4, 1}}), "|", "x|3,7"},
@@ -303,7 +307,7 @@ TEST(Practice, NamesTheNumbersStillMissed)
                   {'+', {4, 4}, 1, 4}, {'+', {5, 5}, 2, 8}}),
          "+|1,2,3,5", "+|1,2,3,4,5"},
         {"the right answers' numbers taken as missed",
-         answers({{'+', {1, 1}, 1, 0}, {'-', {2, 1}, 0, 1}}), "|", "-|1,2"},
+         answers({{'+', {1, 1}, 1, 0}, {'-', {2, 1}, 0, 1}}), "too few |", "-|1,2"},
     };
     // clang-format on
     auto text = [](const Practice& practice) {
@@ -313,7 +317,9 @@ TEST(Practice, NamesTheNumbersStillMissed)
         return practice.operations + "|" + numbers;
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(text(WeakestOf(GridOf(row.answers)).practice), row.weakest) << row.fault;
+        const Weakest weakest = WeakestOf(GridOf(row.answers));
+        EXPECT_EQ((weakest.counted ? "" : "too few ") + text(weakest.practice), row.weakest)
+            << row.fault;
         EXPECT_EQ(text(MissedIn(row.answers)), row.missed) << row.fault;
     }
 }

@@ -128,7 +128,7 @@ void frmResults::ShowPractice()
         for (int number = 0; number < ui->grdPractice->columnCount(); ++number) {
             const results::Share& share =
                 grid[static_cast<size_t>(operation)][static_cast<size_t>(number)];
-            const bool counts = share.answers >= results::EnoughAnswers;
+            const bool counts = share.Counts();
             const bool weak =
                 std::ranges::any_of(m_weakest.cells, [&](const results::Weakest::Cell& cell) {
                     return cell.operation == results::Operations[operation] &&
@@ -160,15 +160,10 @@ void frmResults::ShowPractice()
                        .arg(SpokenOperation(cell.operation))
                        .arg(cell.number)
                        .arg(cell.share.Percent());
-    const bool enough = std::ranges::any_of(grid, [](const auto& row) {
-        return std::ranges::any_of(row, [](const results::Share& share) {
-            return share.answers >= results::EnoughAnswers;
-        });
-    });
     ui->txtWeakest->setText(
         !weakest.isEmpty()
             ? tr("Still to practise: %1.").arg(QLocale().createSeparatedList(weakest))
-        : enough
+        : m_weakest.counted
             ? tr("Every number with enough answers is right at least %1% of the time.")
                   .arg(results::PractisedPercent)
             : tr("Too few answers yet: a number counts once it has %1 answers in an operation.")

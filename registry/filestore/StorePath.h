@@ -9,5 +9,4 @@ bool Exists(const std::string& path);
 
 std::string FolderOf(const std::string& path);
 
-
 } // namespace registry

@@ -49,10 +49,12 @@ dpkg-deb -x "$deb" "$root/clean"
 diff <(cd ../translations && ls carrowby_*.ts | sed 's/ts$/qm/') <(ls "$root/clean/usr/share/carrowby/translations")
 export HOME=$root XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data XDG_RUNTIME_DIR=$root \
     QT_QPA_PLATFORM=
-# Started as nohup does and in the background (SIGHUP and SIGINT ignored), it leaves them so.
-setsid xvfb-run -a bash -c 'trap "" HUP; "$1" & timeout 20 xdotool search --sync --onlyvisible \
-    --name "^Carrowby\$"; found=$?; ignored=$(grep -Po "SigIgn:\s*\K\S+" /proc/$!/status)
-    kill $!; wait $!; exit $((found || (0x$ignored & 3) != 3))' bash "$root/clean/usr/bin/carrowby" &
+# Started as nohup does and in the background (SIGHUP and SIGINT ignored), it leaves them so;
+# started with standard input and error closed, it holds them on /dev/null.
+setsid xvfb-run -a bash -c 'trap "" HUP; "$1" <&- 2>&- & timeout 20 xdotool search --sync \
+    --onlyvisible --name "^Carrowby\$"; found=$?; ignored=$(grep -Po "SigIgn:\s*\K\S+" /proc/$!/status)
+    held=$(readlink /proc/$!/fd/0 /proc/$!/fd/2 | sort -u); kill $!; wait $!
+    [ "$held" = /dev/null ] && exit $((found || (0x$ignored & 3) != 3))' bash "$root/clean/usr/bin/carrowby" &
 group=$! status=0
 wait $group || status=$?
 while kill -0 -- -$group 2>/dev/null; do sleep 0.05; done # Xvfb gone, as the next display needs
