@@ -47,24 +47,34 @@ class PhysicalPresses : public QObject, public QAbstractNativeEventFilter
         if (type != "xcb_generic_event_t")
             return false;
         const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & ~0x80) == XCB_KEY_RELEASE) {
-            const auto* release = static_cast<const xcb_key_release_event_t*>(message);
-            m_released[release->detail] = release->time;
+        const auto kind = event->response_type & ~0x80;
+        if (kind != XCB_KEY_PRESS && kind != XCB_KEY_RELEASE)
+            return false;
+        const auto* key = static_cast<const xcb_key_press_event_t*>(message);
+        if (kind == XCB_KEY_RELEASE) {
+            m_released[key->detail] = key->time;
+            return false;
         }
+        // A held key repeats as a release and then a press at the same moment. The press is
+        // told here, in the order the server sent them: a quick fresh press is often delivered
+        // after its own release has been read, and may share its moment too.
+        const auto released = m_released.find(key->detail);
+        if (released != m_released.end() && released->second == key->time)
+            m_repeatedAt[key->detail] = key->time;
+        else
+            m_repeatedAt.erase(key->detail);
         return false;
     }
 
   private:
-    // A held key repeats as a release and a press at the same moment; a fresh press never
-    // shares its moment with the key's release.
     bool RepeatedEnter(const QKeyEvent& key) const
     {
         if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter)
             return false;
         if (key.isAutoRepeat())
             return true;
-        const auto released = m_released.find(key.nativeScanCode());
-        return released != m_released.end() && released->second == key.timestamp();
+        const auto repeated = m_repeatedAt.find(key.nativeScanCode());
+        return repeated != m_repeatedAt.end() && repeated->second == key.timestamp();
     }
 
     bool SecondClickElsewhere(QWindow* window, const QMouseEvent& mouse)
@@ -87,7 +97,8 @@ class PhysicalPresses : public QObject, public QAbstractNativeEventFilter
         return secondHalf;
     }
 
-    std::map<quint32, quint64> m_released; // X11 key codes and the time of their last release
+    // X11 key codes, the time of their last release, and that of their last press that repeated
+    std::map<quint32, quint64> m_released, m_repeatedAt;
     struct
     {
         QPointer<QWindow> window;

@@ -112,7 +112,8 @@ check((values["chkAddition"], values["chk7"], values["ctlTimed"]) == (" 1", " 1"
       "closing saved Addition, 7 and 2 Minutes, ticked and chosen by keyboard")
 
 start("Carrowby")
-keys("Return")  # on Start, which has the focus
+# On Start, which has the focus: a quick stroke, pressed and released at one moment.
+subprocess.run(["xdotool", "key", "--delay", "0", "Return"], check=True)
 answers = []
 for problem in range(1, 11):  # sums with a 7: the panel's caption, then each line and the sign
     active("Carrowby")
