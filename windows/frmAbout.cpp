@@ -4,6 +4,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Caption.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/ScreenPlacement.h"
 #include "ui_frmAbout.h"
 
 #include <QScreen>
@@ -19,6 +20,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::frm
     Form_Load();
     FitTitle();
     toolkit::KeepSize(this);
+    toolkit::KeepOnScreen(this);
 }
 
 frmAbout::~frmAbout() = default;

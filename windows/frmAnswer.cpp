@@ -3,6 +3,7 @@
 #include "toolkit/Accessibility.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/EnterKey.h"
+#include "toolkit/ScreenPlacement.h"
 #include "ui_frmAnswer.h"
 
 #include <QCloseEvent>
@@ -14,6 +15,7 @@ frmAnswer::frmAnswer(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::f
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     toolkit::KeepSize(this);
+    toolkit::KeepOnScreen(this);
     // The caption is a single blank, which Designer files cannot keep.
     setWindowTitle(QStringLiteral(" "));
     connect(ui->btnOK, &QPushButton::clicked, this, &frmAnswer::btnOK_Click);

@@ -5,6 +5,7 @@
 #include "results/ResultsCsv.h"
 #include "toolkit/Accessibility.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/ScreenPlacement.h"
 #include "ui_frmResults.h"
 
 #include <QDir>
@@ -36,6 +37,7 @@ frmResults::frmResults(QWidget* owner, std::string path, ProgressChart::GradeBan
       m_tests(new TestsModel(this))
 {
     ui->setupUi(this);
+    toolkit::KeepOnScreen(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMaximizeButtonHint);
     ui->chtProgress->SetGradeBands(std::move(bands));

@@ -2,6 +2,7 @@
 
 #include "TestsModel.h"
 #include "toolkit/Accessibility.h"
+#include "toolkit/ScreenPlacement.h"
 #include "ui_frmTestReview.h"
 
 #include <QHeaderView>
@@ -37,6 +38,7 @@ frmTestReview::frmTestReview(QWidget* owner, const results::TestRow& test,
       m_missed(results::MissedIn(problems))
 {
     ui->setupUi(this);
+    toolkit::KeepOnScreen(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     ui->txtTest->setText(tr("%1: %2 correct, %3 incorrect, %4 unanswered")
                              .arg(TestsModel::StartedText(test.started))

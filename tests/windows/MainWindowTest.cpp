@@ -15,6 +15,8 @@
 #include "windows/frmResults.h"
 #include "windows/frmTestReview.h"
 
+#include <optional>
+
 #include <sys/stat.h>
 #include <unistd.h>
 #include <xcb/xproto.h>
@@ -495,14 +497,25 @@ TEST(ScreenPlacement, AFrameIsCentredInsideThePanelsOrKeepsItsTitleBarOnTheScree
         const char* fault;
         QRect available;
         QSize frame;
+        std::optional<QPoint> shownAt; // a dialog where the toolkit showed it; else centred
         QPoint place;
     };
     const Row rows[] = {
-        {"not centred", {0, 0, 1366, 740}, {880, 560}, {243, 90}},
-        {"a panel at the top ignored", {0, 30, 1024, 570}, {524, 346}, {250, 142}},
-        {"the title bar above the screen", {0, 0, 1366, 740}, {1243, 752}, {61, 0}},
-        {"the left edge off the screen", {100, 0, 800, 600}, {900, 300}, {100, 150}},
+        {"not centred", {0, 0, 1366, 740}, {880, 560}, {}, {243, 90}},
+        {"a panel at the top ignored", {0, 30, 1024, 570}, {524, 346}, {}, {250, 142}},
+        {"the title bar above the screen", {0, 0, 1366, 740}, {1243, 752}, {}, {61, 0}},
+        {"the left edge off the screen", {100, 0, 800, 600}, {900, 300}, {}, {100, 150}},
+        {"a dialog moved off its owner", {0, 0, 1024, 575}, {446, 420}, {{283, 52}}, {283, 52}},
+        {"a dialog left under the panel", {0, 0, 1024, 575}, {446, 420}, {{900, 300}}, {578, 155}},
+        {"a dialog's title bar above the screen",
+         {0, 30, 1024, 570},
+         {780, 600},
+         {{122, -20}},
+         {122, 30}},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(toolkit::FramePlace(row.available, row.frame), row.place) << row.fault;
+        EXPECT_EQ(row.shownAt ? toolkit::KeptInside(row.available, QRect(*row.shownAt, row.frame))
+                              : toolkit::FramePlace(row.available, row.frame),
+                  row.place)
+            << row.fault;
 }
