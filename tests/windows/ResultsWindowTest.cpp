@@ -90,8 +90,11 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
     EXPECT_EQ(QString::fromStdString(FileText(csv.toStdString())).count('\n'), 2);
     results::Recorder more; // eleven tests more: the chart's span the last ten of them
     for (int test = 0; test < 11; ++test)
-        more.TestStarted({"Carrowby", "+", "7", "Easy", 10, 0}, {}), more.TestEnded({}, {});
+        more.TestStarted({"Carrowby", "+", "7", "Easy", 10, test * 9}, {}),
+            more.TestEnded({}, test == 10 ? results::EndReason::Time : results::EndReason{});
     window->mFile_Results_Click();
+    EXPECT_EQ(tests->index(0, 5).data().toString() + " " + tests->index(0, 11).data().toString(),
+              "1:30 Time ran out");
     auto* span = results->findChild<QComboBox*>("ctlSpan");
     span->setCurrentIndex(span->findData(10));
     EXPECT_TRUE(results->findChild<QLabel*>("txtSummary")->text().startsWith("10 tests since"));
