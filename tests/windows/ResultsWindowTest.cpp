@@ -5,6 +5,7 @@
 
 #include <QAreaSeries>
 #include <QChartView>
+#include <QHeaderView>
 #include <QLineSeries>
 
 #include <fstream>
@@ -95,6 +96,7 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
     window->mFile_Results_Click();
     EXPECT_EQ(tests->index(0, 5).data().toString() + " " + tests->index(0, 11).data().toString(),
               "1:30 Time ran out");
+    EXPECT_EQ(table->verticalHeader()->count(), 12) << "the table shown anew";
     auto* span = results->findChild<QComboBox*>("ctlSpan");
     span->setCurrentIndex(span->findData(10));
     EXPECT_TRUE(results->findChild<QLabel*>("txtSummary")->text().startsWith("10 tests since"));
