@@ -15,8 +15,11 @@ std::string TickedNumbers(const DrillChoice& choice)
 {
     std::string numbers;
     for (size_t number = 0; number < choice.numbers.size(); ++number)
-        if (Ticked(choice.numbers[number]))
-            numbers += (numbers.empty() ? "" : ",") + std::to_string(number);
+        if (Ticked(choice.numbers[number])) {
+            if (!numbers.empty())
+                numbers += ',';
+            numbers += std::to_string(number);
+        }
     return numbers;
 }
 
