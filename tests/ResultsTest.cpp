@@ -203,6 +203,9 @@ TEST_F(ResultsTest, ResultsThatCannotBeKeptLeaveTheDrillGoing)
     testing::internal::CaptureStderr();
     held.Answered("1", true, {});
     EXPECT_NE(testing::internal::GetCapturedStderr().find("database is locked"), std::string::npos);
+    ResultsStore forgetting;
+    ASSERT_TRUE(forgetting.OpenForReading());
+    EXPECT_FALSE(forgetting.ForgetAll()) << "nothing forgotten while another program writes";
     sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(other);
     held.ProblemShown(4, '+', {1, 1}, 2);
