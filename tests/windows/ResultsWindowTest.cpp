@@ -56,9 +56,10 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
         if (auto* line = qobject_cast<QLineSeries*>(series))
             bands << QString("line at %1").arg(line->at(0).y());
         else if (auto* band = qobject_cast<QAreaSeries*>(series))
-            bands << QString("%1-%2")
+            bands << QString("%1-%2%3")
                          .arg(band->lowerSeries()->at(0).y())
-                         .arg(band->upperSeries()->at(0).y());
+                         .arg(band->upperSeries()->at(0).y())
+                         .arg(band->brush().color().lightness() > 200 ? "" : " dark");
     EXPECT_EQ(bands.join(' '), "0-60 60-70 70-80 80-90 90-100 line at 0");
     EXPECT_EQ(results->findChild<QChartView*>()->chart()->axes().size(), 3) << "time, %, grades";
     auto* grid = results->findChild<QTableWidget*>("grdPractice"); // plus with 0, and divided by 7
