@@ -5,6 +5,7 @@
 
 #include <QAreaSeries>
 #include <QChartView>
+#include <QDateTimeAxis>
 #include <QHeaderView>
 #include <QLineSeries>
 
@@ -52,9 +53,17 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
     EXPECT_EQ(results->findChild<QLabel*>("txtWeakest")->text(),
               "Still to practise: plus with 7 (0%).");
     QStringList bands; // the grades' bands behind the line, each a letter's percentages
-    for (QAbstractSeries* series : results->findChild<QChartView*>()->chart()->series())
+    QChart* chart = results->findChild<QChartView*>()->chart();
+    const auto* time = qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).value(0));
+    ASSERT_TRUE(time);
+    const auto clear = [time](qreal at) { // of the time axis's ends
+        return time->min().toMSecsSinceEpoch() < at && at < time->max().toMSecsSinceEpoch();
+    };
+    for (QAbstractSeries* series : chart->series())
         if (auto* line = qobject_cast<QLineSeries*>(series))
-            bands << QString("line at %1").arg(line->at(0).y());
+            bands << QString("line at %1%2")
+                         .arg(line->at(0).y())
+                         .arg(clear(line->at(0).x()) ? "" : " on the edge");
         else if (auto* band = qobject_cast<QAreaSeries*>(series))
             bands << QString("%1-%2%3")
                          .arg(band->lowerSeries()->at(0).y())
@@ -101,6 +110,8 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
     auto* span = results->findChild<QComboBox*>("ctlSpan");
     span->setCurrentIndex(span->findData(10));
     EXPECT_TRUE(results->findChild<QLabel*>("txtSummary")->text().startsWith("10 tests since"));
+    span->setCurrentIndex(span->findData(0));
+    EXPECT_TRUE(results->findChild<QLabel*>("txtSummary")->text().startsWith("12 tests since"));
     WhenModal([](QWidget* ask) { PressKey(ask, Qt::Key_Y); });
     QTest::mouseClick(results->findChild<QPushButton*>("cmdForget"), Qt::LeftButton);
     EXPECT_EQ(tests->rowCount(), 0);
