@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
 #include <tuple>
 
@@ -105,6 +106,17 @@ TEST(Drill, AnEasyProblemUsesATickedNumber)
     // clang-format on
     for (const auto& [fault, choice, first, second, uses] : rows)
         EXPECT_EQ(UsesTickedNumber(first, second, choice), uses) << fault;
+}
+
+// Each start draws other problems: the draw is seeded from the time of day.
+TEST(Drill, ProblemsDifferFromOneStartToTheNext)
+{
+    toolkit::TimeSeededRandom first;
+    const auto seeded = std::chrono::system_clock::now();
+    while (std::chrono::system_clock::now() - seeded < std::chrono::microseconds(2)) {
+    }
+    toolkit::TimeSeededRandom second;
+    EXPECT_NE(first.Draw(), second.Draw());
 }
 
 TEST(Drill, SettingsThatAllowNoTestOrNoProblemAreNamed)
