@@ -112,9 +112,11 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
     EXPECT_TRUE(results->findChild<QLabel*>("txtSummary")->text().startsWith("10 tests since"));
     span->setCurrentIndex(span->findData(0));
     EXPECT_TRUE(results->findChild<QLabel*>("txtSummary")->text().startsWith("12 tests since"));
-    WhenModal([](QWidget* ask) { PressKey(ask, Qt::Key_Y); });
-    QTest::mouseClick(results->findChild<QPushButton*>("cmdForget"), Qt::LeftButton);
-    EXPECT_EQ(tests->rowCount(), 0);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Y}) { // Enter answers No
+        WhenModal([key](QWidget* ask) { PressKey(ask, key); });
+        QTest::mouseClick(results->findChild<QPushButton*>("cmdForget"), Qt::LeftButton);
+        EXPECT_EQ(tests->rowCount(), key == Qt::Key_Y ? 0 : 12);
+    }
 
     Script(0, {0});
     EXPECT_EQ(Start(), "");
