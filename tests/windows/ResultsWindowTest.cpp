@@ -76,6 +76,7 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
 
     QTest::mouseClick(results->findChild<QPushButton*>("cmdTickNumbers"), Qt::LeftButton);
     EXPECT_EQ(Ticked(), "chkAddition chk7 Easy");
+    EXPECT_EQ(window->focusWidget(), Find("btnStart")) << "ready for Enter";
 
     // The test opened by Enter on its row: its problems, and the numbers missed in it ticked.
     auto* table = results->findChild<QTableView*>("grdTests");
