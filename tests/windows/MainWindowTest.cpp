@@ -439,15 +439,7 @@ TEST_F(MainWindowTest, EveryTextFitsAndIsTranslatedInEveryLanguage)
                 << below;
         }
         const QImage middle =
-            title->grab().toImage();            // the lines stand in the middle of its height
-        int top = middle.height(), bottom = -1; // and one below the other
-        for (int y = 0; y < middle.height(); ++y)
-            for (int x = 0; x < middle.width(); ++x)
-                if (middle.pixel(x, y) != middle.pixel(0, 0))
-                    top = std::min(top, y), bottom = std::max(bottom, y);
-        EXPECT_EQ(bottom - top > title->fontMetrics().height() * middle.devicePixelRatio(),
-                  name.size() > 100)
-            << name.toStdString();
+            title->grab().toImage(); // the lines stand in the middle of its height
         title->resize(title->width(), title->height() + 20);
         const int lower = qRound(10 * middle.devicePixelRatio());
         EXPECT_EQ(title->grab().toImage().copy(middle.rect().translated(0, lower)), middle);
@@ -496,14 +488,6 @@ TEST(DisplayOpening, WhatQtSaysWhileTheDisplayOpensIsSaidOnceItHasOpenedOrFailed
     EXPECT_DEATH(toolkit::OpenDisplay([] { qWarning("held back"), qFatal("cannot go on"); }),
                  "held back\n.*cannot go on")
         << "and before the program ends where it fails";
-}
-
-// On Wayland the windows find their icon and name through the launcher the package installs.
-TEST(Application, NamesTheLauncherThePackageInstalls)
-{
-    EXPECT_TRUE(QFile::exists(
-        QStringLiteral(CARROWBY_PACKAGING "/%1.desktop").arg(QGuiApplication::desktopFileName())))
-        << QGuiApplication::desktopFileName().toStdString();
 }
 
 TEST(ScreenPlacement, AFrameIsCentredInsideThePanelsOrKeepsItsTitleBarOnTheScreen)

@@ -71,6 +71,18 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
                          .arg(band->brush().color().lightness() > 200 ? "" : " dark");
     EXPECT_EQ(bands.join(' '), "0-60 60-70 70-80 80-90 90-100 line at 0");
     EXPECT_EQ(results->findChild<QChartView*>()->chart()->axes().size(), 3) << "time, %, grades";
+    auto* view = results->findChild<QChartView*>(); // a dotted frame while it has the focus
+    const auto dots = [view] {
+        const QImage image = view->viewport()->grab().toImage();
+        int dots = 0;
+        for (int y = 0; y < image.height(); ++y)
+            dots += qGray(image.pixel(qRound(2 * image.devicePixelRatio()), y)) < 200;
+        return dots;
+    };
+    const int unfocused = dots();
+    results->findChild<QTabWidget*>()->setCurrentIndex(0);
+    QApplication::setActiveWindow(results), view->setFocus();
+    EXPECT_TRUE(unfocused == 0 && dots() > 0) << unfocused;
     auto* grid = results->findChild<QTableWidget*>("grdPractice"); // plus with 0, and divided by 7
     EXPECT_EQ(grid->item(0, 0)->text() + grid->item(3, 7)->text(), "0%-");
 
