@@ -3,6 +3,7 @@
 #include "results/ResultsCsv.h"
 #include "results/ResultsStore.h"
 #include "toolkit/Application.h"
+#include "toolkit/Say.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -20,7 +21,7 @@ int Written()
 {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return 0;
-    std::fprintf(stderr, "carrowby: write error: %s\n", std::strerror(errno));
+    toolkit::Say(std::string("write error: ") + std::strerror(errno));
     return 1;
 }
 
@@ -70,7 +71,7 @@ std::optional<int> AnswerCommandLine(int& argc, char* argv[])
     else if (!parser.positionalArguments().isEmpty())
         error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
     if (!error.isEmpty()) {
-        std::fprintf(stderr, "carrowby: %s Try 'carrowby --help'.\n", qPrintable(error));
+        toolkit::Say(error.toStdString() + " Try 'carrowby --help'.");
         return 2;
     }
     if (parser.isSet(help)) {

@@ -3,6 +3,7 @@
 #include "drill/frmMain.h"
 #include "toolkit/Application.h"
 #include "toolkit/DisplayOpening.h"
+#include "toolkit/Say.h"
 #include "toolkit/Translations.h"
 
 #include <QApplication>
@@ -43,7 +44,7 @@ int main(int argc, char* argv[])
     if (const auto status = AnswerCommandLine(argc, argv))
         return *status;
     if (const char* why = toolkit::NoDisplayNamed()) {
-        std::fprintf(stderr, "%s\n", why);
+        toolkit::Say(why);
         return 2;
     }
     std::unique_ptr<QApplication> app;

@@ -1,5 +1,7 @@
 #include "DrillRecord.h"
 
+#include <cstddef>
+
 namespace drill {
 
 std::string TickedOperations(const DrillChoice& choice)
@@ -29,16 +31,12 @@ std::string DifficultyName(int16_t difficulty)
     return difficulty >= Easy && difficulty <= Diabloish ? names[difficulty] : "";
 }
 
-std::vector<int64_t> ShownOperands(const Problem& problem, int16_t difficulty)
+std::vector<int64_t> ShownOperands(const Problem& problem)
 {
-    const std::array<std::string, 4> lines = ProblemLines(problem, difficulty);
     const std::array<int32_t, 4> operands = {problem.FirstOperand, problem.SecondOperand,
                                              problem.ThirdOperand, problem.FourthOperand};
-    std::vector<int64_t> shown;
-    for (size_t line = lines.size(); line-- > 0;)
-        if (!lines[line].empty())
-            shown.push_back(operands[line]);
-    return shown;
+    const auto lines = static_cast<std::ptrdiff_t>(LineCount(problem));
+    return std::vector<int64_t>(operands.rend() - lines, operands.rend());
 }
 
 } // namespace drill

@@ -15,6 +15,6 @@ std::string TickedNumbers(const DrillChoice& choice);
 // "Easy", "Medium", "Hard" or "Diabloish"; empty for no difficulty chosen.
 std::string DifficultyName(int16_t difficulty);
 // The operands as the problem lines show them, top line to bottom line.
-std::vector<int64_t> ShownOperands(const Problem& problem, int16_t difficulty);
+std::vector<int64_t> ShownOperands(const Problem& problem);
 
 } // namespace drill

@@ -105,6 +105,7 @@ Problem DrawProblem(const DrillChoice& choice, toolkit::RandomSource& random)
             static_cast<Operation>(static_cast<int>(std::floor(4 * random.Draw() + 1)));
         if (choice.operations[problem.operation - 1] == 0)
             continue;
+        problem.difficulty = choice.difficulty;
         DrawOperands(problem, choice.difficulty, random);
         if (!SuitsOperation(problem))
             continue;
@@ -131,13 +132,20 @@ int32_t ComputeAnswer(const Problem& p)
     }
 }
 
-std::array<std::string, 4> ProblemLines(const Problem& problem, int16_t difficulty)
+size_t LineCount(const Problem& problem)
+{
+    if (problem.operation != Addition || problem.difficulty <= Medium)
+        return 2;
+    return problem.difficulty > Hard ? 4 : 3;
+}
+
+std::array<std::string, 4> ProblemLines(const Problem& problem)
 {
     using toolkit::SignedBlankText;
-    const bool addition = problem.operation == Addition;
+    const size_t lines = LineCount(problem);
     return {SignedBlankText(problem.FirstOperand), SignedBlankText(problem.SecondOperand),
-            addition && difficulty > Medium ? SignedBlankText(problem.ThirdOperand) : "",
-            addition && difficulty > Hard ? SignedBlankText(problem.FourthOperand) : ""};
+            lines > 2 ? SignedBlankText(problem.ThirdOperand) : "",
+            lines > 3 ? SignedBlankText(problem.FourthOperand) : ""};
 }
 
 std::string ProblemCaption(int16_t ProblemNumber, int16_t NumberOfProblems, std::string pattern)

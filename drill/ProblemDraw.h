@@ -1,7 +1,7 @@
 #pragma once
 
-#include "drill/Translatable.h"
 #include "toolkit/RandomSource.h"
+#include "toolkit/Translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -52,6 +52,7 @@ struct Problem
     int32_t SecondOperand = 0; // above it
     int32_t ThirdOperand = 0;
     int32_t FourthOperand = 0; // top line
+    int16_t difficulty = Easy; // the level it was drawn at, which decides the lines it shows
 };
 
 // "+", "-", "x" or "/".
@@ -71,9 +72,13 @@ Problem DrawProblem(const DrillChoice& choice, toolkit::RandomSource& random);
 // The right answer; a division drops the remainder.
 int32_t ComputeAnswer(const Problem& problem);
 
+// How many lines the problem fills: its two operands, with a third and a fourth for an addition
+// on Hard and Diabloish.
+size_t LineCount(const Problem& problem);
+
 // The texts of the problem lines, bottom (beside the sign) to top: the operands in the
 // signed-blank format, the third and fourth only for an addition on Hard and Diabloish.
-std::array<std::string, 4> ProblemLines(const Problem& problem, int16_t difficulty);
+std::array<std::string, 4> ProblemLines(const Problem& problem);
 
 // "Problem 3 of 10": the pattern's %1 and %2 replaced by the numbers in the signed-blank format.
 inline constexpr char ProblemCaptionPattern[] = TRANSLATABLE("drill", "Problem%1 of%2");

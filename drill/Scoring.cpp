@@ -1,7 +1,7 @@
 #include "Scoring.h"
 
-#include "drill/Translatable.h"
 #include "toolkit/NumberText.h"
+#include "toolkit/Translatable.h"
 
 #include <limits>
 
@@ -10,11 +10,6 @@ namespace drill {
 namespace {
 
 constexpr std::string_view Unlimited = TRANSLATABLE("drill", "Unlimited");
-
-double StrictValue(std::string_view caption)
-{
-    return toolkit::ReadStrict(caption).value_or(0);
-}
 
 } // namespace
 
@@ -37,8 +32,9 @@ int16_t Percentage(int16_t NumberCorrect, int16_t ProblemNumber)
 StatusCaptions Status(int16_t NumberCorrect, int16_t NumberIncorrect, int16_t ProblemNumber)
 {
     using toolkit::SignedBlankText;
+    const int16_t percentage = Percentage(NumberCorrect, ProblemNumber);
     return {SignedBlankText(NumberCorrect), SignedBlankText(NumberIncorrect),
-            SignedBlankText(Percentage(NumberCorrect, ProblemNumber))};
+            SignedBlankText(percentage), LetterGrade(percentage)};
 }
 
 std::span<const GradeRow> GradeTable()
@@ -62,9 +58,8 @@ std::span<const GradeRow> GradeTable()
     return rows;
 }
 
-std::string LetterGrade(std::string_view percentageCaption)
+std::string LetterGrade(double percentage)
 {
-    const double percentage = StrictValue(percentageCaption);
     if (!(percentage <= 100))
         return {};
     for (const GradeRow& row : GradeTable())
@@ -77,7 +72,7 @@ std::vector<std::pair<std::string, int>> LetterBands()
 {
     std::vector<std::pair<std::string, int>> bands;
     for (int percentage = 100; percentage >= 0; --percentage) {
-        const std::string letter = LetterGrade(toolkit::PlainText(percentage)).substr(0, 1);
+        const std::string letter = LetterGrade(percentage).substr(0, 1);
         if (bands.empty() || bands.back().first != letter)
             bands.emplace_back(letter, percentage);
         bands.back().second = percentage;
@@ -85,20 +80,9 @@ std::vector<std::pair<std::string, int>> LetterBands()
     return bands;
 }
 
-std::string TimeLimitCaption(int seconds)
+std::string SecondsCaption(std::optional<int> secondsLeft)
 {
-    return seconds > 0 ? toolkit::PlainText(seconds) : std::string(Unlimited);
-}
-
-std::optional<Countdown> CountDown(std::string_view caption)
-{
-    const std::optional<double> seconds = toolkit::ReadStrict(caption);
-    if (!seconds) // "Unlimited", in whatever language it is shown
-        return std::nullopt;
-    Countdown next;
-    next.caption = toolkit::PlainText(*seconds - 1);
-    next.timeUp = !(StrictValue(next.caption) > 0);
-    return next;
+    return secondsLeft ? toolkit::PlainText(*secondsLeft) : std::string(Unlimited);
 }
 
 } // namespace drill

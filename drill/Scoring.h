@@ -25,12 +25,15 @@ Judgement Judge(std::string_view typed, int32_t RightAnswer);
 // No right answers give 0 without a division.
 int16_t Percentage(int16_t NumberCorrect, int16_t ProblemNumber);
 
-// The status panel's counts and percentage, in the signed-blank format.
+// The status panel's counts and percentage, in the signed-blank format, and the grade.
 struct StatusCaptions
 {
-    std::string correct, incorrect, percentage;
+    std::string correct, incorrect, percentage, grade;
+    bool operator==(const StatusCaptions&) const = default;
 };
 StatusCaptions Status(int16_t NumberCorrect, int16_t NumberIncorrect, int16_t ProblemNumber);
+// What the status panel shows as a test starts, before any answer.
+inline const StatusCaptions StartingStatus = {"0", "0", "100", "A+"};
 
 // A row of the grade table: a grade and the lowest percentage that earns it.
 struct GradeRow
@@ -41,25 +44,15 @@ struct GradeRow
 // The grades from "A+" to "F", highest first.
 std::span<const GradeRow> GradeTable();
 
-// The letter grade for the percentage as its caption shows it: the first grade of the table
-// whose lowest percentage it reaches; none above 100.
-std::string LetterGrade(std::string_view percentageCaption);
+// The letter grade for a percentage: the first grade of the table whose lowest percentage it
+// reaches; none above 100.
+std::string LetterGrade(double percentage);
 
 // Each letter's band, highest first: the letter ("A" for A+, A and A-) and the lowest whole
 // percentage that gets one of its grades.
 std::vector<std::pair<std::string, int>> LetterBands();
 
-// The seconds-remaining caption at the start of a test: "Unlimited" for a limit of 0 seconds,
-// else the seconds.
-std::string TimeLimitCaption(int seconds);
-
-// One second off the seconds-remaining caption: the new caption and whether the time is up.
-// Nothing for a caption that is no number of seconds ("Unlimited"), which never counts down.
-struct Countdown
-{
-    std::string caption;
-    bool timeUp = false;
-};
-std::optional<Countdown> CountDown(std::string_view caption);
+// The seconds-remaining caption: "Unlimited" where there is no limit, else the seconds.
+std::string SecondsCaption(std::optional<int> secondsLeft);
 
 } // namespace drill

@@ -1,6 +1,6 @@
 #include "SettingsChecks.h"
 
-#include "drill/Translatable.h"
+#include "toolkit/Translatable.h"
 
 #include <algorithm>
 

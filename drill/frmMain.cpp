@@ -1,8 +1,7 @@
 #include "frmMain.h"
 
 #include "drill/DrillRecord.h"
-#include "drill/Scoring.h"
-#include "drill/SettingsChecks.h"
+#include "drill/SettingsDraw.h"
 #include "settings/SavedSettings.h"
 #include "settings/StoreNotices.h"
 #include "toolkit/Accessibility.h"
@@ -10,6 +9,8 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/EnterKey.h"
 #include "toolkit/NumberText.h"
+#include "toolkit/QtText.h"
+#include "toolkit/Say.h"
 #include "toolkit/ScreenPlacement.h"
 #include "toolkit/Twips.h"
 #include "ui_frmMain.h"
@@ -21,18 +22,13 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-#include <cstdio>
-
 namespace {
 
 // The title is saved as a registry string, and the registry class reads back at most 254
 // bytes of it.
 constexpr int LongestTitleBytes = 254;
 
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
+using toolkit::Text;
 
 // A text of the drill's rules in the user's language.
 QString Translated(const std::string& text)
@@ -71,7 +67,9 @@ void ShowState(QWidget* control, int16_t state)
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()),
-      m_random(std::make_unique<toolkit::TimeSeededRandom>()), m_endProgram([] {
+      m_clock(std::make_shared<toolkit::SystemClock>()),
+      m_random(std::make_unique<toolkit::TimeSeededRandom>()), m_run(m_clock),
+      m_recorder(results::DefaultResultsPath(), m_clock), m_endProgram([] {
           for (QWidget* window : QApplication::topLevelWidgets())
               window->hide();
           QCoreApplication::exit(0);
@@ -83,6 +81,8 @@ frmMain::frmMain(QWidget* parent)
     const QStringList seconds = ui->ctlTimed->property("seconds").toStringList();
     for (int item = 0; item < ui->ctlTimed->count(); ++item)
         ui->ctlTimed->setItemData(item, seconds.value(item).toInt());
+    myTimer.setObjectName(QStringLiteral("myTimer"));
+    myTimer.setParent(this);
     myTimer.setInterval(1000);
     for (QAction* action : ui->mFile->actions()) {
         if (action->isSeparator())
@@ -127,18 +127,24 @@ void frmMain::SetRandomSource(std::unique_ptr<toolkit::RandomSource> source)
     m_random = std::move(source);
 }
 
+void frmMain::SetClock(std::shared_ptr<const toolkit::Clock> clock)
+{
+    m_clock = std::move(clock);
+    m_run.SetClock(m_clock);
+    m_recorder.SetClock(m_clock);
+}
+
 void frmMain::SetProgramEnd(std::function<void()> endProgram)
 {
     m_endProgram = std::move(endProgram);
 }
 
-void frmMain::ShowStatus(const QString& correct, const QString& incorrect,
-                         const QString& percentage, const QString& grade)
+void frmMain::ShowStatus(const drill::StatusCaptions& status)
 {
-    ui->txtCorrect->setText(correct);
-    ui->txtIncorrect->setText(incorrect);
-    ui->txtGrade->setText(grade);
-    ui->txtPercentage->setText(percentage);
+    ui->txtCorrect->setText(Text(status.correct));
+    ui->txtIncorrect->setText(Text(status.incorrect));
+    ui->txtGrade->setText(Text(status.grade));
+    ui->txtPercentage->setText(Text(status.percentage));
 }
 
 void frmMain::ResetDisplay()
@@ -147,7 +153,7 @@ void frmMain::ResetDisplay()
         box->setChecked(false);
     for (QComboBox* list : {ui->ctlTimed, ui->ctlDifficulty, ui->ctlNumberOfProblems})
         list->setCurrentIndex(0);
-    ShowStatus(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QString());
+    ShowStatus({"0", "0", "0", ""});
     ui->txtOp->setText(QStringLiteral("?"));
     for (QLabel* line : {ui->txtLine1, ui->txtLine2, ui->txtLine3, ui->txtLine4})
         line->setText(QStringLiteral("0"));
@@ -177,28 +183,27 @@ drill::DrillChoice frmMain::ReadDrillChoice() const
 
 void frmMain::btnStart_Click()
 {
-    const drill::DrillChoice choice = ReadDrillChoice();
-    if (const auto why = drill::WhyStartRefused(choice)) {
+    // The length is the number its item says, as it reads at the start.
+    const auto length =
+        toolkit::ToInt16(
+            toolkit::ReadStrict(ui->ctlNumberOfProblems->currentText().toStdString()).value_or(0))
+            .value_or(0);
+    auto source = std::make_unique<drill::SettingsDraw>([this] { return ReadDrillChoice(); },
+                                                        length, *m_random);
+    if (const auto why = source->WhyNotStart()) {
         SettingsError(*why);
         return;
     }
     ui->frmProblem->setVisible(true);
     CoverSettings(true);
-    NumberOfProblems =
-        toolkit::ToInt16(
-            toolkit::ReadStrict(ui->ctlNumberOfProblems->currentText().toStdString()).value_or(0))
-            .value_or(0);
     ui->btnStart->setEnabled(false);
-    ++m_test;
-    NumberCorrect = 0;
-    NumberIncorrect = 0;
-    ProblemNumber = 0;
-    ShowStatus(QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("100"),
-               QStringLiteral("A+"));
+    m_run.Start(std::move(source));
+    ShowStatus(drill::StartingStatus);
+    const drill::DrillChoice choice = ReadDrillChoice();
     m_recorder.TestStarted({toolkit::Caption(this).toStdString(), drill::TickedOperations(choice),
                             drill::TickedNumbers(choice), drill::DifficultyName(choice.difficulty),
-                            NumberOfProblems, ui->ctlTimed->currentData().toInt()},
-                           {0, 0, NumberOfProblems, 100, "A+"});
+                            m_run.NumberOfProblems(), ui->ctlTimed->currentData().toInt()},
+                           m_run.Score());
     if (m_frmResults)
         m_frmResults->SetTestRunning(true);
     m_random->SeedFromTimeOfDay();
@@ -209,33 +214,30 @@ void frmMain::btnStart_Click()
 
 void frmMain::NextProblem()
 {
-    const drill::DrillChoice choice = ReadDrillChoice();
-    if (const auto why = drill::WhyNoProblem(choice)) {
+    if (const auto why = m_run.PoseNext()) {
         SettingsError(*why);
         EndTest();
-        RecordEnd(results::EndReason::Stopped);
+        RecordEnd();
         return;
     }
-    ProblemNumber = static_cast<int16_t>(ProblemNumber + 1);
-    const drill::Problem problem = drill::DrawProblem(choice, *m_random);
+    const drill::Problem& problem = m_run.Posed();
     ui->txtOp->setText(Text(drill::OperationSign(problem.operation)));
     ui->txtOp->setAccessibleDescription(toolkit::SpokenSign(ui->txtOp->text()));
-    ShowProblem(problem);
-    RightAnswer = drill::ComputeAnswer(problem);
-    m_recorder.ProblemShown(ProblemNumber, drill::OperationSign(problem.operation)[0],
-                            drill::ShownOperands(problem, choice.difficulty), RightAnswer);
+    ShowProblem();
+    m_recorder.ProblemShown(m_run.ProblemNumber(), drill::OperationSign(problem.operation)[0],
+                            drill::ShownOperands(problem), m_run.RightAnswer());
     ui->btnSubmit->setEnabled(true);
     ui->txtInput->setEnabled(true);
     ui->txtInput->setFocus();
     ui->txtInput->setText(QString());
 }
 
-void frmMain::ShowProblem(const drill::Problem& problem)
+void frmMain::ShowProblem()
 {
-    ui->frmProblem->setTitle(Text(drill::ProblemCaption(
-        ProblemNumber, NumberOfProblems, Translated(drill::ProblemCaptionPattern).toStdString())));
-    const auto lines =
-        drill::ProblemLines(problem, static_cast<int16_t>(ui->ctlDifficulty->currentIndex()));
+    ui->frmProblem->setTitle(
+        Text(drill::ProblemCaption(m_run.ProblemNumber(), m_run.NumberOfProblems(),
+                                   Translated(drill::ProblemCaptionPattern).toStdString())));
+    const auto lines = drill::ProblemLines(m_run.Posed());
     ui->txtLine1->setText(Text(lines[0]));
     ui->txtLine2->setText(Text(lines[1]));
     ui->txtLine3->setText(Text(lines[2]));
@@ -248,20 +250,16 @@ void frmMain::btnSubmit_Click()
     // window) is no second answer.
     if (m_answering)
         return;
-    const drill::Judgement judgement =
-        drill::Judge(ui->txtInput->text().toStdString(), RightAnswer);
-    if (judgement.right)
-        NumberCorrect = static_cast<int16_t>(NumberCorrect + 1);
-    else
-        NumberIncorrect = static_cast<int16_t>(NumberIncorrect + 1);
-    m_recorder.Answered(ui->txtInput->text().toStdString(), judgement.right, ScoreAfterAnswers());
+    const drill::Judgement judgement = m_run.Answer(ui->txtInput->text().toStdString());
+    m_recorder.Answered(ui->txtInput->text().toStdString(), judgement.right, m_run.Score());
     if (!m_frmAnswer)
         m_frmAnswer = new frmAnswer(this);
-    const unsigned test = m_test;
+    const unsigned test = m_run.Generation();
+    const auto lines = drill::ProblemLines(m_run.Posed());
     m_answering = true;
-    m_frmAnswer->SetupAnswer(ui->txtLine1->text(), ui->txtLine2->text(), ui->txtLine3->text(),
-                             ui->txtLine4->text(), ui->txtOp->text(),
-                             Text(toolkit::SignedBlankText(RightAnswer)),
+    m_frmAnswer->SetupAnswer(Text(lines[0]), Text(lines[1]), Text(lines[2]), Text(lines[3]),
+                             Text(drill::OperationSign(m_run.Posed().operation)),
+                             Text(toolkit::SignedBlankText(m_run.RightAnswer())),
                              Translated(judgement.message));
     m_answering = false;
     // Closed through the window system, the feedback window is unloaded; the next answer gets
@@ -270,27 +268,21 @@ void frmMain::btnSubmit_Click()
         delete m_frmAnswer;
     // The time may have run out while the verdict was up, and even a new test have begun: an
     // answer whose test has ended does nothing more.
-    if (m_unloaded || test != m_test)
+    if (m_unloaded || test != m_run.Generation())
         return;
     UpdateStatus();
-    if (ProblemNumber < NumberOfProblems) {
+    if (m_run.ProblemsRemain()) {
         NextProblem();
     } else {
+        m_run.End(results::EndReason::Finished);
         EndTest();
-        RecordEnd(results::EndReason::Finished);
+        RecordEnd();
     }
 }
 
-results::Score frmMain::ScoreAfterAnswers() const
+void frmMain::RecordEnd()
 {
-    const int16_t percentage = drill::Percentage(NumberCorrect, ProblemNumber);
-    return {NumberCorrect, NumberIncorrect, NumberOfProblems - NumberCorrect - NumberIncorrect,
-            percentage, drill::LetterGrade(toolkit::PlainText(percentage))};
-}
-
-void frmMain::RecordEnd(results::EndReason reason)
-{
-    m_recorder.TestEnded(ScoreAfterAnswers(), reason);
+    m_recorder.TestEnded(m_run.Score(), m_run.Ended().value_or(results::EndReason::Stopped));
     if (m_frmResults) {
         m_frmResults->SetTestRunning(false);
         if (m_frmResults->isVisible())
@@ -300,17 +292,11 @@ void frmMain::RecordEnd(results::EndReason reason)
 
 void frmMain::UpdateStatus()
 {
-    const drill::StatusCaptions status =
-        drill::Status(NumberCorrect, NumberIncorrect, ProblemNumber);
-    ui->txtCorrect->setText(Text(status.correct));
-    ui->txtIncorrect->setText(Text(status.incorrect));
-    ui->txtPercentage->setText(Text(status.percentage));
-    ui->txtGrade->setText(Text(drill::LetterGrade(ui->txtPercentage->text().toStdString())));
+    ShowStatus(m_run.Status());
 }
 
 void frmMain::EndTest()
 {
-    ++m_test;
     myTimer.stop();
     ui->txtInput->setEnabled(false);
     ui->btnStart->setEnabled(true);
@@ -340,25 +326,22 @@ void frmMain::CoverSettings(bool covered)
 
 void frmMain::ctlTimed_Click()
 {
-    ui->txtTimeRemaining->setText(
-        Translated(drill::TimeLimitCaption(ui->ctlTimed->currentData().toInt())));
+    m_run.SetTimeLimit(ui->ctlTimed->currentData().toInt());
+    ui->txtTimeRemaining->setText(Translated(drill::SecondsCaption(m_run.SecondsLeft())));
 }
 
 void frmMain::myTimer_Timer()
 {
-    const auto next = drill::CountDown(ui->txtTimeRemaining->text().toStdString());
-    if (!next)
-        return;
-    ui->txtTimeRemaining->setText(Text(next->caption));
-    if (!next->timeUp)
+    const bool timeUp = m_run.Tick();
+    ui->txtTimeRemaining->setText(Translated(drill::SecondsCaption(m_run.SecondsLeft())));
+    if (!timeUp)
         return;
     if (m_frmAnswer && m_frmAnswer->isVisible())
         m_frmAnswer->setVisible(false);
     EndTest();
     ctlTimed_Click();
-    ProblemNumber = NumberOfProblems;
     UpdateStatus();
-    RecordEnd(results::EndReason::Time);
+    RecordEnd();
 }
 
 void frmMain::Form_Load()
@@ -385,9 +368,9 @@ void frmMain::LoadSettings()
     m_settingsReadable = saved.readable;
     m_titleRead = saved.titleRead;
     if (!saved.readable)
-        std::fprintf(stderr, "%s\n", settings::UnreadableNotice().c_str());
+        toolkit::Say(settings::UnreadableNotice());
     else if (const auto notice = settings::UnwritableNotice())
-        std::fprintf(stderr, "%s\n", notice->c_str());
+        toolkit::Say(*notice);
     toolkit::SetCaption(this, Text(saved.title));
     for (size_t i = 0; i < m_savedControls.size(); ++i)
         ShowState(m_savedControls[i], saved.states[i]);
@@ -417,7 +400,7 @@ void frmMain::SaveShownSettings()
     if (!m_settingsReadable)
         return;
     if (!m_shown.Save(*Registry))
-        std::fprintf(stderr, "%s\n", settings::UnsavedNotice().c_str());
+        toolkit::Say(settings::UnsavedNotice());
 }
 
 void frmMain::SaveBeforeLostDisplay()
@@ -431,11 +414,10 @@ void frmMain::SaveBeforeLostDisplay()
 
 void frmMain::Form_Terminate()
 {
-    int16_t Cancel = 0;
-    Form_Unload(Cancel);
+    Form_Unload();
 }
 
-void frmMain::Form_Unload(int16_t&)
+void frmMain::Form_Unload()
 {
     if (m_unloaded)
         return;
@@ -449,15 +431,13 @@ void frmMain::Form_Unload(int16_t&)
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    int16_t Cancel = 0;
-    Form_Unload(Cancel);
-    event->setAccepted(Cancel == 0);
+    Form_Unload();
+    event->accept();
 }
 
 void frmMain::mFile_Exit_Click()
 {
-    int16_t Cancel = 0;
-    Form_Unload(Cancel);
+    Form_Unload();
 }
 
 void frmMain::mFile_Results_Click()

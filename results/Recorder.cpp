@@ -1,13 +1,16 @@
 #include "Recorder.h"
 
 #include "LocalTime.h"
+#include "toolkit/Say.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace results {
 
-Recorder::Recorder(std::string path) : m_store(std::move(path)) {}
+Recorder::Recorder(std::string path, std::shared_ptr<const toolkit::Clock> clock)
+    : m_store(std::move(path)), m_clock(std::move(clock))
+{
+}
 
 bool Recorder::Kept(bool done)
 {
@@ -18,10 +21,8 @@ bool Recorder::Kept(bool done)
     m_test.reset(); // the rest of this test goes unrecorded
     m_whyNot = m_store.Why();
     if (!m_said)
-        std::fprintf(stderr,
-                     "carrowby: results cannot be kept in %s (%s); the drill goes on "
-                     "without them\n",
-                     m_store.Path().c_str(), m_whyNot->c_str());
+        toolkit::Say("results cannot be kept in " + m_store.Path() + " (" + *m_whyNot +
+                     "); the drill goes on without them");
     m_said = true;
     return false;
 }
@@ -31,8 +32,14 @@ void Recorder::TestStarted(const TestSetup& setup, const Score& shown)
     m_test.reset();
     if (!Kept(m_store.IsOpen() || m_store.OpenForWriting()))
         return;
-    m_score = shown;
-    m_test = m_store.BeginTest(setup, shown, LocalTimeText(std::time(nullptr)));
+    TestRow test;
+    static_cast<TestSetup&>(test) = setup;
+    static_cast<Score&>(test) = shown;
+    test.started = LocalTimeText(m_clock->Wall());
+    if (const auto id = m_store.BeginTest(test)) {
+        test.id = *id;
+        m_test = test;
+    }
     Kept(m_test.has_value());
 }
 
@@ -40,7 +47,7 @@ void Recorder::ProblemShown(int64_t number, char operation, std::vector<int64_t>
                             int64_t rightAnswer)
 {
     m_problem = {number, operation, std::move(operands), rightAnswer, {}, false, 0};
-    m_shown = std::chrono::steady_clock::now();
+    m_shown = m_clock->Steady();
 }
 
 void Recorder::Answered(const std::string& given, bool correct, const Score& shown)
@@ -49,23 +56,27 @@ void Recorder::Answered(const std::string& given, bool correct, const Score& sho
         return;
     m_problem.given = given;
     m_problem.correct = correct;
-    const std::chrono::duration<double> taken = std::chrono::steady_clock::now() - m_shown;
+    const std::chrono::duration<double> taken = m_clock->Steady() - m_shown;
     m_problem.seconds = std::round(taken.count() * 10) / 10;
-    m_score = shown;
-    Kept(m_store.RecordAnswer(*m_test, m_problem, shown));
+    static_cast<Score&>(*m_test) = shown;
+    Kept(m_store.RecordAnswer(*m_test, m_problem));
 }
 
 void Recorder::TestEnded(const Score& shown, EndReason reason)
 {
     if (!m_test)
         return;
-    Kept(m_store.EndTest(*m_test, shown, reason, LocalTimeText(std::time(nullptr))));
+    static_cast<Score&>(*m_test) = shown;
+    m_test->ended = LocalTimeText(m_clock->Wall());
+    m_test->endReason = reason;
+    Kept(m_store.EndTest(*m_test));
     m_test.reset();
 }
 
 void Recorder::TestStopped()
 {
-    TestEnded(m_score, EndReason::Stopped);
+    if (m_test)
+        TestEnded(*m_test, EndReason::Stopped);
 }
 
 } // namespace results

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "ResultsStore.h"
+#include "toolkit/Clock.h"
 
-#include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -16,7 +17,11 @@ namespace results {
 class Recorder
 {
   public:
-    explicit Recorder(std::string path = DefaultResultsPath());
+    explicit Recorder(
+        std::string path = DefaultResultsPath(),
+        std::shared_ptr<const toolkit::Clock> clock = std::make_shared<toolkit::SystemClock>());
+
+    void SetClock(std::shared_ptr<const toolkit::Clock> clock) { m_clock = std::move(clock); }
 
     void TestStarted(const TestSetup& setup, const Score& shown);
     // The problem now shown: its number in the test, its sign, its operands top to bottom.
@@ -27,7 +32,6 @@ class Recorder
     // Ended by the program's end, with the status as it was last recorded.
     void TestStopped();
 
-    bool TestRunning() const { return m_test.has_value(); }
     // Why the results are not being kept, or nothing while they are.
     const std::optional<std::string>& WhyNotKept() const { return m_whyNot; }
     const std::string& Path() const { return m_store.Path(); }
@@ -36,9 +40,9 @@ class Recorder
     bool Kept(bool done);
 
     ResultsStore m_store;
-    std::optional<int64_t> m_test;
+    std::shared_ptr<const toolkit::Clock> m_clock;
+    std::optional<TestRow> m_test; // the test being recorded, as recorded so far
     ProblemRow m_problem;
-    Score m_score;
     std::chrono::steady_clock::time_point m_shown;
     std::optional<std::string> m_whyNot;
     bool m_said = false;

@@ -1,6 +1,6 @@
 #include "ResultsCsv.h"
 
-#include <initializer_list>
+#include "TestColumns.h"
 
 namespace results {
 
@@ -18,11 +18,11 @@ std::string Field(std::string text)
     return quoted + '"';
 }
 
-std::string Row(std::initializer_list<std::string> fields)
+template <typename Text> std::string Row(Text text)
 {
     std::string row;
-    for (const std::string& field : fields)
-        row += (row.empty() ? "" : ",") + Field(field);
+    for (const TestColumn& column : TestColumns)
+        row += (row.empty() ? "" : ",") + Field(text(column));
     return row + "\n";
 }
 
@@ -30,17 +30,9 @@ std::string Row(std::initializer_list<std::string> fields)
 
 std::string TestsCsv(const std::vector<TestRow>& tests)
 {
-    using std::to_string;
-    std::string csv = Row({"id", "started", "ended", "title", "operations", "numbers", "difficulty",
-                           "problems", "time_limit", "correct", "incorrect", "unanswered",
-                           "percentage", "grade", "end_reason"});
+    std::string csv = Row([](const TestColumn& column) { return std::string(column.name); });
     for (const TestRow& test : tests)
-        csv += Row({to_string(test.id), test.started, test.ended, test.setup.title,
-                    test.setup.operations, test.setup.numbers, test.setup.difficulty,
-                    to_string(test.setup.problems), to_string(test.setup.timeLimit),
-                    to_string(test.score.correct), to_string(test.score.incorrect),
-                    to_string(test.score.unanswered), to_string(test.score.percentage),
-                    test.score.grade, test.endReason});
+        csv += Row([&](const TestColumn& column) { return StoredText(test, column); });
     return csv;
 }
 

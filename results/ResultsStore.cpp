@@ -1,6 +1,7 @@
 #include "ResultsStore.h"
 
 #include "ResultsFile.h"
+#include "TestColumns.h"
 
 #include <algorithm>
 #include <array>
@@ -47,9 +48,6 @@ constexpr std::array<std::string_view, ResultsStore::SchemaVersion> Steps = {
     "CREATE INDEX tests_by_title ON tests (title, id);",
 };
 
-constexpr std::string_view TestColumns =
-    "id, started, ended, title, operations, numbers, difficulty, problems, time_limit, correct, "
-    "incorrect, unanswered, percentage, grade, end_reason";
 constexpr std::string_view ProblemColumns =
     "number, operation, operands, right_answer, given, correct, seconds";
 
@@ -73,13 +71,53 @@ std::vector<int64_t> OperandsOf(const std::string& text)
     return operands;
 }
 
-Statement& BindScore(Statement& statement, const Score& score)
+// The tests table's columns written at one of these moments, in their order.
+std::vector<const TestColumn*> ColumnsWritten(std::initializer_list<Written> moments)
 {
-    return statement.Bind(score.correct)
-        .Bind(score.incorrect)
-        .Bind(score.unanswered)
-        .Bind(score.percentage)
-        .Bind(score.grade);
+    std::vector<const TestColumn*> columns;
+    for (const TestColumn& column : TestColumns)
+        if (std::ranges::find(moments, column.written) != moments.end())
+            columns.push_back(&column);
+    return columns;
+}
+
+// "name, name" or, with a suffix, "name = ?, name = ?".
+std::string Names(const std::vector<const TestColumn*>& columns, std::string_view suffix = "")
+{
+    std::string names;
+    for (const TestColumn* column : columns)
+        names += (names.empty() ? "" : ", ") + std::string(column->name) + std::string(suffix);
+    return names;
+}
+
+// Binds each column's value from the test, in order.
+Statement& BindColumns(Statement& statement, const TestRow& test,
+                       const std::vector<const TestColumn*>& columns)
+{
+    for (const TestColumn* column : columns) {
+        if (const auto* number = std::get_if<int64_t TestRow::*>(&column->field))
+            statement.Bind(test.**number);
+        else
+            statement.Bind(StoredText(test, *column));
+    }
+    return statement;
+}
+
+void ReadColumn(const Statement& row, int at, TestRow& test, const TestColumn& column)
+{
+    struct Visitor
+    {
+        const Statement& row;
+        int at;
+        TestRow& test;
+        void operator()(int64_t TestRow::*field) const { test.*field = row.Integer(at); }
+        void operator()(std::string TestRow::*field) const { test.*field = row.Text(at); }
+        void operator()(std::optional<EndReason> TestRow::*field) const
+        {
+            test.*field = EndReasonOf(row.Text(at));
+        }
+    };
+    std::visit(Visitor{row, at, test}, column.field);
 }
 
 // SQLite's check of the file: SQLITE_OK when it is whole, SQLITE_NOTADB or SQLITE_CORRUPT when it
@@ -109,18 +147,6 @@ ProblemRow ReadProblem(const Statement& row)
 }
 
 } // namespace
-
-const char* EndReasonText(EndReason reason)
-{
-    switch (reason) {
-    case EndReason::Finished:
-        return "finished";
-    case EndReason::Time:
-        return "time";
-    default:
-        return "stopped";
-    }
-}
 
 ResultsStore::ResultsStore(std::string path) : m_path(std::move(path)) {}
 
@@ -210,23 +236,17 @@ bool ResultsStore::Change(const std::function<bool()>& work)
     return m_db.Fail(code, why);
 }
 
-std::optional<int64_t> ResultsStore::BeginTest(const TestSetup& setup, const Score& shown,
-                                               const std::string& started)
+std::optional<int64_t> ResultsStore::BeginTest(const TestRow& test)
 {
     int64_t id = 0;
     const bool begun = Change([&] {
-        Statement insert(m_db, "INSERT INTO tests (started, title, operations, numbers, "
-                               "difficulty, problems, time_limit, correct, incorrect, "
-                               "unanswered, percentage, grade) "
-                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        insert.Bind(started)
-            .Bind(setup.title)
-            .Bind(setup.operations)
-            .Bind(setup.numbers)
-            .Bind(setup.difficulty)
-            .Bind(setup.problems)
-            .Bind(setup.timeLimit);
-        if (!BindScore(insert, shown).Done())
+        const auto columns = ColumnsWritten({Written::AtStart, Written::WithEachAnswer});
+        std::string values(2 * columns.size() - 1, ',');
+        for (size_t at = 0; at < values.size(); at += 2)
+            values[at] = '?';
+        Statement insert(m_db,
+                         "INSERT INTO tests (" + Names(columns) + ") VALUES (" + values + ")");
+        if (!BindColumns(insert, test, columns).Done())
             return false;
         id = sqlite3_last_insert_rowid(m_db.Handle());
         return true;
@@ -234,13 +254,20 @@ std::optional<int64_t> ResultsStore::BeginTest(const TestSetup& setup, const Sco
     return begun ? std::optional(id) : std::nullopt;
 }
 
-bool ResultsStore::RecordAnswer(int64_t test, const ProblemRow& problem, const Score& shown)
+bool ResultsStore::Update(const TestRow& test, std::initializer_list<Written> moments)
+{
+    const auto columns = ColumnsWritten(moments);
+    Statement update(m_db, "UPDATE tests SET " + Names(columns, " = ?") + " WHERE id = ?");
+    return BindColumns(update, test, columns).Bind(test.id).Done();
+}
+
+bool ResultsStore::RecordAnswer(const TestRow& test, const ProblemRow& problem)
 {
     return Change([&] {
         Statement insert(m_db, "INSERT INTO problems (test, number, operation, operands, "
                                "right_answer, given, correct, seconds) "
                                "VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
-        insert.Bind(test)
+        insert.Bind(test.id)
             .Bind(problem.number)
             .Bind(std::string_view(&problem.operation, 1))
             .Bind(OperandsText(problem.operands))
@@ -248,39 +275,30 @@ bool ResultsStore::RecordAnswer(int64_t test, const ProblemRow& problem, const S
             .Bind(problem.given)
             .Bind(int64_t{problem.correct})
             .Bind(problem.seconds);
-        Statement update(m_db, "UPDATE tests SET correct = ?, incorrect = ?, unanswered = ?, "
-                               "percentage = ?, grade = ? WHERE id = ?");
-        return insert.Done() && BindScore(update, shown).Bind(test).Done();
+        return insert.Done() && Update(test, {Written::WithEachAnswer});
     });
 }
 
-bool ResultsStore::EndTest(int64_t test, const Score& shown, EndReason reason,
-                           const std::string& ended)
+bool ResultsStore::EndTest(const TestRow& test)
 {
-    return Change([&] {
-        Statement update(m_db, "UPDATE tests SET correct = ?, incorrect = ?, unanswered = ?, "
-                               "percentage = ?, grade = ?, ended = ?, end_reason = ? "
-                               "WHERE id = ?");
-        return BindScore(update, shown).Bind(ended).Bind(EndReasonText(reason)).Bind(test).Done();
-    });
+    return Change([&] { return Update(test, {Written::WithEachAnswer, Written::AtEnd}); });
 }
 
 std::vector<TestRow> ResultsStore::Tests(const std::optional<std::string>& title)
 {
-    Statement select(m_db, "SELECT " + std::string(TestColumns) + " FROM tests" +
+    std::vector<const TestColumn*> all;
+    for (const TestColumn& column : TestColumns)
+        all.push_back(&column);
+    Statement select(m_db, "SELECT " + Names(all) + " FROM tests" +
                                (title ? " WHERE title = ?" : "") + " ORDER BY id DESC");
     if (title)
         select.Bind(*title);
     std::vector<TestRow> tests;
-    while (select.Step())
-        tests.push_back({select.Integer(0),
-                         select.Text(1),
-                         select.Text(2),
-                         {select.Text(3), select.Text(4), select.Text(5), select.Text(6),
-                          select.Integer(7), select.Integer(8)},
-                         {select.Integer(9), select.Integer(10), select.Integer(11),
-                          select.Integer(12), select.Text(13)},
-                         select.Text(14)});
+    while (select.Step()) {
+        TestRow& test = tests.emplace_back();
+        for (size_t at = 0; at < all.size(); ++at)
+            ReadColumn(select, static_cast<int>(at), test, *all[at]);
+    }
     return tests;
 }
 

@@ -2,7 +2,7 @@
 
 #include "Database.h"
 #include "ResultsFile.h"
-#include "TestRecord.h"
+#include "TestColumns.h"
 
 #include <functional>
 #include <optional>
@@ -37,11 +37,11 @@ class ResultsStore
     const std::string& Path() const { return m_path; }
 
     // The test's row, with the status as it shows at its start; its id.
-    std::optional<int64_t> BeginTest(const TestSetup& setup, const Score& shown,
-                                     const std::string& started);
-    // The problem and the status after it, in one transaction.
-    bool RecordAnswer(int64_t test, const ProblemRow& problem, const Score& shown);
-    bool EndTest(int64_t test, const Score& shown, EndReason reason, const std::string& ended);
+    std::optional<int64_t> BeginTest(const TestRow& test);
+    // The problem and the test's status after it, in one transaction.
+    bool RecordAnswer(const TestRow& test, const ProblemRow& problem);
+    // The test's status, when it ended and how.
+    bool EndTest(const TestRow& test);
 
     // The tests of one title, or of every title, newest first.
     std::vector<TestRow> Tests(const std::optional<std::string>& title = std::nullopt);
@@ -58,6 +58,8 @@ class ResultsStore
     bool Prepare(bool writing);
     bool BringUpToDate();
     bool Change(const std::function<bool()>& work);
+    // The test's columns written at those moments, as the test has them now.
+    bool Update(const TestRow& test, std::initializer_list<Written> moments);
 
     std::string m_path;
     Database m_db;

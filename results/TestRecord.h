@@ -1,21 +1,53 @@
 #pragma once
 
+#include "toolkit/Translatable.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What is kept of a test and of each of its problems, as the drill showed them.
 namespace results {
 
-// How a test ended, stored as "finished", "time" or "stopped"; a test that is still running,
-// or whose program was killed, has none.
+// How a test ended; a test that is still running, or whose program was killed, has none.
 enum class EndReason
 {
     Finished, // its last problem answered
     Time,     // its time ran out
     Stopped   // the program ended during it
 };
-const char* EndReasonText(EndReason reason);
+
+// Each way of ending with its word in the file and its words in the Tests table.
+struct EndReasonWords
+{
+    EndReason reason;
+    std::string_view stored;
+    const char* shown;
+};
+inline constexpr EndReasonWords EndReasons[] = {
+    {EndReason::Finished, "finished", TRANSLATABLE("TestsModel", "Finished")},
+    {EndReason::Time, "time", TRANSLATABLE("TestsModel", "Time ran out")},
+    {EndReason::Stopped, "stopped", TRANSLATABLE("TestsModel", "Stopped")},
+};
+inline constexpr char NotEnded[] = TRANSLATABLE("TestsModel", "Not ended");
+
+constexpr const EndReasonWords& WordsFor(EndReason reason)
+{
+    for (const EndReasonWords& words : EndReasons)
+        if (words.reason == reason)
+            return words;
+    return EndReasons[0];
+}
+// The way of ending a stored word names; none for any other word.
+constexpr std::optional<EndReason> EndReasonOf(std::string_view stored)
+{
+    for (const EndReasonWords& words : EndReasons)
+        if (words.stored == stored)
+            return words.reason;
+    return std::nullopt;
+}
 
 // The settings a test was started with.
 struct TestSetup
@@ -38,14 +70,13 @@ struct Score
     std::string grade;
 };
 
-struct TestRow
+// A test as it is kept: the columns of the tests table (TestColumns).
+struct TestRow : TestSetup, Score
 {
     int64_t id = 0;
     std::string started; // local time, ISO 8601 with its offset from UTC
     std::string ended;   // empty while it runs, or when its program was killed
-    TestSetup setup;
-    Score score;
-    std::string endReason; // "finished", "time", "stopped", or empty
+    std::optional<EndReason> endReason;
 };
 
 // One answered problem.

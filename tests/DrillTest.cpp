@@ -1,8 +1,11 @@
-// The drill's rules: drawing problems, Start's checks, judging, the status and the countdown.
+// The drill's rules: drawing problems, Start's checks, judging, the status, and the test in
+// progress with its countdown.
 
 #include "drill/ProblemDraw.h"
 #include "drill/Scoring.h"
 #include "drill/SettingsChecks.h"
+#include "drill/TestRun.h"
+#include "support/FakeClock.h"
 #include "support/ScriptedRandom.h"
 #include "toolkit/NumberText.h"
 
@@ -75,7 +78,7 @@ TEST(Drill, DrawsWritesAndSolvesProblems)
         ScriptedRandom random;
         random.draws.assign(draws.begin(), draws.end());
         const Problem problem = DrawProblem(choice, random);
-        const auto written = ProblemLines(problem, choice.difficulty);
+        const auto written = ProblemLines(problem);
         EXPECT_EQ(OperationSign(problem.operation) + written[3] + "|" + written[2] + "|" +
                       written[1] + "|" + written[0],
                   lines)
@@ -179,31 +182,140 @@ TEST(Drill, StatusAndGrade)
                   " " + std::to_string(correct) + " " + std::to_string(posed - correct));
         EXPECT_EQ(status.percentage, percentage) << fault;
     }
-    // Each grade from its lowest percentage down to the next grade's, walked down the table; a
-    // few percentages a user knows, and none above 100.
-    const auto grades = GradeTable();
-    for (size_t row = 1; row < grades.size(); ++row) {
-        const GradeRow &above = grades[row - 1], &next = grades[row];
-        EXPECT_GT(above.lowest, next.lowest) << above.grade << " is not above " << next.grade;
-        EXPECT_EQ(LetterGrade(PlainText(above.lowest)) + LetterGrade(PlainText(above.lowest - .5)),
-                  std::string(above.grade) + next.grade);
-    }
-    for (const auto& [percentage, grade] : std::map<std::string, std::string>{
-             {" 100", "A+"}, {" 93", "A"}, {" 59", "F"}, {"-1", "F"}, {"100.5", ""}})
+    // Each grade from its lowest percentage; one below it, the next grade. None above 100.
+    const std::pair<int, const char*> lowest[] = {
+        {100, "A+"}, {93, "A"},  {90, "A-"}, {87, "B+"}, {83, "B"},  {80, "B-"}, {77, "C+"},
+        {73, "C"},   {70, "C-"}, {67, "D+"}, {63, "D"},  {60, "D-"}, {0, "F"}};
+    for (size_t row = 0; row < std::size(lowest); ++row) {
+        const auto [percentage, grade] = lowest[row];
         EXPECT_EQ(LetterGrade(percentage), grade) << percentage;
+        if (row + 1 < std::size(lowest)) {
+            EXPECT_EQ(LetterGrade(percentage - 1), lowest[row + 1].second) << percentage - 1;
+        }
+    }
+    EXPECT_EQ(LetterGrade(-1) + "|" + LetterGrade(100.5), "F|");
+    EXPECT_EQ(Status(7, 1, 8).grade, "B+");
 }
 
-TEST(Drill, TimeLimitsAndTheCountdown)
+namespace {
+
+// Sums 7 + 1, 7 + 2, ... for a test of the length given; refuses once told to.
+struct Sums : ProblemSource
 {
-    EXPECT_EQ(TimeLimitCaption(0) + "|" + TimeLimitCaption(240), "Unlimited|240");
-    const std::tuple<const char*, const char*, const char*, bool> ticks[] = {
-        {"no second off", "240", "239", false},
-        {"up a second early", "2", "1", false},
-        {"not up at 0", "1", "0", true},
-        {"not up past 0", "0", "-1", true}};
-    for (const auto& [fault, before, after, timeUp] : ticks) {
-        EXPECT_EQ(CountDown(before)->caption, after) << fault;
-        EXPECT_EQ(CountDown(before)->timeUp, timeUp) << fault;
+    explicit Sums(int16_t length) : length(length) {}
+    std::optional<std::string> WhyNone() const override { return why; }
+    Problem Next() override { return {Addition, ++drawn, 7}; }
+    int16_t Length() const override { return length; }
+    void Judged(bool right) override { verdicts += right ? 'r' : 'w'; }
+
+    int16_t length;
+    int32_t drawn = 0;
+    std::optional<std::string> why;
+    std::string verdicts;
+};
+
+} // namespace
+
+// A whole test: each answer judged and counted, the status as the panel shows it, the end.
+TEST(TestRun, CountsEachAnswerAndEndsAfterTheLast)
+{
+    auto clock = std::make_shared<FakeClock>();
+    TestRun run(clock);
+    auto owned = std::make_unique<Sums>(3);
+    Sums* sums = owned.get();
+    run.Start(std::move(owned));
+    const unsigned started = run.Generation();
+    EXPECT_EQ(run.Score().percentage, 100) << "as the panel shows it at the start";
+    std::string seen;
+    for (const char* typed : {"8", "x", " 10"}) {
+        ASSERT_FALSE(run.PoseNext().has_value());
+        const Judgement verdict = run.Answer(typed);
+        const StatusCaptions status = run.Status();
+        seen += std::to_string(run.ProblemNumber()) + ":" + std::to_string(run.RightAnswer()) +
+                (verdict.right ? "r" : "w") + status.correct + status.incorrect +
+                status.percentage + status.grade + (run.ProblemsRemain() ? "|" : "");
     }
-    EXPECT_FALSE(CountDown("Unlimited").has_value());
+    EXPECT_EQ(seen, "1:8r 1 0 100A+|2:9w 1 1 50F|3:10r 2 1 67D+");
+    EXPECT_EQ(sums->verdicts, "rwr") << "the source is told each verdict";
+    EXPECT_TRUE(run.Running() && run.Generation() == started);
+    run.End(results::EndReason::Finished);
+    EXPECT_FALSE(run.Running());
+    EXPECT_NE(run.Generation(), started) << "an answer of the ended test knows it has ended";
+    const results::Score score = run.Score();
+    EXPECT_EQ(
+        std::tuple(score.correct, score.incorrect, score.unanswered, score.percentage, score.grade),
+        std::tuple(2, 1, 0, 67, "D+"));
+}
+
+TEST(TestRun, ASourceThatCanPoseNothingMoreStopsTheTest)
+{
+    TestRun run(std::make_shared<FakeClock>());
+    auto owned = std::make_unique<Sums>(10);
+    Sums* sums = owned.get();
+    run.Start(std::move(owned));
+    run.PoseNext();
+    run.Answer("8");
+    sums->why = "No test type selected!";
+    EXPECT_EQ(run.PoseNext().value_or(""), "No test type selected!");
+    EXPECT_EQ(run.Ended(), results::EndReason::Stopped);
+    EXPECT_EQ(run.ProblemNumber(), 1);
+}
+
+// The seconds left counted down by the clock at each tick; at 0 the test ends, the problems not
+// answered counted as posed.
+TEST(TestRun, TheTimeLimitCountsDownByTheClock)
+{
+    struct Row
+    {
+        const char* fault;
+        int limit;
+        std::vector<double> ticks; // seconds passed before each tick
+        const char* shown;         // the seconds left after each tick, "up" once it ends
+    };
+    const Row rows[] = {
+        {"a tick early by a little counts no second", 10, {0.95, 0.95, 0.95}, "9 8 7"},
+        {"each tick taken for a second, whatever the clock says", 10, {0.3, 0.3}, "10 9"},
+        {"a late tick counts too few", 10, {2.6}, "7"},
+        {"up a second early", 2, {1, 1, 1}, "1 up"},
+        {"not up at 0", 1, {1}, "up"},
+        {"no limit counted down", 0, {5, 500}, "- -"},
+    };
+    for (const Row& row : rows) {
+        auto clock = std::make_shared<FakeClock>();
+        TestRun run(clock);
+        run.Start(std::make_unique<Sums>(10));
+        run.SetTimeLimit(row.limit);
+        run.PoseNext();
+        run.Answer("8");
+        std::string shown;
+        for (const double seconds : row.ticks) {
+            if (!run.Running())
+                break;
+            clock->Pass(seconds);
+            const bool up = run.Tick();
+            shown += (shown.empty() ? "" : " ") + (up ? "up"
+                                                   : run.SecondsLeft()
+                                                       ? std::to_string(*run.SecondsLeft())
+                                                       : "-");
+        }
+        EXPECT_EQ(shown, row.shown) << row.fault;
+    }
+    auto clock = std::make_shared<FakeClock>();
+    TestRun run(clock);
+    run.Start(std::make_unique<Sums>(10));
+    run.SetTimeLimit(10);
+    run.PoseNext();
+    run.Answer("8");
+    clock->Pass(6);
+    run.SetTimeLimit(30); // another limit chosen during the test: counted from then
+    clock->Pass(1);
+    run.Tick();
+    EXPECT_EQ(run.SecondsLeft(), 29);
+    clock->Pass(29);
+    EXPECT_TRUE(run.Tick());
+    EXPECT_EQ(run.Ended(), results::EndReason::Time);
+    EXPECT_EQ(run.Status().percentage + run.Status().grade, " 10F") << "1 right of 10 posed";
+    EXPECT_EQ(run.Score().unanswered, 9);
+    EXPECT_FALSE(run.Tick()) << "an ended test counts no more";
+    EXPECT_EQ(SecondsCaption(std::nullopt) + SecondsCaption(240), "Unlimited240");
 }

@@ -103,8 +103,9 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
     EXPECT_EQ(store.Titles(), std::vector<std::string>({"Ada's Carrowby", "Bo's Carrowby"}));
     const std::vector<TestRow> tests = store.Tests();
     ASSERT_EQ(tests.size(), 2u);
-    EXPECT_EQ(tests[0].setup.title + tests[0].endReason, "Bo's Carrowbystopped") << "newest first";
-    const Score ada = store.Tests("Ada's Carrowby")[0].score;
+    EXPECT_EQ(tests[0].title, "Bo's Carrowby") << "newest first";
+    EXPECT_EQ(tests[0].endReason, EndReason::Stopped);
+    const Score ada = store.Tests("Ada's Carrowby")[0];
     EXPECT_EQ(std::vector({ada.correct, ada.incorrect, ada.unanswered, ada.percentage}),
               std::vector<int64_t>({1, 1, 8, 10}));
     const std::vector<ProblemRow> answers = store.LastAnswers("Ada's Carrowby", 5);
@@ -329,17 +330,17 @@ TEST(Practice, NamesTheNumbersStillMissed)
 
 TEST(ResultsCsv, GivesASpreadsheetEveryFieldAsText)
 {
-    TestRow test{7,
+    TestRow test{{"Jo \"JJ\", Carrowby", "+-", "3,7", "Hard", 10, 0},
+                 {9, 1, 0, 90, "A-"},
+                 7,
                  "2026-12-01T08:00:00+01:00",
                  "",
-                 {"Jo \"JJ\", Carrowby", "+-", "3,7", "Hard", 10, 0},
-                 {9, 1, 0, 90, "A-"},
-                 "finished"};
+                 EndReason::Finished};
     EXPECT_EQ(TestsCsv({test}),
               "id,started,ended,title,operations,numbers,difficulty,problems,time_limit,correct,"
               "incorrect,unanswered,percentage,grade,end_reason\n"
               "7,2026-12-01T08:00:00+01:00,,\"Jo \"\"JJ\"\", Carrowby\",'+-,\"3,7\",Hard,10,0,9,"
               "1,0,90,A-,finished\n");
-    test.setup.title = "=HYPERLINK(\"x\")";
+    test.title = "=HYPERLINK(\"x\")";
     EXPECT_NE(TestsCsv({test}).find(",\"'=HYPERLINK(\"\"x\"\")\","), std::string::npos);
 }

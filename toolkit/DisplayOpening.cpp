@@ -1,5 +1,7 @@
 #include "DisplayOpening.h"
 
+#include "Say.h"
+
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -43,7 +45,7 @@ QString Said(const QString& all, const char* pattern)
 void SayHeld()
 {
     for (const QString& held : HeldMessages)
-        std::fprintf(stderr, "%s\n", qPrintable(held));
+        Say(held.toStdString());
     HeldMessages.clear();
 }
 
@@ -57,13 +59,11 @@ void WhileOpening(QtMsgType type, const QMessageLogContext& context, const QStri
         const QString all = HeldMessages.join(u'\n') + u'\n' + message;
         if (const QString missing = Said(all, "Could not find the Qt platform plugin \"([^\"]*)\"");
             !missing.isEmpty())
-            std::fprintf(
-                stderr,
-                "carrowby: the Qt platform plugin \"%s\" is not installed (installed: %s)\n",
-                qPrintable(missing),
-                qPrintable(Said(all, "Available platform plugins are: ([^\n]*)\\.")));
+            Say("the Qt platform plugin \"" + missing.toStdString() +
+                "\" is not installed (installed: " +
+                Said(all, "Available platform plugins are: ([^\n]*)\\.").toStdString() + ")");
         else
-            std::fprintf(stderr, "carrowby: cannot open %s\n", DisplayNotOpened().c_str());
+            Say("cannot open " + DisplayNotOpened());
         std::_Exit(2);
     }
     HeldMessages << qFormatLogMessage(type, context, message);
@@ -92,7 +92,7 @@ const char* NoDisplayNamed()
     if (!Environment("DISPLAY").empty() || !Environment("WAYLAND_DISPLAY").empty() ||
         !Environment("QT_QPA_PLATFORM").empty())
         return nullptr;
-    return "carrowby: no display to show its window on (DISPLAY and WAYLAND_DISPLAY are unset); "
+    return "no display to show its window on (DISPLAY and WAYLAND_DISPLAY are unset); "
            "start it from a desktop session, or on a machine without one under a virtual "
            "display: xvfb-run -a carrowby";
 }

@@ -15,7 +15,7 @@ done
 cd "$root"
 # The rules mark their texts with TRANSLATABLE, which stays free of Qt.
 /usr/lib/qt6/bin/lupdate -silent -locations none -no-obsolete -source-language en \
-    -tr-function-alias QT_TRANSLATE_NOOP+=TRANSLATABLE app drill settings toolkit windows \
+    -tr-function-alias QT_TRANSLATE_NOOP+=TRANSLATABLE app drill results settings toolkit windows \
     -ts "$folder"/carrowby_*.ts
 awk -v OFS=': ' 'function text(line) {
         gsub(/^ *<[a-z]+>|<\/[a-z]+>$/, "", line); gsub(/&lt;/, "<", line)

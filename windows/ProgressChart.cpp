@@ -23,7 +23,8 @@ std::vector<results::TestRow> Completed(const std::vector<results::TestRow>& new
     std::vector<results::TestRow> completed;
     std::copy_if(newestFirst.rbegin(), newestFirst.rend(), std::back_inserter(completed),
                  [](const results::TestRow& test) {
-                     return (test.endReason == "finished" || test.endReason == "time") &&
+                     return (test.endReason == results::EndReason::Finished ||
+                             test.endReason == results::EndReason::Time) &&
                             StartOf(test).isValid();
                  });
     std::stable_sort(completed.begin(), completed.end(), [](const auto& a, const auto& b) {
@@ -107,7 +108,7 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
     line->setPointsVisible(true);
     line->setPen(QPen(QColor(20, 60, 160), 2));
     for (const results::TestRow& test : tests)
-        line->append(StartOf(test).toMSecsSinceEpoch(), test.score.percentage);
+        line->append(StartOf(test).toMSecsSinceEpoch(), test.percentage);
     chart->addSeries(line);
     line->attachAxis(time);
     line->attachAxis(percent);
@@ -147,10 +148,10 @@ QString ProgressChart::Summary(const std::vector<results::TestRow>& newestFirst)
     const size_t lastFew = std::min<size_t>(tests.size(), 5);
     const results::TestRow& from = tests[tests.size() - lastFew];
     if (lastFew == 1)
-        return tr("%1: %2%").arg(since).arg(from.score.percentage);
+        return tr("%1: %2%").arg(since).arg(from.percentage);
     return tr("%1; the last %2 from %3% to %4%")
         .arg(since)
         .arg(lastFew)
-        .arg(from.score.percentage)
-        .arg(tests.back().score.percentage);
+        .arg(from.percentage)
+        .arg(tests.back().percentage);
 }

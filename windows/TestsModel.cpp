@@ -1,32 +1,15 @@
 #include "TestsModel.h"
 
+#include "toolkit/QtText.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 
+using results::Shown;
+using toolkit::Text;
+
 namespace {
-
-enum Column
-{
-    Started,
-    Operations,
-    Numbers,
-    Difficulty,
-    Problems,
-    TimeLimit,
-    Correct,
-    Incorrect,
-    Unanswered,
-    Percentage,
-    Grade,
-    Ended,
-    Columns
-};
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 QString TimeLimitText(int64_t seconds)
 {
@@ -35,20 +18,38 @@ QString TimeLimitText(int64_t seconds)
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-QString EndText(const std::string& reason)
+QString EndText(const std::optional<results::EndReason>& reason)
 {
-    if (reason == "finished")
-        return TestsModel::tr("Finished");
-    if (reason == "time")
-        return TestsModel::tr("Time ran out");
-    if (reason == "stopped")
-        return TestsModel::tr("Stopped");
-    return TestsModel::tr("Not ended");
+    return QCoreApplication::translate("TestsModel", reason ? results::WordsFor(*reason).shown
+                                                            : results::NotEnded);
+}
+
+// A column's value as the table writes it.
+QString Cell(const results::TestRow& test, const results::TestColumn& column)
+{
+    const std::string stored = results::StoredText(test, column);
+    switch (column.shown) {
+    case Shown::Date:
+        return TestsModel::StartedText(stored);
+    case Shown::Difficulty: // the main window's own word for it
+        return QCoreApplication::translate("frmMain", stored.c_str());
+    case Shown::TimeLimit:
+        return TimeLimitText(test.timeLimit);
+    case Shown::Ending:
+        return EndText(test.endReason);
+    default:
+        return Text(stored);
+    }
 }
 
 } // namespace
 
-TestsModel::TestsModel(QObject* parent) : QAbstractTableModel(parent) {}
+TestsModel::TestsModel(QObject* parent) : QAbstractTableModel(parent)
+{
+    for (const results::TestColumn& column : results::TestColumns)
+        if (column.shown != Shown::Hidden)
+            m_columns.push_back(&column);
+}
 
 void TestsModel::SetTests(std::vector<results::TestRow> tests)
 {
@@ -64,7 +65,7 @@ int TestsModel::rowCount(const QModelIndex& parent) const
 
 int TestsModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : Columns;
+    return parent.isValid() ? 0 : static_cast<int>(m_columns.size());
 }
 
 QString TestsModel::StartedText(const std::string& started)
@@ -74,43 +75,15 @@ QString TestsModel::StartedText(const std::string& started)
                           : Text(started);
 }
 
-QString TestsModel::Cell(const results::TestRow& test, int column) const
-{
-    switch (column) {
-    case Started:
-        return StartedText(test.started);
-    case Operations:
-        return Text(test.setup.operations);
-    case Numbers:
-        return Text(test.setup.numbers);
-    case Difficulty: // the main window's own word for it
-        return QCoreApplication::translate("frmMain", test.setup.difficulty.c_str());
-    case Problems:
-        return QString::number(test.setup.problems);
-    case TimeLimit:
-        return TimeLimitText(test.setup.timeLimit);
-    case Correct:
-        return QString::number(test.score.correct);
-    case Incorrect:
-        return QString::number(test.score.incorrect);
-    case Unanswered:
-        return QString::number(test.score.unanswered);
-    case Percentage:
-        return QString::number(test.score.percentage);
-    case Grade:
-        return Text(test.score.grade);
-    default:
-        return EndText(test.endReason);
-    }
-}
-
 QVariant TestsModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || static_cast<size_t>(index.row()) >= m_tests.size())
         return {};
+    const results::TestColumn& column = *m_columns[static_cast<size_t>(index.column())];
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return Cell(m_tests[static_cast<size_t>(index.row())], index.column());
-    if (role == Qt::TextAlignmentRole && index.column() >= Problems && index.column() != Ended)
+        return Cell(m_tests[static_cast<size_t>(index.row())], column);
+    if (role == Qt::TextAlignmentRole &&
+        (column.shown == Shown::Number || column.shown == Shown::TimeLimit))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
@@ -119,10 +92,6 @@ QVariant TestsModel::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const headers[Columns] = {
-        QT_TR_NOOP("Date"),       QT_TR_NOOP("Operations"), QT_TR_NOOP("Numbers"),
-        QT_TR_NOOP("Difficulty"), QT_TR_NOOP("Problems"),   QT_TR_NOOP("Time Limit"),
-        QT_TR_NOOP("Correct"),    QT_TR_NOOP("Incorrect"),  QT_TR_NOOP("Unanswered"),
-        QT_TR_NOOP("%"),          QT_TR_NOOP("Grade"),      QT_TR_NOOP("How It Ended")};
-    return tr(headers[section]);
+    return QCoreApplication::translate("TestsModel",
+                                       m_columns[static_cast<size_t>(section)]->header);
 }

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "results/TestRecord.h"
+#include "results/TestColumns.h"
 
 #include <QAbstractTableModel>
 
 #include <vector>
 
-// The recorded tests as a table, newest first, in the user's language: date and time,
-// operations, numbers, difficulty, problems, time limit, right, wrong, unanswered, percentage,
-// grade, and how it ended.
+// The recorded tests as a table, newest first, in the user's language: the columns of the tests
+// table that have a header, each written as its kind of value is.
 class TestsModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -28,7 +27,6 @@ class TestsModel : public QAbstractTableModel
     static QString StartedText(const std::string& started);
 
   private:
-    QString Cell(const results::TestRow& test, int column) const;
-
     std::vector<results::TestRow> m_tests;
+    std::vector<const results::TestColumn*> m_columns; // those shown, in order
 };

@@ -5,6 +5,7 @@
 #include "results/ResultsCsv.h"
 #include "toolkit/Accessibility.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/QtText.h"
 #include "toolkit/ScreenPlacement.h"
 #include "ui_frmResults.h"
 
@@ -15,15 +16,12 @@
 #include <QSaveFile>
 #include <QScreen>
 
+using toolkit::Text;
+
 namespace {
 
 // How many of a title's last answers the practice grid counts.
 constexpr int64_t PracticeAnswers = 200;
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 QString SpokenOperation(char operation)
 {

@@ -42,9 +42,9 @@ frmTestReview::frmTestReview(QWidget* owner, const results::TestRow& test,
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     ui->txtTest->setText(tr("%1: %2 correct, %3 incorrect, %4 unanswered")
                              .arg(TestsModel::StartedText(test.started))
-                             .arg(test.score.correct)
-                             .arg(test.score.incorrect)
-                             .arg(test.score.unanswered));
+                             .arg(test.correct)
+                             .arg(test.incorrect)
+                             .arg(test.unanswered));
     ui->grdProblems->setRowCount(static_cast<int>(problems.size()));
     for (int row = 0; row < ui->grdProblems->rowCount(); ++row) {
         const results::ProblemRow& problem = problems[static_cast<size_t>(row)];

@@ -8,6 +8,7 @@
 #include "StoreFormat.h"
 #include "StorePath.h"
 #include "StoreTransaction.h"
+#include "toolkit/Say.h"
 #include "toolkit/UserFiles.h"
 
 #include <cerrno>
@@ -33,8 +34,9 @@ void ReportSkipped(const std::string& path, std::string_view text,
         return;
     reported = hash;
     for (const SkippedLine& line : skipped)
-        std::fprintf(stderr, "carrowby: %s: line %d cannot be read and is skipped%s\n",
-                     path.c_str(), line.number, line.keyLine ? ", with the values under it" : "");
+        toolkit::Say(path + ": line " + std::to_string(line.number) +
+                     " cannot be read and is skipped" +
+                     (line.keyLine ? ", with the values under it" : ""));
 }
 
 } // namespace
@@ -61,10 +63,8 @@ std::optional<StoreFile::Loaded> StoreFile::Load(bool mayMoveAside) const
         const std::string aside = PathAside();
         if (std::rename(m_path.c_str(), aside.c_str()) != 0)
             return Fail(errno), std::nullopt;
-        std::fprintf(stderr,
-                     "carrowby: the settings store %s could not be read; it was moved to %s and "
-                     "a new one is started\n",
-                     m_path.c_str(), aside.c_str());
+        toolkit::Say("the settings store " + m_path + " could not be read; it was moved to " +
+                     aside + " and a new one is started");
         return Loaded{};
     }
     loaded.tree = std::move(parsed->tree);

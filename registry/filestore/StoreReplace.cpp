@@ -6,6 +6,7 @@
 #include "StoreFile.h"
 #include "StoreFormat.h"
 #include "StorePath.h"
+#include "toolkit/Say.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -78,8 +79,7 @@ bool StoreFile::Replace(const Loaded& loaded) const
         unlink(aside.c_str());
         return false;
     }
-    std::fprintf(stderr, "carrowby: %s keeps a copy of the settings store as it was\n",
-                 aside.c_str());
+    toolkit::Say(aside + " keeps a copy of the settings store as it was");
     return true;
 }
 

@@ -4,6 +4,7 @@
 // answered once they show.
 
 #include "drill/frmMain.h"
+#include "support/FakeClock.h"
 #include "support/RegistrySandbox.h"
 #include "support/ScriptedRandom.h"
 #include "toolkit/Application.h"
@@ -62,9 +63,23 @@ class MainWindowSandbox : public RegistrySandbox
     {
         window = std::make_unique<frmMain>();
         window->SetProgramEnd([this] { ++programEnds; });
+        // The clock stands still until the test moves it; the timer looks at it often.
+        window->SetClock(clock);
+        Timer()->setInterval(1);
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QTimer* Timer() const { return window->findChild<QTimer*>("myTimer"); }
+    // Moves the clock on, and waits for the timer to look at it while it runs.
+    void Pass(double seconds)
+    {
+        clock->Pass(seconds);
+        int ticks = 0;
+        const auto counted = QObject::connect(Timer(), &QTimer::timeout, [&ticks] { ++ticks; });
+        EXPECT_TRUE(!Timer()->isActive() || QTest::qWaitFor([&ticks] { return ticks > 0; }));
+        QObject::disconnect(counted);
     }
 
     template <typename Control = QWidget> Control* Find(const char* name) const
@@ -103,7 +118,7 @@ class MainWindowSandbox : public RegistrySandbox
     {
         const bool testing = Find("frmProblem")->isVisible();
         const bool agree = Find("btnStart")->isEnabled() != testing &&
-                           window->myTimer.isActive() == testing && Input()->isEnabled() == testing;
+                           Timer()->isActive() == testing && Input()->isEnabled() == testing;
         QStringList shown = {agree ? (testing ? "testing" : "idle") : "neither"};
         for (auto* label :
              {"txtCorrect", "txtIncorrect", "txtPercentage", "txtGrade", "txtTimeRemaining"})
@@ -112,12 +127,11 @@ class MainWindowSandbox : public RegistrySandbox
     }
 
     // Easy sums with 7, Addition and 7 ticked and the time limit of those seconds; the drill's
-    // random numbers give 7 and each first operand in turn. The timer's ticks come from the test.
+    // random numbers give 7 and each first operand in turn.
     ScriptedRandom* Script(int seconds, std::initializer_list<int> firsts)
     {
         Tick({"chkAddition", "chk7"});
         Choose("ctlTimed", seconds);
-        window->myTimer.setInterval(3600 * 1000);
         auto* script = new ScriptedRandom;
         for (int first : firsts)
             script->draws.insert(script->draws.end(), {Op(1), Operand(7, 1), Operand(first, 1)});
@@ -164,6 +178,7 @@ class MainWindowSandbox : public RegistrySandbox
     }
 
     std::unique_ptr<frmMain> window;
+    std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
     int programEnds = 0;
     ulong clickTime = 0;
 };

@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
         EXPECT_EQ(Find<QGroupBox>("frmProblem")->title(),
                   QString("Problem %1 of 10").arg(first + 1));
         EXPECT_EQ(window->focusWidget(), Input());
-        window->myTimer_Timer();
+        Pass(1);
         QStringList seen;
         WhenModal([&](QWidget* feedback) {
             for (const char* name : {"txtLine4", "txtLine3", "txtLine2", "txtLine1", "txtOp",
@@ -100,23 +100,28 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
     EXPECT_EQ(Find("ctlTimed")->focusPolicy(), Qt::WheelFocus) << "the settings in reach again";
 }
 
-// The real timer counts; the time runs out with the feedback window open. A refused Start keeps
-// that score; settings changed under the problem frame that admit no problem end the test.
+TEST_F(MainWindowTest, TheRealTimerCountsTheSecondsDown)
+{
+    Script(10, {1});
+    window->SetClock(std::make_shared<toolkit::SystemClock>());
+    Timer()->setInterval(1000);
+    EXPECT_EQ(Start(), "");
+    QTRY_COMPARE_WITH_TIMEOUT(Text("txtTimeRemaining"), QString("9"), 10000);
+}
+
+// The time runs out with the feedback window open. A refused Start keeps that score; settings
+// changed under the problem frame that admit no problem end the test.
 TEST_F(MainWindowTest, TheTimeRunsOutAndRefusalsChangeNothing)
 {
     ScriptedRandom* script = Script(10, {1, 1, 1, 1});
     EXPECT_EQ(Start(), ""); // run out before any answer, and any answer window
-    for (int i = 0; i < 10; ++i)
-        window->myTimer_Timer();
+    Pass(10);
     EXPECT_EQ(Screen(), QStringList({"idle", " 0", " 0", " 0", "F", "10"}));
-    window->myTimer.setInterval(1000);
     EXPECT_EQ(Start(), "");
-    QTRY_COMPARE_WITH_TIMEOUT(Text("txtTimeRemaining"), QString("9"), 10000);
-    window->myTimer.setInterval(3600 * 1000);
-    for (int i = 0; i < 8; ++i)
-        window->myTimer_Timer();
+    Pass(9);
+    EXPECT_EQ(Text("txtTimeRemaining"), "1");
     Answer("8", [this](QWidget* feedback) {
-        window->myTimer_Timer(); // the last second goes by with the window open
+        Pass(1); // the last second goes by with the window open
         EXPECT_FALSE(feedback->isVisible());
         PressKey(window.get(), Qt::Key_Return); // meant for OK, it arrives after the end
     });
@@ -159,9 +164,7 @@ TEST_F(MainWindowTest, AnAnswerCountsOnceInItsOwnTest)
     Click(Find("btnSubmit"), 120);
     EXPECT_EQ(Screen() << problem(),
               QStringList({"testing", " 1", " 0", " 100", "A+", "10", "Problem 2 of 10"}));
-    auto timeOut = [this] {
-        Find<QLabel>("txtTimeRemaining")->setText("1"), window->myTimer_Timer();
-    };
+    auto timeOut = [this] { Pass(10); };
     Answer("8", [&](QWidget*) { timeOut(), Click(Find("btnStart"), 10000); });
     EXPECT_EQ(Screen() << problem(),
               QStringList({"testing", "0", "0", "100", "A+", "10", "Problem 1 of 10"}));
@@ -484,7 +487,7 @@ TEST(DisplayOpening, WhatQtSaysWhileTheDisplayOpensIsSaidOnceItHasOpenedOrFailed
 {
     testing::internal::CaptureStderr();
     toolkit::OpenDisplay([] { qWarning("held back"); });
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "held back\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "carrowby: held back\n");
     EXPECT_DEATH(toolkit::OpenDisplay([] { qWarning("held back"), qFatal("cannot go on"); }),
                  "held back\n.*cannot go on")
         << "and before the program ends where it fails";

@@ -22,10 +22,10 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
     results::ResultsStore store; // the test kept from its start, with the status it shows
     ASSERT_TRUE(store.OpenForReading());
     const results::TestRow begun = store.Tests()[0];
-    EXPECT_EQ(begun.setup.title + begun.setup.operations + begun.setup.numbers +
-                  begun.setup.difficulty + begun.score.grade + begun.endReason,
+    EXPECT_EQ(begun.title + begun.operations + begun.numbers + begun.difficulty + begun.grade,
               "Carrowby+7EasyA+");
-    EXPECT_EQ(std::vector({begun.setup.problems, begun.setup.timeLimit, begun.score.percentage}),
+    EXPECT_FALSE(begun.endReason.has_value());
+    EXPECT_EQ(std::vector({begun.problems, begun.timeLimit, begun.percentage}),
               std::vector<int64_t>({10, 0, 100}));
     Find<QAction>("mFile_Results")->trigger(); // opened during the test: nothing to tick yet
     auto* results = window->findChild<frmResults*>();
@@ -116,7 +116,7 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
     for (int test = 0; test < 11; ++test)
         more.TestStarted({"Carrowby", "+", "7", "Easy", 10, test * 9}, {}),
             more.TestEnded({}, test == 10 ? results::EndReason::Time : results::EndReason{});
-    window->mFile_Results_Click();
+    Find<QAction>("mFile_Results")->trigger();
     EXPECT_EQ(tests->index(0, 5).data().toString() + " " + tests->index(0, 11).data().toString(),
               "1:30 Time ran out");
     EXPECT_EQ(table->verticalHeader()->count(), 12) << "the table shown anew";
@@ -148,8 +148,12 @@ TEST(ProgressChart, SaysTheLastFiveTestsInWords)
                                                       {40, "finished"},
                                                       {30, "finished"},
                                                       {20, "finished"},
-                                                      {10, "finished"}})
-        tests.push_back({0, "2026-12-01T08:00:00+01:00", "", {}, {0, 0, 0, percentage, ""}, ended});
+                                                      {10, "finished"}}) {
+        results::TestRow& test = tests.emplace_back();
+        test.started = "2026-12-01T08:00:00+01:00";
+        test.percentage = percentage;
+        test.endReason = results::EndReasonOf(ended);
+    }
     const QString said = ProgressChart::Summary(tests); // of those run to their end or time
     EXPECT_EQ(said.mid(said.indexOf(';')), "; the last 5 from 30% to 70%");
 }

@@ -1,0 +1,81 @@
+#include "TestRun.h"
+
+#include <cmath>
+
+namespace drill {
+
+TestRun::TestRun(std::shared_ptr<const toolkit::Clock> clock) : m_clock(std::move(clock)) {}
+
+void TestRun::Start(std::unique_ptr<ProblemSource> source)
+{
+    m_source = std::move(source);
+    m_ended.reset();
+    ++m_generation;
+    m_problemNumber = 0;
+    m_correct = 0;
+    m_incorrect = 0;
+}
+
+std::optional<std::string> TestRun::PoseNext()
+{
+    if (auto why = m_source->WhyNone()) {
+        End(results::EndReason::Stopped);
+        return why;
+    }
+    ++m_problemNumber;
+    m_problem = m_source->Next();
+    m_rightAnswer = ComputeAnswer(m_problem);
+    return std::nullopt;
+}
+
+Judgement TestRun::Answer(std::string_view typed)
+{
+    Judgement judgement = Judge(typed, m_rightAnswer);
+    ++(judgement.right ? m_correct : m_incorrect);
+    m_source->Judged(judgement.right);
+    return judgement;
+}
+
+void TestRun::End(results::EndReason reason)
+{
+    m_ended = reason;
+    ++m_generation;
+}
+
+void TestRun::SetTimeLimit(int seconds)
+{
+    m_timeLimit = seconds;
+    m_secondsLeft = seconds > 0 ? std::optional(seconds) : std::nullopt;
+    m_countedFrom = m_clock->Steady();
+}
+
+bool TestRun::Tick()
+{
+    if (!Running() || !m_secondsLeft)
+        return false;
+    // Whole seconds by the clock, so that a tick held up by a busy machine takes no time away
+    // from the child, nor gives any.
+    const std::chrono::duration<double> passed = m_clock->Steady() - m_countedFrom;
+    m_secondsLeft = m_timeLimit - static_cast<int>(std::lround(passed.count()));
+    if (*m_secondsLeft > 0)
+        return false;
+    m_problemNumber = NumberOfProblems();
+    End(results::EndReason::Time);
+    return true;
+}
+
+StatusCaptions TestRun::Status() const
+{
+    return drill::Status(m_correct, m_incorrect, m_problemNumber);
+}
+
+results::Score TestRun::Score() const
+{
+    if (m_correct + m_incorrect == 0 && !m_ended)
+        return {0, 0, NumberOfProblems(), 100, StartingStatus.grade};
+    const int16_t percentage = Percentage(m_correct, m_problemNumber);
+    return {m_correct, m_incorrect, NumberOfProblems() - m_correct - m_incorrect, percentage,
+            LetterGrade(percentage)};
+}
+
+} // namespace drill

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "ProblemSource.h"
+#include "Scoring.h"
+#include "results/TestRecord.h"
+#include "toolkit/Clock.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace drill {
+
+// The test in progress, free of widgets: where its problems come from, the problem posed, the
+// counts, the seconds left and how it ended. The main window shows it and hands it what the
+// user does; the rules of a test live here.
+//
+// A test starts, poses a problem, judges the answer (the status shown changes only once the
+// verdict has been read), and either poses the next or ends. The one-second timer's ticks count
+// a time limit down by the clock; when it runs out the problems not answered count against the
+// percentage.
+class TestRun
+{
+  public:
+    explicit TestRun(std::shared_ptr<const toolkit::Clock> clock);
+
+    void SetClock(std::shared_ptr<const toolkit::Clock> clock) { m_clock = std::move(clock); }
+
+    // Begins a test of this source's problems, nothing answered yet.
+    void Start(std::unique_ptr<ProblemSource> source);
+    // Poses the next problem; where the source can pose none, ends the test as stopped and says
+    // why, in the words of the "Settings Error" message.
+    std::optional<std::string> PoseNext();
+    // Judges the typed text against the problem posed and counts it.
+    Judgement Answer(std::string_view typed);
+    // Whether problems are left to pose.
+    bool ProblemsRemain() const { return m_problemNumber < NumberOfProblems(); }
+    void End(results::EndReason reason);
+
+    // The time limit chosen, 0 for none: shown as it is while no test runs, counted down from
+    // now while one does.
+    void SetTimeLimit(int seconds);
+    // A tick of the one-second timer: the seconds left counted down by the clock. Ends the test
+    // when they run out, the problems not answered then counted as posed; true then.
+    bool Tick();
+
+    bool Running() const { return m_source && !m_ended; }
+    std::optional<results::EndReason> Ended() const { return m_ended; }
+    // Changes as each test starts and ends, so that an answer knows its own test.
+    unsigned Generation() const { return m_generation; }
+    int16_t ProblemNumber() const { return m_problemNumber; }
+    int16_t NumberOfProblems() const { return m_source ? m_source->Length() : 0; }
+    const Problem& Posed() const { return m_problem; }
+    int32_t RightAnswer() const { return m_rightAnswer; }
+    // Nothing where there is no limit.
+    std::optional<int> SecondsLeft() const { return m_secondsLeft; }
+    // The status after the answers so far, as the status panel shows it once refreshed.
+    StatusCaptions Status() const;
+    // The same, as the results keep it.
+    results::Score Score() const;
+
+  private:
+    std::shared_ptr<const toolkit::Clock> m_clock;
+    std::unique_ptr<ProblemSource> m_source;
+    std::optional<results::EndReason> m_ended;
+    unsigned m_generation = 0;
+    Problem m_problem;
+    int32_t m_rightAnswer = 0;
+    int16_t m_problemNumber = 0;
+    int16_t m_correct = 0;
+    int16_t m_incorrect = 0;
+    int m_timeLimit = 0;
+    std::optional<int> m_secondsLeft;
+    std::chrono::steady_clock::time_point m_countedFrom;
+};
+
+} // namespace drill

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "TestRecord.h"
+
+#include <optional>
+#include <string>
+#include <variant>
+
+// The columns of the tests table, declared once: what the file's schema holds, what is written
+// and read back, the CSV's columns and the Tests table's follow from this list, in its order.
+namespace results {
+
+// When the recorder writes a column.
+enum class Written
+{
+    Key,            // SQLite numbers the test
+    AtStart,        // with the test's row
+    WithEachAnswer, // the status after every answer
+    AtEnd           // once the test ends
+};
+
+// How the Tests table writes a column's value.
+enum class Shown
+{
+    Hidden, // not in the table
+    Date,   // the date and time, as the language writes them
+    Text,
+    Number,
+    Numbers,    // a list of numbers
+    Difficulty, // the main window's word for it
+    TimeLimit,  // minutes and seconds, or the main window's word for none
+    Ending      // how it ended, in words
+};
+
+// Where a test's row keeps a column's value.
+using TestField =
+    std::variant<int64_t TestRow::*, std::string TestRow::*, std::optional<EndReason> TestRow::*>;
+
+struct TestColumn
+{
+    const char* name; // in the file, and the CSV's header
+    TestField field;
+    Written written;
+    Shown shown;
+    const char* header = nullptr; // in the Tests table, where it is shown
+};
+
+inline constexpr TestColumn TestColumns[] = {
+    {"id", &TestRow::id, Written::Key, Shown::Hidden},
+    {"started", &TestRow::started, Written::AtStart, Shown::Date,
+     TRANSLATABLE("TestsModel", "Date")},
+    {"ended", &TestRow::ended, Written::AtEnd, Shown::Hidden},
+    {"title", &TestRow::title, Written::AtStart, Shown::Hidden},
+    {"operations", &TestRow::operations, Written::AtStart, Shown::Text,
+     TRANSLATABLE("TestsModel", "Operations")},
+    {"numbers", &TestRow::numbers, Written::AtStart, Shown::Numbers,
+     TRANSLATABLE("TestsModel", "Numbers")},
+    {"difficulty", &TestRow::difficulty, Written::AtStart, Shown::Difficulty,
+     TRANSLATABLE("TestsModel", "Difficulty")},
+    {"problems", &TestRow::problems, Written::AtStart, Shown::Number,
+     TRANSLATABLE("TestsModel", "Problems")},
+    {"time_limit", &TestRow::timeLimit, Written::AtStart, Shown::TimeLimit,
+     TRANSLATABLE("TestsModel", "Time Limit")},
+    {"correct", &TestRow::correct, Written::WithEachAnswer, Shown::Number,
+     TRANSLATABLE("TestsModel", "Correct")},
+    {"incorrect", &TestRow::incorrect, Written::WithEachAnswer, Shown::Number,
+     TRANSLATABLE("TestsModel", "Incorrect")},
+    {"unanswered", &TestRow::unanswered, Written::WithEachAnswer, Shown::Number,
+     TRANSLATABLE("TestsModel", "Unanswered")},
+    {"percentage", &TestRow::percentage, Written::WithEachAnswer, Shown::Number,
+     TRANSLATABLE("TestsModel", "%")},
+    {"grade", &TestRow::grade, Written::WithEachAnswer, Shown::Text,
+     TRANSLATABLE("TestsModel", "Grade")},
+    {"end_reason", &TestRow::endReason, Written::AtEnd, Shown::Ending,
+     TRANSLATABLE("TestsModel", "How It Ended")},
+};
+
+// A column's value as the file and the CSV hold it: a number's digits, a way of ending's word.
+std::string StoredText(const TestRow& test, const TestColumn& column);
+
+} // namespace results
