@@ -4,9 +4,10 @@
 
 #include "results/Database.h"
 #include "results/Recorder.h"
-#include "windows/frmResults.h"
+#include "windows/ResultsWindow.h"
 
 #include <QApplication>
+#include <QWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -67,11 +68,14 @@ BENCHMARK(RecordAnswer)->Arg(0)->Arg(10000)->Unit(benchmark::kMillisecond);
 void OpenResultsWindow(benchmark::State& state)
 {
     RecordTests(state.range(0));
+    QString why;
     for (auto _ : state) {
-        frmResults window(nullptr, results::DefaultResultsPath(), {{"A", 90}, {"F", 0}});
-        window.Refresh("Carrowby", std::nullopt);
-        window.show();
+        ResultsWindow* window = ResultsWindow::Open(
+            {nullptr, results::DefaultResultsPath(), {{"A", 90}, {"F", 0}}, {}}, why);
+        window->Refresh("Carrowby", std::nullopt);
+        window->Window()->show();
         QCoreApplication::processEvents(); // laid out and drawn
+        delete window->Window();
     }
 }
 BENCHMARK(OpenResultsWindow)->Arg(10000)->Unit(benchmark::kMillisecond);

@@ -16,7 +16,7 @@
 #include "ui_frmMain.h"
 #include "windows/frmAbout.h"
 #include "windows/frmAnswer.h"
-#include "windows/frmResults.h"
+#include "windows/ResultsWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -204,8 +204,8 @@ void frmMain::btnStart_Click()
                             drill::TickedNumbers(choice), drill::DifficultyName(choice.difficulty),
                             m_run.NumberOfProblems(), ui->ctlTimed->currentData().toInt()},
                            m_run.Score());
-    if (m_frmResults)
-        m_frmResults->SetTestRunning(true);
+    if (Results())
+        Results()->SetTestRunning(true);
     m_random->SeedFromTimeOfDay();
     ctlTimed_Click();
     myTimer.start();
@@ -283,10 +283,10 @@ void frmMain::btnSubmit_Click()
 void frmMain::RecordEnd()
 {
     m_recorder.TestEnded(m_run.Score(), m_run.Ended().value_or(results::EndReason::Stopped));
-    if (m_frmResults) {
-        m_frmResults->SetTestRunning(false);
-        if (m_frmResults->isVisible())
-            m_frmResults->Refresh(toolkit::Caption(this), m_recorder.WhyNotKept());
+    if (Results()) {
+        Results()->SetTestRunning(false);
+        if (m_resultsWindow->isVisible())
+            Results()->Refresh(toolkit::Caption(this), m_recorder.WhyNotKept());
     }
 }
 
@@ -442,18 +442,26 @@ void frmMain::mFile_Exit_Click()
 
 void frmMain::mFile_Results_Click()
 {
-    if (!m_frmResults) {
-        ProgressChart::GradeBands bands;
+    if (!Results()) {
+        ResultsWindow::Setup setup{this, m_recorder.Path(), {}, [this](const auto& practice) {
+                                       TickForPractice(practice);
+                                   }};
         for (const auto& [letter, lowest] : drill::LetterBands())
-            bands.emplace_back(Text(letter), lowest);
-        m_frmResults = new frmResults(this, m_recorder.Path(), std::move(bands));
-        connect(m_frmResults, &frmResults::Practise, this, &frmMain::TickForPractice);
+            setup.bands.emplace_back(Text(letter), lowest);
+        QString why;
+        m_results = ResultsWindow::Open(setup, why);
+        if (!m_results) {
+            toolkit::MessageBox(this, tr("The Results window cannot be opened: %1").arg(why),
+                                toolkit::Caption(this));
+            return;
+        }
+        m_resultsWindow = m_results->Window();
     }
-    m_frmResults->Refresh(toolkit::Caption(this), m_recorder.WhyNotKept());
-    m_frmResults->SetTestRunning(!ui->btnStart->isEnabled());
-    m_frmResults->show();
-    m_frmResults->raise();
-    m_frmResults->activateWindow();
+    Results()->Refresh(toolkit::Caption(this), m_recorder.WhyNotKept());
+    Results()->SetTestRunning(m_run.Running());
+    m_resultsWindow->show();
+    m_resultsWindow->raise();
+    m_resultsWindow->activateWindow();
 }
 
 void frmMain::TickForPractice(const results::Practice& practice)

@@ -21,7 +21,7 @@ class frmMain;
 }
 class QCheckBox;
 class frmAnswer;
-class frmResults;
+class ResultsWindow;
 
 // The main window, which shows the drill and hands it what the user does.
 //
@@ -113,7 +113,10 @@ class frmMain : public QMainWindow
     std::unique_ptr<toolkit::RandomSource> m_random;
     drill::TestRun m_run;
     QPointer<frmAnswer> m_frmAnswer;
-    QPointer<frmResults> m_frmResults;
+    // The Results window, while its owner has not let it go.
+    ResultsWindow* Results() const { return m_resultsWindow ? m_results : nullptr; }
+    ResultsWindow* m_results = nullptr;
+    QPointer<QWidget> m_resultsWindow;
     results::Recorder m_recorder;
     std::function<void()> m_endProgram;
     bool m_settingsReadable = true; // a store that could not be read is never written

@@ -4,12 +4,14 @@
 #include "results/Practice.h"
 #include "results/Recorder.h"
 #include "results/ResultsCsv.h"
+#include "support/FakeClock.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -53,13 +55,17 @@ class ResultsTest : public ::testing::Test
     {
         return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
     }
-    // A test of Ada's with a product right and a sum wrong.
+    // A test of Ada's with a product right after 2.3 seconds and a sum wrong.
     static void TwoAnswers(Recorder& recorder, const std::string& title = "Ada's Carrowby")
     {
+        auto clock = std::make_shared<FakeClock>();
+        recorder.SetClock(clock);
         recorder.TestStarted({title, "+x", "3,7", "Easy", 10, 240}, {0, 0, 10, 100, "A+"});
         recorder.ProblemShown(1, 'x', {7, 3}, 21);
+        clock->Pass(2.34);
         recorder.Answered("21", true, {1, 0, 9, 100, "A+"});
         recorder.ProblemShown(2, '+', {3, 4}, 7);
+        clock->Pass(61);
         recorder.Answered(" 8x", false, {1, 1, 8, 50, "F"});
     }
 
@@ -90,12 +96,15 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
               "Ada's Carrowby|+x|3,7|Easy|10|240|1|1|8|10|F|time;"
               "Bo's Carrowby|+x|3,7|Easy|10|240|1|1|8|50|F|stopped");
     EXPECT_EQ(Query("SELECT test, number, operation, operands, right_answer, given, correct, "
-                    "seconds < 5 FROM problems WHERE test = 1"),
-              "1|1|x|7,3|21|21|1|1;1|2|+|3,4|7| 8x|0|1");
-    const std::regex localTime(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d[+-]\d\d:\d\d)");
+                    "seconds FROM problems WHERE test = 1"),
+              "1|1|x|7,3|21|21|1|2.3;1|2|+|3,4|7| 8x|0|61.0");
+    const std::regex localTime(R"(2025-12-01T\d\d:\d\d:\d\d[+-]\d\d:\d\d)");
     for (const std::string& time :
          {Query("SELECT started FROM tests LIMIT 1"), Query("SELECT ended FROM tests LIMIT 1")})
         EXPECT_TRUE(std::regex_match(time, localTime)) << time;
+    EXPECT_EQ(Query("SELECT strftime('%s', ended) - strftime('%s', started) FROM tests LIMIT 1"),
+              "63")
+        << "from the clock the recorder is given";
     EXPECT_EQ(Query("PRAGMA user_version") + Query("PRAGMA journal_mode"), "2wal");
 
     ResultsStore store;
@@ -343,4 +352,41 @@ TEST(ResultsCsv, GivesASpreadsheetEveryFieldAsText)
               "1,0,90,A-,finished\n");
     test.title = "=HYPERLINK(\"x\")";
     EXPECT_NE(TestsCsv({test}).find(",\"'=HYPERLINK(\"\"x\"\")\","), std::string::npos);
+}
+
+// A column of the tests table is one row in TestColumns: the file's schema has each of them, and
+// each reads back as it was written.
+TEST_F(ResultsTest, EachColumnIsInTheFileAndReadsBackAsWritten)
+{
+    Recorder recorder;
+    TwoAnswers(recorder); // a file of this program's schema
+    std::set<std::string> inFile, declared;
+    for (std::string row = Query("SELECT name FROM pragma_table_info('tests')") + ";";
+         !row.empty(); row.erase(0, row.find(';') + 1))
+        inFile.insert(row.substr(0, row.find(';')));
+    for (const TestColumn& column : TestColumns)
+        declared.insert(column.name);
+    EXPECT_EQ(inFile, declared) << "a column missing from the schema's steps, or from TestColumns";
+
+    TestRow written; // each column a value of its own
+    for (size_t at = 0; at < std::size(TestColumns); ++at)
+        std::visit(
+            [&](auto field) {
+                using Value = std::remove_reference_t<decltype(written.*field)>;
+                if constexpr (std::is_same_v<Value, int64_t>)
+                    written.*field = static_cast<int64_t>(100 + at);
+                else if constexpr (std::is_same_v<Value, std::string>)
+                    written.*field = "text " + std::to_string(at);
+                else
+                    written.*field = EndReason::Time;
+            },
+            TestColumns[at].field);
+    ResultsStore store;
+    ASSERT_TRUE(store.OpenForWriting());
+    written.id = store.BeginTest(written).value_or(0);
+    ASSERT_TRUE(store.EndTest(written));
+    const std::vector<TestRow> read = store.Tests("text 3");
+    ASSERT_EQ(read.size(), 1u);
+    for (const TestColumn& column : TestColumns)
+        EXPECT_EQ(StoredText(read[0], column), StoredText(written, column)) << column.name;
 }

@@ -398,6 +398,10 @@
         <source>%:</source>
         <translation>%:</translation>
     </message>
+    <message>
+        <source>The Results window cannot be opened: %1</source>
+        <translation>Das Ergebnisfenster kann nicht geöffnet werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmResults</name>

@@ -398,6 +398,10 @@
         <source>%:</source>
         <translation>%&#xa0;:</translation>
     </message>
+    <message>
+        <source>The Results window cannot be opened: %1</source>
+        <translation>La fenêtre des résultats ne peut pas s’ouvrir&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmResults</name>

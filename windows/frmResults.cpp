@@ -30,15 +30,15 @@ QString SpokenOperation(char operation)
 
 } // namespace
 
-frmResults::frmResults(QWidget* owner, std::string path, ProgressChart::GradeBands bands)
-    : QDialog(owner), ui(std::make_unique<Ui::frmResults>()), m_store(std::move(path)),
-      m_tests(new TestsModel(this))
+frmResults::frmResults(const Setup& setup)
+    : QDialog(setup.owner), ui(std::make_unique<Ui::frmResults>()), m_store(setup.path),
+      m_tests(new TestsModel(this)), m_practise(setup.practise)
 {
     ui->setupUi(this);
     toolkit::KeepOnScreen(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMaximizeButtonHint);
-    ui->chtProgress->SetGradeBands(std::move(bands));
+    ui->chtProgress->SetGradeBands(setup.bands);
     ui->grdTests->setModel(m_tests);
     ui->grdTests->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     const QStringList counts = ui->ctlSpan->property("tests").toStringList();
@@ -185,7 +185,7 @@ void frmResults::SayWhyNotKept()
 void frmResults::cmdTickNumbers_Click()
 {
     if (!m_weakest.practice.Empty())
-        emit Practise(m_weakest.practice);
+        m_practise(m_weakest.practice);
 }
 
 void frmResults::cmdExport_Click()
@@ -226,6 +226,6 @@ void frmResults::grdTests_Activated(const QModelIndex& row)
 {
     const results::TestRow& test = m_tests->Tests()[static_cast<size_t>(row.row())];
     frmTestReview review(this, test, m_store.Problems(test.id), m_testRunning);
-    connect(&review, &frmTestReview::Practise, this, &frmResults::Practise);
+    connect(&review, &frmTestReview::Practise, this, m_practise);
     review.exec();
 }

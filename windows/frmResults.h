@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProgressChart.h"
+#include "ResultsWindow.h"
 #include "results/Practice.h"
 #include "results/ResultsStore.h"
 
@@ -18,20 +19,20 @@ class TestsModel;
 // a table, and which numbers are still to practise, with a button that ticks them in the main
 // window. It shows the tests of one title at a time, the main window's own first; it reads the
 // results file afresh each time it is shown, and may be left open beside the drill.
-class frmResults : public QDialog
+class frmResults : public QDialog, public ResultsWindow
 {
     Q_OBJECT
 
   public:
-    frmResults(QWidget* owner, std::string path, ProgressChart::GradeBands bands);
+    explicit frmResults(const Setup& setup);
     ~frmResults() override;
 
-    // Reads the tests anew, showing those of the title now in use; whyNotKept says why the
-    // tests are not being recorded, if they are not.
-    void Refresh(const QString& titleInUse, const std::optional<std::string>& whyNotKept);
-    // While a test runs, the main window's settings are not to be changed from here.
-    void SetTestRunning(bool running);
+    QWidget* Window() override { return this; }
+    void Refresh(const QString& titleInUse,
+                 const std::optional<std::string>& whyNotKept) override;
+    void SetTestRunning(bool running) override;
 
+  private slots:
     void ctlTitle_Click();
     void ctlSpan_Click();
     void cmdTickNumbers_Click();
@@ -39,10 +40,6 @@ class frmResults : public QDialog
     void cmdForget_Click();
     // Opens a test of the table (Enter or a double-click) to go over its problems.
     void grdTests_Activated(const QModelIndex& row);
-
-  signals:
-    // The main window is to be set to practise these.
-    void Practise(const results::Practice& practice);
 
   private:
     void ShowTests();
@@ -56,4 +53,5 @@ class frmResults : public QDialog
     results::Weakest m_weakest;
     std::optional<std::string> m_whyNotKept;
     bool m_testRunning = false;
+    std::function<void(const results::Practice&)> m_practise;
 };

@@ -50,11 +50,15 @@ diff <(cd ../translations && ls carrowby_*.ts | sed 's/ts$/qm/') <(ls "$root/cle
 export HOME=$root XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data XDG_RUNTIME_DIR=$root \
     QT_QPA_PLATFORM=
 # Started as nohup does and in the background (SIGHUP and SIGINT ignored), it leaves them so;
-# started with standard input and error closed, it holds them on /dev/null.
-setsid xvfb-run -a bash -c 'trap "" HUP; "$1" <&- 2>&- & timeout 20 xdotool search --sync \
-    --onlyvisible --name "^Carrowby\$"; found=$?; ignored=$(grep -Po "SigIgn:\s*\K\S+" /proc/$!/status)
+# started with standard input and error closed, it holds them on /dev/null; File > Results opens
+# the window from the module the package installs.
+setsid xvfb-run -a bash -c 'trap "" HUP; "$1" <&- 2>&- & wid=$(timeout 20 xdotool search --sync \
+    --onlyvisible --name "^Carrowby\$"); found=$?; ignored=$(grep -Po "SigIgn:\s*\K\S+" /proc/$!/status)
+    xdotool windowfocus --sync $wid key alt+f r
+    timeout 20 xdotool search --sync --onlyvisible --name "^Results\$" >/dev/null; results=$?
     held=$(readlink /proc/$!/fd/0 /proc/$!/fd/2 | sort -u); kill $!; wait $!
-    [ "$held" = /dev/null ] && exit $((found || (0x$ignored & 3) != 3))' bash "$root/clean/usr/bin/carrowby" &
+    [ "$held" = /dev/null ] && exit $((found || results || (0x$ignored & 3) != 3))' bash \
+    "$root/clean/usr/bin/carrowby" &
 group=$! status=0
 wait $group || status=$?
 while kill -0 -- -$group 2>/dev/null; do sleep 0.05; done # Xvfb gone, as the next display needs

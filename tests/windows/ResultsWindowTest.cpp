@@ -1,7 +1,6 @@
 // The Results window wired to what the drill records and to the main window's settings.
 
 #include "support/MainWindowSandbox.h"
-#include "windows/frmResults.h"
 
 #include <QAreaSeries>
 #include <QChartView>
@@ -28,7 +27,7 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
     EXPECT_EQ(std::vector({begun.problems, begun.timeLimit, begun.percentage}),
               std::vector<int64_t>({10, 0, 100}));
     Find<QAction>("mFile_Results")->trigger(); // opened during the test: nothing to tick yet
-    auto* results = window->findChild<frmResults*>();
+    auto* results = window->findChild<QDialog*>("frmResults");
     ASSERT_TRUE(results && results->isVisible());
     auto running = [results] {
         return !results->findChild<QPushButton*>("cmdTickNumbers")->isEnabled() &&
@@ -136,24 +135,3 @@ TEST_F(ResultsWindowTest, ShowsWhatTheDrillRecordedAndTicksWhatIsStillMissed)
     EXPECT_TRUE(running());
 }
 
-TEST(ProgressChart, SaysTheLastFiveTestsInWords)
-{
-    std::vector<results::TestRow> tests; // newest first
-    for (const auto& [percentage, ended] :
-         std::vector<std::pair<int64_t, const char*>>{{70, "finished"},
-                                                      {60, "time"},
-                                                      {100, "stopped"},
-                                                      {90, ""},
-                                                      {50, "finished"},
-                                                      {40, "finished"},
-                                                      {30, "finished"},
-                                                      {20, "finished"},
-                                                      {10, "finished"}}) {
-        results::TestRow& test = tests.emplace_back();
-        test.started = "2026-12-01T08:00:00+01:00";
-        test.percentage = percentage;
-        test.endReason = results::EndReasonOf(ended);
-    }
-    const QString said = ProgressChart::Summary(tests); // of those run to their end or time
-    EXPECT_EQ(said.mid(said.indexOf(';')), "; the last 5 from 30% to 70%");
-}

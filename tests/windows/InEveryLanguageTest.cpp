@@ -1,0 +1,224 @@
+// Every window in the language and at the scale the test is run in: each text whole, each control
+// inside its window, nothing left in English where the language has it.
+
+#include "results/Recorder.h"
+#include "support/MainWindowSandbox.h"
+#include "toolkit/Caption.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/Translations.h"
+#include "windows/TitleLabel.h"
+#include "windows/frmAbout.h"
+#include "windows/frmAnswer.h"
+
+#include <map>
+
+namespace {
+
+class InEveryLanguage : public MainWindowSandbox
+{
+  protected:
+    // The shipped translation of the language asked for; none in English, which comes first
+    // even before German.
+    InEveryLanguage()
+    {
+        english = !shipped.load(QLocale(qEnvironmentVariable("CARROWBY_TEST_LANGUAGE")), "carrowby",
+                                "_", toolkit::TranslationFolders().last());
+    }
+
+    // Looks at every window at once: the main window, the answer window, About, Results over a
+    // test with a wrong answer, and that test's problems gone over.
+    void WithEveryWindow(const std::function<void(const QList<QWidget*>&)>& look)
+    {
+        results::Recorder recorder;
+        recorder.TestStarted({"Carrowby", "x", "3,7", "Easy", 10, 0}, {});
+        recorder.ProblemShown(1, 'x', {7, 3}, 21);
+        recorder.Answered("12", false, {0, 1, 9, 0, "F"});
+        recorder.TestEnded({0, 1, 9, 0, "F"}, results::EndReason::Finished);
+        Find<QAction>("mFile_Results")->trigger();
+        auto* results = window->findChild<QDialog*>("frmResults");
+        ASSERT_TRUE(results);
+        auto* tabs = results->findChild<QTabWidget*>();
+        for (int tab = tabs->count(); tab-- > 0;) // each page laid out as it is shown
+            tabs->setCurrentIndex(tab);
+        frmAnswer feedback(nullptr);
+        frmAbout about(window.get());
+        bool looked = false;
+        WhenModal([&](QWidget* review) {
+            look({window.get(), &feedback, &about, results, review});
+            looked = true;
+            review->close();
+        });
+        QTest::keyClick(results->findChild<QTableView*>("grdTests"), Qt::Key_Return);
+        EXPECT_TRUE(looked);
+    }
+
+    QTranslator shipped;
+    bool english = true;
+};
+
+// The texts a control shows or says: its own, its list's items, its tabs, its table's headers and
+// last column.
+QStringList ShownTexts(QObject* object)
+{
+    QStringList texts;
+    for (const char* property : {"text", "title", "accessibleName", "accessibleDescription"})
+        texts << object->property(property).toString();
+    if (auto* list = qobject_cast<QComboBox*>(object))
+        for (int item = 0; item < list->count(); ++item)
+            texts << list->itemText(item);
+    if (auto* tabs = qobject_cast<QTabWidget*>(object))
+        for (int tab = 0; tab < tabs->count(); ++tab)
+            texts << tabs->tabText(tab);
+    if (auto* view = qobject_cast<QAbstractItemView*>(object)) {
+        const QAbstractItemModel* model = view->model();
+        for (int column = 0; column < model->columnCount(); ++column)
+            texts << model->headerData(column, Qt::Horizontal).toString();
+        for (int row = 0; row < model->rowCount(); ++row)
+            texts << model->headerData(row, Qt::Vertical).toString()
+                  << model->index(row, model->columnCount() - 1).data().toString();
+    }
+    return texts;
+}
+
+void ShowsWhole(QWidget* owner, const char* name, const QString& text)
+{
+    auto* label = owner->findChild<QLabel*>(name);
+    label->setText(text);
+    const QRect room = label->contentsRect();
+    const QRect needed =
+        label->fontMetrics().boundingRect(room, static_cast<int>(label->alignment()), text);
+    EXPECT_TRUE(room.contains(needed))
+        << Heard(label) << ": " << needed.width() << " in " << room.width();
+}
+
+} // namespace
+
+// Every label against its longest text; the digits of the problem lines in columns; every
+// button, box, list and frame as wide as its text needs.
+TEST_F(InEveryLanguage, EachLabelShowsItsLongestTextWhole)
+{
+    WithEveryWindow([](const QList<QWidget*>& windows) {
+        QWidget *main = windows[0], *feedback = windows[1];
+        for (QWidget* owner : {main, feedback})
+            for (QLabel* line :
+                 owner->findChildren<QLabel*>(QRegularExpression("^txt(Line|Ans)"))) {
+                const QString name = line->objectName();
+                EXPECT_TRUE(line->fontInfo().fixedPitch()) << Heard(line);
+                EXPECT_EQ(line->geometry().right(),
+                          owner->findChild<QLabel*>("txtLine1")->geometry().right());
+                ShowsWhole(owner, qPrintable(name),
+                           name == "txtAnswer" ? " 2147483647" : " 1771560");
+            }
+        ShowsWhole(feedback, "txtMessage", QCoreApplication::translate("drill", "You were right!"));
+        for (const char* name : {"txtCorrect", "txtIncorrect", "txtPercentage"})
+            ShowsWhole(main, name, " 100");
+        ShowsWhole(main, "txtGrade", "A+");
+        ShowsWhole(main, "txtTimeRemaining", QCoreApplication::translate("drill", "Unlimited"));
+        for (QLabel* label : main->findChildren<QLabel*>(QRegularExpression("^Label")))
+            ShowsWhole(main, qPrintable(label->objectName()), label->text());
+        for (QWidget* owner : windows)
+            for (QWidget* control : owner->findChildren<QWidget*>())
+                EXPECT_TRUE(!QRegularExpression("Button|CheckBox|ComboBox|GroupBox")
+                                 .match(control->metaObject()->className())
+                                 .hasMatch() ||
+                            control->width() >=
+                                control->sizeHint().expandedTo(control->minimumSizeHint()).width())
+                    << Heard(control);
+    });
+}
+
+// Every control inside its window (a line under the menu may run past), the fixed windows of a
+// fixed size, Results whole on the screen, and every text in the language asked for.
+TEST_F(InEveryLanguage, EachWindowHoldsItsControlsAndSpeaksTheLanguage)
+{
+    EXPECT_EQ(Find<QGroupBox>("frmSettings")->title().toStdString(),
+              english ? "Settings" : shipped.translate("frmMain", "Settings").toStdString());
+    EXPECT_TRUE(english ||
+                QLocale().name().section('_', 0, 0) == shipped.language().section('_', 0, 0))
+        << "its dates too: " << QLocale().name().toStdString();
+    WithEveryWindow([this](const QList<QWidget*>& windows) {
+        const QRect screen = window->screen()->availableGeometry();
+        EXPECT_TRUE(screen.size().expandedTo(windows[3]->size()) == screen.size())
+            << "Results whole on the screen";
+        for (QWidget* dialog : {windows[1], windows[2]})
+            EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << Heard(dialog);
+        for (QWidget* owner : windows)
+            for (QObject* object : owner->findChildren<QObject*>() + QObjectList{owner}) {
+                auto* control = qobject_cast<QWidget*>(object);
+                EXPECT_TRUE(
+                    !control || control->window() != owner ||
+                    object->objectName().startsWith("Line") ||
+                    owner->rect().contains(QRect(control->mapTo(owner, QPoint()), control->size())))
+                    << Heard(control);
+                for (const QString& text : ShownTexts(object))
+                    for (const char* context :
+                         {"frmMain", "frmAnswer", "frmAbout", "frmResults", "frmTestReview",
+                          "TestsModel", "ProgressChart", "drill", "toolkit"})
+                        EXPECT_TRUE(QStringList({"", text})
+                                        .contains(shipped.translate(context, qPrintable(text))))
+                            << context << ": " << text.toStdString();
+            }
+    });
+}
+
+// About's title whole, on one line where it fits the screen, its lines one below the other in
+// the middle of the label's height, and the version and OK below it.
+TEST_F(InEveryLanguage, AboutShowsAnyTitleWhole)
+{
+    const QRect screen = window->screen()->availableGeometry();
+    for (const QString& name :
+         QStringList{QString(243, 'W'), QString(121, QChar(0xC9)), "Ada", "Elizabeth",
+                     "Ada Lovelace", "Jean-Baptiste", "Bartholomew"}) {
+        toolkit::SetCaption(window.get(), name + "'s Carrowby");
+        frmAbout about(window.get());
+        auto* title = about.findChild<TitleLabel*>("lblTitle");
+        const int height = title->heightForWidth(title->contentsRect().width());
+        const bool long_ = name.size() > 100;
+        EXPECT_LE(height, title->contentsRect().height()) << name.size();
+        EXPECT_GE(height, title->fontMetrics().height()) << "measured in its own font";
+        EXPECT_EQ(height > title->heightForWidth(QWIDGETSIZE_MAX), long_)
+            << "broken into lines only where too long for the screen: " << name.toStdString();
+        ShowsWhole(&about, "lblVersion", about.findChild<QLabel*>("lblVersion")->text());
+        EXPECT_LE(about.width(), screen.width());
+        for (const char* below : {"cmdOK", "lblVersion"}) {
+            const QRect place = about.findChild<QWidget*>(below)->geometry();
+            EXPECT_TRUE(about.rect().contains(place) && !place.intersects(title->geometry()))
+                << below;
+        }
+        const QImage middle = title->grab().toImage();
+        int top = middle.height(), bottom = -1; // what is drawn, from its top to its bottom
+        for (int y = 0; y < middle.height(); ++y)
+            for (int x = 0; x < middle.width(); ++x)
+                if (middle.pixel(x, y) != middle.pixel(0, 0))
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+        EXPECT_EQ(bottom - top > title->fontMetrics().height() * middle.devicePixelRatio(), long_)
+            << "its lines drawn one below the other: " << name.toStdString();
+        title->resize(title->width(), title->height() + 20);
+        const int lower = qRound(10 * middle.devicePixelRatio());
+        EXPECT_EQ(title->grab().toImage().copy(middle.rect().translated(0, lower)), middle)
+            << "in the middle of the label's height";
+    }
+}
+
+// Personalized, About's title reads as each language says it, whole in its title bar.
+TEST_F(InEveryLanguage, AboutNamesTheChildAsTheLanguageDoes)
+{
+    const std::map<QString, QString> aboutAda = {
+        {"", "About Ada's Carrowby"},        {"en", "About Ada's Carrowby"},
+        {"de", "Über Carrowby von Ada"},     {"fr", "À propos de Carrowby pour Ada"},
+        {"es", "Acerca de Carrowby de Ada"}, {"it", "Info su Carrowby di Ada"},
+        {"pt_BR", "Sobre Carrowby de Ada"}};
+    const QString language = qEnvironmentVariable("CARROWBY_TEST_LANGUAGE");
+    const auto expected = aboutAda.find(language);
+    ASSERT_NE(expected, aboutAda.end())
+        << "no About title with a name for " << language.toStdString();
+    WhenModal([](QWidget* box) {
+        QTest::keyClicks(box->findChild<QLineEdit*>(), "Ada");
+        PressKey(box, Qt::Key_Return);
+    });
+    Find<QAction>("mFile_Personalize")->trigger();
+    const frmAbout ada(window.get());
+    EXPECT_EQ(toolkit::Caption(&ada), expected->second);
+    EXPECT_GE(ada.width(), toolkit::TitleBarWidth(&ada, toolkit::Caption(&ada)))
+        << "whole in its bar";
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "results/Practice.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QWidget;
+
+// What the main window asks of the Results window. The window, with its chart and its tables,
+// lives in a module of its own, loaded the first time it is opened, so that an ordinary start
+// loads nothing of it (Qt Charts, and the OpenGL libraries beneath them).
+class ResultsWindow
+{
+  public:
+    struct Setup
+    {
+        QWidget* owner = nullptr;
+        std::string path; // the results file
+        // Each grade's letter and the lowest percentage that gets it, highest first.
+        std::vector<std::pair<QString, int>> bands;
+        // Sets the main window to practise these.
+        std::function<void(const results::Practice&)> practise;
+    };
+
+    // Makes the window, a child of its owner, loading the module the first time; nothing, with
+    // why, where the module cannot be loaded.
+    static ResultsWindow* Open(const Setup& setup, QString& why);
+
+    virtual QWidget* Window() = 0;
+    // Reads the tests anew, showing those of the title now in use; whyNotKept says why the
+    // tests are not being recorded, if they are not.
+    virtual void Refresh(const QString& titleInUse,
+                         const std::optional<std::string>& whyNotKept) = 0;
+    // While a test runs, the main window's settings are not to be changed from here.
+    virtual void SetTestRunning(bool running) = 0;
+
+  protected:
+    ~ResultsWindow() = default; // its owner deletes it, as Qt does its windows
+};
