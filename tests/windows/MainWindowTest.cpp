@@ -355,6 +355,14 @@ TEST(DisplayOpening, WhatQtSaysWhileTheDisplayOpensIsSaidOnceItHasOpenedOrFailed
         << "and before the program ends where it fails";
 }
 
+// On Wayland the windows find their icon and name through the launcher the package installs.
+TEST(Application, NamesTheLauncherThePackageInstalls)
+{
+    EXPECT_TRUE(QFile::exists(
+        QStringLiteral(CARROWBY_PACKAGING "/%1.desktop").arg(QGuiApplication::desktopFileName())))
+        << QGuiApplication::desktopFileName().toStdString();
+}
+
 TEST(ScreenPlacement, AFrameIsCentredInsideThePanelsOrKeepsItsTitleBarOnTheScreen)
 {
     struct Row
