@@ -1,7 +1,7 @@
 #include "CommandLine.h"
 
 #include "results/ResultsCsv.h"
-#include "results/ResultsStore.h"
+#include "results/ResultsReader.h"
 #include "toolkit/Application.h"
 #include "toolkit/Say.h"
 
@@ -25,19 +25,19 @@ int Written()
     return 1;
 }
 
-// Every recorded test as CSV; a file that cannot be read is an error, no file at all an empty
-// list.
+// Every recorded test as CSV, whole: a file that cannot be read, or a read that fails on the
+// way, is an error; no file at all is an empty list.
 int PrintResults()
 {
-    results::ResultsStore store;
-    if (!store.OpenForReading() && !store.Why().empty()) {
-        std::fprintf(stderr, "carrowby: the results in %s cannot be read (%s)\n",
-                     store.Path().c_str(), store.Why().c_str());
+    results::ResultsReader reader;
+    const bool opened = reader.Open();
+    const auto tests = opened ? reader.Tests() : std::vector<results::TestRow>{};
+    if (!tests || (!opened && !reader.Why().empty())) {
+        toolkit::Say("the results in " + reader.Path() + " cannot be read (" + reader.Why() + ")");
         return 1;
     }
-    std::fputs(
-        results::TestsCsv(store.IsOpen() ? store.Tests() : std::vector<results::TestRow>{}).c_str(),
-        stdout);
+    const std::string csv = results::TestsCsv(*tests); // a title may hold any byte, NUL too
+    std::fwrite(csv.data(), 1, csv.size(), stdout);
     return Written();
 }
 

@@ -71,8 +71,8 @@ StatusCaptions TestRun::Status() const
 
 results::Score TestRun::Score() const
 {
-    if (m_correct + m_incorrect == 0 && !m_ended)
-        return {0, 0, NumberOfProblems(), 100, StartingStatus.grade};
+    if (m_correct + m_incorrect == 0) // nothing answered: no percentage, no grade
+        return {0, 0, NumberOfProblems(), std::nullopt, ""};
     const int16_t percentage = Percentage(m_correct, m_problemNumber);
     return {m_correct, m_incorrect, NumberOfProblems() - m_correct - m_incorrect, percentage,
             LetterGrade(percentage)};

@@ -57,7 +57,8 @@ class TestRun
     std::optional<int> SecondsLeft() const { return m_secondsLeft; }
     // The status after the answers so far, as the status panel shows it once refreshed.
     StatusCaptions Status() const;
-    // The same, as the results keep it.
+    // The same, as the results keep it; with nothing answered, there is no percentage or grade
+    // to keep.
     results::Score Score() const;
 
   private:

@@ -14,9 +14,9 @@
 #include "toolkit/ScreenPlacement.h"
 #include "toolkit/Twips.h"
 #include "ui_frmMain.h"
+#include "windows/ResultsWindow.h"
 #include "windows/frmAbout.h"
 #include "windows/frmAnswer.h"
-#include "windows/ResultsWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -101,6 +101,9 @@ frmMain::frmMain(QWidget* parent)
     connect(ui->mHelp_About, &QAction::triggered, this, &frmMain::mHelp_About_Click);
     connect(&myTimer, &QTimer::timeout, this, &frmMain::myTimer_Timer);
 
+    // The Results window shows a test once it is in the file, which the recorder's thread says.
+    m_recorder.SetWritten(
+        [this] { QMetaObject::invokeMethod(this, &frmMain::ShowRecorded, Qt::QueuedConnection); });
     Form_Load();
     for (QWidget* control : m_savedControls) {
         if (auto* list = qobject_cast<QComboBox*>(control))
@@ -283,11 +286,14 @@ void frmMain::btnSubmit_Click()
 void frmMain::RecordEnd()
 {
     m_recorder.TestEnded(m_run.Score(), m_run.Ended().value_or(results::EndReason::Stopped));
-    if (Results()) {
+    if (Results())
         Results()->SetTestRunning(false);
-        if (m_resultsWindow->isVisible())
-            Results()->Refresh(toolkit::Caption(this), m_recorder.WhyNotKept());
-    }
+}
+
+void frmMain::ShowRecorded()
+{
+    if (Results() && m_resultsWindow->isVisible())
+        Results()->Refresh(toolkit::Caption(this), m_recorder.State());
 }
 
 void frmMain::UpdateStatus()
@@ -408,8 +414,10 @@ void frmMain::SaveBeforeLostDisplay()
     if (m_unloaded)
         return;
     m_unloaded = true;
+    m_recorder.SetWritten({});
     m_recorder.TestStopped();
     SaveShownSettings();
+    m_recorder.Flush(std::chrono::seconds(2)); // the program ends without the window's end
 }
 
 void frmMain::Form_Terminate()
@@ -423,6 +431,7 @@ void frmMain::Form_Unload()
         return;
     m_unloaded = true;
     myTimer.stop();
+    m_recorder.SetWritten({});
     m_recorder.TestStopped();
     SaveSettings();
     Registry.reset();
@@ -457,7 +466,7 @@ void frmMain::mFile_Results_Click()
         }
         m_resultsWindow = m_results->Window();
     }
-    Results()->Refresh(toolkit::Caption(this), m_recorder.WhyNotKept());
+    Results()->Refresh(toolkit::Caption(this), m_recorder.State());
     Results()->SetTestRunning(m_run.Running());
     m_resultsWindow->show();
     m_resultsWindow->raise();

@@ -75,6 +75,8 @@ class frmMain : public QMainWindow
     void mHelp_About_Click();
     // Sets the settings to practise these on Easy, ready for Start.
     void TickForPractice(const results::Practice& practice);
+    // Shows the Results window anew, where it is open, once a test's end is in the file.
+    void ShowRecorded();
 
   private:
     void ResetDisplay();

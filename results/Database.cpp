@@ -10,13 +10,14 @@ Database::~Database()
     Close();
 }
 
-bool Database::Open(const std::string& path, bool create)
+bool Database::Open(const std::string& path, Mode mode, int waitMs)
 {
     Close();
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    const int flags = mode == Reading     ? SQLITE_OPEN_READONLY
+                      : mode == Beginning ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
+                                          : SQLITE_OPEN_READWRITE;
     if (sqlite3_open_v2(path.c_str(), &m_db, flags, nullptr) == SQLITE_OK) {
-        // Another copy of the program writes for a few milliseconds at a time.
-        sqlite3_busy_timeout(m_db, 2000);
+        sqlite3_busy_timeout(m_db, waitMs);
         return true;
     }
     Fail();
@@ -34,6 +35,18 @@ bool Database::Run(std::string_view sql)
 {
     const std::string statements(sql);
     return sqlite3_exec(m_db, statements.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK || Fail();
+}
+
+int64_t Database::Changed() const
+{
+    return sqlite3_changes64(m_db);
+}
+
+bool Database::HasMoved()
+{
+    int moved = 0;
+    return sqlite3_file_control(m_db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
+           moved != 0;
 }
 
 bool Database::Fail()
@@ -55,9 +68,11 @@ bool Database::Fail(int code, std::string why)
 
 Statement::Statement(Database& db, std::string_view sql) : m_db(db)
 {
-    if (!db.IsOpen() || sqlite3_prepare_v2(db.Handle(), sql.data(), static_cast<int>(sql.size()),
-                                           &m_statement, nullptr) != SQLITE_OK)
-        m_failed = !db.IsOpen() ? !db.Fail(SQLITE_MISUSE, "not open") : !db.Fail();
+    if (!db.IsOpen())
+        m_failed = !db.Fail(SQLITE_MISUSE, "not open");
+    else if (sqlite3_prepare_v2(db.Handle(), sql.data(), static_cast<int>(sql.size()), &m_statement,
+                                nullptr) != SQLITE_OK)
+        m_failed = !db.Fail();
 }
 
 Statement::~Statement()
@@ -65,22 +80,38 @@ Statement::~Statement()
     sqlite3_finalize(m_statement);
 }
 
+bool Statement::Bound(int result)
+{
+    if (result != SQLITE_OK && !m_failed)
+        m_failed = !m_db.Fail();
+    return !m_failed;
+}
+
 Statement& Statement::Bind(int64_t value)
 {
-    sqlite3_bind_int64(m_statement, m_next++, value);
+    Bound(m_failed ? SQLITE_OK : sqlite3_bind_int64(m_statement, m_next++, value));
     return *this;
 }
 
 Statement& Statement::Bind(double value)
 {
-    sqlite3_bind_double(m_statement, m_next++, value);
+    Bound(m_failed ? SQLITE_OK : sqlite3_bind_double(m_statement, m_next++, value));
     return *this;
 }
 
 Statement& Statement::Bind(std::string_view text)
 {
-    sqlite3_bind_text(m_statement, m_next++, text.data(), static_cast<int>(text.size()),
-                      SQLITE_TRANSIENT);
+    Bound(m_failed ? SQLITE_OK
+                   : sqlite3_bind_text(m_statement, m_next++, text.data(),
+                                       static_cast<int>(text.size()), SQLITE_TRANSIENT));
+    return *this;
+}
+
+Statement& Statement::Bind(std::optional<int64_t> value)
+{
+    if (value)
+        return Bind(*value);
+    Bound(m_failed ? SQLITE_OK : sqlite3_bind_null(m_statement, m_next++));
     return *this;
 }
 
@@ -103,9 +134,21 @@ bool Statement::Done()
     return !m_failed;
 }
 
+int Statement::Columns() const
+{
+    return sqlite3_column_count(m_statement);
+}
+
 int64_t Statement::Integer(int column) const
 {
     return sqlite3_column_int64(m_statement, column);
+}
+
+std::optional<int64_t> Statement::MaybeInteger(int column) const
+{
+    if (sqlite3_column_type(m_statement, column) == SQLITE_NULL)
+        return std::nullopt;
+    return Integer(column);
 }
 
 double Statement::Real(int column) const

@@ -9,28 +9,40 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 // A thin hold on SQLite: one connection, and statements that bind their values and step
-// through their rows. Every failure keeps SQLite's words for it in Why().
+// through their rows. Every call's result is checked; a failure keeps SQLite's words for it in
+// Why(), with the system's reason where SQLite gives one.
 namespace results {
 
 class Database
 {
   public:
+    enum Mode
+    {
+        Reading,  // the file as it is, never changed (and never made)
+        Writing,  // the file changed, where it is there
+        Beginning // the file changed, made where it is missing
+    };
+
     Database() = default;
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Opens the file, creating it when create is set; false when it cannot be opened.
-    bool Open(const std::string& path, bool create);
+    // Opens the file; false when it cannot be opened. Each call waits at most waitMs for
+    // another program that holds the file.
+    bool Open(const std::string& path, Mode mode, int waitMs);
     void Close();
     bool IsOpen() const { return m_db != nullptr; }
     // Runs statements that return nothing to read.
     bool Run(std::string_view sql);
+    // Rows changed by the last statement.
+    int64_t Changed() const;
+    // Whether the file at the path is no longer the one open: removed, moved or replaced.
+    bool HasMoved();
     // Why the last call failed, and SQLite's primary result code for it.
     const std::string& Why() const { return m_why; }
     int Code() const { return m_code; }
-    // Keeps SQLite's words for the failure of the last call, with the system's reason where
-    // SQLite gives one; always false.
+    // Keeps SQLite's words for the failure of the last call; always false.
     bool Fail();
     bool Fail(int code, std::string why);
 
@@ -42,7 +54,9 @@ class Database
     int m_code = 0;
 };
 
-// One prepared statement; its values are bound in order with Bind, its rows read with Step.
+// One prepared statement; its values are bound in order with Bind, its rows read with Step. A
+// failure to prepare, to bind or to step makes Step false and Failed true, and is kept by the
+// database.
 class Statement
 {
   public:
@@ -54,17 +68,23 @@ class Statement
     Statement& Bind(int64_t value);
     Statement& Bind(double value);
     Statement& Bind(std::string_view text);
-    // True while there is a row to read; false at the end or on failure (see Done).
+    Statement& Bind(std::optional<int64_t> value); // nothing as NULL
+    // True while there is a row to read; false at the end or on failure (see Failed).
     bool Step();
     // Steps to the end; false when the statement failed.
     bool Done();
     bool Failed() const { return m_failed; }
+    // The columns each row has.
+    int Columns() const;
 
     int64_t Integer(int column) const;
+    std::optional<int64_t> MaybeInteger(int column) const; // nothing for NULL
     double Real(int column) const;
     std::string Text(int column) const;
 
   private:
+    bool Bound(int result);
+
     Database& m_db;
     sqlite3_stmt* m_statement = nullptr;
     int m_next = 1;

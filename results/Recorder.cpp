@@ -7,40 +7,64 @@
 
 namespace results {
 
+namespace {
+
+using namespace std::chrono_literals;
+
+// Each try waits at most so long for another program that holds the file.
+constexpr int TryWaitMs = 250;
+// At the program's end, what is left is tried for at most so long.
+constexpr auto LastWait = 2s;
+constexpr auto FirstPause = 50ms, LongestPause = 1000ms;
+
+} // namespace
+
 Recorder::Recorder(std::string path, std::shared_ptr<const toolkit::Clock> clock)
-    : m_store(std::move(path)), m_clock(std::move(clock))
+    : m_path(std::move(path)), m_clock(std::move(clock)), m_writer(m_path)
 {
 }
 
-bool Recorder::Kept(bool done)
+Recorder::~Recorder()
 {
-    if (done) {
-        m_whyNot.reset();
-        return true;
-    }
-    m_test.reset(); // the rest of this test goes unrecorded
-    m_whyNot = m_store.Why();
-    if (!m_said)
-        toolkit::Say("results cannot be kept in " + m_store.Path() + " (" + *m_whyNot +
-                     "); the drill goes on without them");
-    m_said = true;
-    return false;
+    std::unique_lock lock(m_mutex);
+    m_stopping = true;
+    m_giveUp = std::chrono::steady_clock::now() + LastWait;
+    m_changed.notify_all();
+    lock.unlock();
+    if (m_thread.joinable())
+        m_thread.join();
+    int64_t answers = 0;
+    for (const Step& step : m_steps)
+        answers += step.kind == Step::Answer ? 1 : 0;
+    if (!m_steps.empty())
+        toolkit::Say(std::to_string(answers) + " answers, and how their test went, could not be " +
+                     "written to " + m_path + " (" + m_state.waiting.value_or("") +
+                     ") and are lost");
+}
+
+void Recorder::SetWritten(std::function<void()> written)
+{
+    const std::lock_guard lock(m_mutex);
+    m_written = std::move(written);
+}
+
+void Recorder::Hand(Step step)
+{
+    const std::lock_guard lock(m_mutex);
+    m_steps.push_back(std::move(step));
+    if (!m_thread.joinable())
+        m_thread = std::thread([this] { Write(); });
+    m_changed.notify_all();
 }
 
 void Recorder::TestStarted(const TestSetup& setup, const Score& shown)
 {
-    m_test.reset();
-    if (!Kept(m_store.IsOpen() || m_store.OpenForWriting()))
-        return;
     TestRow test;
     static_cast<TestSetup&>(test) = setup;
     static_cast<Score&>(test) = shown;
     test.started = LocalTimeText(m_clock->Wall());
-    if (const auto id = m_store.BeginTest(test)) {
-        test.id = *id;
-        m_test = test;
-    }
-    Kept(m_test.has_value());
+    m_test = test;
+    Hand({Step::Begin, test, {}});
 }
 
 void Recorder::ProblemShown(int64_t number, char operation, std::vector<int64_t> operands,
@@ -59,7 +83,7 @@ void Recorder::Answered(const std::string& given, bool correct, const Score& sho
     const std::chrono::duration<double> taken = m_clock->Steady() - m_shown;
     m_problem.seconds = std::round(taken.count() * 10) / 10;
     static_cast<Score&>(*m_test) = shown;
-    Kept(m_store.RecordAnswer(*m_test, m_problem));
+    Hand({Step::Answer, *m_test, m_problem});
 }
 
 void Recorder::TestEnded(const Score& shown, EndReason reason)
@@ -69,7 +93,7 @@ void Recorder::TestEnded(const Score& shown, EndReason reason)
     static_cast<Score&>(*m_test) = shown;
     m_test->ended = LocalTimeText(m_clock->Wall());
     m_test->endReason = reason;
-    Kept(m_store.EndTest(*m_test));
+    Hand({Step::End, *m_test, {}});
     m_test.reset();
 }
 
@@ -77,6 +101,112 @@ void Recorder::TestStopped()
 {
     if (m_test)
         TestEnded(*m_test, EndReason::Stopped);
+}
+
+bool Recorder::Flush(std::chrono::milliseconds most)
+{
+    std::unique_lock lock(m_mutex);
+    const unsigned failures = m_failures;
+    m_changed.wait_for(lock, most, [&] { return m_steps.empty() || m_failures != failures; });
+    return m_steps.empty();
+}
+
+Recording Recorder::State() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_state;
+}
+
+void Recorder::Said(const std::optional<std::string>& waiting)
+{
+    if (waiting && waiting != m_state.waiting)
+        toolkit::Say("results cannot be written to " + m_path + " for now (" + *waiting +
+                     "); they are kept until they can be");
+    else if (!waiting && m_state.waiting)
+        toolkit::Say("results are written to " + m_path + " again");
+    m_state.waiting = waiting;
+}
+
+void Recorder::Write()
+{
+    std::unique_lock lock(m_mutex);
+    auto pause = FirstPause;
+    for (;;) {
+        m_changed.wait(lock, [this] { return m_stopping || !m_steps.empty(); });
+        if (m_steps.empty() || (m_stopping && std::chrono::steady_clock::now() >= m_giveUp))
+            return;
+        const Step step = m_steps.front();
+        lock.unlock();
+        const ResultsWriter::Outcome outcome = Apply(step);
+        lock.lock();
+        if (outcome == ResultsWriter::Busy || outcome == ResultsWriter::Failed) {
+            Said(m_writer.Why());
+            ++m_failures;
+            m_changed.notify_all();
+            m_changed.wait_for(lock, pause);
+            pause = std::min(pause * 2, LongestPause);
+            continue;
+        }
+        pause = FirstPause;
+        if (outcome == ResultsWriter::Gone && step.kind == Step::Answer) {
+            ++m_state.lostAnswers;
+            m_state.lostWhy = "another copy of Carrowby forgot every result while the test ran";
+        }
+        m_steps.pop_front();
+        Said(std::nullopt);
+        m_changed.notify_all();
+        if (step.kind == Step::End && m_written) {
+            const auto written = m_written;
+            lock.unlock();
+            written();
+            lock.lock();
+        }
+    }
+}
+
+ResultsWriter::Outcome Recorder::Apply(const Step& step)
+{
+    if (m_writer.IsOpen() && m_writer.HasMoved()) {
+        toolkit::Say("the results file " + m_path +
+                     " was moved or removed; it is begun again there, with the test that runs");
+        m_writer.Close();
+        if (m_id)
+            m_id.reset(), m_begun.id = 0; // to be written whole into the new file
+    }
+    if (!m_writer.IsOpen() && !m_writer.Open(TryWaitMs))
+        return m_writer.OutcomeOf(false);
+    if (step.kind == Step::Begin) {
+        m_id.reset();
+        m_forgotten = false;
+        m_answered.clear();
+        m_begun = step.test;
+    } else if (m_forgotten) {
+        return ResultsWriter::Gone;
+    }
+    if (!m_id) { // the test's row, with what it has so far where it is written anew
+        m_id = m_writer.BeginTest(m_begun, m_answered);
+        if (!m_id)
+            return m_writer.OutcomeOf(false);
+        m_begun.id = *m_id;
+    }
+    if (step.kind == Step::Begin)
+        return ResultsWriter::Kept;
+    TestRow test = step.test;
+    test.id = *m_id;
+    const auto outcome = step.kind == Step::Answer ? m_writer.RecordAnswer(test, step.problem)
+                                                   : m_writer.EndTest(test);
+    if (outcome == ResultsWriter::Gone) {
+        m_forgotten = true;
+        toolkit::Say("another copy of Carrowby forgot every result while a test ran here; the "
+                     "rest of that test is not kept");
+    } else if (outcome == ResultsWriter::Kept) {
+        m_begun = test;
+        if (step.kind == Step::Answer)
+            m_answered.push_back(step.problem);
+        else
+            m_writer.Checkpoint(), m_id.reset();
+    }
+    return outcome;
 }
 
 } // namespace results

@@ -10,7 +10,7 @@ std::string Field(std::string text)
 {
     if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
         text.insert(0, 1, '\'');
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
+    if (text.find_first_of(",;\"\t\r\n") == std::string::npos)
         return text;
     std::string quoted = "\"";
     for (const char c : text)

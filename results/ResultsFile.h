@@ -3,7 +3,8 @@
 #include <string>
 
 // Where the results file lives, and what is done to the file itself rather than to its
-// contents: its folder made, the file begun private, a file that cannot be read set aside.
+// contents: its folder made, the file begun private, a file that cannot be read set aside, and
+// the copies set aside forgotten.
 namespace results {
 
 // ${XDG_DATA_HOME:-$HOME/.local/share}/carrowby/results.sqlite, a relative XDG_DATA_HOME or
@@ -11,11 +12,16 @@ namespace results {
 std::string DefaultResultsPath();
 
 // Makes the file's folder (0700, with those above it) and the file itself (0600) where they are
-// missing; 0, or why not.
+// missing, and narrows a folder or file of the user's open to others to those modes; 0, or why
+// not. Anything but a regular file at the path (a device, a pipe, a folder) is refused: ENODEV,
+// or EISDIR for a folder.
 int MakeResultsFile(const std::string& path);
 
-// Moves the file, with SQLite's files beside it, to <path>.unreadable-<time>; the new name, or
-// empty when it could not be moved.
+// Moves the file, with SQLite's files beside it, to <path>.unreadable-<time>, private (0600);
+// the new name, or empty when it could not be moved.
 std::string SetAside(const std::string& path);
+
+// Removes every copy of the file set aside; false, with errno set, where one could not be.
+bool ForgetSetAside(const std::string& path);
 
 } // namespace results

@@ -2,9 +2,12 @@
 
 #include "TestRecord.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
+#include <vector>
 
 // The columns of the tests table, declared once: what the file's schema holds, what is written
 // and read back, the CSV's columns and the Tests table's follow from this list, in its order.
@@ -33,8 +36,8 @@ enum class Shown
 };
 
 // Where a test's row keeps a column's value.
-using TestField =
-    std::variant<int64_t TestRow::*, std::string TestRow::*, std::optional<EndReason> TestRow::*>;
+using TestField = std::variant<int64_t TestRow::*, std::optional<int64_t> TestRow::*,
+                               std::string TestRow::*, std::optional<EndReason> TestRow::*>;
 
 struct TestColumn
 {
@@ -43,6 +46,8 @@ struct TestColumn
     Written written;
     Shown shown;
     const char* header = nullptr; // in the Tests table, where it is shown
+    // The schema's version that brought it: a file of an older one is read without it.
+    int since = 1;
 };
 
 inline constexpr TestColumn TestColumns[] = {
@@ -75,7 +80,13 @@ inline constexpr TestColumn TestColumns[] = {
      TRANSLATABLE("TestsModel", "How It Ended")},
 };
 
-// A column's value as the file and the CSV hold it: a number's digits, a way of ending's word.
+// The columns written at any of these moments, in their order.
+std::vector<const TestColumn*> ColumnsWritten(std::initializer_list<Written> moments);
+// Their names as a statement lists them: "a, b", or with a suffix "a = ?, b = ?".
+std::string Names(const std::vector<const TestColumn*>& columns, std::string_view suffix = "");
+
+// A column's value as the file and the CSV hold it: a number's digits (none for no number), a
+// way of ending's word.
 std::string StoredText(const TestRow& test, const TestColumn& column);
 
 } // namespace results

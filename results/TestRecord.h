@@ -60,13 +60,14 @@ struct TestSetup
     int64_t timeLimit = 0; // seconds; 0 for none
 };
 
-// The status panel's counts, percentage and grade.
+// The status panel's counts, percentage and grade; a test with nothing answered has no
+// percentage and no grade.
 struct Score
 {
     int64_t correct = 0;
     int64_t incorrect = 0;
     int64_t unanswered = 0;
-    int64_t percentage = 0;
+    std::optional<int64_t> percentage;
     std::string grade;
 };
 

@@ -494,10 +494,6 @@
         <translation>Noch zu wenige Antworten: Eine Zahl zählt ab %1 Antworten in einer Rechenart.</translation>
     </message>
     <message>
-        <source>Results are not being kept: %1.</source>
-        <translation>Die Ergebnisse werden nicht gespeichert: %1.</translation>
-    </message>
-    <message>
         <source>The results cannot be read: %1.</source>
         <translation>Die Ergebnisse können nicht gelesen werden: %1.</translation>
     </message>
@@ -518,12 +514,23 @@
         <translation>Alle Ergebnisse vergessen</translation>
     </message>
     <message>
-        <source>Forget every test recorded on this computer, of every title? They cannot be brought back.</source>
-        <translation>Alle Tests vergessen, die auf diesem Computer gespeichert sind, für jeden Titel? Sie lassen sich nicht zurückholen.</translation>
-    </message>
-    <message>
         <source>Not every result could be forgotten: %1.</source>
         <translation>Nicht alle Ergebnisse konnten vergessen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The last answers wait to be written: %1.</source>
+        <translation>Die letzten Antworten warten darauf, gespeichert zu werden: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers of this run could not be kept: %1.</source>
+        <translation>
+            <numerusform>%n Antwort dieses Laufs konnte nicht gespeichert werden: %1.</numerusform>
+            <numerusform>%n Antworten dieses Laufs konnten nicht gespeichert werden: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
+        <translation>Alle Tests löschen, die auf diesem Computer gespeichert sind, für jeden Titel, mit jeder als unlesbar beiseitegelegten Kopie der Ergebnisse? Sie lassen sich nicht zurückholen.</translation>
     </message>
 </context>
 <context>

@@ -494,10 +494,6 @@
         <translation>Aún hay pocas respuestas: un número cuenta a partir de %1 respuestas en una operación.</translation>
     </message>
     <message>
-        <source>Results are not being kept: %1.</source>
-        <translation>Los resultados no se están guardando: %1.</translation>
-    </message>
-    <message>
         <source>The results cannot be read: %1.</source>
         <translation>No se pueden leer los resultados: %1.</translation>
     </message>
@@ -518,12 +514,23 @@
         <translation>Olvidar todos los resultados</translation>
     </message>
     <message>
-        <source>Forget every test recorded on this computer, of every title? They cannot be brought back.</source>
-        <translation>¿Olvidar todas las pruebas guardadas en este ordenador, de todos los títulos? No se podrán recuperar.</translation>
-    </message>
-    <message>
         <source>Not every result could be forgotten: %1.</source>
         <translation>No se han podido olvidar todos los resultados: %1.</translation>
+    </message>
+    <message>
+        <source>The last answers wait to be written: %1.</source>
+        <translation>Las últimas respuestas esperan a guardarse: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers of this run could not be kept: %1.</source>
+        <translation>
+            <numerusform>%n respuesta de esta sesión no se pudo guardar: %1.</numerusform>
+            <numerusform>%n respuestas de esta sesión no se pudieron guardar: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
+        <translation>¿Borrar todas las pruebas guardadas en este ordenador, de todos los títulos, con cualquier copia de los resultados apartada por ilegible? No se podrán recuperar.</translation>
     </message>
 </context>
 <context>

@@ -494,10 +494,6 @@
         <translation>Pas encore assez de réponses&#xa0;: un nombre compte à partir de %1 réponses dans une opération.</translation>
     </message>
     <message>
-        <source>Results are not being kept: %1.</source>
-        <translation>Les résultats ne sont pas enregistrés&#xa0;: %1.</translation>
-    </message>
-    <message>
         <source>The results cannot be read: %1.</source>
         <translation>Les résultats ne peuvent pas être lus&#xa0;: %1.</translation>
     </message>
@@ -518,12 +514,23 @@
         <translation>Oublier tous les résultats</translation>
     </message>
     <message>
-        <source>Forget every test recorded on this computer, of every title? They cannot be brought back.</source>
-        <translation>Oublier tous les tests enregistrés sur cet ordinateur, pour tous les titres&#x202f;? Ils ne pourront pas être récupérés.</translation>
-    </message>
-    <message>
         <source>Not every result could be forgotten: %1.</source>
         <translation>Tous les résultats n’ont pas pu être oubliés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The last answers wait to be written: %1.</source>
+        <translation>Les dernières réponses attendent d’être enregistrées&#xa0;: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers of this run could not be kept: %1.</source>
+        <translation>
+            <numerusform>%n réponse de cette séance n’a pas pu être gardée&#xa0;: %1.</numerusform>
+            <numerusform>%n réponses de cette séance n’ont pas pu être gardées&#xa0;: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
+        <translation>Effacer tous les tests enregistrés sur cet ordinateur, pour tous les titres, avec toute copie des résultats mise de côté comme illisible&#x202f;? Ils ne pourront pas être récupérés.</translation>
     </message>
 </context>
 <context>

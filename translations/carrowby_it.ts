@@ -494,10 +494,6 @@
         <translation>Ancora poche risposte: un numero conta quando ne ha %1 in un’operazione.</translation>
     </message>
     <message>
-        <source>Results are not being kept: %1.</source>
-        <translation>I risultati non vengono salvati: %1.</translation>
-    </message>
-    <message>
         <source>The results cannot be read: %1.</source>
         <translation>Non si possono leggere i risultati: %1.</translation>
     </message>
@@ -518,12 +514,23 @@
         <translation>Cancella tutti i risultati</translation>
     </message>
     <message>
-        <source>Forget every test recorded on this computer, of every title? They cannot be brought back.</source>
-        <translation>Cancellare tutte le prove salvate su questo computer, di tutti i titoli? Non si potranno recuperare.</translation>
-    </message>
-    <message>
         <source>Not every result could be forgotten: %1.</source>
         <translation>Non è stato possibile cancellare tutti i risultati: %1.</translation>
+    </message>
+    <message>
+        <source>The last answers wait to be written: %1.</source>
+        <translation>Le ultime risposte attendono di essere salvate: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers of this run could not be kept: %1.</source>
+        <translation>
+            <numerusform>%n risposta di questa sessione non si è potuta salvare: %1.</numerusform>
+            <numerusform>%n risposte di questa sessione non si sono potute salvare: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
+        <translation>Cancellare tutte le prove salvate su questo computer, di tutti i nomi, con ogni copia dei risultati messa da parte perché illeggibile? Non si potranno recuperare.</translation>
     </message>
 </context>
 <context>

@@ -494,10 +494,6 @@
         <translation>Ainda há poucas respostas: um número conta quando tem %1 respostas em uma operação.</translation>
     </message>
     <message>
-        <source>Results are not being kept: %1.</source>
-        <translation>Os resultados não estão sendo salvos: %1.</translation>
-    </message>
-    <message>
         <source>The results cannot be read: %1.</source>
         <translation>Não é possível ler os resultados: %1.</translation>
     </message>
@@ -518,12 +514,23 @@
         <translation>Apagar todos os resultados</translation>
     </message>
     <message>
-        <source>Forget every test recorded on this computer, of every title? They cannot be brought back.</source>
-        <translation>Apagar todos os testes salvos neste computador, de todos os títulos? Eles não poderão ser recuperados.</translation>
-    </message>
-    <message>
         <source>Not every result could be forgotten: %1.</source>
         <translation>Não foi possível apagar todos os resultados: %1.</translation>
+    </message>
+    <message>
+        <source>The last answers wait to be written: %1.</source>
+        <translation>As últimas respostas aguardam para ser salvas: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers of this run could not be kept: %1.</source>
+        <translation>
+            <numerusform>%n resposta desta sessão não pôde ser salva: %1.</numerusform>
+            <numerusform>%n respostas desta sessão não puderam ser salvas: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
+        <translation>Apagar todos os testes salvos neste computador, de todos os títulos, com qualquer cópia dos resultados deixada de lado por ser ilegível? Eles não poderão ser recuperados.</translation>
     </message>
 </context>
 <context>

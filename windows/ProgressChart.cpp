@@ -17,7 +17,8 @@ QDateTime StartOf(const results::TestRow& test)
     return QDateTime::fromString(QString::fromStdString(test.started), Qt::ISODate);
 }
 
-// Only a test that ran to its end, or to its time limit, has a percentage to draw.
+// Only a test that ran to its end, or to its time limit, with something answered, has a
+// percentage to draw.
 std::vector<results::TestRow> Completed(const std::vector<results::TestRow>& newestFirst)
 {
     std::vector<results::TestRow> completed;
@@ -25,7 +26,7 @@ std::vector<results::TestRow> Completed(const std::vector<results::TestRow>& new
                  [](const results::TestRow& test) {
                      return (test.endReason == results::EndReason::Finished ||
                              test.endReason == results::EndReason::Time) &&
-                            StartOf(test).isValid();
+                            test.percentage && StartOf(test).isValid();
                  });
     std::stable_sort(completed.begin(), completed.end(), [](const auto& a, const auto& b) {
         return StartOf(a) < StartOf(b); // a clock put back keeps the line going forward in time
@@ -108,7 +109,7 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
     line->setPointsVisible(true);
     line->setPen(QPen(QColor(20, 60, 160), 2));
     for (const results::TestRow& test : tests)
-        line->append(StartOf(test).toMSecsSinceEpoch(), test.percentage);
+        line->append(StartOf(test).toMSecsSinceEpoch(), *test.percentage);
     chart->addSeries(line);
     line->attachAxis(time);
     line->attachAxis(percent);
@@ -148,10 +149,10 @@ QString ProgressChart::Summary(const std::vector<results::TestRow>& newestFirst)
     const size_t lastFew = std::min<size_t>(tests.size(), 5);
     const results::TestRow& from = tests[tests.size() - lastFew];
     if (lastFew == 1)
-        return tr("%1: %2%").arg(since).arg(from.percentage);
+        return tr("%1: %2%").arg(since).arg(*from.percentage);
     return tr("%1; the last %2 from %3% to %4%")
         .arg(since)
         .arg(lastFew)
-        .arg(from.percentage)
-        .arg(tests.back().percentage);
+        .arg(*from.percentage)
+        .arg(*tests.back().percentage);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "results/Practice.h"
+#include "results/Recorder.h"
 
 #include <QString>
 
@@ -33,10 +34,9 @@ class ResultsWindow
     static ResultsWindow* Open(const Setup& setup, QString& why);
 
     virtual QWidget* Window() = 0;
-    // Reads the tests anew, showing those of the title now in use; whyNotKept says why the
-    // tests are not being recorded, if they are not.
-    virtual void Refresh(const QString& titleInUse,
-                         const std::optional<std::string>& whyNotKept) = 0;
+    // Reads the file anew, showing the tests of the title now in use, and how the recording
+    // stands.
+    virtual void Refresh(const QString& titleInUse, const results::Recording& recording) = 0;
     // While a test runs, the main window's settings are not to be changed from here.
     virtual void SetTestRunning(bool running) = 0;
 

@@ -3,6 +3,7 @@
 #include "TestsModel.h"
 #include "frmTestReview.h"
 #include "results/ResultsCsv.h"
+#include "results/ResultsWriter.h"
 #include "toolkit/Accessibility.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/QtText.h"
@@ -31,7 +32,7 @@ QString SpokenOperation(char operation)
 } // namespace
 
 frmResults::frmResults(const Setup& setup)
-    : QDialog(setup.owner), ui(std::make_unique<Ui::frmResults>()), m_store(setup.path),
+    : QDialog(setup.owner), ui(std::make_unique<Ui::frmResults>()), m_reader(setup.path),
       m_tests(new TestsModel(this)), m_practise(setup.practise)
 {
     ui->setupUi(this);
@@ -65,20 +66,28 @@ frmResults::frmResults(const Setup& setup)
 
 frmResults::~frmResults() = default;
 
-void frmResults::Refresh(const QString& titleInUse, const std::optional<std::string>& whyNotKept)
+void frmResults::Refresh(const QString& titleInUse, const results::Recording& recording)
 {
-    m_whyNotKept = whyNotKept;
-    if (!m_store.IsOpen())
-        m_store.OpenForReading();
+    m_recording = recording;
+    // The file as it is at the path now: another one may have taken its place.
+    m_unread.reset();
+    if (!m_reader.Open() && !m_reader.Why().empty())
+        m_unread = m_reader.Why();
     QStringList titles = {titleInUse};
-    for (const std::string& title :
-         m_store.IsOpen() ? m_store.Titles() : std::vector<std::string>{})
+    for (const std::string& title : Read(m_reader.Titles()))
         if (Text(title) != titleInUse)
             titles << Text(title);
     const QSignalBlocker quiet(ui->ctlTitle);
     ui->ctlTitle->clear();
     ui->ctlTitle->addItems(titles);
     ShowTests();
+}
+
+template <typename Rows> Rows frmResults::Read(std::optional<Rows> rows)
+{
+    if (!rows && !m_unread)
+        m_unread = m_reader.Why();
+    return rows.value_or(Rows{});
 }
 
 void frmResults::SetTestRunning(bool running)
@@ -111,18 +120,17 @@ void frmResults::ctlSpan_Click()
 void frmResults::ShowTests()
 {
     const std::string title = ChosenTitle().toStdString();
-    m_tests->SetTests(m_store.IsOpen() ? m_store.Tests(title) : std::vector<results::TestRow>{});
+    m_tests->SetTests(Read(m_reader.Tests(title)));
     ui->grdTests->setCurrentIndex(m_tests->index(0, 0)); // the newest, opened by Enter
     ctlSpan_Click();
     ShowPractice();
-    SayWhyNotKept();
+    SayHowRecordingStands();
 }
 
 void frmResults::ShowPractice()
 {
-    const results::PracticeGrid grid = results::GridOf(
-        m_store.IsOpen() ? m_store.LastAnswers(ChosenTitle().toStdString(), PracticeAnswers)
-                         : std::vector<results::ProblemRow>{});
+    const results::PracticeGrid grid =
+        results::GridOf(Read(m_reader.LastAnswers(ChosenTitle().toStdString(), PracticeAnswers)));
     m_weakest = results::WeakestOf(grid);
     for (int operation = 0; operation < ui->grdPractice->rowCount(); ++operation)
         for (int number = 0; number < ui->grdPractice->columnCount(); ++number) {
@@ -171,15 +179,19 @@ void frmResults::ShowPractice()
     SetTestRunning(m_testRunning);
 }
 
-void frmResults::SayWhyNotKept()
+void frmResults::SayHowRecordingStands()
 {
-    QString why;
-    if (m_whyNotKept)
-        why = tr("Results are not being kept: %1.").arg(Text(*m_whyNotKept));
-    else if (!m_store.IsOpen() && !m_store.Why().empty())
-        why = tr("The results cannot be read: %1.").arg(Text(m_store.Why()));
-    ui->txtNotKept->setText(why);
-    ui->txtNotKept->setVisible(!why.isEmpty());
+    QStringList said;
+    if (m_unread)
+        said << tr("The results cannot be read: %1.").arg(Text(*m_unread));
+    if (m_recording.waiting)
+        said << tr("The last answers wait to be written: %1.").arg(Text(*m_recording.waiting));
+    if (m_recording.lostAnswers > 0)
+        said << tr("%n answers of this run could not be kept: %1.", nullptr,
+                   static_cast<int>(m_recording.lostAnswers))
+                    .arg(Text(m_recording.lostWhy));
+    ui->txtNotKept->setText(said.join(u' '));
+    ui->txtNotKept->setVisible(!said.isEmpty());
 }
 
 void frmResults::cmdTickNumbers_Click()
@@ -197,7 +209,9 @@ void frmResults::cmdExport_Click()
         return;
     QSaveFile file(path);
     const std::string csv = results::TestsCsv(m_tests->Tests());
+    // Private, as the results are.
     if (!file.open(QIODevice::WriteOnly) ||
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
         file.write(csv.data(), static_cast<qint64>(csv.size())) !=
             static_cast<qint64>(csv.size()) ||
         !file.commit())
@@ -209,23 +223,32 @@ void frmResults::cmdExport_Click()
 void frmResults::cmdForget_Click()
 {
     QMessageBox ask(QMessageBox::Question, tr("Forget All Results"),
-                    tr("Forget every test recorded on this computer, of every title? They cannot "
-                       "be brought back."),
+                    tr("Forget every test recorded on this computer, of every title, with any "
+                       "copy of the results set aside as unreadable? They cannot be brought back."),
                     QMessageBox::Yes | QMessageBox::No, this);
     ask.setDefaultButton(QMessageBox::No);
-    if (ask.exec() != QMessageBox::Yes || !m_store.IsOpen())
+    if (ask.exec() != QMessageBox::Yes)
         return;
-    if (!m_store.ForgetAll())
+    // Waits a moment at most for another program that holds the file.
+    results::ResultsWriter writer(m_reader.Path());
+    if (!writer.Open(500) || !writer.ForgetAll())
         toolkit::MessageBox(this,
-                            tr("Not every result could be forgotten: %1.").arg(Text(m_store.Why())),
+                            tr("Not every result could be forgotten: %1.").arg(Text(writer.Why())),
                             tr("Forget All Results"));
-    ShowTests();
+    writer.Close();
+    Refresh(ChosenTitle(), m_recording);
 }
 
 void frmResults::grdTests_Activated(const QModelIndex& row)
 {
     const results::TestRow& test = m_tests->Tests()[static_cast<size_t>(row.row())];
-    frmTestReview review(this, test, m_store.Problems(test.id), m_testRunning);
+    const auto problems = m_reader.Problems(test.id);
+    if (!problems) {
+        toolkit::MessageBox(this, tr("The results cannot be read: %1.").arg(Text(m_reader.Why())),
+                            windowTitle());
+        return;
+    }
+    frmTestReview review(this, test, *problems, m_testRunning);
     connect(&review, &frmTestReview::Practise, this, m_practise);
     review.exec();
 }

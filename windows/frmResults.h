@@ -3,7 +3,7 @@
 #include "ProgressChart.h"
 #include "ResultsWindow.h"
 #include "results/Practice.h"
-#include "results/ResultsStore.h"
+#include "results/ResultsReader.h"
 
 #include <QDialog>
 
@@ -28,8 +28,7 @@ class frmResults : public QDialog, public ResultsWindow
     ~frmResults() override;
 
     QWidget* Window() override { return this; }
-    void Refresh(const QString& titleInUse,
-                 const std::optional<std::string>& whyNotKept) override;
+    void Refresh(const QString& titleInUse, const results::Recording& recording) override;
     void SetTestRunning(bool running) override;
 
   private slots:
@@ -44,14 +43,17 @@ class frmResults : public QDialog, public ResultsWindow
   private:
     void ShowTests();
     void ShowPractice();
-    void SayWhyNotKept();
+    void SayHowRecordingStands();
+    // What a read gives, or nothing where it failed, whose reason is then shown.
+    template <typename Rows> Rows Read(std::optional<Rows> rows);
     QString ChosenTitle() const;
 
     std::unique_ptr<Ui::frmResults> ui;
-    results::ResultsStore m_store;
+    results::ResultsReader m_reader;
     TestsModel* m_tests;
     results::Weakest m_weakest;
-    std::optional<std::string> m_whyNotKept;
+    results::Recording m_recording;
+    std::optional<std::string> m_unread; // why the file could not be read, where it could not
     bool m_testRunning = false;
     std::function<void(const results::Practice&)> m_practise;
 };

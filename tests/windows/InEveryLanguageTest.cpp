@@ -34,6 +34,7 @@ class InEveryLanguage : public MainWindowSandbox
         recorder.ProblemShown(1, 'x', {7, 3}, 21);
         recorder.Answered("12", false, {0, 1, 9, 0, "F"});
         recorder.TestEnded({0, 1, 9, 0, "F"}, results::EndReason::Finished);
+        ASSERT_TRUE(recorder.Flush(std::chrono::seconds(20)));
         Find<QAction>("mFile_Results")->trigger();
         auto* results = window->findChild<QDialog*>("frmResults");
         ASSERT_TRUE(results);

@@ -1,0 +1,146 @@
+#include "ResultsReader.h"
+
+#include "Schema.h"
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+namespace results {
+
+namespace {
+
+// Waits no longer for another program writing the file: the reader is the window's.
+constexpr int ReadWaitMs = 200;
+
+constexpr std::string_view ProblemColumns =
+    "number, operation, operands, right_answer, given, correct, seconds";
+
+std::vector<int64_t> OperandsOf(const std::string& text)
+{
+    std::vector<int64_t> operands;
+    for (size_t at = 0; at < text.size();) {
+        size_t end = text.find(',', at);
+        end = end == std::string::npos ? text.size() : end;
+        operands.push_back(std::strtoll(text.c_str() + at, nullptr, 10));
+        at = end + 1;
+    }
+    return operands;
+}
+
+void ReadColumn(const Statement& row, int at, TestRow& test, const TestColumn& column)
+{
+    struct Visitor
+    {
+        const Statement& row;
+        int at;
+        TestRow& test;
+        void operator()(int64_t TestRow::*field) const { test.*field = row.Integer(at); }
+        void operator()(std::optional<int64_t> TestRow::*field) const
+        {
+            test.*field = row.MaybeInteger(at);
+        }
+        void operator()(std::string TestRow::*field) const { test.*field = row.Text(at); }
+        void operator()(std::optional<EndReason> TestRow::*field) const
+        {
+            test.*field = EndReasonOf(row.Text(at));
+        }
+    };
+    std::visit(Visitor{row, at, test}, column.field);
+}
+
+} // namespace
+
+ResultsReader::ResultsReader(std::string path) : m_path(std::move(path)) {}
+
+bool ResultsReader::Open()
+{
+    m_columns.clear();
+    if (m_path.empty() || access(m_path.c_str(), F_OK) != 0) {
+        m_db.Close();
+        return m_db.Fail(SQLITE_CANTOPEN, "");
+    }
+    if (!m_db.Open(m_path, Database::Reading, ReadWaitMs) || !FileVersion(m_db))
+        return m_db.Close(), false;
+    const auto columns = ColumnsOf(m_db, "tests");
+    if (!columns)
+        return m_db.Close(), false;
+    m_columns = *columns;
+    for (const TestColumn& column : TestColumns)
+        if (!m_columns.empty() && column.since == 1 && !m_columns.contains(column.name)) {
+            m_db.Close();
+            return m_db.Fail(SQLITE_FORMAT, std::string("its tests have no column ") + column.name);
+        }
+    return true;
+}
+
+std::optional<std::vector<TestRow>> ResultsReader::Tests(const std::optional<std::string>& title)
+{
+    std::vector<TestRow> tests;
+    if (m_columns.empty()) // a file with no tests table yet
+        return tests;
+    std::vector<const TestColumn*> there;
+    for (const TestColumn& column : TestColumns)
+        if (m_columns.contains(column.name))
+            there.push_back(&column);
+    Statement select(m_db, "SELECT " + Names(there) + " FROM tests" +
+                               (title ? " WHERE title = ?" : "") + " ORDER BY id DESC");
+    if (title)
+        select.Bind(*title);
+    while (select.Step()) {
+        TestRow& test = tests.emplace_back();
+        for (size_t at = 0; at < there.size(); ++at)
+            ReadColumn(select, static_cast<int>(at), test, *there[at]);
+    }
+    return select.Failed() ? std::nullopt : std::optional(std::move(tests));
+}
+
+std::optional<std::vector<std::string>> ResultsReader::Titles()
+{
+    std::vector<std::string> titles;
+    if (m_columns.empty())
+        return titles;
+    Statement select(m_db, "SELECT DISTINCT title FROM tests ORDER BY title");
+    while (select.Step())
+        titles.push_back(select.Text(0));
+    return select.Failed() ? std::nullopt : std::optional(std::move(titles));
+}
+
+std::optional<std::vector<ProblemRow>> ResultsReader::ReadProblems(Statement& select)
+{
+    std::vector<ProblemRow> problems;
+    if (!select.Failed() && select.Columns() != 7) {
+        m_db.Fail(SQLITE_FORMAT, "its problems have other columns than these");
+        return std::nullopt;
+    }
+    while (select.Step()) {
+        const std::string operation = select.Text(1);
+        problems.push_back({select.Integer(0), operation.empty() ? '?' : operation[0],
+                            OperandsOf(select.Text(2)), select.Integer(3), select.Text(4),
+                            select.Integer(5) != 0, select.Real(6)});
+    }
+    return select.Failed() ? std::nullopt : std::optional(std::move(problems));
+}
+
+std::optional<std::vector<ProblemRow>> ResultsReader::Problems(int64_t test)
+{
+    if (m_columns.empty())
+        return std::vector<ProblemRow>{};
+    Statement select(m_db, "SELECT " + std::string(ProblemColumns) +
+                               " FROM problems WHERE test = ? ORDER BY number");
+    select.Bind(test);
+    return ReadProblems(select);
+}
+
+std::optional<std::vector<ProblemRow>> ResultsReader::LastAnswers(const std::string& title,
+                                                                  int64_t count)
+{
+    if (m_columns.empty())
+        return std::vector<ProblemRow>{};
+    Statement select(m_db, "SELECT " + std::string(ProblemColumns) +
+                               " FROM problems WHERE test IN (SELECT id FROM tests WHERE title "
+                               "= ?) ORDER BY test DESC, number DESC LIMIT ?");
+    select.Bind(title).Bind(count);
+    return ReadProblems(select);
+}
+
+} // namespace results

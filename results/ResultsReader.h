@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Database.h"
+#include "ResultsFile.h"
+#include "TestColumns.h"
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+// Reads the results file as it is, changing nothing in it: a file of an older schema is read as
+// it stands. Every read is whole or fails with why: a part is never given as the whole.
+namespace results {
+
+class ResultsReader
+{
+  public:
+    explicit ResultsReader(std::string path = DefaultResultsPath());
+
+    // Opens the file as it is now; false, with why, where it cannot be read, and with an empty
+    // why where there is no file, which is no fault (nothing has been recorded yet).
+    bool Open();
+    const std::string& Why() const { return m_db.Why(); }
+    const std::string& Path() const { return m_path; }
+
+    // The tests of one title, or of every title, newest first.
+    std::optional<std::vector<TestRow>> Tests(const std::optional<std::string>& title = {});
+    // Every title that has a test, in order.
+    std::optional<std::vector<std::string>> Titles();
+    // A test's answered problems, in order.
+    std::optional<std::vector<ProblemRow>> Problems(int64_t test);
+    // The last answers of a title's tests, newest first.
+    std::optional<std::vector<ProblemRow>> LastAnswers(const std::string& title, int64_t count);
+
+  private:
+    std::optional<std::vector<ProblemRow>> ReadProblems(Statement& select);
+
+    std::string m_path;
+    Database m_db;
+    std::set<std::string> m_columns; // those of the tests table; none where it has none yet
+};
+
+} // namespace results

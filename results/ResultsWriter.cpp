@@ -1,0 +1,198 @@
+#include "ResultsWriter.h"
+
+#include "Schema.h"
+#include "toolkit/Say.h"
+
+#include <cstring>
+#include <sqlite3.h>
+
+namespace results {
+
+namespace {
+
+std::string OperandsText(const std::vector<int64_t>& operands)
+{
+    std::string text;
+    for (const int64_t operand : operands)
+        text += (text.empty() ? "" : ",") + std::to_string(operand);
+    return text;
+}
+
+// Binds each column's value from the test, in order.
+Statement& BindColumns(Statement& statement, const TestRow& test,
+                       const std::vector<const TestColumn*>& columns)
+{
+    for (const TestColumn* column : columns) {
+        if (const auto* number = std::get_if<int64_t TestRow::*>(&column->field))
+            statement.Bind(test.**number);
+        else if (const auto* maybe = std::get_if<std::optional<int64_t> TestRow::*>(&column->field))
+            statement.Bind(test.**maybe);
+        else
+            statement.Bind(StoredText(test, *column));
+    }
+    return statement;
+}
+
+// SQLite's check of the file: SQLITE_OK when it is whole, SQLITE_NOTADB or SQLITE_CORRUPT when it
+// is no database or a damaged one, another code when it could not be checked (another program
+// holds it, say).
+int Integrity(Database& db)
+{
+    Statement check(db, "PRAGMA quick_check");
+    if (check.Step() && check.Text(0) == "ok")
+        return SQLITE_OK;
+    if (check.Failed())
+        return db.Code();
+    db.Fail(SQLITE_CORRUPT, "it fails SQLite's check");
+    return SQLITE_CORRUPT;
+}
+
+} // namespace
+
+ResultsWriter::ResultsWriter(std::string path) : m_path(std::move(path)) {}
+
+bool ResultsWriter::Open(int waitMs)
+{
+    if (m_path.empty())
+        return m_db.Fail(SQLITE_CANTOPEN, "there is no folder to keep them in: HOME and "
+                                          "XDG_DATA_HOME are unset, and the user has no home");
+    if (const int error = MakeResultsFile(m_path))
+        return m_db.Fail(SQLITE_CANTOPEN, std::strerror(error));
+    if (!m_db.Open(m_path, Database::Writing, waitMs))
+        return false;
+    if (sqlite3_db_readonly(m_db.Handle(), "main") == 1) {
+        m_db.Close();
+        return m_db.Fail(SQLITE_READONLY, std::strerror(EACCES));
+    }
+    const int integrity = Integrity(m_db);
+    if (integrity == SQLITE_NOTADB || integrity == SQLITE_CORRUPT) {
+        m_db.Close();
+        const std::string aside = SetAside(m_path);
+        if (aside.empty())
+            return m_db.Fail(integrity, "it is no results file, and cannot be moved aside");
+        toolkit::Say("the results file " + m_path + " could not be read; it was moved to " + aside +
+                     " and a new one is begun");
+        return Open(waitMs);
+    }
+    // The write-ahead log lets readers read while a test is written; where another program
+    // reading the file keeps it in its rollback journal, it stays so until the next opening.
+    Statement(m_db, "PRAGMA journal_mode = WAL").Done();
+    if (integrity == SQLITE_OK &&
+        m_db.Run("PRAGMA synchronous = NORMAL; PRAGMA secure_delete = ON;") && BringUpToDate(m_db))
+        return true;
+    m_db.Close(); // the next change tries again
+    return false;
+}
+
+ResultsWriter::Outcome ResultsWriter::OutcomeOf(bool done) const
+{
+    if (done)
+        return Kept;
+    return m_db.Code() == SQLITE_BUSY || m_db.Code() == SQLITE_LOCKED ? Busy : Failed;
+}
+
+ResultsWriter::Outcome ResultsWriter::Change(const TestRow& test, const std::function<bool()>& work)
+{
+    if (!m_db.Run("BEGIN IMMEDIATE"))
+        return OutcomeOf(false);
+    Statement ours(m_db, "SELECT 1 FROM tests WHERE id = ? AND started = ? AND title = ?");
+    ours.Bind(test.id).Bind(test.started).Bind(test.title);
+    const bool there = ours.Step();
+    bool done = !ours.Failed() && there && work() && m_db.Run("COMMIT");
+    if (done)
+        return Kept;
+    const std::string why = m_db.Why();
+    const int code = m_db.Code();
+    m_db.Run("ROLLBACK");
+    m_db.Fail(code, why);
+    return !ours.Failed() && !there ? Gone : OutcomeOf(false);
+}
+
+bool ResultsWriter::Update(const TestRow& test, std::initializer_list<Written> moments)
+{
+    const auto columns = ColumnsWritten(moments);
+    Statement update(m_db, "UPDATE tests SET " + Names(columns, " = ?") + " WHERE id = ?");
+    return BindColumns(update, test, columns).Bind(test.id).Done();
+}
+
+std::optional<int64_t> ResultsWriter::BeginTest(const TestRow& test,
+                                                const std::vector<ProblemRow>& answered)
+{
+    if (!m_db.Run("BEGIN IMMEDIATE"))
+        return std::nullopt;
+    const auto columns = ColumnsWritten({Written::AtStart, Written::WithEachAnswer});
+    std::string values(2 * columns.size() - 1, ',');
+    for (size_t at = 0; at < values.size(); at += 2)
+        values[at] = '?';
+    Statement insert(m_db, "INSERT INTO tests (" + Names(columns) + ") VALUES (" + values + ")");
+    bool done = BindColumns(insert, test, columns).Done();
+    const int64_t id = sqlite3_last_insert_rowid(m_db.Handle());
+    for (const ProblemRow& problem : answered)
+        done = done && InsertProblem(id, problem);
+    if (done && m_db.Run("COMMIT"))
+        return id;
+    const std::string why = m_db.Why();
+    const int code = m_db.Code();
+    m_db.Run("ROLLBACK");
+    m_db.Fail(code, why);
+    return std::nullopt;
+}
+
+bool ResultsWriter::InsertProblem(int64_t test, const ProblemRow& problem)
+{
+    Statement insert(m_db, "INSERT INTO problems (test, number, operation, operands, "
+                           "right_answer, given, correct, seconds) "
+                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    return insert.Bind(test)
+        .Bind(problem.number)
+        .Bind(std::string_view(&problem.operation, 1))
+        .Bind(OperandsText(problem.operands))
+        .Bind(problem.rightAnswer)
+        .Bind(problem.given)
+        .Bind(int64_t{problem.correct})
+        .Bind(problem.seconds)
+        .Done();
+}
+
+ResultsWriter::Outcome ResultsWriter::RecordAnswer(const TestRow& test, const ProblemRow& problem)
+{
+    return Change(test, [&] {
+        return InsertProblem(test.id, problem) && Update(test, {Written::WithEachAnswer});
+    });
+}
+
+ResultsWriter::Outcome ResultsWriter::EndTest(const TestRow& test)
+{
+    return Change(test, [&] { return Update(test, {Written::WithEachAnswer, Written::AtEnd}); });
+}
+
+void ResultsWriter::Checkpoint()
+{
+    Statement(m_db, "PRAGMA wal_checkpoint(PASSIVE)").Done();
+}
+
+bool ResultsWriter::ForgetAll()
+{
+    // With secure_delete the freed pages are zeroed; VACUUM leaves none of them in the file, and
+    // the checkpoint empties the write-ahead log, where earlier answers may still stand.
+    if (!m_db.Run("BEGIN IMMEDIATE"))
+        return false;
+    if (!m_db.Run("DELETE FROM problems; DELETE FROM tests; COMMIT")) {
+        const std::string why = m_db.Why();
+        m_db.Run("ROLLBACK");
+        return m_db.Fail(SQLITE_ERROR, why);
+    }
+    if (!m_db.Run("VACUUM"))
+        return false;
+    Statement checkpoint(m_db, "PRAGMA wal_checkpoint(TRUNCATE)");
+    if (!checkpoint.Step())
+        return false;
+    if (checkpoint.Integer(0) != 0)
+        return m_db.Fail(SQLITE_BUSY, "another copy of Carrowby is reading them; what it has read "
+                                      "is gone once it closes");
+    return ForgetSetAside(m_path) ||
+           m_db.Fail(SQLITE_IOERR, std::string("a copy set aside cannot be removed (") +
+                                       std::strerror(errno) + ")");
+}
+
+} // namespace results
