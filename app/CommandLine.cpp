@@ -1,8 +1,8 @@
 #include "CommandLine.h"
 
-#include "results/ResultsCsv.h"
-#include "results/ResultsReader.h"
+#include "results/ResultsFile.h"
 #include "toolkit/Application.h"
+#include "toolkit/Modules.h"
 #include "toolkit/Say.h"
 
 #include <QCommandLineParser>
@@ -29,15 +29,17 @@ int Written()
 // way, is an error; no file at all is an empty list.
 int PrintResults()
 {
-    results::ResultsReader reader;
-    const bool opened = reader.Open();
-    const auto tests = opened ? reader.Tests() : std::vector<results::TestRow>{};
-    if (!tests || (!opened && !reader.Why().empty())) {
-        toolkit::Say("the results in " + reader.Path() + " cannot be read (" + reader.Why() + ")");
+    const std::string path = results::DefaultResultsPath();
+    QString whyNot;
+    using Print = bool(const std::string&, std::string&, std::string&);
+    auto* print = reinterpret_cast<Print*>(
+        toolkit::ModuleFunction(QStringLiteral("results-file"), "carrowby_results_csv", whyNot));
+    std::string csv, why = whyNot.toStdString();
+    if (!print || !print(path, csv, why)) {
+        toolkit::Say("the results in " + path + " cannot be read (" + why + ")");
         return 1;
     }
-    const std::string csv = results::TestsCsv(*tests); // a title may hold any byte, NUL too
-    std::fwrite(csv.data(), 1, csv.size(), stdout);
+    std::fwrite(csv.data(), 1, csv.size(), stdout); // a title may hold any byte, NUL too
     return Written();
 }
 

@@ -44,8 +44,9 @@ def measure(screen, command, env):
 
 def main():
     carrowby, bare = sys.argv[1:3]
-    home = tempfile.mkdtemp(prefix="carrowby-bench-")
-    env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"))
+    home = tempfile.mkdtemp(prefix="carrowby-bench-")  # 0700, as a runtime folder must be
+    env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+               XDG_DATA_HOME=os.path.join(home, ".local", "share"), XDG_RUNTIME_DIR=home)
     store = os.path.join(home, ".config", "carrowby")
     results = {"ordinary": [], "first": [], "bare": []}
     # One connection for the whole run: the X server resets when its last client leaves.

@@ -8,6 +8,7 @@
 #include "toolkit/Caption.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/EnterKey.h"
+#include "toolkit/Modules.h"
 #include "toolkit/NumberText.h"
 #include "toolkit/QtText.h"
 #include "toolkit/Say.h"
@@ -44,6 +45,16 @@ QString TitleFor(const QString& name)
         .arg(name);
 }
 
+// SQLite's writer of the results file, from the module that holds it.
+std::unique_ptr<results::TestWriter> WriterFromModule(const std::string& path, std::string& why)
+{
+    QString whyNot;
+    auto* make = reinterpret_cast<results::TestWriter* (*)(const std::string&)>(
+        toolkit::ModuleFunction(QStringLiteral("results-file"), "carrowby_results_writer", whyNot));
+    why = whyNot.toStdString();
+    return std::unique_ptr<results::TestWriter>(make ? make(path) : nullptr);
+}
+
 // A saved control's state: a check box's tick, or the position of a list's chosen item. A
 // control the form lacks (null) shows nothing and reads as 0, so that the test of the form
 // against SavedControls can name it.
@@ -69,7 +80,7 @@ frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()),
       m_clock(std::make_shared<toolkit::SystemClock>()),
       m_random(std::make_unique<toolkit::TimeSeededRandom>()), m_run(m_clock),
-      m_recorder(results::DefaultResultsPath(), m_clock), m_endProgram([] {
+      m_recorder(results::DefaultResultsPath(), m_clock, WriterFromModule), m_endProgram([] {
           for (QWidget* window : QApplication::topLevelWidgets())
               window->hide();
           QCoreApplication::exit(0);

@@ -19,8 +19,9 @@ constexpr auto FirstPause = 50ms, LongestPause = 1000ms;
 
 } // namespace
 
-Recorder::Recorder(std::string path, std::shared_ptr<const toolkit::Clock> clock)
-    : m_path(std::move(path)), m_clock(std::move(clock)), m_writer(m_path)
+Recorder::Recorder(std::string path, std::shared_ptr<const toolkit::Clock> clock,
+                   MakeWriter makeWriter)
+    : m_path(std::move(path)), m_clock(std::move(clock)), m_makeWriter(std::move(makeWriter))
 {
 }
 
@@ -137,10 +138,10 @@ void Recorder::Write()
             return;
         const Step step = m_steps.front();
         lock.unlock();
-        const ResultsWriter::Outcome outcome = Apply(step);
+        const TestWriter::Outcome outcome = Apply(step);
         lock.lock();
-        if (outcome == ResultsWriter::Busy || outcome == ResultsWriter::Failed) {
-            Said(m_writer.Why());
+        if (outcome == TestWriter::Busy || outcome == TestWriter::Failed) {
+            Said(m_writer ? m_writer->Why() : m_unmade);
             ++m_failures;
             m_changed.notify_all();
             m_changed.wait_for(lock, pause);
@@ -148,7 +149,7 @@ void Recorder::Write()
             continue;
         }
         pause = FirstPause;
-        if (outcome == ResultsWriter::Gone && step.kind == Step::Answer) {
+        if (outcome == TestWriter::Gone && step.kind == Step::Answer) {
             ++m_state.lostAnswers;
             m_state.lostWhy = "another copy of Carrowby forgot every result while the test ran";
         }
@@ -164,47 +165,49 @@ void Recorder::Write()
     }
 }
 
-ResultsWriter::Outcome Recorder::Apply(const Step& step)
+TestWriter::Outcome Recorder::Apply(const Step& step)
 {
-    if (m_writer.IsOpen() && m_writer.HasMoved()) {
+    if (!m_writer && !(m_writer = m_makeWriter(m_path, m_unmade)))
+        return TestWriter::Failed;
+    if (m_writer->IsOpen() && m_writer->HasMoved()) {
         toolkit::Say("the results file " + m_path +
                      " was moved or removed; it is begun again there, with the test that runs");
-        m_writer.Close();
+        m_writer->Close();
         if (m_id)
             m_id.reset(), m_begun.id = 0; // to be written whole into the new file
     }
-    if (!m_writer.IsOpen() && !m_writer.Open(TryWaitMs))
-        return m_writer.OutcomeOf(false);
+    if (!m_writer->IsOpen() && !m_writer->Open(TryWaitMs))
+        return m_writer->Failure();
     if (step.kind == Step::Begin) {
         m_id.reset();
         m_forgotten = false;
         m_answered.clear();
         m_begun = step.test;
     } else if (m_forgotten) {
-        return ResultsWriter::Gone;
+        return TestWriter::Gone;
     }
     if (!m_id) { // the test's row, with what it has so far where it is written anew
-        m_id = m_writer.BeginTest(m_begun, m_answered);
+        m_id = m_writer->BeginTest(m_begun, m_answered);
         if (!m_id)
-            return m_writer.OutcomeOf(false);
+            return m_writer->Failure();
         m_begun.id = *m_id;
     }
     if (step.kind == Step::Begin)
-        return ResultsWriter::Kept;
+        return TestWriter::Kept;
     TestRow test = step.test;
     test.id = *m_id;
-    const auto outcome = step.kind == Step::Answer ? m_writer.RecordAnswer(test, step.problem)
-                                                   : m_writer.EndTest(test);
-    if (outcome == ResultsWriter::Gone) {
+    const auto outcome = step.kind == Step::Answer ? m_writer->RecordAnswer(test, step.problem)
+                                                   : m_writer->EndTest(test);
+    if (outcome == TestWriter::Gone) {
         m_forgotten = true;
         toolkit::Say("another copy of Carrowby forgot every result while a test ran here; the "
                      "rest of that test is not kept");
-    } else if (outcome == ResultsWriter::Kept) {
+    } else if (outcome == TestWriter::Kept) {
         m_begun = test;
         if (step.kind == Step::Answer)
             m_answered.push_back(step.problem);
         else
-            m_writer.Checkpoint(), m_id.reset();
+            m_writer->Checkpoint(), m_id.reset();
     }
     return outcome;
 }

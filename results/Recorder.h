@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ResultsWriter.h"
+#include "ResultsFile.h"
+#include "TestWriter.h"
 #include "toolkit/Clock.h"
 
 #include <condition_variable>
@@ -37,9 +38,11 @@ struct Recording
 class Recorder
 {
   public:
+    // The file's writer is made by makeWriter when the first test is to be written.
     explicit Recorder(
         std::string path = DefaultResultsPath(),
-        std::shared_ptr<const toolkit::Clock> clock = std::make_shared<toolkit::SystemClock>());
+        std::shared_ptr<const toolkit::Clock> clock = std::make_shared<toolkit::SystemClock>(),
+        MakeWriter makeWriter = SQLiteWriter);
     // Writes what is left, waiting at most a moment for the file; what could not be written by
     // then is said.
     ~Recorder();
@@ -81,7 +84,7 @@ class Recorder
 
     void Hand(Step step);
     void Write();
-    ResultsWriter::Outcome Apply(const Step& step);
+    TestWriter::Outcome Apply(const Step& step);
     void Said(const std::optional<std::string>& waiting);
 
     const std::string m_path;
@@ -101,7 +104,9 @@ class Recorder
     std::function<void()> m_written;
 
     // The recorder's thread's own.
-    ResultsWriter m_writer;
+    MakeWriter m_makeWriter;
+    std::unique_ptr<TestWriter> m_writer;
+    std::string m_unmade;               // why the writer could not be made
     std::optional<int64_t> m_id;        // the test now written, as the file numbers it
     TestRow m_begun;                    // that test, as written so far
     std::vector<ProblemRow> m_answered; // its answers written so far

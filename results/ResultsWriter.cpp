@@ -84,17 +84,20 @@ bool ResultsWriter::Open(int waitMs)
     return false;
 }
 
-ResultsWriter::Outcome ResultsWriter::OutcomeOf(bool done) const
+std::unique_ptr<TestWriter> SQLiteWriter(const std::string& path, std::string&)
 {
-    if (done)
-        return Kept;
+    return std::make_unique<ResultsWriter>(path);
+}
+
+ResultsWriter::Outcome ResultsWriter::Failure() const
+{
     return m_db.Code() == SQLITE_BUSY || m_db.Code() == SQLITE_LOCKED ? Busy : Failed;
 }
 
 ResultsWriter::Outcome ResultsWriter::Change(const TestRow& test, const std::function<bool()>& work)
 {
     if (!m_db.Run("BEGIN IMMEDIATE"))
-        return OutcomeOf(false);
+        return Failure();
     Statement ours(m_db, "SELECT 1 FROM tests WHERE id = ? AND started = ? AND title = ?");
     ours.Bind(test.id).Bind(test.started).Bind(test.title);
     const bool there = ours.Step();
@@ -105,7 +108,7 @@ ResultsWriter::Outcome ResultsWriter::Change(const TestRow& test, const std::fun
     const int code = m_db.Code();
     m_db.Run("ROLLBACK");
     m_db.Fail(code, why);
-    return !ours.Failed() && !there ? Gone : OutcomeOf(false);
+    return !ours.Failed() && !there ? Gone : Failure();
 }
 
 bool ResultsWriter::Update(const TestRow& test, std::initializer_list<Written> moments)

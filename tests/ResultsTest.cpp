@@ -4,6 +4,7 @@
 #include "results/Recorder.h"
 #include "results/ResultsCsv.h"
 #include "results/ResultsReader.h"
+#include "results/ResultsWriter.h"
 #include "support/FakeClock.h"
 
 #include <gtest/gtest.h>

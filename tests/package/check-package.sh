@@ -26,25 +26,32 @@ refused 2 "carrowby: cannot open the display :49:" env DISPLAY=:49 "$build/app/c
 refused 2 "carrowby: no display to show its window on" env -u DISPLAY -u WAYLAND_DISPLAY "$build/app/carrowby"
 refused 2 'carrowby: the Qt platform plugin "xbc" is not installed (installed: ' env QT_QPA_PLATFORM=xbc "$build/app/carrowby"
 refused 1 "carrowby: write error: Bad file descriptor" "$build/app/carrowby" --help
-# The recorded tests as CSV, without a display; a file that is no database is an error.
-mkdir -p "$root/data/carrowby"
-/usr/bin/python3 -c 'import sqlite3, sys; sqlite3.connect(sys.argv[1]).executescript("""
-    CREATE TABLE tests (id, started, ended, title, operations, numbers, difficulty, problems,
-        time_limit, correct, incorrect, unanswered, percentage, grade, end_reason);
-    INSERT INTO tests VALUES (1, "s", "e", "Ada, Bo", "+", "7", "Easy", 10, 0, 9, 1, 0,
-        90, "A-", "finished");
-    PRAGMA user_version = 2;""")' "$root/data/carrowby/results.sqlite"
-[ "$(env -u DISPLAY XDG_DATA_HOME="$root/data" "$build/app/carrowby" --results-csv | tail -1)" = \
-    '1,s,e,"Ada, Bo",'\''+,7,Easy,10,0,9,1,0,90,A-,finished' ]
-echo "my shopping list" >"$root/data/carrowby/results.sqlite"
-refused 1 "carrowby: the results in $root/data/carrowby/results.sqlite cannot be read" \
-    env XDG_DATA_HOME="$root/data" "$build/app/carrowby" --results-csv
 [ "carrowby $(dpkg-deb -f "$deb" Version)" = "$version" ]
 grep -q "<release version=\"${version#carrowby }\"" "$root"/install/usr/share/metainfo/*.xml
 zcat "$root"/install/usr/share/doc/carrowby/changelog.gz | head -1 | grep -qF "(${version#carrowby })"
 dpkg-deb -f "$deb" Depends | grep 'fonts-liberation2' | grep -q 'libqt6widgets6 (>='
 (cd .. && reuse lint -q)
 dpkg-deb -x "$deb" "$root/clean"
+# The recorded tests as CSV from the package's own program, without a display, read as they
+# stand (a title's NUL too) and nothing written; a file that is no database, or whose tests cannot
+# all be read, is an error.
+mkdir -p "$root/data/carrowby"
+results=$root/data/carrowby/results.sqlite
+csv=(env -u DISPLAY XDG_DATA_HOME="$root/data" "$root/clean/usr/bin/carrowby" --results-csv)
+: >"$results"
+[ "$("${csv[@]}")" = "$("${csv[@]}" | head -1)" ] && [ ! -s "$results" ]
+/usr/bin/python3 -c 'import sqlite3, sys; sqlite3.connect(sys.argv[1]).executescript("""
+    CREATE TABLE tests (id, started, ended, title, operations, numbers, difficulty, problems,
+        time_limit, correct, incorrect, unanswered, percentage, grade, end_reason);
+    INSERT INTO tests VALUES (1, "s", "e", "Ada, Bo" || char(0) || "!", "+", "7", "Easy", 10, 0,
+        9, 1, 0, 90, "A-", "finished");
+    PRAGMA user_version = 2;""")' "$results"
+[ "$("${csv[@]}" | tail -1 | tr '\0' '0')" = '1,s,e,"Ada, Bo0!",'\''+,7,Easy,10,0,9,1,0,90,A-,finished' ]
+/usr/bin/python3 -c 'import sqlite3, sys; sqlite3.connect(sys.argv[1]).execute(
+    "PRAGMA user_version = -1")' "$results"
+refused 1 "carrowby: the results in $results cannot be read" "${csv[@]}"
+echo "my shopping list" >"$results"
+refused 1 "carrowby: the results in $results cannot be read" "${csv[@]}"
 # The package carries a translation for each language's file, and no other.
 diff <(cd ../translations && ls carrowby_*.ts | sed 's/ts$/qm/') <(ls "$root/clean/usr/share/carrowby/translations")
 export HOME=$root XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data XDG_RUNTIME_DIR=$root \
