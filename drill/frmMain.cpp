@@ -129,6 +129,7 @@ frmMain::frmMain(QWidget* parent)
 frmMain::~frmMain()
 {
     Form_Terminate();
+    delete m_resultsWindow; // a window of its own, which the main window owns all the same
 }
 
 std::array<QCheckBox*, 4> frmMain::OperationBoxes() const
@@ -494,6 +495,8 @@ void frmMain::TickForPractice(const results::Practice& practice)
     for (int number = 0; number <= 10; ++number)
         findChild<QCheckBox*>(QStringLiteral("chk%1").arg(number))
             ->setChecked(std::ranges::count(practice.numbers, number) > 0);
+    // In front of the Results window, with Start ready: what Enter starts is in sight.
+    raise();
     activateWindow();
     ui->btnStart->setFocus();
 }

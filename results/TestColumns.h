@@ -27,11 +27,12 @@ enum class Shown
 {
     Hidden, // not in the table
     Date,   // the date and time, as the language writes them
+    Took,   // how long from the start to the end, in minutes and seconds
     Text,
     Number,
-    Numbers,    // a list of numbers
+    Sums,       // the operations, with the numbers where the level uses them
     Difficulty, // the main window's word for it
-    TimeLimit,  // minutes and seconds, or the main window's word for none
+    TimeLimit,  // minutes and seconds, or a dash for none
     Ending      // how it ended, in words
 };
 
@@ -54,18 +55,16 @@ inline constexpr TestColumn TestColumns[] = {
     {"id", &TestRow::id, Written::Key, Shown::Hidden},
     {"started", &TestRow::started, Written::AtStart, Shown::Date,
      TRANSLATABLE("TestsModel", "Date")},
-    {"ended", &TestRow::ended, Written::AtEnd, Shown::Hidden},
+    {"ended", &TestRow::ended, Written::AtEnd, Shown::Took, TRANSLATABLE("TestsModel", "Took")},
     {"title", &TestRow::title, Written::AtStart, Shown::Hidden},
-    {"operations", &TestRow::operations, Written::AtStart, Shown::Text,
-     TRANSLATABLE("TestsModel", "Operations")},
-    {"numbers", &TestRow::numbers, Written::AtStart, Shown::Numbers,
-     TRANSLATABLE("TestsModel", "Numbers")},
+    {"operations", &TestRow::operations, Written::AtStart, Shown::Sums,
+     TRANSLATABLE("TestsModel", "Sums")},
+    {"numbers", &TestRow::numbers, Written::AtStart, Shown::Hidden},
     {"difficulty", &TestRow::difficulty, Written::AtStart, Shown::Difficulty,
      TRANSLATABLE("TestsModel", "Difficulty")},
-    {"problems", &TestRow::problems, Written::AtStart, Shown::Number,
-     TRANSLATABLE("TestsModel", "Problems")},
+    {"problems", &TestRow::problems, Written::AtStart, Shown::Hidden},
     {"time_limit", &TestRow::timeLimit, Written::AtStart, Shown::TimeLimit,
-     TRANSLATABLE("TestsModel", "Time Limit")},
+     TRANSLATABLE("TestsModel", "Time")},
     {"correct", &TestRow::correct, Written::WithEachAnswer, Shown::Number,
      TRANSLATABLE("TestsModel", "Correct")},
     {"incorrect", &TestRow::incorrect, Written::WithEachAnswer, Shown::Number,
@@ -77,7 +76,7 @@ inline constexpr TestColumn TestColumns[] = {
     {"grade", &TestRow::grade, Written::WithEachAnswer, Shown::Text,
      TRANSLATABLE("TestsModel", "Grade")},
     {"end_reason", &TestRow::endReason, Written::AtEnd, Shown::Ending,
-     TRANSLATABLE("TestsModel", "How It Ended")},
+     TRANSLATABLE("TestsModel", "Ended")},
 };
 
 // The columns written at any of these moments, in their order.

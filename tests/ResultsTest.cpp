@@ -1,6 +1,7 @@
 // The record of every test: what is kept and read back, older, damaged and restored files, a file
 // held, moved or forgotten by another program, two copies at once; the tests as CSV.
 
+#include "results/Progress.h"
 #include "results/Recorder.h"
 #include "results/ResultsCsv.h"
 #include "results/ResultsReader.h"
@@ -526,4 +527,37 @@ TEST(ResultsCsv, GivesASpreadsheetEveryFieldAsText)
     test.percentage.reset();
     test.grade.clear();
     EXPECT_NE(TestsCsv({test}).find(",1,0,,,finished\n"), std::string::npos) << "none answered";
+}
+
+// The chart speaks of the newest charted test's kind alone: tests that ran to their end or time
+// with something answered, the last five's first and last percentages.
+TEST(Progress, SpeaksOfTheNewestKindAlone)
+{
+    std::vector<TestRow> newestFirst;
+    for (const auto& [kind, percentage, ended] :
+         std::vector<std::tuple<const char*, std::optional<int64_t>, std::optional<EndReason>>>{
+             {"Easy", 100, EndReason::Stopped},
+             {"Easy", 90, std::nullopt},
+             {"Easy", {}, EndReason::Time},
+             {"Medium", 70, EndReason::Time},
+             {"Easy", 60, EndReason::Finished},
+             {"Easy", 50, EndReason::Finished},
+             {"Medium", 40, EndReason::Finished},
+             {"Easy", 30, EndReason::Finished},
+             {"Easy", 20, EndReason::Finished},
+             {"Easy", 10, EndReason::Finished},
+             {"Easy", 5, EndReason::Finished}}) {
+        TestRow& test = newestFirst.emplace_back();
+        test.difficulty = kind, test.percentage = percentage, test.endReason = ended;
+        test.started = std::to_string(newestFirst.size());
+    }
+    const auto summary = Summarize(newestFirst).value();
+    EXPECT_EQ(summary.kind + " " + std::to_string(summary.tests) + " since " +
+                  summary.firstStarted + ", the last " + std::to_string(summary.lastFew) +
+                  " from " + std::to_string(summary.from) + " to " + std::to_string(summary.to),
+              "Medium 2 since 7, the last 2 from 40 to 70");
+    newestFirst.erase(newestFirst.begin() + 3);
+    EXPECT_EQ(Summarize(newestFirst)->tests, 6u) << "Easy, with something answered";
+    EXPECT_EQ(Summarize(newestFirst)->from, 10) << "the first of the last five";
+    EXPECT_FALSE(Summarize({newestFirst[0], newestFirst[1], newestFirst[2]}));
 }

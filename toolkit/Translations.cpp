@@ -33,8 +33,14 @@ bool MessagesInC()
 void InstallTranslations()
 {
     static QTranslator program, qt;
+    // The program's own English, with the plural forms of its texts that show a count.
+    const auto english = [] {
+        for (const QString& folder : TranslationFolders())
+            if (program.load(QStringLiteral("carrowby_en"), folder))
+                return void(QCoreApplication::installTranslator(&program));
+    };
     if (MessagesInC())
-        return;
+        return english();
     for (QString language : QLocale().uiLanguages()) { // the user's order of preference
         // A tag Qt does not know says nothing, nor the "C" Qt puts after it; "C" alone (LANG=C or
         // POSIX) leaves the program's own English, as nothing else comes.
@@ -42,7 +48,7 @@ void InstallTranslations()
             continue;
         language.replace(u'-', u'_');
         if (language == u"en" || language.startsWith(u"en_"))
-            return QLocale::setDefault(QLocale(language)); // the program's own language first
+            return QLocale::setDefault(QLocale(language)), english(); // its own language first
         for (const QString& folder : TranslationFolders()) {
             if (program.load(QStringLiteral("carrowby_") + language, folder)) {
                 QCoreApplication::installTranslator(&program);
@@ -55,6 +61,7 @@ void InstallTranslations()
             }
         }
     }
+    english();
 }
 
 } // namespace toolkit

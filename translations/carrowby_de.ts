@@ -20,20 +20,31 @@
         <translation>Noch ist kein Test beendet.</translation>
     </message>
     <message>
-        <source>1 test on %1</source>
-        <translation>1 Test am %1</translation>
+        <source>Date</source>
+        <translation>Datum</translation>
     </message>
     <message>
-        <source>%1 tests since %2</source>
-        <translation>%1 Tests seit dem %2</translation>
+        <source>%d%</source>
+        <translation>%d&#xa0;%</translation>
     </message>
     <message>
-        <source>%1: %2%</source>
-        <translation>%1: %2&#xa0;%</translation>
+        <source>Correct answers</source>
+        <translation>Richtige Antworten</translation>
     </message>
     <message>
-        <source>%1; the last %2 from %3% to %4%</source>
-        <translation>%1; die letzten %2 von %3&#xa0;% bis %4&#xa0;%</translation>
+        <source>%1, %2, %3: %4%, %5</source>
+        <translation>%1, %2, %3: %4&#xa0;%, %5</translation>
+    </message>
+    <message>
+        <source>%1: one test, on %2: %3%</source>
+        <translation>%1: ein Test, am %2: %3&#xa0;%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n tests since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1: %n Test seit dem %2; die letzten %3: von %4&#xa0;% auf %5&#xa0;%</numerusform>
+            <numerusform>%1: %n Tests seit dem %2; die letzten %3: von %4&#xa0;% auf %5&#xa0;%</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -59,24 +70,8 @@
         <translation>Datum</translation>
     </message>
     <message>
-        <source>Operations</source>
-        <translation>Rechenarten</translation>
-    </message>
-    <message>
-        <source>Numbers</source>
-        <translation>Zahlen</translation>
-    </message>
-    <message>
         <source>Difficulty</source>
         <translation>Stufe</translation>
-    </message>
-    <message>
-        <source>Problems</source>
-        <translation>Aufgaben</translation>
-    </message>
-    <message>
-        <source>Time Limit</source>
-        <translation>Zeit</translation>
     </message>
     <message>
         <source>Correct</source>
@@ -99,7 +94,19 @@
         <translation>Note</translation>
     </message>
     <message>
-        <source>How It Ended</source>
+        <source>Took</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Sums</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Ended</source>
         <translation>Ende</translation>
     </message>
 </context>
@@ -490,10 +497,6 @@
         <translation>Jede Zahl mit genug Antworten ist zu mindestens %1&#xa0;% richtig.</translation>
     </message>
     <message>
-        <source>Too few answers yet: a number counts once it has %1 answers in an operation.</source>
-        <translation>Noch zu wenige Antworten: Eine Zahl zählt ab %1 Antworten in einer Rechenart.</translation>
-    </message>
-    <message>
         <source>The results cannot be read: %1.</source>
         <translation>Die Ergebnisse können nicht gelesen werden: %1.</translation>
     </message>
@@ -531,6 +534,17 @@
     <message>
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
         <translation>Alle Tests löschen, die auf diesem Computer gespeichert sind, für jeden Titel, mit jeder als unlesbar beiseitegelegten Kopie der Ergebnisse? Sie lassen sich nicht zurückholen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Too few answers yet: a number counts once it has %n answers in an operation.</source>
+        <translation>
+            <numerusform>Noch zu wenige Antworten: Eine Zahl zählt ab %n Antwort in einer Rechenart.</numerusform>
+            <numerusform>Noch zu wenige Antworten: Eine Zahl zählt ab %n Antworten in einer Rechenart.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
+        <translation>Im Hauptfenster zum Üben angekreuzt: %1, mit den Zahlen %2.</translation>
     </message>
 </context>
 <context>
@@ -572,10 +586,6 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>%1: %2 correct, %3 incorrect, %4 unanswered</source>
-        <translation>%1: %2 richtig, %3 falsch, %4 offen</translation>
-    </message>
-    <message>
         <source>Right</source>
         <translation>Richtig</translation>
     </message>
@@ -594,6 +604,31 @@
     <message>
         <source>Only numbers above 10 were missed, which cannot be ticked.</source>
         <translation>Falsch waren nur Zahlen über 10, und die kann man nicht ankreuzen.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct</source>
+        <translation>
+            <numerusform>%n richtig</numerusform>
+            <numerusform>%n richtig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n incorrect</source>
+        <translation>
+            <numerusform>%n falsch</numerusform>
+            <numerusform>%n falsch</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unanswered</source>
+        <translation>
+            <numerusform>%n offen</numerusform>
+            <numerusform>%n offen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

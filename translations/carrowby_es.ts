@@ -20,20 +20,31 @@
         <translation>Todavía no se ha terminado ninguna prueba.</translation>
     </message>
     <message>
-        <source>1 test on %1</source>
-        <translation>1 prueba el %1</translation>
+        <source>Date</source>
+        <translation>Fecha</translation>
     </message>
     <message>
-        <source>%1 tests since %2</source>
-        <translation>%1 pruebas desde el %2</translation>
+        <source>%d%</source>
+        <translation>%d&#xa0;%</translation>
     </message>
     <message>
-        <source>%1: %2%</source>
-        <translation>%1: %2&#xa0;%</translation>
+        <source>Correct answers</source>
+        <translation>Aciertos</translation>
     </message>
     <message>
-        <source>%1; the last %2 from %3% to %4%</source>
-        <translation>%1; las %2 últimas, del %3&#xa0;% al %4&#xa0;%</translation>
+        <source>%1, %2, %3: %4%, %5</source>
+        <translation>%1, %2, %3: %4&#xa0;%, %5</translation>
+    </message>
+    <message>
+        <source>%1: one test, on %2: %3%</source>
+        <translation>%1: una prueba, el %2: %3&#xa0;%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n tests since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1: %n prueba desde el %2; las %3 últimas, del %4&#xa0;% al %5&#xa0;%</numerusform>
+            <numerusform>%1: %n pruebas desde el %2; las %3 últimas, del %4&#xa0;% al %5&#xa0;%</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -59,24 +70,8 @@
         <translation>Fecha</translation>
     </message>
     <message>
-        <source>Operations</source>
-        <translation>Operaciones</translation>
-    </message>
-    <message>
-        <source>Numbers</source>
-        <translation>Números</translation>
-    </message>
-    <message>
         <source>Difficulty</source>
         <translation>Nivel</translation>
-    </message>
-    <message>
-        <source>Problems</source>
-        <translation>Cuentas</translation>
-    </message>
-    <message>
-        <source>Time Limit</source>
-        <translation>Plazo</translation>
     </message>
     <message>
         <source>Correct</source>
@@ -99,7 +94,19 @@
         <translation>Nota</translation>
     </message>
     <message>
-        <source>How It Ended</source>
+        <source>Took</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Sums</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Plazo</translation>
+    </message>
+    <message>
+        <source>Ended</source>
         <translation>Final</translation>
     </message>
 </context>
@@ -490,10 +497,6 @@
         <translation>Cada número con bastantes respuestas está bien al menos el %1&#xa0;% de las veces.</translation>
     </message>
     <message>
-        <source>Too few answers yet: a number counts once it has %1 answers in an operation.</source>
-        <translation>Aún hay pocas respuestas: un número cuenta a partir de %1 respuestas en una operación.</translation>
-    </message>
-    <message>
         <source>The results cannot be read: %1.</source>
         <translation>No se pueden leer los resultados: %1.</translation>
     </message>
@@ -531,6 +534,17 @@
     <message>
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
         <translation>¿Borrar todas las pruebas guardadas en este ordenador, de todos los títulos, con cualquier copia de los resultados apartada por ilegible? No se podrán recuperar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Too few answers yet: a number counts once it has %n answers in an operation.</source>
+        <translation>
+            <numerusform>Aún hay pocas respuestas: un número cuenta a partir de %n respuesta en una operación.</numerusform>
+            <numerusform>Aún hay pocas respuestas: un número cuenta a partir de %n respuestas en una operación.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
+        <translation>Marcado en la ventana principal para practicar: %1, con los números %2.</translation>
     </message>
 </context>
 <context>
@@ -572,10 +586,6 @@
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>%1: %2 correct, %3 incorrect, %4 unanswered</source>
-        <translation>%1: %2 bien, %3 mal, %4 sin responder</translation>
-    </message>
-    <message>
         <source>Right</source>
         <translation>Bien</translation>
     </message>
@@ -594,6 +604,31 @@
     <message>
         <source>Only numbers above 10 were missed, which cannot be ticked.</source>
         <translation>Solo se fallaron números mayores que 10, y esos no se pueden marcar.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct</source>
+        <translation>
+            <numerusform>%n bien</numerusform>
+            <numerusform>%n bien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n incorrect</source>
+        <translation>
+            <numerusform>%n mal</numerusform>
+            <numerusform>%n mal</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unanswered</source>
+        <translation>
+            <numerusform>%n sin responder</numerusform>
+            <numerusform>%n sin responder</numerusform>
+        </translation>
     </message>
 </context>
 <context>

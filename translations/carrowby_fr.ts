@@ -20,20 +20,31 @@
         <translation>Aucun test n’est encore terminé.</translation>
     </message>
     <message>
-        <source>1 test on %1</source>
-        <translation>1 test le %1</translation>
+        <source>Date</source>
+        <translation>Date</translation>
     </message>
     <message>
-        <source>%1 tests since %2</source>
-        <translation>%1 tests depuis le %2</translation>
+        <source>%d%</source>
+        <translation>%d&#xa0;%</translation>
     </message>
     <message>
-        <source>%1: %2%</source>
-        <translation>%1&#xa0;: %2&#xa0;%</translation>
+        <source>Correct answers</source>
+        <translation>Bonnes réponses</translation>
     </message>
     <message>
-        <source>%1; the last %2 from %3% to %4%</source>
-        <translation>%1&#x202f;; les %2 derniers de %3&#xa0;% à %4&#xa0;%</translation>
+        <source>%1, %2, %3: %4%, %5</source>
+        <translation>%1, %2, %3&#xa0;: %4&#xa0;%, %5</translation>
+    </message>
+    <message>
+        <source>%1: one test, on %2: %3%</source>
+        <translation>%1&#xa0;: un test, le %2&#xa0;: %3&#xa0;%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n tests since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n test depuis le %2&#x202f;; les %3 derniers&#xa0;: de %4&#xa0;% à %5&#xa0;%</numerusform>
+            <numerusform>%1&#xa0;: %n tests depuis le %2&#x202f;; les %3 derniers&#xa0;: de %4&#xa0;% à %5&#xa0;%</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -59,24 +70,8 @@
         <translation>Date</translation>
     </message>
     <message>
-        <source>Operations</source>
-        <translation>Opérations</translation>
-    </message>
-    <message>
-        <source>Numbers</source>
-        <translation>Nombres</translation>
-    </message>
-    <message>
         <source>Difficulty</source>
         <translation>Niveau</translation>
-    </message>
-    <message>
-        <source>Problems</source>
-        <translation>Calculs</translation>
-    </message>
-    <message>
-        <source>Time Limit</source>
-        <translation>Délai</translation>
     </message>
     <message>
         <source>Correct</source>
@@ -99,7 +94,19 @@
         <translation>Note</translation>
     </message>
     <message>
-        <source>How It Ended</source>
+        <source>Took</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Sums</source>
+        <translation>Calculs</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Délai</translation>
+    </message>
+    <message>
+        <source>Ended</source>
         <translation>Fin</translation>
     </message>
 </context>
@@ -490,10 +497,6 @@
         <translation>Chaque nombre qui a assez de réponses est juste au moins %1&#xa0;% du temps.</translation>
     </message>
     <message>
-        <source>Too few answers yet: a number counts once it has %1 answers in an operation.</source>
-        <translation>Pas encore assez de réponses&#xa0;: un nombre compte à partir de %1 réponses dans une opération.</translation>
-    </message>
-    <message>
         <source>The results cannot be read: %1.</source>
         <translation>Les résultats ne peuvent pas être lus&#xa0;: %1.</translation>
     </message>
@@ -531,6 +534,17 @@
     <message>
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
         <translation>Effacer tous les tests enregistrés sur cet ordinateur, pour tous les titres, avec toute copie des résultats mise de côté comme illisible&#x202f;? Ils ne pourront pas être récupérés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Too few answers yet: a number counts once it has %n answers in an operation.</source>
+        <translation>
+            <numerusform>Pas encore assez de réponses&#xa0;: un nombre compte à partir de %n réponse dans une opération.</numerusform>
+            <numerusform>Pas encore assez de réponses&#xa0;: un nombre compte à partir de %n réponses dans une opération.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
+        <translation>Cochés dans la fenêtre principale pour s’entraîner&#xa0;: %1, avec les nombres %2.</translation>
     </message>
 </context>
 <context>
@@ -572,10 +586,6 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>%1: %2 correct, %3 incorrect, %4 unanswered</source>
-        <translation>%1&#xa0;: %2 justes, %3 fausses, %4 sans réponse</translation>
-    </message>
-    <message>
         <source>Right</source>
         <translation>Juste</translation>
     </message>
@@ -594,6 +604,31 @@
     <message>
         <source>Only numbers above 10 were missed, which cannot be ticked.</source>
         <translation>Seuls des nombres au-dessus de 10 ont été ratés, et ils ne se cochent pas.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <translation>%1&#xa0;: %2, %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct</source>
+        <translation>
+            <numerusform>%n juste</numerusform>
+            <numerusform>%n justes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n incorrect</source>
+        <translation>
+            <numerusform>%n fausse</numerusform>
+            <numerusform>%n fausses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unanswered</source>
+        <translation>
+            <numerusform>%n sans réponse</numerusform>
+            <numerusform>%n sans réponse</numerusform>
+        </translation>
     </message>
 </context>
 <context>

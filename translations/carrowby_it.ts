@@ -20,20 +20,31 @@
         <translation>Nessuna prova è ancora finita.</translation>
     </message>
     <message>
-        <source>1 test on %1</source>
-        <translation>1 prova, %1</translation>
+        <source>Date</source>
+        <translation>Data</translation>
     </message>
     <message>
-        <source>%1 tests since %2</source>
-        <translation>%1 prove da %2</translation>
+        <source>%d%</source>
+        <translation>%d%</translation>
     </message>
     <message>
-        <source>%1: %2%</source>
-        <translation>%1: %2%</translation>
+        <source>Correct answers</source>
+        <translation>Risposte giuste</translation>
     </message>
     <message>
-        <source>%1; the last %2 from %3% to %4%</source>
-        <translation>%1; le ultime %2 da %3% a %4%</translation>
+        <source>%1, %2, %3: %4%, %5</source>
+        <translation>%1, %2, %3: %4%, %5</translation>
+    </message>
+    <message>
+        <source>%1: one test, on %2: %3%</source>
+        <translation>%1: una prova, del giorno %2: %3%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n tests since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1: %n prova dal giorno %2; ultime %3: da %4% a %5%</numerusform>
+            <numerusform>%1: %n prove dal giorno %2; ultime %3: da %4% a %5%</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -59,24 +70,8 @@
         <translation>Data</translation>
     </message>
     <message>
-        <source>Operations</source>
-        <translation>Operazioni</translation>
-    </message>
-    <message>
-        <source>Numbers</source>
-        <translation>Numeri</translation>
-    </message>
-    <message>
         <source>Difficulty</source>
         <translation>Livello</translation>
-    </message>
-    <message>
-        <source>Problems</source>
-        <translation>Calcoli</translation>
-    </message>
-    <message>
-        <source>Time Limit</source>
-        <translation>Tempo</translation>
     </message>
     <message>
         <source>Correct</source>
@@ -99,7 +94,19 @@
         <translation>Voto</translation>
     </message>
     <message>
-        <source>How It Ended</source>
+        <source>Took</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Sums</source>
+        <translation>Calcoli</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>Ended</source>
         <translation>Fine</translation>
     </message>
 </context>
@@ -490,10 +497,6 @@
         <translation>Ogni numero con abbastanza risposte è giusto almeno il %1% delle volte.</translation>
     </message>
     <message>
-        <source>Too few answers yet: a number counts once it has %1 answers in an operation.</source>
-        <translation>Ancora poche risposte: un numero conta quando ne ha %1 in un’operazione.</translation>
-    </message>
-    <message>
         <source>The results cannot be read: %1.</source>
         <translation>Non si possono leggere i risultati: %1.</translation>
     </message>
@@ -531,6 +534,17 @@
     <message>
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
         <translation>Cancellare tutte le prove salvate su questo computer, di tutti i nomi, con ogni copia dei risultati messa da parte perché illeggibile? Non si potranno recuperare.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Too few answers yet: a number counts once it has %n answers in an operation.</source>
+        <translation>
+            <numerusform>Ancora poche risposte: un numero conta quando ne ha %n in un’operazione.</numerusform>
+            <numerusform>Ancora poche risposte: un numero conta quando ne ha %n in un’operazione.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
+        <translation>Spuntati nella finestra principale per esercitarsi: %1, con i numeri %2.</translation>
     </message>
 </context>
 <context>
@@ -572,10 +586,6 @@
         <translation>Chiudi</translation>
     </message>
     <message>
-        <source>%1: %2 correct, %3 incorrect, %4 unanswered</source>
-        <translation>%1: %2 giuste, %3 sbagliate, %4 senza risposta</translation>
-    </message>
-    <message>
         <source>Right</source>
         <translation>Giusto</translation>
     </message>
@@ -594,6 +604,31 @@
     <message>
         <source>Only numbers above 10 were missed, which cannot be ticked.</source>
         <translation>Sono stati sbagliati solo numeri sopra il 10, che non si possono spuntare.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct</source>
+        <translation>
+            <numerusform>%n giusta</numerusform>
+            <numerusform>%n giuste</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n incorrect</source>
+        <translation>
+            <numerusform>%n sbagliata</numerusform>
+            <numerusform>%n sbagliate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unanswered</source>
+        <translation>
+            <numerusform>%n senza risposta</numerusform>
+            <numerusform>%n senza risposta</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -20,20 +20,31 @@
         <translation>Nenhum teste foi terminado ainda.</translation>
     </message>
     <message>
-        <source>1 test on %1</source>
-        <translation>1 teste em %1</translation>
+        <source>Date</source>
+        <translation>Data</translation>
     </message>
     <message>
-        <source>%1 tests since %2</source>
-        <translation>%1 testes desde %2</translation>
+        <source>%d%</source>
+        <translation>%d%</translation>
     </message>
     <message>
-        <source>%1: %2%</source>
-        <translation>%1: %2%</translation>
+        <source>Correct answers</source>
+        <translation>Acertos</translation>
     </message>
     <message>
-        <source>%1; the last %2 from %3% to %4%</source>
-        <translation>%1; os últimos %2 de %3% a %4%</translation>
+        <source>%1, %2, %3: %4%, %5</source>
+        <translation>%1, %2, %3: %4%, %5</translation>
+    </message>
+    <message>
+        <source>%1: one test, on %2: %3%</source>
+        <translation>%1: um teste, em %2: %3%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n tests since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1: %n teste desde %2; nos últimos %3, de %4% para %5%</numerusform>
+            <numerusform>%1: %n testes desde %2; nos últimos %3, de %4% para %5%</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -59,24 +70,8 @@
         <translation>Data</translation>
     </message>
     <message>
-        <source>Operations</source>
-        <translation>Operações</translation>
-    </message>
-    <message>
-        <source>Numbers</source>
-        <translation>Números</translation>
-    </message>
-    <message>
         <source>Difficulty</source>
         <translation>Nível</translation>
-    </message>
-    <message>
-        <source>Problems</source>
-        <translation>Contas</translation>
-    </message>
-    <message>
-        <source>Time Limit</source>
-        <translation>Tempo</translation>
     </message>
     <message>
         <source>Correct</source>
@@ -99,7 +94,19 @@
         <translation>Nota</translation>
     </message>
     <message>
-        <source>How It Ended</source>
+        <source>Took</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Sums</source>
+        <translation>Contas</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Prazo</translation>
+    </message>
+    <message>
+        <source>Ended</source>
         <translation>Fim</translation>
     </message>
 </context>
@@ -490,10 +497,6 @@
         <translation>Todo número com respostas suficientes está certo pelo menos %1% das vezes.</translation>
     </message>
     <message>
-        <source>Too few answers yet: a number counts once it has %1 answers in an operation.</source>
-        <translation>Ainda há poucas respostas: um número conta quando tem %1 respostas em uma operação.</translation>
-    </message>
-    <message>
         <source>The results cannot be read: %1.</source>
         <translation>Não é possível ler os resultados: %1.</translation>
     </message>
@@ -531,6 +534,17 @@
     <message>
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
         <translation>Apagar todos os testes salvos neste computador, de todos os títulos, com qualquer cópia dos resultados deixada de lado por ser ilegível? Eles não poderão ser recuperados.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Too few answers yet: a number counts once it has %n answers in an operation.</source>
+        <translation>
+            <numerusform>Ainda há poucas respostas: um número conta quando tem %n resposta em uma operação.</numerusform>
+            <numerusform>Ainda há poucas respostas: um número conta quando tem %n respostas em uma operação.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
+        <translation>Marcados na janela principal para praticar: %1, com os números %2.</translation>
     </message>
 </context>
 <context>
@@ -572,10 +586,6 @@
         <translation>Fechar</translation>
     </message>
     <message>
-        <source>%1: %2 correct, %3 incorrect, %4 unanswered</source>
-        <translation>%1: %2 certas, %3 erradas, %4 sem resposta</translation>
-    </message>
-    <message>
         <source>Right</source>
         <translation>Certo</translation>
     </message>
@@ -594,6 +604,31 @@
     <message>
         <source>Only numbers above 10 were missed, which cannot be ticked.</source>
         <translation>Só foram errados números acima de 10, que não dá para marcar.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct</source>
+        <translation>
+            <numerusform>%n certa</numerusform>
+            <numerusform>%n certas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n incorrect</source>
+        <translation>
+            <numerusform>%n errada</numerusform>
+            <numerusform>%n erradas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unanswered</source>
+        <translation>
+            <numerusform>%n sem resposta</numerusform>
+            <numerusform>%n sem resposta</numerusform>
+        </translation>
     </message>
 </context>
 <context>

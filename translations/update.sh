@@ -13,10 +13,15 @@ for language in "${@:2}"; do
         "<TS version=\"2.1\" language=\"$language\" sourcelanguage=\"en\">" '</TS>' >"$file"
 done
 cd "$root"
-# The rules mark their texts with TRANSLATABLE, which stays free of Qt.
-/usr/lib/qt6/bin/lupdate -silent -locations none -no-obsolete -source-language en \
-    -tr-function-alias QT_TRANSLATE_NOOP+=TRANSLATABLE app drill results settings toolkit windows \
-    -ts "$folder"/carrowby_*.ts
+# The rules mark their texts with TRANSLATABLE, which stays free of Qt. English has a file too,
+# for the plural forms of the texts that show a count, and for nothing else.
+lupdate() {
+    /usr/lib/qt6/bin/lupdate -silent -locations none -no-obsolete -source-language en \
+        -tr-function-alias QT_TRANSLATE_NOOP+=TRANSLATABLE app drill results settings toolkit \
+        windows "$@"
+}
+lupdate -ts $(ls "$folder"/carrowby_*.ts | grep -v '/carrowby_en\.ts$')
+[ ! -e "$folder/carrowby_en.ts" ] || lupdate -pluralonly -ts "$folder/carrowby_en.ts"
 awk -v OFS=': ' 'function text(line) {
         gsub(/^ *<[a-z]+>|<\/[a-z]+>$/, "", line); gsub(/&lt;/, "<", line)
         gsub(/&gt;/, ">", line); gsub(/&apos;/, "\047", line); gsub(/&quot;/, "\"", line)

@@ -1,11 +1,17 @@
 #include "ProgressChart.h"
 
+#include "ResultsTexts.h"
+#include "results/Progress.h"
+
+#include <QAccessible>
 #include <QAreaSeries>
-#include <QCategoryAxis>
-#include <QDateTime>
+#include <QCoreApplication>
 #include <QDateTimeAxis>
+#include <QGraphicsSimpleTextItem>
+#include <QKeyEvent>
+#include <QLegendMarker>
 #include <QLineSeries>
-#include <QLocale>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -14,30 +20,39 @@ namespace {
 
 QDateTime StartOf(const results::TestRow& test)
 {
-    return QDateTime::fromString(QString::fromStdString(test.started), Qt::ISODate);
+    return resultstexts::TimeOf(test.started);
 }
 
-// Only a test that ran to its end, or to its time limit, with something answered, has a
-// percentage to draw.
-std::vector<results::TestRow> Completed(const std::vector<results::TestRow>& newestFirst)
+// The tests drawn, oldest first: a clock put back keeps each line going forward in time.
+std::vector<results::TestRow> Charted(const std::vector<results::TestRow>& newestFirst)
 {
-    std::vector<results::TestRow> completed;
-    std::copy_if(newestFirst.rbegin(), newestFirst.rend(), std::back_inserter(completed),
+    std::vector<results::TestRow> charted;
+    std::copy_if(newestFirst.rbegin(), newestFirst.rend(), std::back_inserter(charted),
                  [](const results::TestRow& test) {
-                     return (test.endReason == results::EndReason::Finished ||
-                             test.endReason == results::EndReason::Time) &&
-                            test.percentage && StartOf(test).isValid();
+                     return results::Charted(test) && StartOf(test).isValid();
                  });
-    std::stable_sort(completed.begin(), completed.end(), [](const auto& a, const auto& b) {
-        return StartOf(a) < StartOf(b); // a clock put back keeps the line going forward in time
-    });
-    return completed;
+    std::stable_sort(charted.begin(), charted.end(),
+                     [](const auto& a, const auto& b) { return StartOf(a) < StartOf(b); });
+    return charted;
 }
 
-QString DayText(const QDateTime& time)
+// A kind of test in the main window's own word for it.
+QString KindText(const std::string& kind)
 {
-    return QLocale().toString(time.toLocalTime().date(), ProgressChart::tr("d MMMM"));
+    return QCoreApplication::translate("frmMain", kind.c_str());
 }
+
+// How each kind's line is drawn: a colour, and a dash that tells it apart in black and white.
+struct LineLook
+{
+    QColor colour;
+    Qt::PenStyle dash;
+};
+const LineLook Looks[] = {{QColor(20, 60, 160), Qt::SolidLine},
+                          {QColor(180, 70, 0), Qt::DashLine},
+                          {QColor(20, 120, 50), Qt::DotLine},
+                          {QColor(130, 40, 150), Qt::DashDotLine},
+                          {QColor(70, 70, 70), Qt::DashDotDotLine}};
 
 } // namespace
 
@@ -45,9 +60,9 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
 {
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);
-    chart()->legend()->hide();
-    chart()->setMargins(QMargins(4, 4, 4, 4));
+    chart()->legend()->setAlignment(Qt::AlignBottom);
     chart()->setBackgroundRoundness(0);
+    connect(chart(), &QChart::plotAreaChanged, this, &ProgressChart::PlaceLetters);
 }
 
 void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
@@ -56,15 +71,21 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes())
         chart->removeAxis(axis), delete axis;
+    for (QGraphicsSimpleTextItem* letter : m_letters)
+        delete letter;
+    m_letters.clear();
 
-    const std::vector<results::TestRow> tests = Completed(newestFirst);
-    setAccessibleDescription(Summary(newestFirst));
-    if (tests.empty())
+    m_points = Charted(newestFirst);
+    m_point = -1;
+    m_summary = Summary(newestFirst);
+    setAccessibleDescription(m_summary);
+    chart->legend()->setVisible(!m_points.empty());
+    if (m_points.empty())
         return;
     // A margin on either side keeps the first and the last point clear of the edges.
     constexpr qint64 hour = 3600 * 1000, day = 24 * hour;
-    const qint64 earliest = StartOf(tests.front()).toMSecsSinceEpoch();
-    const qint64 latest = StartOf(tests.back()).toMSecsSinceEpoch();
+    const qint64 earliest = StartOf(m_points.front()).toMSecsSinceEpoch();
+    const qint64 latest = StartOf(m_points.back()).toMSecsSinceEpoch();
     const qint64 margin = std::max((latest - earliest) / 20, hour);
     const qint64 first = earliest - margin, last = latest + margin;
 
@@ -72,21 +93,17 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
     time->setFormat(last - first < 2 * day ? tr("d MMM HH:mm") : tr("d MMM"));
     time->setTickCount(5);
     time->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
+    time->setTitleText(tr("Date"));
     chart->addAxis(time, Qt::AlignBottom);
     auto* percent = new QValueAxis;
     percent->setRange(0, 100);
-    percent->setLabelFormat(QStringLiteral("%d%"));
+    percent->setLabelFormat(tr("%d%"));
     percent->setTickCount(6);
+    percent->setTitleText(tr("Correct answers"));
     chart->addAxis(percent, Qt::AlignLeft);
-    auto* grades = new QCategoryAxis;
-    grades->setRange(0, 100);
-    grades->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
-    grades->setGridLineVisible(false);
-    grades->setStartValue(0);
-    chart->addAxis(grades, Qt::AlignRight);
 
-    // The grades' bands, faintly behind the line, green for the best to red for the worst; the
-    // letters stand beside them.
+    // The grades' bands, faintly behind the lines, green for the best to red for the worst; each
+    // letter beside its band.
     for (size_t band = m_bands.size(); band-- > 0;) {
         const int floor = m_bands[band].second;
         const int top = band == 0 ? 100 : m_bands[band - 1].second;
@@ -102,17 +119,63 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
         chart->addSeries(area);
         area->attachAxis(time);
         area->attachAxis(percent);
-        grades->append(m_bands[band].first, top);
+        chart->legend()->markers(area).value(0)->setVisible(false);
+        m_letters.push_back(new QGraphicsSimpleTextItem(m_bands[band].first, chart));
     }
 
-    auto* line = new QLineSeries;
-    line->setPointsVisible(true);
-    line->setPen(QPen(QColor(20, 60, 160), 2));
-    for (const results::TestRow& test : tests)
-        line->append(StartOf(test).toMSecsSinceEpoch(), *test.percentage);
-    chart->addSeries(line);
-    line->attachAxis(time);
-    line->attachAxis(percent);
+    // A line for each kind of test, in the order the kinds first came.
+    std::vector<std::string> kinds;
+    for (const results::TestRow& test : m_points)
+        if (std::ranges::find(kinds, results::KindOf(test)) == kinds.end())
+            kinds.push_back(results::KindOf(test));
+    for (size_t kind = 0; kind < kinds.size(); ++kind) {
+        auto* line = new QLineSeries;
+        line->setName(KindText(kinds[kind]));
+        line->setPointsVisible(true);
+        const LineLook& look = Looks[kind % std::size(Looks)];
+        line->setPen(QPen(look.colour, 2, look.dash));
+        for (const results::TestRow& test : m_points)
+            if (results::KindOf(test) == kinds[kind])
+                line->append(StartOf(test).toMSecsSinceEpoch(), *test.percentage);
+        chart->addSeries(line);
+        line->attachAxis(time);
+        line->attachAxis(percent);
+        connect(line, &QLineSeries::hovered, this, [this](const QPointF& point, bool over) {
+            const auto test = std::ranges::min_element(m_points, {}, [&](const auto& test) {
+                return std::abs(StartOf(test).toMSecsSinceEpoch() - qint64(point.x()));
+            });
+            if (over)
+                QToolTip::showText(QCursor::pos(), PointText(*test), this);
+            else
+                QToolTip::hideText();
+        });
+    }
+    PlaceLetters();
+}
+
+void ProgressChart::PlaceLetters()
+{
+    const QRectF plot = chart()->plotArea();
+    const qreal tallest = fontMetrics().height();
+    qreal widest = 0;
+    for (size_t at = 0; at < m_letters.size(); ++at) {
+        const size_t band = m_bands.size() - 1 - at; // the letters were made lowest first
+        const int floor = m_bands[band].second;
+        const int top = band == 0 ? 100 : m_bands[band - 1].second;
+        const qreal height = plot.height() * (top - floor) / 100;
+        QFont font = this->font();
+        font.setPixelSize(std::max(1, static_cast<int>(std::min(tallest, height) * 0.8)));
+        QGraphicsSimpleTextItem* letter = m_letters[at];
+        letter->setFont(font);
+        const QRectF drawn = letter->boundingRect();
+        letter->setPos(plot.right() + 4,
+                       plot.bottom() - plot.height() * (floor + top) / 200 - drawn.height() / 2);
+        widest = std::max(widest, drawn.width());
+    }
+    // Room on the right for the letters, not yet left there.
+    const QMargins margins(4, 4, 8 + static_cast<int>(widest), 4);
+    if (chart()->margins() != margins)
+        chart()->setMargins(margins);
 }
 
 void ProgressChart::focusInEvent(QFocusEvent* event)
@@ -124,6 +187,42 @@ void ProgressChart::focusInEvent(QFocusEvent* event)
 void ProgressChart::focusOutEvent(QFocusEvent* event)
 {
     QChartView::focusOutEvent(event);
+    Point(-1);
+}
+
+void ProgressChart::keyPressEvent(QKeyEvent* event)
+{
+    const int count = static_cast<int>(m_points.size());
+    switch (event->key()) {
+    case Qt::Key_Right:
+        return Point(std::min(m_point + 1, count - 1));
+    case Qt::Key_Left:
+        return Point(m_point < 0 ? count - 1 : std::max(m_point - 1, 0));
+    case Qt::Key_Home:
+        return Point(count > 0 ? 0 : -1);
+    case Qt::Key_End:
+        return Point(count - 1);
+    default:
+        QChartView::keyPressEvent(event);
+    }
+}
+
+void ProgressChart::Point(int at)
+{
+    m_point = at;
+    QToolTip::hideText();
+    if (at < 0) {
+        setAccessibleDescription(m_summary);
+    } else {
+        const results::TestRow& test = m_points[static_cast<size_t>(at)];
+        setAccessibleDescription(PointText(test));
+        const QPointF there =
+            chart()->mapToPosition(QPointF(StartOf(test).toMSecsSinceEpoch(), *test.percentage),
+                                   chart()->series().value(0));
+        QToolTip::showText(mapToGlobal(mapFromScene(there)), accessibleDescription(), this);
+    }
+    QAccessibleEvent said(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&said);
     viewport()->update();
 }
 
@@ -135,24 +234,39 @@ void ProgressChart::drawForeground(QPainter* painter, const QRectF& rect)
     painter->save();
     painter->setPen(QPen(palette().windowText().color(), 0, Qt::DotLine));
     painter->drawRect(mapToScene(viewport()->rect().adjusted(2, 2, -3, -3)).boundingRect());
+    if (m_point >= 0) { // a ring round the point the keys reached
+        const results::TestRow& test = m_points[static_cast<size_t>(m_point)];
+        const QPointF there =
+            chart()->mapToPosition(QPointF(StartOf(test).toMSecsSinceEpoch(), *test.percentage),
+                                   chart()->series().value(0));
+        painter->setPen(QPen(palette().windowText().color(), 2));
+        painter->drawEllipse(there, 7, 7);
+    }
     painter->restore();
+}
+
+QString ProgressChart::PointText(const results::TestRow& test)
+{
+    return tr("%1, %2, %3: %4%, %5")
+        .arg(resultstexts::WhenText(StartOf(test)), KindText(results::KindOf(test)),
+             resultstexts::SumsText(test))
+        .arg(*test.percentage)
+        .arg(QString::fromStdString(test.grade));
 }
 
 QString ProgressChart::Summary(const std::vector<results::TestRow>& newestFirst)
 {
-    const std::vector<results::TestRow> tests = Completed(newestFirst);
-    if (tests.empty())
+    const auto summary = results::Summarize(newestFirst);
+    if (!summary)
         return tr("No test has been finished yet.");
-    const QString day = DayText(StartOf(tests[0]));
-    const QString since = tests.size() == 1 ? tr("1 test on %1").arg(day)
-                                            : tr("%1 tests since %2").arg(tests.size()).arg(day);
-    const size_t lastFew = std::min<size_t>(tests.size(), 5);
-    const results::TestRow& from = tests[tests.size() - lastFew];
-    if (lastFew == 1)
-        return tr("%1: %2%").arg(since).arg(*from.percentage);
-    return tr("%1; the last %2 from %3% to %4%")
-        .arg(since)
-        .arg(lastFew)
-        .arg(*from.percentage)
-        .arg(*tests.back().percentage);
+    const QString day = resultstexts::DayText(resultstexts::TimeOf(summary->firstStarted).date());
+    const QString kind = KindText(summary->kind);
+    if (summary->tests == 1)
+        return tr("%1: one test, on %2: %3%").arg(kind, day).arg(summary->to);
+    return tr("%1: %n tests since %2; the last %3 from %4% to %5%", nullptr,
+              static_cast<int>(summary->tests))
+        .arg(kind, day)
+        .arg(summary->lastFew)
+        .arg(summary->from)
+        .arg(summary->to);
 }

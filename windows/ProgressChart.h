@@ -8,8 +8,12 @@
 #include <utility>
 #include <vector>
 
-// The percentage of each test over time, with the grades' bands faintly behind it; what it
-// shows is also said in words, for a screen reader.
+class QGraphicsSimpleTextItem;
+
+// The percentage of each test over time, a line for each kind of test with a legend, and the
+// grades' bands faintly behind them, each with its letter beside it. Each point says what it is
+// in a tooltip, and the arrow keys walk the points for a screen reader, which reads the point as
+// the chart's description; without one, the description says what the chart shows.
 class ProgressChart : public QChartView
 {
     Q_OBJECT
@@ -24,16 +28,27 @@ class ProgressChart : public QChartView
     // Shows the tests, newest first as they are kept.
     void Show(const std::vector<results::TestRow>& newestFirst);
 
-    // "12 tests since 1 December; the last five from 60% to 90%".
+    // "Easy: 12 tests since 1 December; the last 5 from 60% to 90%".
     static QString Summary(const std::vector<results::TestRow>& newestFirst);
+    // A test as a point says it: its date, its settings, its percentage and grade.
+    static QString PointText(const results::TestRow& test);
 
   protected:
     // Tab reaches the chart, so that a screen reader says what it shows; a dotted frame shows
     // that it has the keyboard.
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void drawForeground(QPainter* painter, const QRectF& rect) override;
 
   private:
+    // Puts each grade's letter beside its band, in a size its band holds.
+    void PlaceLetters();
+    void Point(int at);
+
     GradeBands m_bands;
+    std::vector<QGraphicsSimpleTextItem*> m_letters;
+    std::vector<results::TestRow> m_points; // those drawn, oldest first
+    QString m_summary;
+    int m_point = -1; // the point the arrow keys reached, if any
 };

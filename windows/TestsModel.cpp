@@ -1,10 +1,9 @@
 #include "TestsModel.h"
 
+#include "ResultsTexts.h"
 #include "toolkit/QtText.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QLocale>
 
 using results::Shown;
 using toolkit::Text;
@@ -13,15 +12,23 @@ namespace {
 
 QString TimeLimitText(int64_t seconds)
 {
-    if (seconds <= 0)
-        return QCoreApplication::translate("drill", "Unlimited");
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return seconds > 0 ? resultstexts::DurationText(seconds) : QStringLiteral("–");
 }
 
 QString EndText(const std::optional<results::EndReason>& reason)
 {
     return QCoreApplication::translate("TestsModel", reason ? results::WordsFor(*reason).shown
                                                             : results::NotEnded);
+}
+
+// How long the test ran, from its start to its end; nothing where it has no end.
+QString TookText(const results::TestRow& test)
+{
+    const QDateTime started = resultstexts::TimeOf(test.started);
+    const QDateTime ended = resultstexts::TimeOf(test.ended);
+    if (!started.isValid() || !ended.isValid())
+        return {};
+    return resultstexts::DurationText(std::max<qint64>(0, started.secsTo(ended)));
 }
 
 // A column's value as the table writes it.
@@ -31,6 +38,10 @@ QString Cell(const results::TestRow& test, const results::TestColumn& column)
     switch (column.shown) {
     case Shown::Date:
         return TestsModel::StartedText(stored);
+    case Shown::Took:
+        return TookText(test);
+    case Shown::Sums:
+        return resultstexts::SumsText(test);
     case Shown::Difficulty: // the main window's own word for it
         return QCoreApplication::translate("frmMain", stored.c_str());
     case Shown::TimeLimit:
@@ -70,9 +81,8 @@ int TestsModel::columnCount(const QModelIndex& parent) const
 
 QString TestsModel::StartedText(const std::string& started)
 {
-    const QDateTime time = QDateTime::fromString(Text(started), Qt::ISODate);
-    return time.isValid() ? QLocale().toString(time.toLocalTime(), QLocale::ShortFormat)
-                          : Text(started);
+    const QDateTime time = resultstexts::TimeOf(started);
+    return time.isValid() ? resultstexts::WhenText(time) : Text(started);
 }
 
 QVariant TestsModel::data(const QModelIndex& index, int role) const
@@ -80,10 +90,16 @@ QVariant TestsModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || static_cast<size_t>(index.row()) >= m_tests.size())
         return {};
     const results::TestColumn& column = *m_columns[static_cast<size_t>(index.column())];
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return Cell(m_tests[static_cast<size_t>(index.row())], column);
+    const results::TestRow& test = m_tests[static_cast<size_t>(index.row())];
+    if (role == Qt::DisplayRole)
+        return Cell(test, column);
+    if (role == Qt::AccessibleTextRole) // a screen reader hears what a dash means
+        return column.shown == Shown::TimeLimit && test.timeLimit <= 0
+                   ? QCoreApplication::translate("drill", "Unlimited")
+                   : Cell(test, column);
     if (role == Qt::TextAlignmentRole &&
-        (column.shown == Shown::Number || column.shown == Shown::TimeLimit))
+        (column.shown == Shown::Number || column.shown == Shown::TimeLimit ||
+         column.shown == Shown::Took))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }

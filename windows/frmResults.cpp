@@ -1,5 +1,6 @@
 #include "frmResults.h"
 
+#include "ResultsTexts.h"
 #include "TestsModel.h"
 #include "frmTestReview.h"
 #include "results/ResultsCsv.h"
@@ -32,10 +33,13 @@ QString SpokenOperation(char operation)
 } // namespace
 
 frmResults::frmResults(const Setup& setup)
-    : QDialog(setup.owner), ui(std::make_unique<Ui::frmResults>()), m_reader(setup.path),
-      m_tests(new TestsModel(this)), m_practise(setup.practise)
+    : ui(std::make_unique<Ui::frmResults>()), m_reader(setup.path), m_tests(new TestsModel(this)),
+      m_practise(setup.practise)
 {
     ui->setupUi(this);
+    // A window of its own, not one kept above the main window: once it has handed the main
+    // window something to practise, the main window comes in front of it.
+    move(setup.owner->geometry().center() - rect().center());
     toolkit::KeepOnScreen(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMaximizeButtonHint);
@@ -58,6 +62,9 @@ frmResults::frmResults(const Setup& setup)
     connect(ui->cmdForget, &QPushButton::clicked, this, &frmResults::cmdForget_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QDialog::close);
     connect(ui->grdTests, &QTableView::activated, this, &frmResults::grdTests_Activated);
+    // A tab's access key takes the keyboard into its page, onto the table's newest test.
+    ui->tabResults->tabBar()->installEventFilter(this);
+    ui->txtHanded->setVisible(false);
 
     // The window opens at its designed size where the screen has room for it.
     const QSize room = screen()->availableGeometry().size() * 9 / 10;
@@ -111,10 +118,11 @@ void frmResults::ctlSpan_Click()
 {
     const auto& tests = m_tests->Tests();
     const size_t span = static_cast<size_t>(ui->ctlSpan->currentData().toInt());
-    ui->chtProgress->Show(span == 0 || span >= tests.size()
-                              ? tests
-                              : std::vector(tests.begin(), tests.begin() + span));
-    ui->txtSummary->setText(ui->chtProgress->accessibleDescription());
+    const auto shown = span == 0 || span >= tests.size()
+                           ? tests
+                           : std::vector(tests.begin(), tests.begin() + span);
+    ui->chtProgress->Show(shown);
+    ui->txtSummary->setText(ProgressChart::Summary(shown));
 }
 
 void frmResults::ShowTests()
@@ -174,8 +182,8 @@ void frmResults::ShowPractice()
         : m_weakest.counted
             ? tr("Every number with enough answers is right at least %1% of the time.")
                   .arg(results::PractisedPercent)
-            : tr("Too few answers yet: a number counts once it has %1 answers in an operation.")
-                  .arg(results::EnoughAnswers));
+            : tr("Too few answers yet: a number counts once it has %n answers in an operation.",
+                 nullptr, static_cast<int>(results::EnoughAnswers)));
     SetTestRunning(m_testRunning);
 }
 
@@ -197,7 +205,41 @@ void frmResults::SayHowRecordingStands()
 void frmResults::cmdTickNumbers_Click()
 {
     if (!m_weakest.practice.Empty())
-        m_practise(m_weakest.practice);
+        Practise(m_weakest.practice);
+}
+
+void frmResults::Practise(const results::Practice& practice)
+{
+    m_practise(practice);
+    QStringList operations;
+    for (const char operation : practice.operations)
+        operations << toolkit::SpokenSign(QString(QChar::fromLatin1(operation)));
+    ui->txtHanded->setText(tr("Ticked in the main window for practice: %1, with the numbers %2.")
+                               .arg(QLocale().createSeparatedList(operations),
+                                    resultstexts::NumbersText(practice.numbers)));
+    ui->txtHanded->setVisible(true);
+}
+
+bool frmResults::eventFilter(QObject* watched, QEvent* event)
+{
+    // Once the tab bar has taken its access key, the page it shows takes the keyboard.
+    if (watched == ui->tabResults->tabBar() && event->type() == QEvent::Shortcut)
+        QMetaObject::invokeMethod(this, &frmResults::FocusPage, Qt::QueuedConnection);
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmResults::FocusPage()
+{
+    QWidget* page = ui->tabResults->currentWidget();
+    if (page == ui->tabTests) {
+        ui->grdTests->setFocus(Qt::ShortcutFocusReason);
+        ui->grdTests->selectRow(std::max(0, ui->grdTests->currentIndex().row()));
+        return;
+    }
+    for (QWidget* next = page->nextInFocusChain(); next != page; next = next->nextInFocusChain())
+        if (page->isAncestorOf(next) && next->isVisibleTo(page) &&
+            next->focusPolicy() & Qt::TabFocus)
+            return next->setFocus(Qt::ShortcutFocusReason);
 }
 
 void frmResults::cmdExport_Click()
@@ -249,6 +291,6 @@ void frmResults::grdTests_Activated(const QModelIndex& row)
         return;
     }
     frmTestReview review(this, test, *problems, m_testRunning);
-    connect(&review, &frmTestReview::Practise, this, m_practise);
+    connect(&review, &frmTestReview::Practise, this, &frmResults::Practise);
     review.exec();
 }

@@ -31,6 +31,9 @@ class frmResults : public QDialog, public ResultsWindow
     void Refresh(const QString& titleInUse, const results::Recording& recording) override;
     void SetTestRunning(bool running) override;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private slots:
     void ctlTitle_Click();
     void ctlSpan_Click();
@@ -41,6 +44,10 @@ class frmResults : public QDialog, public ResultsWindow
     void grdTests_Activated(const QModelIndex& row);
 
   private:
+    // The keyboard on the first control of the page shown, the table's newest test on Tests.
+    void FocusPage();
+    // Hands the main window something to practise, and says what.
+    void Practise(const results::Practice& practice);
     void ShowTests();
     void ShowPractice();
     void SayHowRecordingStands();

@@ -40,11 +40,11 @@ frmTestReview::frmTestReview(QWidget* owner, const results::TestRow& test,
     ui->setupUi(this);
     toolkit::KeepOnScreen(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    ui->txtTest->setText(tr("%1: %2 correct, %3 incorrect, %4 unanswered")
-                             .arg(TestsModel::StartedText(test.started))
-                             .arg(test.correct)
-                             .arg(test.incorrect)
-                             .arg(test.unanswered));
+    ui->txtTest->setText(tr("%1: %2, %3, %4")
+                             .arg(TestsModel::StartedText(test.started),
+                                  tr("%n correct", nullptr, static_cast<int>(test.correct)),
+                                  tr("%n incorrect", nullptr, static_cast<int>(test.incorrect)),
+                                  tr("%n unanswered", nullptr, static_cast<int>(test.unanswered))));
     ui->grdProblems->setRowCount(static_cast<int>(problems.size()));
     for (int row = 0; row < ui->grdProblems->rowCount(); ++row) {
         const results::ProblemRow& problem = problems[static_cast<size_t>(row)];

@@ -99,6 +99,16 @@ class MainWindowSandbox : public RegistrySandbox
                Find<QComboBox>("ctlDifficulty")->currentText();
     }
     QLineEdit* Input() const { return Find<QLineEdit>("txtInput"); }
+    // The Results window, opened by its menu item: a window of its own beside the main one.
+    QDialog* OpenResults() const
+    {
+        Find<QAction>("mFile_Results")->trigger();
+        for (QWidget* shown : QApplication::topLevelWidgets())
+            if (shown->objectName() == "frmResults" && shown->isVisible())
+                return qobject_cast<QDialog*>(shown);
+        ADD_FAILURE() << "no Results window";
+        return nullptr;
+    }
     void Tick(std::initializer_list<const char*> names, bool ticked = true)
     {
         std::ranges::for_each(names, [&](auto name) { Find<QCheckBox>(name)->setChecked(ticked); });

@@ -25,8 +25,9 @@ int main(int argc, char* argv[])
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     toolkit::SetUpApplication();
-    if (std::getenv("CARROWBY_TEST_LANGUAGE")) // its LANGUAGE set too; else English whatever LANG
-        toolkit::InstallTranslations();
+    if (!std::getenv("CARROWBY_TEST_LANGUAGE")) // its LANGUAGE set too; else English whatever LANG
+        setenv("LANGUAGE", "en", 1);
+    toolkit::InstallTranslations();
 #endif
     const int result = RUN_ALL_TESTS();
     std::error_code ignored;

@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, TheRealTimerCountsTheSecondsDown)
     window->SetClock(std::make_shared<toolkit::SystemClock>());
     Timer()->setInterval(1000);
     EXPECT_EQ(Start(), "");
-    QTRY_COMPARE_WITH_TIMEOUT(Text("txtTimeRemaining"), QString("9"), 10000);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Text("txtTimeRemaining") == "9"; }, 10000));
 }
 
 // The time runs out with the feedback window open. A refused Start keeps that score; settings

@@ -2,12 +2,15 @@
 
 #include "results/Recorder.h"
 #include "results/ResultsReader.h"
+#include "support/FakeClock.h"
 #include "support/MainWindowSandbox.h"
 
 #include <QAreaSeries>
 #include <QChartView>
 #include <QDateTimeAxis>
+#include <QGraphicsSimpleTextItem>
 #include <QHeaderView>
+#include <QLegendMarker>
 #include <QLineSeries>
 
 #include <filesystem>
@@ -27,13 +30,6 @@ class ResultsWindowTest : public MainWindowSandbox
             Answer("99", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
         EXPECT_TRUE(QTest::qWaitFor([] { return Ended().size() == 1; }));
         return OpenResults();
-    }
-    QDialog* OpenResults()
-    {
-        Find<QAction>("mFile_Results")->trigger();
-        auto* results = window->findChild<QDialog*>("frmResults");
-        EXPECT_TRUE(results && results->isVisible());
-        return results;
     }
     // The tests in the file that have ended, newest first.
     static std::vector<results::TestRow> Ended()
@@ -86,24 +82,29 @@ TEST_F(ResultsWindowTest, ATestIsKeptFromItsStartAndNothingIsTickedWhileItRuns)
     for (int problem = 0; problem < 10; ++problem)
         Answer("99", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
     EXPECT_FALSE(running());
-    QTRY_COMPARE(TableRow(results, 0).section('|', 1), QString("+|7|Easy|10|Unlimited|0|10|0|0|F|"
-                                                               "Finished"));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return TableRow(results, 0).section('|', 1) == "0:00|+ 7|Easy|–|0|10|0|0|F|Finished";
+    })) << TableRow(results, 0).toStdString();
     Script(0, {0});
     EXPECT_EQ(Start(), "");
     EXPECT_TRUE(running());
 }
 
-// The chart draws the grades' bands faintly behind the test's point, clear of the time axis's
-// ends, says in words what it shows, and shows by a dotted frame that it has the keyboard.
-TEST_F(ResultsWindowTest, TheChartDrawsTheTestOverTheGradesBands)
+// A line for each kind of test, named in the legend, over the grades' bands, each band's letter
+// beside it at any size the window takes; the axes say what they measure; the arrow keys walk the
+// points for a screen reader; a dotted frame shows that the chart has the keyboard.
+TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
 {
-    QDialog* results = DrillAllWrong();
-    EXPECT_TRUE(In(results, "chtProgress")
-                    ->accessibleDescription()
-                    .contains(QRegularExpression("^1 test on .*: 0%$")));
-    QStringList drawn;
+    DrillAllWrong();
+    {
+        results::Recorder medium;
+        medium.TestStarted({"Carrowby", "+", "7", "Medium", 10, 0}, {});
+        medium.TestEnded({5, 5, 0, 50, "F"}, results::EndReason::Finished);
+    }
+    QDialog* results = OpenResults();
     auto* view = results->findChild<QChartView*>();
     QChart* chart = view->chart();
+    QStringList drawn;
     const auto* time = qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).value(0));
     ASSERT_TRUE(time);
     const auto clear = [time](qreal at) {
@@ -111,7 +112,8 @@ TEST_F(ResultsWindowTest, TheChartDrawsTheTestOverTheGradesBands)
     };
     for (QAbstractSeries* series : chart->series())
         if (auto* line = qobject_cast<QLineSeries*>(series))
-            drawn << QString("line at %1%2")
+            drawn << QString("%1 at %2%3")
+                         .arg(line->name())
                          .arg(line->at(0).y())
                          .arg(clear(line->at(0).x()) ? "" : " on the edge");
         else if (auto* band = qobject_cast<QAreaSeries*>(series))
@@ -119,8 +121,30 @@ TEST_F(ResultsWindowTest, TheChartDrawsTheTestOverTheGradesBands)
                          .arg(band->lowerSeries()->at(0).y())
                          .arg(band->upperSeries()->at(0).y())
                          .arg(band->brush().color().lightness() > 200 ? "" : " dark");
-    EXPECT_EQ(drawn.join(' '), "0-60 60-70 70-80 80-90 90-100 line at 0");
-    EXPECT_EQ(chart->axes().size(), 3) << "time, %, grades";
+    EXPECT_EQ(drawn.join(' '), "0-60 60-70 70-80 80-90 90-100 Easy at 0 Medium at 50");
+    QStringList legend;
+    for (QLegendMarker* marker : chart->legend()->markers())
+        legend << marker->label();
+    EXPECT_EQ(legend.join(' ').simplified(), "Easy Medium") << "a name for each line";
+    for (QAbstractAxis* axis : chart->axes())
+        EXPECT_FALSE(axis->titleText().isEmpty()) << "an axis that says not what it measures";
+    EXPECT_TRUE(In<QLabel>(results, "txtSummary")
+                    ->text()
+                    .contains(QRegularExpression("^Medium: one test, on .*: 50%$")))
+        << "the newest kind alone";
+    for (const QSize size : {results->size(), results->minimumSizeHint()}) {
+        results->resize(size);
+        QApplication::processEvents();
+        const QRectF plot = chart->plotArea();
+        QStringList letters;
+        for (QGraphicsItem* item : chart->childItems())
+            if (auto* letter = dynamic_cast<QGraphicsSimpleTextItem*>(item)) {
+                const qreal middle = letter->mapToScene(letter->boundingRect().center()).y();
+                const int percent = qRound(100 * (plot.bottom() - middle) / plot.height());
+                letters << QString("%1 %2").arg(letter->text()).arg(percent / 10 * 10);
+            }
+        EXPECT_EQ(letters.join(", "), "F 30, D 60, C 70, B 80, A 90") << size.height();
+    }
     const auto dots = [view] {
         const QImage image = view->viewport()->grab().toImage();
         int dots = 0;
@@ -132,6 +156,11 @@ TEST_F(ResultsWindowTest, TheChartDrawsTheTestOverTheGradesBands)
     In<QTabWidget>(results, "tabResults")->setCurrentIndex(0);
     QApplication::setActiveWindow(results), view->setFocus();
     EXPECT_TRUE(unfocused == 0 && dots() > 0) << unfocused;
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_TRUE(view->accessibleDescription().contains(QRegularExpression(", Easy, \\+ 7: 0%, F$")))
+        << view->accessibleDescription().toStdString();
+    QTest::keyClick(view, Qt::Key_End);
+    EXPECT_TRUE(view->accessibleDescription().endsWith("Medium, +: 50%, F"));
 }
 
 // Tick These Numbers ticks what is still missed, ready for Start; a test opened by Enter shows its
@@ -146,7 +175,10 @@ TEST_F(ResultsWindowTest, WhatWasMissedIsTickedForPractice)
     EXPECT_EQ(grid->item(0, 0)->text() + grid->item(3, 7)->text(), "0%-");
     QTest::mouseClick(In<QPushButton>(results, "cmdTickNumbers"), Qt::LeftButton);
     EXPECT_EQ(Ticked(), "chkAddition chk7 Easy");
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << "the main window in front";
     EXPECT_EQ(window->focusWidget(), Find("btnStart")) << "ready for Enter";
+    EXPECT_EQ(In<QLabel>(results, "txtHanded")->text(),
+              "Ticked in the main window for practice: plus, with the numbers 7.");
     WhenModal([&](QWidget* review) {
         auto* problems = review->findChild<QTableWidget*>("grdProblems");
         QStringList first;
@@ -157,7 +189,12 @@ TEST_F(ResultsWindowTest, WhatWasMissedIsTickedForPractice)
         EXPECT_EQ(problems->rowCount(), 10);
         QTest::mouseClick(review->findChild<QPushButton*>("cmdPractiseAgain"), Qt::LeftButton);
     });
-    QTest::keyClick(In(results, "grdTests"), Qt::Key_Return);
+    QApplication::setActiveWindow(results); // Alt+T, Enter: the newest test opened
+    QTest::keyClick(results, Qt::Key_T, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return results->focusWidget() == In(results, "grdTests"); }));
+    EXPECT_EQ(In<QTableView>(results, "grdTests")->selectionModel()->selectedRows().value(0).row(),
+              0);
+    PressKey(results, Qt::Key_Return);
     EXPECT_EQ(Ticked(), "chkAddition chk0 chk1 chk2 chk3 chk4 chk5 chk6 chk7 chk8 chk9 Easy");
 }
 
@@ -176,28 +213,35 @@ TEST_F(ResultsWindowTest, ExportWritesTheTestsPrivately)
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
-// The table and the chart follow the tests recorded since: a time limit as minutes and seconds,
-// a test whose time ran out, the chart's span the last ten or all.
+// The table and the chart follow the tests recorded since: how long a test took, a time limit as
+// minutes and seconds, the numbers only where the level uses them, a test whose time ran out,
+// and the chart's span the last ten or all.
 TEST_F(ResultsWindowTest, TheTableAndTheChartFollowNewTests)
 {
     QDialog* results = DrillAllWrong();
     {
         results::Recorder more;
-        for (int test = 0; test < 11; ++test)
-            more.TestStarted({"Carrowby", "+", "7", "Easy", 10, test * 9}, {}),
-                more.TestEnded({5, 5, 0, 50, "F"},
-                               test == 10 ? results::EndReason::Time : results::EndReason{});
+        auto clock = std::make_shared<FakeClock>();
+        more.SetClock(clock);
+        for (int test = 0; test < 11; ++test) {
+            more.TestStarted(
+                {"Carrowby", "+x", "2,3,4,7", test == 0 ? "Hard" : "Easy", 10, test * 9}, {});
+            clock->Pass(125);
+            more.TestEnded({5, 5, 0, 50, "F"},
+                           test == 10 ? results::EndReason::Time : results::EndReason{});
+        }
     }
     Find<QAction>("mFile_Results")->trigger();
-    EXPECT_EQ(TableRow(results, 0).section('|', 5, 5) + " " + TableRow(results, 0).section('|', -1),
-              "1:30 Time ran out");
+    EXPECT_EQ(TableRow(results, 0).section('|', 1),
+              "2:05|+ x 2–4, 7|Easy|1:30|5|5|0|50|F|Time ran out");
+    EXPECT_EQ(TableRow(results, 10).section('|', 2, 3), "+ x|Hard") << "no numbers off Easy";
     EXPECT_EQ(results->findChild<QTableView*>("grdTests")->verticalHeader()->count(), 12)
         << "the table shown anew";
     auto* span = In<QComboBox>(results, "ctlSpan");
     span->setCurrentIndex(span->findData(10));
-    EXPECT_TRUE(In<QLabel>(results, "txtSummary")->text().startsWith("10 tests since"));
+    EXPECT_TRUE(In<QLabel>(results, "txtSummary")->text().startsWith("Easy: 10 tests since"));
     span->setCurrentIndex(span->findData(0));
-    EXPECT_TRUE(In<QLabel>(results, "txtSummary")->text().startsWith("12 tests since"));
+    EXPECT_TRUE(In<QLabel>(results, "txtSummary")->text().startsWith("Easy: 11 tests since"));
 }
 
 // Forget All asks first, Enter answering No; Yes forgets every test.

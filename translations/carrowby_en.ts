@@ -1,0 +1,55 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>ProgressChart</name>
+    <message numerus="yes">
+        <source>%1: %n tests since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1: %n test since %2; the last %3 from %4% to %5%</numerusform>
+            <numerusform>%1: %n tests since %2; the last %3 from %4% to %5%</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmResults</name>
+    <message numerus="yes">
+        <source>%n answers of this run could not be kept: %1.</source>
+        <translation>
+            <numerusform>%n answer of this run could not be kept: %1.</numerusform>
+            <numerusform>%n answers of this run could not be kept: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Too few answers yet: a number counts once it has %n answers in an operation.</source>
+        <translation>
+            <numerusform>Too few answers yet: a number counts once it has %n answer in an operation.</numerusform>
+            <numerusform>Too few answers yet: a number counts once it has %n answers in an operation.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmTestReview</name>
+    <message numerus="yes">
+        <source>%n correct</source>
+        <translation>
+            <numerusform>%n correct</numerusform>
+            <numerusform>%n correct</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n incorrect</source>
+        <translation>
+            <numerusform>%n incorrect</numerusform>
+            <numerusform>%n incorrect</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unanswered</source>
+        <translation>
+            <numerusform>%n unanswered</numerusform>
+            <numerusform>%n unanswered</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "results/TestRecord.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+// How the Results window writes what the results keep, in the language shown.
+namespace resultstexts {
+
+// Numbers as a list, runs of three or more as a range: "2, 5, 7", "6–9", "0–3, 8".
+QString NumbersText(const std::vector<int>& numbers);
+// The numbers kept as "3,7".
+std::vector<int> NumbersOf(const std::string& stored);
+
+// A test's operations, with its numbers where its level uses them: "+ x 6–9".
+QString SumsText(const results::TestRow& test);
+
+// A time kept in ISO 8601; invalid where it is none.
+QDateTime TimeOf(const std::string& stored);
+// The day and the time, short: "8 Dec 10:43".
+QString WhenText(const QDateTime& time);
+// The day with its month: "1 December", "1er décembre".
+QString DayText(const QDate& day);
+// Minutes and seconds, with the hours where there are any: "3:25", "1:02:05".
+QString DurationText(int64_t seconds);
+
+} // namespace resultstexts
