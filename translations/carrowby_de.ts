@@ -28,10 +28,6 @@
         <translation>%d&#xa0;%</translation>
     </message>
     <message>
-        <source>Correct answers</source>
-        <translation>Richtige Antworten</translation>
-    </message>
-    <message>
         <source>%1, %2, %3: %4%, %5</source>
         <translation>%1, %2, %3: %4&#xa0;%, %5</translation>
     </message>
@@ -45,6 +41,10 @@
             <numerusform>%1: %n Test seit dem %2; die letzten %3: von %4&#xa0;% auf %5&#xa0;%</numerusform>
             <numerusform>%1: %n Tests seit dem %2; die letzten %3: von %4&#xa0;% auf %5&#xa0;%</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>% correct</source>
+        <translation>%&#xa0;richtig</translation>
     </message>
 </context>
 <context>

@@ -28,10 +28,6 @@
         <translation>%d&#xa0;%</translation>
     </message>
     <message>
-        <source>Correct answers</source>
-        <translation>Aciertos</translation>
-    </message>
-    <message>
         <source>%1, %2, %3: %4%, %5</source>
         <translation>%1, %2, %3: %4&#xa0;%, %5</translation>
     </message>
@@ -45,6 +41,10 @@
             <numerusform>%1: %n prueba desde el %2; las %3 últimas, del %4&#xa0;% al %5&#xa0;%</numerusform>
             <numerusform>%1: %n pruebas desde el %2; las %3 últimas, del %4&#xa0;% al %5&#xa0;%</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>% correct</source>
+        <translation>%&#xa0;de aciertos</translation>
     </message>
 </context>
 <context>

@@ -28,10 +28,6 @@
         <translation>%d&#xa0;%</translation>
     </message>
     <message>
-        <source>Correct answers</source>
-        <translation>Bonnes réponses</translation>
-    </message>
-    <message>
         <source>%1, %2, %3: %4%, %5</source>
         <translation>%1, %2, %3&#xa0;: %4&#xa0;%, %5</translation>
     </message>
@@ -45,6 +41,10 @@
             <numerusform>%1&#xa0;: %n test depuis le %2&#x202f;; les %3 derniers&#xa0;: de %4&#xa0;% à %5&#xa0;%</numerusform>
             <numerusform>%1&#xa0;: %n tests depuis le %2&#x202f;; les %3 derniers&#xa0;: de %4&#xa0;% à %5&#xa0;%</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>% correct</source>
+        <translation>%&#xa0;de justes</translation>
     </message>
 </context>
 <context>

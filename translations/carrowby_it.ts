@@ -28,10 +28,6 @@
         <translation>%d%</translation>
     </message>
     <message>
-        <source>Correct answers</source>
-        <translation>Risposte giuste</translation>
-    </message>
-    <message>
         <source>%1, %2, %3: %4%, %5</source>
         <translation>%1, %2, %3: %4%, %5</translation>
     </message>
@@ -45,6 +41,10 @@
             <numerusform>%1: %n prova dal giorno %2; ultime %3: da %4% a %5%</numerusform>
             <numerusform>%1: %n prove dal giorno %2; ultime %3: da %4% a %5%</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>% correct</source>
+        <translation>% giuste</translation>
     </message>
 </context>
 <context>

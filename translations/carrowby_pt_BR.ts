@@ -28,10 +28,6 @@
         <translation>%d%</translation>
     </message>
     <message>
-        <source>Correct answers</source>
-        <translation>Acertos</translation>
-    </message>
-    <message>
         <source>%1, %2, %3: %4%, %5</source>
         <translation>%1, %2, %3: %4%, %5</translation>
     </message>
@@ -45,6 +41,10 @@
             <numerusform>%1: %n teste desde %2; nos últimos %3, de %4% para %5%</numerusform>
             <numerusform>%1: %n testes desde %2; nos últimos %3, de %4% para %5%</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>% correct</source>
+        <translation>% de acertos</translation>
     </message>
 </context>
 <context>

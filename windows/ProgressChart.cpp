@@ -60,7 +60,7 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
 {
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);
-    chart()->legend()->setAlignment(Qt::AlignBottom);
+    chart()->legend()->setAlignment(Qt::AlignTop);
     chart()->setBackgroundRoundness(0);
     connect(chart(), &QChart::plotAreaChanged, this, &ProgressChart::PlaceLetters);
 }
@@ -99,8 +99,14 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
     percent->setRange(0, 100);
     percent->setLabelFormat(tr("%d%"));
     percent->setTickCount(6);
-    percent->setTitleText(tr("Correct answers"));
+    percent->setTitleText(tr("% correct"));
     chart->addAxis(percent, Qt::AlignLeft);
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(time), static_cast<QAbstractAxis*>(percent)}) {
+        QFont title = font(); // no larger than the labels, which a small window needs room for
+        title.setBold(true);
+        axis->setTitleFont(title);
+    }
 
     // The grades' bands, faintly behind the lines, green for the best to red for the worst; each
     // letter beside its band.
@@ -157,6 +163,11 @@ void ProgressChart::PlaceLetters()
 {
     const QRectF plot = chart()->plotArea();
     const qreal tallest = fontMetrics().height();
+    // Each percentage on the axis whole: every 20 where there is room, else every 50.
+    for (QAbstractAxis* axis : chart()->axes(Qt::Vertical))
+        if (auto* percent = qobject_cast<QValueAxis*>(axis);
+            percent && percent->tickCount() != (plot.height() > 7 * tallest ? 6 : 3))
+            percent->setTickCount(plot.height() > 7 * tallest ? 6 : 3);
     qreal widest = 0;
     for (size_t at = 0; at < m_letters.size(); ++at) {
         const size_t band = m_bands.size() - 1 - at; // the letters were made lowest first
