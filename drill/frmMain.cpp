@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "drill/DrillRecord.h"
+#include "drill/PracticeSource.h"
 #include "drill/SettingsDraw.h"
 #include "settings/SavedSettings.h"
 #include "settings/StoreNotices.h"
@@ -209,22 +210,52 @@ void frmMain::btnStart_Click()
         SettingsError(*why);
         return;
     }
+    const drill::DrillChoice choice = ReadDrillChoice();
+    Begin(std::move(source),
+          {toolkit::Caption(this).toStdString(), drill::TickedOperations(choice),
+           drill::TickedNumbers(choice), drill::DifficultyName(choice.difficulty), length,
+           ui->ctlTimed->currentData().toInt()});
+}
+
+void frmMain::Begin(std::unique_ptr<drill::ProblemSource> source, const results::TestSetup& setup)
+{
     ui->frmProblem->setVisible(true);
     CoverSettings(true);
     ui->btnStart->setEnabled(false);
     m_run.Start(std::move(source));
     ShowStatus(drill::StartingStatus);
-    const drill::DrillChoice choice = ReadDrillChoice();
-    m_recorder.TestStarted({toolkit::Caption(this).toStdString(), drill::TickedOperations(choice),
-                            drill::TickedNumbers(choice), drill::DifficultyName(choice.difficulty),
-                            m_run.NumberOfProblems(), ui->ctlTimed->currentData().toInt()},
-                           m_run.Score());
+    m_recorder.TestStarted(setup, m_run.Score());
     if (Results())
         Results()->SetTestRunning(true);
     m_random->SeedFromTimeOfDay();
     ctlTimed_Click();
+    m_practising = setup.practice != 0;
+    if (m_practising) // a practice takes its time
+        ui->txtTimeRemaining->setText(Translated(drill::SecondsCaption(std::nullopt))),
+            m_run.SetTimeLimit(0);
     myTimer.start();
     NextProblem();
+}
+
+void frmMain::StartPractice(const std::vector<results::Asked>& asked)
+{
+    if (m_run.Running() || asked.empty())
+        return;
+    // As many as a test of the length chosen has, the first first.
+    const auto length = static_cast<size_t>(
+        toolkit::ReadStrict(ui->ctlNumberOfProblems->currentText().toStdString()).value_or(10));
+    const std::vector<results::Asked> practised(asked.begin(),
+                                                asked.begin() + std::min(length, asked.size()));
+    std::string operations;
+    for (const char operation : std::string_view(results::Operations))
+        if (std::ranges::any_of(practised,
+                                [&](const auto& one) { return one.operation == operation; }))
+            operations += operation;
+    raise(); // in front of the Results window
+    activateWindow();
+    Begin(std::make_unique<drill::PracticeSource>(practised),
+          {toolkit::Caption(this).toStdString(), operations, "", drill::DifficultyName(drill::Easy),
+           static_cast<int64_t>(practised.size()), 0, 1});
 }
 
 void frmMain::NextProblem()
@@ -316,6 +347,8 @@ void frmMain::UpdateStatus()
 void frmMain::EndTest()
 {
     myTimer.stop();
+    if (m_practising) // the time limit chosen shows again
+        m_practising = false, ctlTimed_Click();
     ui->txtInput->setEnabled(false);
     ui->btnStart->setEnabled(true);
     ui->frmProblem->setVisible(false);
@@ -392,6 +425,7 @@ void frmMain::LoadSettings()
     toolkit::SetCaption(this, Text(saved.title));
     for (size_t i = 0; i < m_savedControls.size(); ++i)
         ShowState(m_savedControls[i], saved.states[i]);
+    m_shown.fluencySeconds = saved.fluencySeconds;
 }
 
 void frmMain::WriteDefaultSettings()
@@ -464,9 +498,14 @@ void frmMain::mFile_Exit_Click()
 void frmMain::mFile_Results_Click()
 {
     if (!Results()) {
-        ResultsWindow::Setup setup{this, m_recorder.Path(), {}, [this](const auto& practice) {
-                                       TickForPractice(practice);
-                                   }};
+        ResultsWindow::Setup setup{
+            this,
+            m_recorder.Path(),
+            {},
+            [this](const results::Practice& practice) { TickForPractice(practice); },
+            [this](const std::vector<results::Asked>& asked) { StartPractice(asked); },
+            m_shown.fluencySeconds,
+            [this](int seconds) { m_shown.fluencySeconds = static_cast<int16_t>(seconds); }};
         for (const auto& [letter, lowest] : drill::LetterBands())
             setup.bands.emplace_back(Text(letter), lowest);
         QString why;

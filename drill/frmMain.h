@@ -75,6 +75,8 @@ class frmMain : public QMainWindow
     void mHelp_About_Click();
     // Sets the settings to practise these on Easy, ready for Start.
     void TickForPractice(const results::Practice& practice);
+    // Starts a practice of these, as many as a test of the length chosen has.
+    void StartPractice(const std::vector<results::Asked>& asked);
     // Shows the Results window anew, where it is open, once a test's end is in the file.
     void ShowRecorded();
 
@@ -91,6 +93,8 @@ class frmMain : public QMainWindow
     void Form_Unload();
     void txtInput_KeyPress(int16_t& KeyAscii);
 
+    // Begins a test, or a practice, of this source's problems.
+    void Begin(std::unique_ptr<drill::ProblemSource> source, const results::TestSetup& setup);
     std::array<QCheckBox*, 4> OperationBoxes() const;
     drill::DrillChoice ReadDrillChoice() const;
     void ShowStatus(const drill::StatusCaptions& status);
@@ -124,6 +128,7 @@ class frmMain : public QMainWindow
     bool m_settingsReadable = true; // a store that could not be read is never written
     bool m_titleRead = true;        // a stored title that could not be read is kept
     bool m_unloaded = false;
-    bool m_answering = false; // an answer's verdict is up
+    bool m_answering = false;  // an answer's verdict is up
+    bool m_practising = false; // the test in progress is a practice
     std::vector<std::pair<QWidget*, Qt::FocusPolicy>> m_coveredFocus;
 };

@@ -12,7 +12,7 @@ bool Charted(const TestRow& test)
 
 std::string KindOf(const TestRow& test)
 {
-    return test.difficulty;
+    return test.practice ? PracticeKind : test.difficulty;
 }
 
 std::optional<ProgressSummary> Summarize(const std::vector<TestRow>& newestFirst)

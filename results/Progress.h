@@ -13,8 +13,9 @@ namespace results {
 // something answered.
 bool Charted(const TestRow& test);
 
-// The kind of test, drawn as a line of its own: its difficulty.
+// The kind of test, drawn as a line of its own: its difficulty, or for a practice PracticeKind.
 std::string KindOf(const TestRow& test);
+inline constexpr char PracticeKind[] = TRANSLATABLE("TestsModel", "Practice");
 
 // The tests of the newest charted test's kind, in words: how many since the first's start, and
 // the percentages of the first and the last of the last five.

@@ -83,7 +83,7 @@ void Recorder::Answered(const std::string& given, bool correct, const Score& sho
     m_problem.correct = correct;
     const std::chrono::duration<double> taken = m_clock->Steady() - m_shown;
     m_problem.seconds = std::round(taken.count() * 10) / 10;
-    static_cast<Score&>(*m_test) = shown;
+    Shown(shown);
     Hand({Step::Answer, *m_test, m_problem});
 }
 
@@ -91,11 +91,18 @@ void Recorder::TestEnded(const Score& shown, EndReason reason)
 {
     if (!m_test)
         return;
-    static_cast<Score&>(*m_test) = shown;
+    Shown(shown);
     m_test->ended = LocalTimeText(m_clock->Wall());
     m_test->endReason = reason;
     Hand({Step::End, *m_test, {}});
     m_test.reset();
+}
+
+void Recorder::Shown(const Score& shown)
+{
+    static_cast<Score&>(*m_test) = shown;
+    // A practice grows as a missed problem comes back.
+    m_test->problems = shown.correct + shown.incorrect + shown.unanswered;
 }
 
 void Recorder::TestStopped()

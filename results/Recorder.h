@@ -83,6 +83,8 @@ class Recorder
     };
 
     void Hand(Step step);
+    // The status after an answer, with the test's length as it stands.
+    void Shown(const Score& shown);
     void Write();
     TestWriter::Outcome Apply(const Step& step);
     void Said(const std::optional<std::string>& waiting);

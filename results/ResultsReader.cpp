@@ -15,7 +15,7 @@ constexpr int ReadWaitMs = 200;
 constexpr std::string_view ProblemColumns =
     "number, operation, operands, right_answer, given, correct, seconds";
 
-std::vector<int64_t> OperandsOf(const std::string& text)
+std::vector<int64_t> NumbersIn(const std::string& text)
 {
     std::vector<int64_t> operands;
     for (size_t at = 0; at < text.size();) {
@@ -115,7 +115,7 @@ std::optional<std::vector<ProblemRow>> ResultsReader::ReadProblems(Statement& se
     while (select.Step()) {
         const std::string operation = select.Text(1);
         problems.push_back({select.Integer(0), operation.empty() ? '?' : operation[0],
-                            OperandsOf(select.Text(2)), select.Integer(3), select.Text(4),
+                            NumbersIn(select.Text(2)), select.Integer(3), select.Text(4),
                             select.Integer(5) != 0, select.Real(6)});
     }
     return select.Failed() ? std::nullopt : std::optional(std::move(problems));
@@ -131,16 +131,31 @@ std::optional<std::vector<ProblemRow>> ResultsReader::Problems(int64_t test)
     return ReadProblems(select);
 }
 
-std::optional<std::vector<ProblemRow>> ResultsReader::LastAnswers(const std::string& title,
-                                                                  int64_t count)
+std::optional<std::vector<AnsweredProblem>> ResultsReader::Answers(const std::string& title)
 {
+    std::vector<AnsweredProblem> answers;
     if (m_columns.empty())
-        return std::vector<ProblemRow>{};
-    Statement select(m_db, "SELECT " + std::string(ProblemColumns) +
-                               " FROM problems WHERE test IN (SELECT id FROM tests WHERE title "
-                               "= ?) ORDER BY test DESC, number DESC LIMIT ?");
-    select.Bind(title).Bind(count);
-    return ReadProblems(select);
+        return answers;
+    // The numbers choose an Easy test's problems, never a practice's.
+    const std::string chosen = m_columns.contains("practice")
+                                   ? "t.difficulty = 'Easy' AND t.practice = 0"
+                                   : "t.difficulty = 'Easy'";
+    Statement select(m_db, "SELECT p.operation, p.operands, p.correct, p.seconds, CASE WHEN " +
+                               chosen +
+                               " THEN t.numbers ELSE '' END FROM problems p JOIN tests t "
+                               "ON p.test = t.id WHERE t.title = ? ORDER BY p.test, p.number");
+    select.Bind(title);
+    while (select.Step()) {
+        const std::string operation = select.Text(0);
+        AnsweredProblem& answer = answers.emplace_back();
+        answer.operation = operation.empty() ? '?' : operation[0];
+        answer.operands = NumbersIn(select.Text(1));
+        answer.correct = select.Integer(2) != 0;
+        answer.seconds = select.Real(3);
+        for (const int64_t number : NumbersIn(select.Text(4)))
+            answer.ticked.push_back(static_cast<int>(number));
+    }
+    return select.Failed() ? std::nullopt : std::optional(std::move(answers));
 }
 
 } // namespace results

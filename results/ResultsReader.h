@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Database.h"
+#include "Facts.h"
 #include "ResultsFile.h"
 #include "TestColumns.h"
 
@@ -30,8 +31,9 @@ class ResultsReader
     std::optional<std::vector<std::string>> Titles();
     // A test's answered problems, in order.
     std::optional<std::vector<ProblemRow>> Problems(int64_t test);
-    // The last answers of a title's tests, newest first.
-    std::optional<std::vector<ProblemRow>> LastAnswers(const std::string& title, int64_t count);
+    // Every answer of a title's tests, oldest first, with the numbers ticked in its test where
+    // they chose its problem.
+    std::optional<std::vector<AnsweredProblem>> Answers(const std::string& title);
 
   private:
     std::optional<std::vector<ProblemRow>> ReadProblems(Statement& select);

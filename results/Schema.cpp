@@ -75,6 +75,9 @@ constexpr Step Steps[] = {
         ALTER TABLE tests_rebuilt RENAME TO tests;
         CREATE INDEX tests_by_title ON tests (title, id);)",
      "SELECT 1 FROM sqlite_master WHERE name = 'tests' AND sql LIKE '%AUTOINCREMENT%'"},
+    // 4: a practice of what was missed told from a test.
+    {"ALTER TABLE tests ADD COLUMN practice INTEGER NOT NULL DEFAULT 0;",
+     "SELECT 1 FROM pragma_table_info('tests') WHERE name = 'practice'"},
 };
 
 } // namespace

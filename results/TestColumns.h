@@ -62,7 +62,7 @@ inline constexpr TestColumn TestColumns[] = {
     {"numbers", &TestRow::numbers, Written::AtStart, Shown::Hidden},
     {"difficulty", &TestRow::difficulty, Written::AtStart, Shown::Difficulty,
      TRANSLATABLE("TestsModel", "Difficulty")},
-    {"problems", &TestRow::problems, Written::AtStart, Shown::Hidden},
+    {"problems", &TestRow::problems, Written::WithEachAnswer, Shown::Hidden},
     {"time_limit", &TestRow::timeLimit, Written::AtStart, Shown::TimeLimit,
      TRANSLATABLE("TestsModel", "Time")},
     {"correct", &TestRow::correct, Written::WithEachAnswer, Shown::Number,
@@ -77,6 +77,7 @@ inline constexpr TestColumn TestColumns[] = {
      TRANSLATABLE("TestsModel", "Grade")},
     {"end_reason", &TestRow::endReason, Written::AtEnd, Shown::Ending,
      TRANSLATABLE("TestsModel", "Ended")},
+    {"practice", &TestRow::practice, Written::AtStart, Shown::Hidden, nullptr, 4},
 };
 
 // The columns written at any of these moments, in their order.

@@ -56,8 +56,9 @@ struct TestSetup
     std::string operations; // the ticked signs in the order shown, of "+-x/"
     std::string numbers;    // the ticked numbers, comma-separated: "3,7"
     std::string difficulty; // "Easy", "Medium", "Hard" or "Diabloish"
-    int64_t problems = 0;
-    int64_t timeLimit = 0; // seconds; 0 for none
+    int64_t problems = 0;   // how many it has; a practice grows as missed problems come back
+    int64_t timeLimit = 0;  // seconds; 0 for none
+    int64_t practice = 0;   // 1 for a practice of what was missed, 0 for a test
 };
 
 // The status panel's counts, percentage and grade; a test with nothing answered has no

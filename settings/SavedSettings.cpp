@@ -9,6 +9,7 @@ namespace {
 
 constexpr char InstalledValue[] = "Installed";
 constexpr char TitleValue[] = "UserName";
+constexpr char FluencyValue[] = "FluencySeconds";
 
 // What ReadValue leaves when the key cannot be opened: its whole buffer of blanks.
 const std::string KeyNotOpened(255, ' ');
@@ -66,6 +67,10 @@ SavedSettings SavedSettings::Load(RegistryManager& registry)
         return {.readable = false};
     for (size_t i = 0; i < SavedControls.size(); ++i)
         saved.states[i] = ReadState(registry, SavedControls[i]);
+    std::string fluency;
+    registry.ReadValue(FluencyValue, fluency);
+    if (const auto seconds = StoredNumber(fluency); seconds && *seconds >= 1 && *seconds <= 60)
+        saved.fluencySeconds = *seconds;
     return saved;
 }
 
@@ -78,9 +83,11 @@ bool SavedSettings::Save(RegistryManager& registry) const
     if (registry.CreateSubKey() == True)
         registry.WriteValue(InstalledValue, "True", REG_SZ);
     const bool titleWritten = !titleRead || registry.WriteValue(TitleValue, title, REG_SZ) == True;
+    const bool fluencyWritten =
+        registry.WriteValue(FluencyValue, toolkit::SignedBlankText(fluencySeconds), REG_SZ) == True;
     return WriteControls(registry,
                          [this](size_t i) { return toolkit::SignedBlankText(states[i]); }) &&
-           titleWritten && whole.Commit();
+           titleWritten && fluencyWritten && whole.Commit();
 }
 
 } // namespace settings

@@ -145,11 +145,12 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
     const Score ada = reader.Tests("Ada's Carrowby").value()[0];
     EXPECT_EQ(std::vector({ada.correct, ada.incorrect, ada.unanswered, ada.percentage.value()}),
               std::vector<int64_t>({1, 1, 8, 10}));
-    const std::vector<ProblemRow> answers = reader.LastAnswers("Ada's Carrowby", 5).value();
+    const std::vector<AnsweredProblem> answers = reader.Answers("Ada's Carrowby").value();
     ASSERT_EQ(answers.size(), 2u);
-    EXPECT_EQ(answers[0].given + answers[0].operation + std::to_string(answers[0].number), " 8x+2")
-        << "the last first";
-    EXPECT_EQ(answers[1].operands, std::vector<int64_t>({7, 3}));
+    EXPECT_EQ(std::string(1, answers[0].operation) + std::to_string(answers[0].correct), "x1")
+        << "the first first";
+    EXPECT_EQ(answers[1].operands, std::vector<int64_t>({3, 4}));
+    EXPECT_EQ(answers[1].ticked, std::vector<int>({3, 7})) << "an Easy test's numbers";
     EXPECT_EQ(reader.Problems(tests[1].id).value().size(), 2u);
 }
 
@@ -526,7 +527,7 @@ TEST(ResultsCsv, GivesASpreadsheetEveryFieldAsText)
     }
     test.percentage.reset();
     test.grade.clear();
-    EXPECT_NE(TestsCsv({test}).find(",1,0,,,finished\n"), std::string::npos) << "none answered";
+    EXPECT_NE(TestsCsv({test}).find(",1,0,,,finished,"), std::string::npos) << "none answered";
 }
 
 // The chart speaks of the newest charted test's kind alone: tests that ran to their end or time

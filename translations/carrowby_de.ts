@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>FactsGrid</name>
+    <message>
+        <source>known</source>
+        <translation>sitzt</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>im Lernen</translation>
+    </message>
+    <message>
+        <source>slow</source>
+        <translation>langsam</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>not yet asked</source>
+        <translation>noch nicht gefragt</translation>
+    </message>
+    <message>
+        <source>%1: not yet asked</source>
+        <translation>%1: noch nicht gefragt</translation>
+    </message>
+    <message>
+        <source>%1: never asked</source>
+        <translation>%1: wird nie gefragt</translation>
+    </message>
+    <message>
+        <source>No fact has been asked yet.</source>
+        <translation>Noch keine Aufgabe gefragt.</translation>
+    </message>
+    <message>
+        <source>Every fact asked is right, and none is slow.</source>
+        <translation>Jede gefragte Aufgabe ist richtig, keine langsam.</translation>
+    </message>
+    <message>
+        <source>Still missed: %1.</source>
+        <translation>Noch falsch: %1.</translation>
+    </message>
+    <message>
+        <source>Right, but slow: %1.</source>
+        <translation>Richtig, aber langsam: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
+        <translation>
+            <numerusform>%1: %2, %n von %3 richtig, die langsamste in %4&#xa0;s</numerusform>
+            <numerusform>%1: %2, %n von %3 richtig, die langsamste in %4&#xa0;s</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProgressChart</name>
     <message>
         <source>d MMMM</source>
@@ -108,6 +162,10 @@
     <message>
         <source>Ended</source>
         <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Übung</translation>
     </message>
 </context>
 <context>
@@ -465,10 +523,6 @@
         <translation>Noch &amp;üben</translation>
     </message>
     <message>
-        <source>Share of right answers by operation and number</source>
-        <translation>Anteil richtiger Antworten nach Rechenart und Zahl</translation>
-    </message>
-    <message>
         <source>Tick These &amp;Numbers</source>
         <translation>Diese &amp;Zahlen ankreuzen</translation>
     </message>
@@ -479,22 +533,6 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>%1 with %2: %3 of %4 right</source>
-        <translation>%1 mit %2: %3 von %4 richtig</translation>
-    </message>
-    <message>
-        <source>%1 with %2 (%3%)</source>
-        <translation>%1 mit %2 (%3&#xa0;%)</translation>
-    </message>
-    <message>
-        <source>Still to practise: %1.</source>
-        <translation>Noch zu üben: %1.</translation>
-    </message>
-    <message>
-        <source>Every number with enough answers is right at least %1% of the time.</source>
-        <translation>Jede Zahl mit genug Antworten ist zu mindestens %1&#xa0;% richtig.</translation>
     </message>
     <message>
         <source>The results cannot be read: %1.</source>
@@ -535,16 +573,73 @@
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
         <translation>Alle Tests löschen, die auf diesem Computer gespeichert sind, für jeden Titel, mit jeder als unlesbar beiseitegelegten Kopie der Ergebnisse? Sie lassen sich nicht zurückholen.</translation>
     </message>
-    <message numerus="yes">
-        <source>Too few answers yet: a number counts once it has %n answers in an operation.</source>
-        <translation>
-            <numerusform>Noch zu wenige Antworten: Eine Zahl zählt ab %n Antwort in einer Rechenart.</numerusform>
-            <numerusform>Noch zu wenige Antworten: Eine Zahl zählt ab %n Antworten in einer Rechenart.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
         <translation>Im Hauptfenster zum Üben angekreuzt: %1, mit den Zahlen %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Operation:</source>
+        <translation>&amp;Rechenart:</translation>
+    </message>
+    <message>
+        <source>The operation whose facts are shown</source>
+        <translation>Die Rechenart, deren Aufgaben gezeigt werden</translation>
+    </message>
+    <message>
+        <source>&amp;Known when right within:</source>
+        <translation>&amp;Sicher bei richtig innerhalb:</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <translation>2 Sekunden</translation>
+    </message>
+    <message>
+        <source>3 seconds</source>
+        <translation>3 Sekunden</translation>
+    </message>
+    <message>
+        <source>4 seconds</source>
+        <translation>4 Sekunden</translation>
+    </message>
+    <message>
+        <source>5 seconds</source>
+        <translation>5 Sekunden</translation>
+    </message>
+    <message>
+        <source>6 seconds</source>
+        <translation>6 Sekunden</translation>
+    </message>
+    <message>
+        <source>Facts, the top number down and the bottom one across</source>
+        <translation>Aufgaben: die obere Zahl nach unten, die untere nach rechts</translation>
+    </message>
+    <message>
+        <source>✓ Known</source>
+        <translation>✓ Sitzt</translation>
+    </message>
+    <message>
+        <source>○ Learning</source>
+        <translation>○ Im Lernen</translation>
+    </message>
+    <message>
+        <source>… Slow</source>
+        <translation>… Langsam</translation>
+    </message>
+    <message>
+        <source>✗ Missed</source>
+        <translation>✗ Falsch</translation>
+    </message>
+    <message>
+        <source>Not yet asked</source>
+        <translation>Noch nicht gefragt</translation>
+    </message>
+    <message>
+        <source>Practise These F&amp;acts</source>
+        <translation>&amp;Diese Aufgaben üben</translation>
+    </message>
+    <message>
+        <source>Nothing to Practise</source>
+        <translation>Nichts zu üben</translation>
     </message>
 </context>
 <context>
@@ -598,14 +693,6 @@
         <translation>In diesem Test war alles richtig.</translation>
     </message>
     <message>
-        <source>Missed: %1 with %2.</source>
-        <translation>Falsch: %1 mit %2.</translation>
-    </message>
-    <message>
-        <source>Only numbers above 10 were missed, which cannot be ticked.</source>
-        <translation>Falsch waren nur Zahlen über 10, und die kann man nicht ankreuzen.</translation>
-    </message>
-    <message>
         <source>%1: %2, %3, %4</source>
         <translation>%1: %2, %3, %4</translation>
     </message>
@@ -629,6 +716,14 @@
             <numerusform>%n offen</numerusform>
             <numerusform>%n offen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Missed: %1.</source>
+        <translation>Falsch: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to Practise</source>
+        <translation>Nichts zu üben</translation>
     </message>
 </context>
 <context>

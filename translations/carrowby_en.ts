@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>FactsGrid</name>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
+        <translation>
+            <numerusform>%1: %2, %n right out of %3, the slowest in %4 s</numerusform>
+            <numerusform>%1: %2, %n right out of %3, the slowest in %4 s</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProgressChart</name>
     <message numerus="yes">
         <source>%1: %n tests since %2; the last %3 from %4% to %5%</source>
@@ -18,13 +28,6 @@
         <translation>
             <numerusform>%n answer of this run could not be kept: %1.</numerusform>
             <numerusform>%n answers of this run could not be kept: %1.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Too few answers yet: a number counts once it has %n answers in an operation.</source>
-        <translation>
-            <numerusform>Too few answers yet: a number counts once it has %n answer in an operation.</numerusform>
-            <numerusform>Too few answers yet: a number counts once it has %n answers in an operation.</numerusform>
         </translation>
     </message>
 </context>

@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>FactsGrid</name>
+    <message>
+        <source>known</source>
+        <translation>sabida</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>aprendiendo</translation>
+    </message>
+    <message>
+        <source>slow</source>
+        <translation>lenta</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>fallada</translation>
+    </message>
+    <message>
+        <source>not yet asked</source>
+        <translation>aún sin preguntar</translation>
+    </message>
+    <message>
+        <source>%1: not yet asked</source>
+        <translation>%1: aún sin preguntar</translation>
+    </message>
+    <message>
+        <source>%1: never asked</source>
+        <translation>%1: nunca se pregunta</translation>
+    </message>
+    <message>
+        <source>No fact has been asked yet.</source>
+        <translation>Aún no se ha preguntado ninguna cuenta.</translation>
+    </message>
+    <message>
+        <source>Every fact asked is right, and none is slow.</source>
+        <translation>Todas las cuentas preguntadas están bien, ninguna lenta.</translation>
+    </message>
+    <message>
+        <source>Still missed: %1.</source>
+        <translation>Aún falladas: %1.</translation>
+    </message>
+    <message>
+        <source>Right, but slow: %1.</source>
+        <translation>Bien, pero lentas: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
+        <translation>
+            <numerusform>%1: %2, %n bien de %3, la más lenta en %4&#xa0;s</numerusform>
+            <numerusform>%1: %2, %n bien de %3, la más lenta en %4&#xa0;s</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProgressChart</name>
     <message>
         <source>d MMMM</source>
@@ -108,6 +162,10 @@
     <message>
         <source>Ended</source>
         <translation>Final</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
     </message>
 </context>
 <context>
@@ -465,10 +523,6 @@
         <translation>Para pra&amp;cticar</translation>
     </message>
     <message>
-        <source>Share of right answers by operation and number</source>
-        <translation>Parte de aciertos por operación y número</translation>
-    </message>
-    <message>
         <source>Tick These &amp;Numbers</source>
         <translation>Marcar estos &amp;números</translation>
     </message>
@@ -479,22 +533,6 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>%1 with %2: %3 of %4 right</source>
-        <translation>%1 con %2: %3 de %4 bien</translation>
-    </message>
-    <message>
-        <source>%1 with %2 (%3%)</source>
-        <translation>%1 con %2 (%3&#xa0;%)</translation>
-    </message>
-    <message>
-        <source>Still to practise: %1.</source>
-        <translation>Para practicar: %1.</translation>
-    </message>
-    <message>
-        <source>Every number with enough answers is right at least %1% of the time.</source>
-        <translation>Cada número con bastantes respuestas está bien al menos el %1&#xa0;% de las veces.</translation>
     </message>
     <message>
         <source>The results cannot be read: %1.</source>
@@ -535,16 +573,73 @@
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
         <translation>¿Borrar todas las pruebas guardadas en este ordenador, de todos los títulos, con cualquier copia de los resultados apartada por ilegible? No se podrán recuperar.</translation>
     </message>
-    <message numerus="yes">
-        <source>Too few answers yet: a number counts once it has %n answers in an operation.</source>
-        <translation>
-            <numerusform>Aún hay pocas respuestas: un número cuenta a partir de %n respuesta en una operación.</numerusform>
-            <numerusform>Aún hay pocas respuestas: un número cuenta a partir de %n respuestas en una operación.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
         <translation>Marcado en la ventana principal para practicar: %1, con los números %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Operation:</source>
+        <translation>&amp;Operación:</translation>
+    </message>
+    <message>
+        <source>The operation whose facts are shown</source>
+        <translation>La operación cuyas cuentas se muestran</translation>
+    </message>
+    <message>
+        <source>&amp;Known when right within:</source>
+        <translation>&amp;Sabida si está bien en:</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <translation>2 segundos</translation>
+    </message>
+    <message>
+        <source>3 seconds</source>
+        <translation>3 segundos</translation>
+    </message>
+    <message>
+        <source>4 seconds</source>
+        <translation>4 segundos</translation>
+    </message>
+    <message>
+        <source>5 seconds</source>
+        <translation>5 segundos</translation>
+    </message>
+    <message>
+        <source>6 seconds</source>
+        <translation>6 segundos</translation>
+    </message>
+    <message>
+        <source>Facts, the top number down and the bottom one across</source>
+        <translation>Cuentas: el número de arriba hacia abajo, el de abajo hacia la derecha</translation>
+    </message>
+    <message>
+        <source>✓ Known</source>
+        <translation>✓ Sabida</translation>
+    </message>
+    <message>
+        <source>○ Learning</source>
+        <translation>○ Aprendiendo</translation>
+    </message>
+    <message>
+        <source>… Slow</source>
+        <translation>… Lenta</translation>
+    </message>
+    <message>
+        <source>✗ Missed</source>
+        <translation>✗ Fallada</translation>
+    </message>
+    <message>
+        <source>Not yet asked</source>
+        <translation>Aún sin preguntar</translation>
+    </message>
+    <message>
+        <source>Practise These F&amp;acts</source>
+        <translation>Practicar es&amp;tas cuentas</translation>
+    </message>
+    <message>
+        <source>Nothing to Practise</source>
+        <translation>Nada que practicar</translation>
     </message>
 </context>
 <context>
@@ -598,14 +693,6 @@
         <translation>En esta prueba no hubo fallos.</translation>
     </message>
     <message>
-        <source>Missed: %1 with %2.</source>
-        <translation>Fallos: %1 con %2.</translation>
-    </message>
-    <message>
-        <source>Only numbers above 10 were missed, which cannot be ticked.</source>
-        <translation>Solo se fallaron números mayores que 10, y esos no se pueden marcar.</translation>
-    </message>
-    <message>
         <source>%1: %2, %3, %4</source>
         <translation>%1: %2, %3, %4</translation>
     </message>
@@ -629,6 +716,14 @@
             <numerusform>%n sin responder</numerusform>
             <numerusform>%n sin responder</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Missed: %1.</source>
+        <translation>Falladas: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to Practise</source>
+        <translation>Nada que practicar</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>FactsGrid</name>
+    <message>
+        <source>known</source>
+        <translation>acquis</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>slow</source>
+        <translation>lent</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>raté</translation>
+    </message>
+    <message>
+        <source>not yet asked</source>
+        <translation>pas encore demandé</translation>
+    </message>
+    <message>
+        <source>%1: not yet asked</source>
+        <translation>%1&#xa0;: pas encore demandé</translation>
+    </message>
+    <message>
+        <source>%1: never asked</source>
+        <translation>%1&#xa0;: jamais demandé</translation>
+    </message>
+    <message>
+        <source>No fact has been asked yet.</source>
+        <translation>Aucun calcul n’a encore été demandé.</translation>
+    </message>
+    <message>
+        <source>Every fact asked is right, and none is slow.</source>
+        <translation>Chaque calcul demandé est juste, aucun n’est lent.</translation>
+    </message>
+    <message>
+        <source>Still missed: %1.</source>
+        <translation>Encore ratés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Right, but slow: %1.</source>
+        <translation>Justes, mais lents&#xa0;: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
+        <translation>
+            <numerusform>%1&#xa0;: %2, %n juste sur %3, la plus lente en %4&#xa0;s</numerusform>
+            <numerusform>%1&#xa0;: %2, %n justes sur %3, la plus lente en %4&#xa0;s</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProgressChart</name>
     <message>
         <source>d MMMM</source>
@@ -108,6 +162,10 @@
     <message>
         <source>Ended</source>
         <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
     </message>
 </context>
 <context>
@@ -465,10 +523,6 @@
         <translation>À &amp;revoir</translation>
     </message>
     <message>
-        <source>Share of right answers by operation and number</source>
-        <translation>Part de réponses justes par opération et par nombre</translation>
-    </message>
-    <message>
         <source>Tick These &amp;Numbers</source>
         <translation>Cocher ces &amp;nombres</translation>
     </message>
@@ -479,22 +533,6 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>%1 with %2: %3 of %4 right</source>
-        <translation>%1 avec %2&#xa0;: %3 justes sur %4</translation>
-    </message>
-    <message>
-        <source>%1 with %2 (%3%)</source>
-        <translation>%1 avec %2 (%3&#xa0;%)</translation>
-    </message>
-    <message>
-        <source>Still to practise: %1.</source>
-        <translation>À revoir&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>Every number with enough answers is right at least %1% of the time.</source>
-        <translation>Chaque nombre qui a assez de réponses est juste au moins %1&#xa0;% du temps.</translation>
     </message>
     <message>
         <source>The results cannot be read: %1.</source>
@@ -535,16 +573,73 @@
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
         <translation>Effacer tous les tests enregistrés sur cet ordinateur, pour tous les titres, avec toute copie des résultats mise de côté comme illisible&#x202f;? Ils ne pourront pas être récupérés.</translation>
     </message>
-    <message numerus="yes">
-        <source>Too few answers yet: a number counts once it has %n answers in an operation.</source>
-        <translation>
-            <numerusform>Pas encore assez de réponses&#xa0;: un nombre compte à partir de %n réponse dans une opération.</numerusform>
-            <numerusform>Pas encore assez de réponses&#xa0;: un nombre compte à partir de %n réponses dans une opération.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
         <translation>Cochés dans la fenêtre principale pour s’entraîner&#xa0;: %1, avec les nombres %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Operation:</source>
+        <translation>&amp;Opération&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The operation whose facts are shown</source>
+        <translation>L’opération dont les calculs sont affichés</translation>
+    </message>
+    <message>
+        <source>&amp;Known when right within:</source>
+        <translation>A&amp;cquis si juste en&#xa0;:</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <translation>2 secondes</translation>
+    </message>
+    <message>
+        <source>3 seconds</source>
+        <translation>3 secondes</translation>
+    </message>
+    <message>
+        <source>4 seconds</source>
+        <translation>4 secondes</translation>
+    </message>
+    <message>
+        <source>5 seconds</source>
+        <translation>5 secondes</translation>
+    </message>
+    <message>
+        <source>6 seconds</source>
+        <translation>6 secondes</translation>
+    </message>
+    <message>
+        <source>Facts, the top number down and the bottom one across</source>
+        <translation>Calculs&#xa0;: le nombre du haut vers le bas, celui du bas vers la droite</translation>
+    </message>
+    <message>
+        <source>✓ Known</source>
+        <translation>✓ Acquis</translation>
+    </message>
+    <message>
+        <source>○ Learning</source>
+        <translation>○ En cours</translation>
+    </message>
+    <message>
+        <source>… Slow</source>
+        <translation>… Lent</translation>
+    </message>
+    <message>
+        <source>✗ Missed</source>
+        <translation>✗ Raté</translation>
+    </message>
+    <message>
+        <source>Not yet asked</source>
+        <translation>Pas encore demandé</translation>
+    </message>
+    <message>
+        <source>Practise These F&amp;acts</source>
+        <translation>Revoir ces ca&amp;lculs</translation>
+    </message>
+    <message>
+        <source>Nothing to Practise</source>
+        <translation>Rien à revoir</translation>
     </message>
 </context>
 <context>
@@ -598,14 +693,6 @@
         <translation>Aucune erreur dans ce test.</translation>
     </message>
     <message>
-        <source>Missed: %1 with %2.</source>
-        <translation>Erreurs&#xa0;: %1 avec %2.</translation>
-    </message>
-    <message>
-        <source>Only numbers above 10 were missed, which cannot be ticked.</source>
-        <translation>Seuls des nombres au-dessus de 10 ont été ratés, et ils ne se cochent pas.</translation>
-    </message>
-    <message>
         <source>%1: %2, %3, %4</source>
         <translation>%1&#xa0;: %2, %3, %4</translation>
     </message>
@@ -629,6 +716,14 @@
             <numerusform>%n sans réponse</numerusform>
             <numerusform>%n sans réponse</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Missed: %1.</source>
+        <translation>Ratés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to Practise</source>
+        <translation>Rien à revoir</translation>
     </message>
 </context>
 <context>

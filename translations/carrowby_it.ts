@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>FactsGrid</name>
+    <message>
+        <source>known</source>
+        <translation>saputo</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>in corso</translation>
+    </message>
+    <message>
+        <source>slow</source>
+        <translation>lento</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>sbagliato</translation>
+    </message>
+    <message>
+        <source>not yet asked</source>
+        <translation>non ancora chiesto</translation>
+    </message>
+    <message>
+        <source>%1: not yet asked</source>
+        <translation>%1: non ancora chiesto</translation>
+    </message>
+    <message>
+        <source>%1: never asked</source>
+        <translation>%1: mai chiesto</translation>
+    </message>
+    <message>
+        <source>No fact has been asked yet.</source>
+        <translation>Ancora nessun calcolo chiesto.</translation>
+    </message>
+    <message>
+        <source>Every fact asked is right, and none is slow.</source>
+        <translation>Ogni calcolo chiesto è giusto, nessuno è lento.</translation>
+    </message>
+    <message>
+        <source>Still missed: %1.</source>
+        <translation>Ancora sbagliati: %1.</translation>
+    </message>
+    <message>
+        <source>Right, but slow: %1.</source>
+        <translation>Giusti, ma lenti: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
+        <translation>
+            <numerusform>%1: %2, %n giusta su %3, la più lenta in %4 s</numerusform>
+            <numerusform>%1: %2, %n giuste su %3, la più lenta in %4 s</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProgressChart</name>
     <message>
         <source>d MMMM</source>
@@ -108,6 +162,10 @@
     <message>
         <source>Ended</source>
         <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Esercizio</translation>
     </message>
 </context>
 <context>
@@ -465,10 +523,6 @@
         <translation>Da &amp;ripassare</translation>
     </message>
     <message>
-        <source>Share of right answers by operation and number</source>
-        <translation>Percentuale di risposte giuste per operazione e numero</translation>
-    </message>
-    <message>
         <source>Tick These &amp;Numbers</source>
         <translation>Segna questi &amp;numeri</translation>
     </message>
@@ -479,22 +533,6 @@
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
-    </message>
-    <message>
-        <source>%1 with %2: %3 of %4 right</source>
-        <translation>%1 con %2: %3 giuste su %4</translation>
-    </message>
-    <message>
-        <source>%1 with %2 (%3%)</source>
-        <translation>%1 con %2 (%3%)</translation>
-    </message>
-    <message>
-        <source>Still to practise: %1.</source>
-        <translation>Da ripassare: %1.</translation>
-    </message>
-    <message>
-        <source>Every number with enough answers is right at least %1% of the time.</source>
-        <translation>Ogni numero con abbastanza risposte è giusto almeno il %1% delle volte.</translation>
     </message>
     <message>
         <source>The results cannot be read: %1.</source>
@@ -535,16 +573,73 @@
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
         <translation>Cancellare tutte le prove salvate su questo computer, di tutti i nomi, con ogni copia dei risultati messa da parte perché illeggibile? Non si potranno recuperare.</translation>
     </message>
-    <message numerus="yes">
-        <source>Too few answers yet: a number counts once it has %n answers in an operation.</source>
-        <translation>
-            <numerusform>Ancora poche risposte: un numero conta quando ne ha %n in un’operazione.</numerusform>
-            <numerusform>Ancora poche risposte: un numero conta quando ne ha %n in un’operazione.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
         <translation>Spuntati nella finestra principale per esercitarsi: %1, con i numeri %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Operation:</source>
+        <translation>&amp;Operazione:</translation>
+    </message>
+    <message>
+        <source>The operation whose facts are shown</source>
+        <translation>L’operazione di cui si mostrano i calcoli</translation>
+    </message>
+    <message>
+        <source>&amp;Known when right within:</source>
+        <translation>&amp;Saputo se giusto entro:</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <translation>2 secondi</translation>
+    </message>
+    <message>
+        <source>3 seconds</source>
+        <translation>3 secondi</translation>
+    </message>
+    <message>
+        <source>4 seconds</source>
+        <translation>4 secondi</translation>
+    </message>
+    <message>
+        <source>5 seconds</source>
+        <translation>5 secondi</translation>
+    </message>
+    <message>
+        <source>6 seconds</source>
+        <translation>6 secondi</translation>
+    </message>
+    <message>
+        <source>Facts, the top number down and the bottom one across</source>
+        <translation>Calcoli: il numero di sopra in verticale, quello di sotto in orizzontale</translation>
+    </message>
+    <message>
+        <source>✓ Known</source>
+        <translation>✓ Saputo</translation>
+    </message>
+    <message>
+        <source>○ Learning</source>
+        <translation>○ In corso</translation>
+    </message>
+    <message>
+        <source>… Slow</source>
+        <translation>… Lento</translation>
+    </message>
+    <message>
+        <source>✗ Missed</source>
+        <translation>✗ Sbagliato</translation>
+    </message>
+    <message>
+        <source>Not yet asked</source>
+        <translation>Non ancora chiesto</translation>
+    </message>
+    <message>
+        <source>Practise These F&amp;acts</source>
+        <translation>Ripassa &amp;questi calcoli</translation>
+    </message>
+    <message>
+        <source>Nothing to Practise</source>
+        <translation>Niente da ripassare</translation>
     </message>
 </context>
 <context>
@@ -598,14 +693,6 @@
         <translation>Nessun errore in questa prova.</translation>
     </message>
     <message>
-        <source>Missed: %1 with %2.</source>
-        <translation>Errori: %1 con %2.</translation>
-    </message>
-    <message>
-        <source>Only numbers above 10 were missed, which cannot be ticked.</source>
-        <translation>Sono stati sbagliati solo numeri sopra il 10, che non si possono spuntare.</translation>
-    </message>
-    <message>
         <source>%1: %2, %3, %4</source>
         <translation>%1: %2, %3, %4</translation>
     </message>
@@ -629,6 +716,14 @@
             <numerusform>%n senza risposta</numerusform>
             <numerusform>%n senza risposta</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Missed: %1.</source>
+        <translation>Sbagliati: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to Practise</source>
+        <translation>Niente da ripassare</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>FactsGrid</name>
+    <message>
+        <source>known</source>
+        <translation>sabida</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>aprendendo</translation>
+    </message>
+    <message>
+        <source>slow</source>
+        <translation>lenta</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>errada</translation>
+    </message>
+    <message>
+        <source>not yet asked</source>
+        <translation>ainda não perguntada</translation>
+    </message>
+    <message>
+        <source>%1: not yet asked</source>
+        <translation>%1: ainda não perguntada</translation>
+    </message>
+    <message>
+        <source>%1: never asked</source>
+        <translation>%1: nunca é perguntada</translation>
+    </message>
+    <message>
+        <source>No fact has been asked yet.</source>
+        <translation>Nenhuma conta foi perguntada ainda.</translation>
+    </message>
+    <message>
+        <source>Every fact asked is right, and none is slow.</source>
+        <translation>Todas as contas perguntadas estão certas, nenhuma lenta.</translation>
+    </message>
+    <message>
+        <source>Still missed: %1.</source>
+        <translation>Ainda erradas: %1.</translation>
+    </message>
+    <message>
+        <source>Right, but slow: %1.</source>
+        <translation>Certas, mas lentas: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
+        <translation>
+            <numerusform>%1: %2, %n certa de %3, a mais lenta em %4 s</numerusform>
+            <numerusform>%1: %2, %n certas de %3, a mais lenta em %4 s</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProgressChart</name>
     <message>
         <source>d MMMM</source>
@@ -108,6 +162,10 @@
     <message>
         <source>Ended</source>
         <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Treino</translation>
     </message>
 </context>
 <context>
@@ -465,10 +523,6 @@
         <translation>Para prati&amp;car</translation>
     </message>
     <message>
-        <source>Share of right answers by operation and number</source>
-        <translation>Porcentagem de acertos por operação e número</translation>
-    </message>
-    <message>
         <source>Tick These &amp;Numbers</source>
         <translation>Marcar estes &amp;números</translation>
     </message>
@@ -479,22 +533,6 @@
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
-    </message>
-    <message>
-        <source>%1 with %2: %3 of %4 right</source>
-        <translation>%1 com %2: %3 certas de %4</translation>
-    </message>
-    <message>
-        <source>%1 with %2 (%3%)</source>
-        <translation>%1 com %2 (%3%)</translation>
-    </message>
-    <message>
-        <source>Still to practise: %1.</source>
-        <translation>Para praticar: %1.</translation>
-    </message>
-    <message>
-        <source>Every number with enough answers is right at least %1% of the time.</source>
-        <translation>Todo número com respostas suficientes está certo pelo menos %1% das vezes.</translation>
     </message>
     <message>
         <source>The results cannot be read: %1.</source>
@@ -535,16 +573,73 @@
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
         <translation>Apagar todos os testes salvos neste computador, de todos os títulos, com qualquer cópia dos resultados deixada de lado por ser ilegível? Eles não poderão ser recuperados.</translation>
     </message>
-    <message numerus="yes">
-        <source>Too few answers yet: a number counts once it has %n answers in an operation.</source>
-        <translation>
-            <numerusform>Ainda há poucas respostas: um número conta quando tem %n resposta em uma operação.</numerusform>
-            <numerusform>Ainda há poucas respostas: um número conta quando tem %n respostas em uma operação.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
         <translation>Marcados na janela principal para praticar: %1, com os números %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Operation:</source>
+        <translation>&amp;Operação:</translation>
+    </message>
+    <message>
+        <source>The operation whose facts are shown</source>
+        <translation>A operação cujas contas são mostradas</translation>
+    </message>
+    <message>
+        <source>&amp;Known when right within:</source>
+        <translation>&amp;Sabida se certa em:</translation>
+    </message>
+    <message>
+        <source>2 seconds</source>
+        <translation>2 segundos</translation>
+    </message>
+    <message>
+        <source>3 seconds</source>
+        <translation>3 segundos</translation>
+    </message>
+    <message>
+        <source>4 seconds</source>
+        <translation>4 segundos</translation>
+    </message>
+    <message>
+        <source>5 seconds</source>
+        <translation>5 segundos</translation>
+    </message>
+    <message>
+        <source>6 seconds</source>
+        <translation>6 segundos</translation>
+    </message>
+    <message>
+        <source>Facts, the top number down and the bottom one across</source>
+        <translation>Contas: o número de cima na vertical, o de baixo na horizontal</translation>
+    </message>
+    <message>
+        <source>✓ Known</source>
+        <translation>✓ Sabida</translation>
+    </message>
+    <message>
+        <source>○ Learning</source>
+        <translation>○ Aprendendo</translation>
+    </message>
+    <message>
+        <source>… Slow</source>
+        <translation>… Lenta</translation>
+    </message>
+    <message>
+        <source>✗ Missed</source>
+        <translation>✗ Errada</translation>
+    </message>
+    <message>
+        <source>Not yet asked</source>
+        <translation>Ainda não perguntada</translation>
+    </message>
+    <message>
+        <source>Practise These F&amp;acts</source>
+        <translation>Pratica&amp;r estas contas</translation>
+    </message>
+    <message>
+        <source>Nothing to Practise</source>
+        <translation>Nada para praticar</translation>
     </message>
 </context>
 <context>
@@ -598,14 +693,6 @@
         <translation>Nenhum erro neste teste.</translation>
     </message>
     <message>
-        <source>Missed: %1 with %2.</source>
-        <translation>Erros: %1 com %2.</translation>
-    </message>
-    <message>
-        <source>Only numbers above 10 were missed, which cannot be ticked.</source>
-        <translation>Só foram errados números acima de 10, que não dá para marcar.</translation>
-    </message>
-    <message>
         <source>%1: %2, %3, %4</source>
         <translation>%1: %2, %3, %4</translation>
     </message>
@@ -629,6 +716,14 @@
             <numerusform>%n sem resposta</numerusform>
             <numerusform>%n sem resposta</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Missed: %1.</source>
+        <translation>Erradas: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to Practise</source>
+        <translation>Nada para praticar</translation>
     </message>
 </context>
 <context>

@@ -36,11 +36,7 @@ std::vector<results::TestRow> Charted(const std::vector<results::TestRow>& newes
     return charted;
 }
 
-// A kind of test in the main window's own word for it.
-QString KindText(const std::string& kind)
-{
-    return QCoreApplication::translate("frmMain", kind.c_str());
-}
+using resultstexts::KindText;
 
 // How each kind's line is drawn: a colour, and a dash that tells it apart in black and white.
 struct LineLook

@@ -1,5 +1,7 @@
 #include "ResultsTexts.h"
 
+#include "results/Progress.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
@@ -32,11 +34,18 @@ std::vector<int> NumbersOf(const std::string& stored)
     return numbers;
 }
 
+QString KindText(const std::string& kind)
+{
+    return kind == results::PracticeKind
+               ? QCoreApplication::translate("TestsModel", results::PracticeKind)
+               : QCoreApplication::translate("frmMain", kind.c_str());
+}
+
 QString SumsText(const results::TestRow& test)
 {
     const QString operations =
         QString::fromStdString(test.operations).split(QString(), Qt::SkipEmptyParts).join(u' ');
-    if (test.difficulty != "Easy")
+    if (test.difficulty != "Easy" || test.practice)
         return operations;
     return operations + u' ' + NumbersText(NumbersOf(test.numbers));
 }

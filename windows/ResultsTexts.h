@@ -17,6 +17,9 @@ QString NumbersText(const std::vector<int>& numbers);
 // The numbers kept as "3,7".
 std::vector<int> NumbersOf(const std::string& stored);
 
+// A kind of test in the language shown: the main window's word for its difficulty, or practice.
+QString KindText(const std::string& kind);
+
 // A test's operations, with its numbers where its level uses them: "+ x 6–9".
 QString SumsText(const results::TestRow& test);
 

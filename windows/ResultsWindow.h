@@ -24,9 +24,14 @@ class ResultsWindow
         QWidget* owner = nullptr;
         std::string path; // the results file
         // Each grade's letter and the lowest percentage that gets it, highest first.
-        std::vector<std::pair<QString, int>> bands;
-        // Sets the main window to practise these.
-        std::function<void(const results::Practice&)> practise;
+        std::vector<std::pair<QString, int>> bands = {};
+        // Sets the main window to practise these numbers.
+        std::function<void(const results::Practice&)> tick = {};
+        // Starts a practice of these problems in the main window.
+        std::function<void(const std::vector<results::Asked>&)> ask = {};
+        // The seconds within which a right answer is fluent, and where a new choice goes.
+        int fluencySeconds = 3;
+        std::function<void(int)> fluencyChosen = {};
     };
 
     // Makes the window, a child of its owner, loading the module the first time; nothing, with

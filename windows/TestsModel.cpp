@@ -1,6 +1,7 @@
 #include "TestsModel.h"
 
 #include "ResultsTexts.h"
+#include "results/Progress.h"
 #include "toolkit/QtText.h"
 
 #include <QCoreApplication>
@@ -42,8 +43,8 @@ QString Cell(const results::TestRow& test, const results::TestColumn& column)
         return TookText(test);
     case Shown::Sums:
         return resultstexts::SumsText(test);
-    case Shown::Difficulty: // the main window's own word for it
-        return QCoreApplication::translate("frmMain", stored.c_str());
+    case Shown::Difficulty:
+        return resultstexts::KindText(results::KindOf(test));
     case Shown::TimeLimit:
         return TimeLimitText(test.timeLimit);
     case Shown::Ending:

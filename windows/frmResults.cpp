@@ -1,5 +1,6 @@
 #include "frmResults.h"
 
+#include "FactsGrid.h"
 #include "ResultsTexts.h"
 #include "TestsModel.h"
 #include "frmTestReview.h"
@@ -22,9 +23,6 @@ using toolkit::Text;
 
 namespace {
 
-// How many of a title's last answers the practice grid counts.
-constexpr int64_t PracticeAnswers = 200;
-
 QString SpokenOperation(char operation)
 {
     return toolkit::SpokenSign(QString(QChar::fromLatin1(operation)));
@@ -34,12 +32,13 @@ QString SpokenOperation(char operation)
 
 frmResults::frmResults(const Setup& setup)
     : ui(std::make_unique<Ui::frmResults>()), m_reader(setup.path), m_tests(new TestsModel(this)),
-      m_practise(setup.practise)
+      m_facts(setup.fluencySeconds), m_setup(setup)
 {
     ui->setupUi(this);
     // A window of its own, not one kept above the main window: once it has handed the main
     // window something to practise, the main window comes in front of it.
-    move(setup.owner->geometry().center() - rect().center());
+    if (setup.owner)
+        move(setup.owner->geometry().center() - rect().center());
     toolkit::KeepOnScreen(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMaximizeButtonHint);
@@ -49,15 +48,23 @@ frmResults::frmResults(const Setup& setup)
     const QStringList counts = ui->ctlSpan->property("tests").toStringList();
     for (int item = 0; item < ui->ctlSpan->count(); ++item)
         ui->ctlSpan->setItemData(item, counts.value(item).toInt());
-    for (int operation = 0; operation < ui->grdPractice->rowCount(); ++operation)
-        ui->grdPractice->setVerticalHeaderItem(
-            operation, new QTableWidgetItem(SpokenOperation(results::Operations[operation])));
-    ui->grdPractice->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    ui->grdPractice->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    for (const char operation : std::string_view(results::Operations))
+        ui->ctlOperation->addItem(SpokenOperation(operation), QChar::fromLatin1(operation));
+    const QStringList seconds = ui->ctlFluency->property("seconds").toStringList();
+    for (int item = 0; item < ui->ctlFluency->count(); ++item)
+        ui->ctlFluency->setItemData(item, seconds.value(item).toInt());
+    ui->ctlFluency->setCurrentIndex(std::max(0, ui->ctlFluency->findData(setup.fluencySeconds)));
+    ui->grdFacts->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ui->grdFacts->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    factsgrid::ShowLegend(ui->lblKnown, ui->lblLearning, ui->lblSlow, ui->lblMissed,
+                          ui->lblNotAsked);
 
     connect(ui->ctlTitle, &QComboBox::activated, this, &frmResults::ctlTitle_Click);
     connect(ui->ctlSpan, &QComboBox::currentIndexChanged, this, &frmResults::ctlSpan_Click);
     connect(ui->cmdTickNumbers, &QPushButton::clicked, this, &frmResults::cmdTickNumbers_Click);
+    connect(ui->cmdPractiseFacts, &QPushButton::clicked, this, &frmResults::cmdPractiseFacts_Click);
+    connect(ui->ctlOperation, &QComboBox::activated, this, &frmResults::ctlOperation_Click);
+    connect(ui->ctlFluency, &QComboBox::activated, this, &frmResults::ctlFluency_Click);
     connect(ui->cmdExport, &QPushButton::clicked, this, &frmResults::cmdExport_Click);
     connect(ui->cmdForget, &QPushButton::clicked, this, &frmResults::cmdForget_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QDialog::close);
@@ -100,7 +107,12 @@ template <typename Rows> Rows frmResults::Read(std::optional<Rows> rows)
 void frmResults::SetTestRunning(bool running)
 {
     m_testRunning = running;
-    ui->cmdTickNumbers->setEnabled(!running && !m_weakest.practice.Empty());
+    const bool toTick = !m_facts.ToTick().Empty(), toLearn = !m_facts.ToLearn().empty();
+    ui->cmdTickNumbers->setEnabled(!running && toTick);
+    ui->cmdPractiseFacts->setEnabled(!running && toLearn);
+    // Where there is nothing to practise, the button says so.
+    ui->cmdPractiseFacts->setText(toLearn ? tr("Practise These F&acts")
+                                          : tr("Nothing to Practise"));
     ui->cmdForget->setEnabled(!running);
 }
 
@@ -131,60 +143,35 @@ void frmResults::ShowTests()
     m_tests->SetTests(Read(m_reader.Tests(title)));
     ui->grdTests->setCurrentIndex(m_tests->index(0, 0)); // the newest, opened by Enter
     ctlSpan_Click();
-    ShowPractice();
+    ShowFacts();
     SayHowRecordingStands();
 }
 
-void frmResults::ShowPractice()
+void frmResults::ShowFacts()
 {
-    const results::PracticeGrid grid =
-        results::GridOf(Read(m_reader.LastAnswers(ChosenTitle().toStdString(), PracticeAnswers)));
-    m_weakest = results::WeakestOf(grid);
-    for (int operation = 0; operation < ui->grdPractice->rowCount(); ++operation)
-        for (int number = 0; number < ui->grdPractice->columnCount(); ++number) {
-            const results::Share& share =
-                grid[static_cast<size_t>(operation)][static_cast<size_t>(number)];
-            const bool counts = share.Counts();
-            const bool weak =
-                std::ranges::any_of(m_weakest.cells, [&](const results::Weakest::Cell& cell) {
-                    return cell.operation == results::Operations[operation] &&
-                           cell.number == number;
-                });
-            auto* cell = new QTableWidgetItem(share.answers == 0
-                                                  ? QStringLiteral("-")
-                                                  : QStringLiteral("%1%").arg(share.Percent()));
-            cell->setTextAlignment(Qt::AlignCenter);
-            const QString said = tr("%1 with %2: %3 of %4 right")
-                                     .arg(SpokenOperation(results::Operations[operation]))
-                                     .arg(number)
-                                     .arg(share.right)
-                                     .arg(share.answers);
-            cell->setData(Qt::AccessibleTextRole, said);
-            cell->setToolTip(said);
-            if (counts)
-                cell->setBackground(weak ? QColor(255, 205, 205) : QColor(215, 245, 215));
-            else // too few answers to count yet
-                cell->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
-            QFont font = cell->font();
-            font.setBold(weak);
-            cell->setFont(font);
-            ui->grdPractice->setItem(operation, number, cell);
-        }
-    QStringList weakest;
-    for (const results::Weakest::Cell& cell : m_weakest.cells)
-        weakest << tr("%1 with %2 (%3%)")
-                       .arg(SpokenOperation(cell.operation))
-                       .arg(cell.number)
-                       .arg(cell.share.Percent());
-    ui->txtWeakest->setText(
-        !weakest.isEmpty()
-            ? tr("Still to practise: %1.").arg(QLocale().createSeparatedList(weakest))
-        : m_weakest.counted
-            ? tr("Every number with enough answers is right at least %1% of the time.")
-                  .arg(results::PractisedPercent)
-            : tr("Too few answers yet: a number counts once it has %n answers in an operation.",
-                 nullptr, static_cast<int>(results::EnoughAnswers)));
+    m_facts = results::FactTable(ui->ctlFluency->currentData().toInt());
+    for (const results::AnsweredProblem& answer :
+         Read(m_reader.Answers(ChosenTitle().toStdString())))
+        m_facts.Add(answer);
+    // The operation of the fact most to learn, where there is one.
+    const auto toLearn = m_facts.ToLearn();
+    if (!toLearn.empty())
+        ui->ctlOperation->setCurrentIndex(
+            ui->ctlOperation->findData(QChar::fromLatin1(toLearn.front().operation)));
+    ctlOperation_Click();
+    ui->txtToLearn->setText(factsgrid::ToLearnText(m_facts));
     SetTestRunning(m_testRunning);
+}
+
+void frmResults::ctlOperation_Click()
+{
+    factsgrid::Show(ui->grdFacts, m_facts, ui->ctlOperation->currentData().toChar().toLatin1());
+}
+
+void frmResults::ctlFluency_Click()
+{
+    m_setup.fluencyChosen(ui->ctlFluency->currentData().toInt());
+    ShowFacts();
 }
 
 void frmResults::SayHowRecordingStands()
@@ -204,13 +191,28 @@ void frmResults::SayHowRecordingStands()
 
 void frmResults::cmdTickNumbers_Click()
 {
-    if (!m_weakest.practice.Empty())
-        Practise(m_weakest.practice);
+    if (const results::Practice practice = m_facts.ToTick(); !practice.Empty())
+        Tick(practice);
 }
 
-void frmResults::Practise(const results::Practice& practice)
+void frmResults::cmdPractiseFacts_Click()
 {
-    m_practise(practice);
+    std::vector<results::Asked> asked;
+    for (const results::Fact& fact : m_facts.ToLearn())
+        asked.push_back({fact.operation, results::OperandsOf(fact)});
+    if (!asked.empty())
+        Ask(asked);
+}
+
+void frmResults::Ask(const std::vector<results::Asked>& asked)
+{
+    m_setup.ask(asked);
+    ui->txtHanded->setVisible(false);
+}
+
+void frmResults::Tick(const results::Practice& practice)
+{
+    m_setup.tick(practice);
     QStringList operations;
     for (const char operation : practice.operations)
         operations << toolkit::SpokenSign(QString(QChar::fromLatin1(operation)));
@@ -291,6 +293,6 @@ void frmResults::grdTests_Activated(const QModelIndex& row)
         return;
     }
     frmTestReview review(this, test, *problems, m_testRunning);
-    connect(&review, &frmTestReview::Practise, this, &frmResults::Practise);
+    connect(&review, &frmTestReview::Practise, this, &frmResults::Ask);
     review.exec();
 }

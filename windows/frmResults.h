@@ -2,7 +2,7 @@
 
 #include "ProgressChart.h"
 #include "ResultsWindow.h"
-#include "results/Practice.h"
+#include "results/Facts.h"
 #include "results/ResultsReader.h"
 
 #include <QDialog>
@@ -16,9 +16,10 @@ class frmResults;
 class TestsModel;
 
 // The tests recorded so far, for a parent: the percentage of each test over time, the tests in
-// a table, and which numbers are still to practise, with a button that ticks them in the main
-// window. It shows the tests of one title at a time, the main window's own first; it reads the
-// results file afresh each time it is shown, and may be left open beside the drill.
+// a table, and where each fact stands, with buttons that tick the numbers still missed in the
+// main window or start a practice of the facts still to learn. It shows the tests of one title
+// at a time, the main window's own first; it reads the results file afresh each time it is
+// shown, and may be left open beside the drill.
 class frmResults : public QDialog, public ResultsWindow
 {
     Q_OBJECT
@@ -38,6 +39,9 @@ class frmResults : public QDialog, public ResultsWindow
     void ctlTitle_Click();
     void ctlSpan_Click();
     void cmdTickNumbers_Click();
+    void cmdPractiseFacts_Click();
+    void ctlOperation_Click();
+    void ctlFluency_Click();
     void cmdExport_Click();
     void cmdForget_Click();
     // Opens a test of the table (Enter or a double-click) to go over its problems.
@@ -46,10 +50,12 @@ class frmResults : public QDialog, public ResultsWindow
   private:
     // The keyboard on the first control of the page shown, the table's newest test on Tests.
     void FocusPage();
-    // Hands the main window something to practise, and says what.
-    void Practise(const results::Practice& practice);
+    // Hands the main window numbers to practise, and says what.
+    void Tick(const results::Practice& practice);
+    // Starts a practice of these in the main window.
+    void Ask(const std::vector<results::Asked>& asked);
     void ShowTests();
-    void ShowPractice();
+    void ShowFacts();
     void SayHowRecordingStands();
     // What a read gives, or nothing where it failed, whose reason is then shown.
     template <typename Rows> Rows Read(std::optional<Rows> rows);
@@ -58,9 +64,9 @@ class frmResults : public QDialog, public ResultsWindow
     std::unique_ptr<Ui::frmResults> ui;
     results::ResultsReader m_reader;
     TestsModel* m_tests;
-    results::Weakest m_weakest;
+    results::FactTable m_facts;
     results::Recording m_recording;
     std::optional<std::string> m_unread; // why the file could not be read, where it could not
     bool m_testRunning = false;
-    std::function<void(const results::Practice&)> m_practise;
+    Setup m_setup;
 };

@@ -22,7 +22,7 @@ enum Column
 };
 
 // The problem on one line, its operands top to bottom: "17 - 9".
-QString PosedText(const results::ProblemRow& problem)
+QString PosedText(const results::Asked& problem)
 {
     QStringList operands;
     for (const int64_t operand : problem.operands)
@@ -30,12 +30,22 @@ QString PosedText(const results::ProblemRow& problem)
     return operands.join(QStringLiteral(" %1 ").arg(QChar::fromLatin1(problem.operation)));
 }
 
+// Each problem answered wrong, once, in the order it came.
+std::vector<results::Asked> Missed(const std::vector<results::ProblemRow>& problems)
+{
+    std::vector<results::Asked> missed;
+    for (const results::ProblemRow& problem : problems)
+        if (const results::Asked asked{problem.operation, problem.operands};
+            !problem.correct && std::ranges::find(missed, asked) == missed.end())
+            missed.push_back(asked);
+    return missed;
+}
+
 } // namespace
 
 frmTestReview::frmTestReview(QWidget* owner, const results::TestRow& test,
                              const std::vector<results::ProblemRow>& problems, bool testRunning)
-    : QDialog(owner), ui(std::make_unique<Ui::frmTestReview>()),
-      m_missed(results::MissedIn(problems))
+    : QDialog(owner), ui(std::make_unique<Ui::frmTestReview>()), m_missed(Missed(problems))
 {
     ui->setupUi(this);
     toolkit::KeepOnScreen(this);
@@ -48,10 +58,10 @@ frmTestReview::frmTestReview(QWidget* owner, const results::TestRow& test,
     ui->grdProblems->setRowCount(static_cast<int>(problems.size()));
     for (int row = 0; row < ui->grdProblems->rowCount(); ++row) {
         const results::ProblemRow& problem = problems[static_cast<size_t>(row)];
-        const QString cells[] = {PosedText(problem), QString::fromStdString(problem.given),
-                                 QString::number(problem.rightAnswer),
-                                 QLocale().toString(problem.seconds, 'f', 1),
-                                 problem.correct ? tr("Right") : tr("Wrong")};
+        const QString cells[] = {
+            PosedText({problem.operation, problem.operands}), QString::fromStdString(problem.given),
+            QString::number(problem.rightAnswer), QLocale().toString(problem.seconds, 'f', 1),
+            problem.correct ? tr("Right") : tr("Wrong")};
         for (int column = Posed; column <= Verdict; ++column) {
             auto* cell = new QTableWidgetItem(cells[column]);
             if (column != Verdict)
@@ -69,19 +79,14 @@ frmTestReview::frmTestReview(QWidget* owner, const results::TestRow& test,
     }
     ui->grdProblems->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     QStringList missed;
-    for (const char operation : m_missed.operations)
-        missed << toolkit::SpokenSign(QString(QChar::fromLatin1(operation)));
-    QStringList numbers;
-    for (const int number : m_missed.numbers)
-        numbers << QString::number(number);
-    const bool anyWrong = std::ranges::any_of(problems, [](const auto& p) { return !p.correct; });
-    ui->txtMissed->setText(!anyWrong ? tr("Nothing was missed in this test.")
-                           : m_missed.Empty()
-                               ? tr("Only numbers above 10 were missed, which cannot be ticked.")
-                               : tr("Missed: %1 with %2.")
-                                     .arg(QLocale().createSeparatedList(missed),
-                                          QLocale().createSeparatedList(numbers)));
-    ui->cmdPractiseAgain->setEnabled(!m_missed.Empty() && !testRunning);
+    for (const results::Asked& problem : m_missed)
+        missed << PosedText(problem);
+    ui->txtMissed->setText(missed.isEmpty()
+                               ? tr("Nothing was missed in this test.")
+                               : tr("Missed: %1.").arg(QLocale().createSeparatedList(missed)));
+    ui->cmdPractiseAgain->setEnabled(!m_missed.empty() && !testRunning);
+    if (m_missed.empty()) // where there is nothing to practise, the button says so
+        ui->cmdPractiseAgain->setText(tr("Nothing to Practise"));
     connect(ui->cmdPractiseAgain, &QPushButton::clicked, this,
             &frmTestReview::cmdPractiseAgain_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QDialog::reject);

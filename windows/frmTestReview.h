@@ -14,8 +14,7 @@ class frmTestReview;
 
 // One recorded test's problems in order, for going over the mistakes with the child: each
 // problem as it was posed, what was typed, the right answer and the seconds it took, the wrong
-// ones marked by word and colour; a button sets the main window to practise exactly what was
-// missed.
+// ones marked by word and colour; a button starts a practice of exactly what was missed.
 class frmTestReview : public QDialog
 {
     Q_OBJECT
@@ -28,9 +27,10 @@ class frmTestReview : public QDialog
     void cmdPractiseAgain_Click();
 
   signals:
-    void Practise(const results::Practice& practice);
+    // Starts a practice of these in the main window.
+    void Practise(const std::vector<results::Asked>& asked);
 
   private:
     std::unique_ptr<Ui::frmTestReview> ui;
-    results::Practice m_missed;
+    std::vector<results::Asked> m_missed; // each problem answered wrong, once
 };

@@ -163,31 +163,57 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
     EXPECT_TRUE(view->accessibleDescription().endsWith("Medium, +: 50%, F"));
 }
 
-// Tick These Numbers ticks what is still missed, ready for Start; a test opened by Enter shows its
-// problems, and Practise These Again ticks what was missed in it.
-TEST_F(ResultsWindowTest, WhatWasMissedIsTickedForPractice)
+// The facts page: each fact of the operation most to learn marked and said, what is still to
+// learn in a sentence, the fluency time kept; Tick These Numbers ticks the numbers held against,
+// the main window in front with Start ready.
+TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst)
 {
-    QDialog* results = DrillAllWrong();
+    QDialog* results = DrillAllWrong(); // 7 + 0 to 7 + 9, each missed once, 7 ticked
     Tick({"chkSubtraction", "chk3", "chk10"});
     Find<QComboBox>("ctlDifficulty")->setCurrentText("Hard");
-    EXPECT_EQ(In<QLabel>(results, "txtWeakest")->text(), "Still to practise: plus with 7 (0%).");
-    auto* grid = In<QTableWidget>(results, "grdPractice"); // plus with 0, and divided by 7
-    EXPECT_EQ(grid->item(0, 0)->text() + grid->item(3, 7)->text(), "0%-");
+    EXPECT_EQ(In<QComboBox>(results, "ctlOperation")->currentText(), "plus");
+    auto* grid = In<QTableWidget>(results, "grdFacts");
+    EXPECT_EQ(grid->item(7, 8)->text() + grid->item(8, 7)->text() + grid->item(9, 9)->text(), "✗✗");
+    EXPECT_EQ(grid->item(8, 7)->data(Qt::AccessibleTextRole).toString(),
+              "8 + 7: missed, 0 right out of 1, the slowest in 0.0 s");
+    EXPECT_TRUE(In<QLabel>(results, "txtToLearn")->text().startsWith("Still missed: 0 + 7, 1 + 7"));
+    auto* fluency = In<QComboBox>(results, "ctlFluency");
+    QTest::keyClick(fluency, Qt::Key_Down), QTest::keyClick(fluency, Qt::Key_Down); // 3 s to 5 s
     QTest::mouseClick(In<QPushButton>(results, "cmdTickNumbers"), Qt::LeftButton);
     EXPECT_EQ(Ticked(), "chkAddition chk7 Easy");
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << "the main window in front";
     EXPECT_EQ(window->focusWidget(), Find("btnStart")) << "ready for Enter";
     EXPECT_EQ(In<QLabel>(results, "txtHanded")->text(),
               "Ticked in the main window for practice: plus, with the numbers 7.");
+    window->close();
+    EXPECT_EQ(Saved("FluencySeconds"), " 5");
+}
+
+// Practise These Facts starts a practice in the main window of the facts still to learn, one
+// answered wrong coming back; a test opened by Alt+T and Enter is practised again as it was.
+TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
+{
+    QDialog* results = DrillAllWrong();
+    QTest::mouseClick(In<QPushButton>(results, "cmdPractiseFacts"), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << "the main window in front";
+    auto problem = [this] {
+        return Find<QGroupBox>("frmProblem")->title() + ":" + Text("txtLine2") + Text("txtLine1");
+    };
+    EXPECT_EQ(problem(), "Problem 1 of 10: 7 0");
+    EXPECT_EQ(Text("txtTimeRemaining"), "Unlimited") << "a practice takes its time";
+    for (const char* typed : {"6", "8", "9"})
+        Answer(typed, [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+    EXPECT_EQ(problem(), "Problem 4 of 11: 7 0") << "the wrong one asked again";
+    results::ResultsReader reader;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reader.Open() && reader.Tests()->size() == 2; }));
+    EXPECT_EQ(reader.Tests()->front().practice, 1);
+
     WhenModal([&](QWidget* review) {
-        auto* problems = review->findChild<QTableWidget*>("grdProblems");
-        QStringList first;
-        for (int column : {0, 1, 2, 4}) // the seconds as the user's locale writes them
-            first << problems->item(0, column)->text();
-        EXPECT_EQ(first.join('|'), "7 + 0|99|7|Wrong");
-        EXPECT_NE(problems->item(0, 0)->background(), QBrush()) << "marked by colour too";
-        EXPECT_EQ(problems->rowCount(), 10);
-        QTest::mouseClick(review->findChild<QPushButton*>("cmdPractiseAgain"), Qt::LeftButton);
+        EXPECT_EQ(review->findChild<QLabel*>("txtMissed")->text(), "Missed: 7 + 0.")
+            << "the practice, the newest";
+        EXPECT_FALSE(review->findChild<QPushButton*>("cmdPractiseAgain")->isEnabled())
+            << "not while a practice runs";
+        PressKey(review, Qt::Key_Escape);
     });
     QApplication::setActiveWindow(results); // Alt+T, Enter: the newest test opened
     QTest::keyClick(results, Qt::Key_T, Qt::AltModifier);
@@ -195,7 +221,26 @@ TEST_F(ResultsWindowTest, WhatWasMissedIsTickedForPractice)
     EXPECT_EQ(In<QTableView>(results, "grdTests")->selectionModel()->selectedRows().value(0).row(),
               0);
     PressKey(results, Qt::Key_Return);
-    EXPECT_EQ(Ticked(), "chkAddition chk0 chk1 chk2 chk3 chk4 chk5 chk6 chk7 chk8 chk9 Easy");
+}
+
+// A test with nothing missed: each button says there is nothing to practise.
+TEST_F(ResultsWindowTest, NothingToPractiseIsSaid)
+{
+    Script(0, {1});
+    EXPECT_EQ(Start(), "");
+    for (int problem = 0; problem < 10; ++problem)
+        Answer(QString::number(Text("txtLine1").toInt() + Text("txtLine2").toInt()),
+               [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+    EXPECT_TRUE(QTest::qWaitFor([] { return Ended().size() == 1; }));
+    QDialog* results = OpenResults();
+    EXPECT_FALSE(In<QPushButton>(results, "cmdPractiseFacts")->isEnabled());
+    EXPECT_EQ(In<QPushButton>(results, "cmdPractiseFacts")->text(), "Nothing to Practise");
+    WhenModal([&](QWidget* review) {
+        EXPECT_EQ(review->findChild<QPushButton*>("cmdPractiseAgain")->text(),
+                  "Nothing to Practise");
+        PressKey(review, Qt::Key_Escape);
+    });
+    QTest::keyClick(In(results, "grdTests"), Qt::Key_Return);
 }
 
 // Export writes the tests as the table lists them into a file as private as the results.

@@ -1,0 +1,45 @@
+#include "PracticeSource.h"
+
+namespace drill {
+
+Problem ProblemOf(const results::Asked& asked)
+{
+    Problem problem;
+    for (const Operation operation : {Addition, Subtraction, Multiplication, Division})
+        if (OperationSign(operation)[0] == asked.operation)
+            problem.operation = operation;
+    int32_t* lines[] = {&problem.FirstOperand, &problem.SecondOperand, &problem.ThirdOperand,
+                        &problem.FourthOperand};
+    const size_t count = std::min(asked.operands.size(), std::size(lines));
+    for (size_t line = 0; line < count; ++line) // the bottom line is the last operand
+        *lines[line] = static_cast<int32_t>(asked.operands[count - 1 - line]);
+    problem.difficulty = count > 3 ? Diabloish : count > 2 ? Hard : Easy;
+    return problem;
+}
+
+PracticeSource::PracticeSource(const std::vector<results::Asked>& asked)
+    : m_length(static_cast<int16_t>(asked.size()))
+{
+    for (const results::Asked& problem : asked)
+        m_waiting.push_back({ProblemOf(problem)});
+}
+
+Problem PracticeSource::Next()
+{
+    m_posed = m_waiting.front();
+    m_waiting.pop_front();
+    return m_posed.problem;
+}
+
+void PracticeSource::Judged(bool right)
+{
+    if (right || m_posed.returns == ReturnsEach)
+        return;
+    ++m_posed.returns;
+    m_waiting.insert(m_waiting.begin() +
+                         static_cast<ptrdiff_t>(std::min(ComesBackAfter, m_waiting.size())),
+                     m_posed);
+    ++m_length;
+}
+
+} // namespace drill

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ProblemSource.h"
+#include "results/Practice.h"
+
+#include <deque>
+#include <vector>
+
+namespace drill {
+
+// A practice of problems that were missed, asked in turn. One answered wrong comes back a few
+// problems later, until it is answered right, at most ReturnsEach times: the practice grows by
+// one each time.
+class PracticeSource : public ProblemSource
+{
+  public:
+    // Problems later that a wrong one comes back, and how often at most.
+    static constexpr size_t ComesBackAfter = 2;
+    static constexpr int ReturnsEach = 3;
+
+    explicit PracticeSource(const std::vector<results::Asked>& asked);
+
+    std::optional<std::string> WhyNone() const override { return std::nullopt; }
+    Problem Next() override;
+    int16_t Length() const override { return m_length; }
+    void Judged(bool right) override;
+
+  private:
+    struct Waiting
+    {
+        Problem problem;
+        int returns = 0;
+    };
+    std::deque<Waiting> m_waiting;
+    Waiting m_posed;
+    int16_t m_length;
+};
+
+// The problem the drill poses for one asked again: its sign, and its operands top to bottom,
+// with as many lines as they fill.
+Problem ProblemOf(const results::Asked& asked);
+
+} // namespace drill

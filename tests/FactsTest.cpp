@@ -1,0 +1,119 @@
+// Where each fact stands from its last answers, what is still to learn and which numbers to tick;
+// and a practice of what was missed, a wrong one asked again.
+
+#include "results/Facts.h"
+#include "drill/PracticeSource.h"
+
+#include <gtest/gtest.h>
+
+using namespace results;
+
+TEST(Facts, AFactIsTwoNumbersUpToTenAsPosed)
+{
+    const std::tuple<const char*, char, std::vector<int64_t>, const char*> rows[] = {
+        {"a product's order kept", 'x', {8, 7}, "7 x 8"},
+        {"a sum's order kept", '+', {9, 2}, "2 + 9"},
+        {"a difference turned round", '-', {9, 4}, "9 - 4"},
+        {"a quotient turned round", '/', {9, 4}, "9 / 4"},
+        {"10 left out", 'x', {10, 10}, "10 x 10"},
+        {"an operand above 10 taken", 'x', {11, 2}, "none"},
+        {"a third operand taken", '+', {1, 2, 3}, "none"},
+        {"an unknown sign taken", '?', {1, 2}, "none"},
+    };
+    for (const auto& [fault, operation, operands, named] : rows) {
+        const auto fact = FactOf(operation, operands);
+        EXPECT_EQ(fact ? FactText(*fact) : "none", named) << fault;
+    }
+    EXPECT_EQ(OperandsOf(*FactOf('x', {7, 8})), std::vector<int64_t>({8, 7})) << "larger on top";
+    EXPECT_EQ(OperandsOf(*FactOf('-', {9, 4})), std::vector<int64_t>({9, 4}));
+}
+
+namespace {
+
+// Answers to 7 x 8, oldest first: "r2.5" right in 2.5 s, "w4" wrong in 4 s.
+FactTable Answered(std::initializer_list<const char*> answers, double fluency = 3)
+{
+    FactTable facts(fluency);
+    for (const std::string answer : answers)
+        facts.Add({'x', {8, 7}, answer[0] == 'r', std::stod(answer.substr(1)), {}});
+    return facts;
+}
+
+const char* Name(FactState state)
+{
+    const char* names[] = {"not asked", "missed", "slow", "learning", "known"};
+    return names[static_cast<int>(state)];
+}
+
+} // namespace
+
+// A fact's state from its last three answers, with the fluency time's edge.
+TEST(Facts, AFactsStateComesFromItsLastThreeAnswers)
+{
+    const std::tuple<const char*, FactTable, const char*> rows[] = {
+        {"asked once counted", Answered({}), "not asked"},
+        {"a wrong one forgotten at once", Answered({"w2", "r1", "r1"}), "missed"},
+        {"a wrong one remembered past three", Answered({"w2", "r1", "r1", "r1"}), "known"},
+        {"fifty wrong outweigh three right", Answered({"w1", "w1", "w1", "w1", "r1", "r1", "r1"}),
+         "known"},
+        {"3 s taken as slow", Answered({"r3", "r3", "r3"}), "known"},
+        {"3.1 s taken as fluent", Answered({"r1", "r3.1", "r1"}), "slow"},
+        {"a slow one forgotten at once", Answered({"r9", "r1", "r1"}), "slow"},
+        {"twice fast taken as known", Answered({"r1", "r1"}), "learning"},
+        {"the fluency time not chosen", Answered({"r4", "r4", "r4"}, 5), "known"},
+    };
+    for (const auto& [fault, facts, state] : rows)
+        EXPECT_STREQ(Name(facts.StateOf({'x', 7, 8})), state) << fault;
+    const auto last = Answered({"w2", "r4"}).LastAnswers({'x', 7, 8});
+    ASSERT_EQ(last.size(), 2u);
+    EXPECT_TRUE(last[0].right && last[0].seconds == 4) << "the newest first";
+}
+
+// The facts still to learn, the missed then the slow, each the slowest first; the numbers to
+// tick, those the most missed facts are held against, a miss held against a number only where
+// it was ticked.
+TEST(Facts, WhatIsStillToLearnAndWhichNumbersToTick)
+{
+    FactTable facts;
+    const std::tuple<char, std::vector<int64_t>, bool, double, std::vector<int>> answers[] = {
+        {'x', {7, 5}, false, 4, {7}},    {'x', {8, 7}, false, 6, {7, 8}},
+        {'x', {9, 8}, false, 2, {8, 9}}, {'x', {4, 3}, true, 5, {3}},
+        {'x', {6, 2}, true, 4.5, {6}},   {'x', {6, 6}, true, 1, {6}},
+        {'/', {9, 3}, false, 1, {3}},    {'+', {12, 3}, false, 9, {}},
+        {'-', {10, 4}, false, 3, {}},
+    };
+    for (const auto& [operation, operands, right, seconds, ticked] : answers)
+        facts.Add({operation, operands, right, seconds, ticked});
+    std::string toLearn;
+    for (const Fact& fact : facts.ToLearn())
+        toLearn += FactText(fact) + ", ";
+    EXPECT_EQ(toLearn, "7 x 8, 5 x 7, 10 - 4, 8 x 9, 9 / 3, 3 x 4, 2 x 6, ");
+    const Practice tick = facts.ToTick();
+    std::string numbers;
+    for (const int number : tick.numbers)
+        numbers += std::to_string(number) + " ";
+    EXPECT_EQ(tick.operations + " " + numbers, "-x/ 3 4 7 8 ")
+        << "7 and 8 held twice, 4 of a test that ticked none; never the unticked 5 of 5 x 7";
+    EXPECT_TRUE(FactTable().ToTick().Empty() && !FactTable().AnyAsked());
+}
+
+// A practice asks each in turn; one answered wrong comes back two problems later, at most three
+// times, the practice growing by one each time.
+TEST(Facts, APracticeAsksAMissedOneAgainUntilItIsRight)
+{
+    drill::PracticeSource practice(
+        {{'x', {8, 7}}, {'x', {7, 6}}, {'x', {9, 8}}, {'+', {30, 5, 12}}});
+    std::string asked;
+    for (const char verdict : std::string("wrrwrww")) {
+        const drill::Problem problem = practice.Next();
+        asked += std::to_string(problem.SecondOperand) + "x" +
+                 std::to_string(problem.FirstOperand) + " ";
+        practice.Judged(verdict == 'r');
+    }
+    EXPECT_EQ(asked, "8x7 7x6 9x8 8x7 5x12 8x7 8x7 ");
+    EXPECT_EQ(practice.Length(), 4 + 3) << "one more for each wrong one asked again, thrice";
+    const drill::Problem sum = drill::ProblemOf({'+', {30, 5, 12}});
+    EXPECT_EQ(std::tuple(sum.ThirdOperand, sum.SecondOperand, sum.FirstOperand, sum.difficulty),
+              std::tuple(30, 5, 12, int16_t(drill::Hard)))
+        << "its lines top to bottom, as many as it fills";
+}

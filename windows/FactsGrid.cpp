@@ -1,0 +1,132 @@
+#include "FactsGrid.h"
+
+#include "toolkit/QtText.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QTableWidget>
+
+using results::FactState;
+
+namespace factsgrid {
+
+namespace {
+
+// How each state shows: its colour, its mark, and its word.
+struct Look
+{
+    FactState state;
+    QColor colour;
+    const char* mark;
+    const char* word;
+};
+const Look Looks[] = {
+    {FactState::Known, QColor(190, 235, 190), "✓", QT_TRANSLATE_NOOP("FactsGrid", "known")},
+    {FactState::Learning, QColor(255, 255, 255), "○", QT_TRANSLATE_NOOP("FactsGrid", "learning")},
+    {FactState::Slow, QColor(255, 225, 160), "…", QT_TRANSLATE_NOOP("FactsGrid", "slow")},
+    {FactState::Missed, QColor(255, 190, 190), "✗", QT_TRANSLATE_NOOP("FactsGrid", "missed")},
+    {FactState::NotAsked, QColor(255, 255, 255), "",
+     QT_TRANSLATE_NOOP("FactsGrid", "not yet asked")},
+};
+
+const Look& LookOf(FactState state)
+{
+    for (const Look& look : Looks)
+        if (look.state == state)
+            return look;
+    return Looks[0];
+}
+
+// Whether the drill poses this problem at all.
+bool Posed(char operation, int top, int bottom)
+{
+    return (operation != '-' && operation != '/') ||
+           (top >= bottom && !(operation == '/' && bottom == 0));
+}
+
+QString FactsList(const std::vector<results::Fact>& facts)
+{
+    QStringList named;
+    for (const results::Fact& fact : facts)
+        named << toolkit::Text(results::FactText(fact));
+    return QLocale().createSeparatedList(named);
+}
+
+} // namespace
+
+QString Said(const results::FactTable& facts, const results::Fact& fact, const QString& posed)
+{
+    const FactState state = facts.StateOf(fact);
+    const auto last = facts.LastAnswers(fact);
+    if (last.empty())
+        return QCoreApplication::translate("FactsGrid", "%1: not yet asked").arg(posed);
+    int right = 0;
+    double slowest = 0;
+    for (const results::FactAnswer& answer : last)
+        right += answer.right, slowest = std::max(slowest, answer.seconds);
+    return QCoreApplication::translate(
+               "FactsGrid", "%1: %2, %n right out of %3, the slowest in %4 s", nullptr, right)
+        .arg(posed, QCoreApplication::translate("FactsGrid", LookOf(state).word))
+        .arg(last.size())
+        .arg(QLocale().toString(slowest, 'f', 1));
+}
+
+void Show(QTableWidget* grid, const results::FactTable& facts, char operation)
+{
+    for (int top = 0; top <= 10; ++top)
+        for (int bottom = 0; bottom <= 10; ++bottom) {
+            auto* cell = new QTableWidgetItem;
+            cell->setTextAlignment(Qt::AlignCenter);
+            const QString posed =
+                QStringLiteral("%1 %2 %3").arg(top).arg(QChar::fromLatin1(operation)).arg(bottom);
+            if (!Posed(operation, top, bottom)) {
+                cell->setBackground(grid->palette().color(QPalette::Window));
+                cell->setData(
+                    Qt::AccessibleTextRole,
+                    QCoreApplication::translate("FactsGrid", "%1: never asked").arg(posed));
+            } else {
+                const auto fact = results::FactOf(operation, {top, bottom});
+                const Look& look = LookOf(facts.StateOf(*fact));
+                cell->setText(QString::fromUtf8(look.mark));
+                cell->setBackground(look.colour);
+                const QString said = Said(facts, *fact, posed);
+                cell->setData(Qt::AccessibleTextRole, said);
+                cell->setToolTip(said);
+            }
+            grid->setItem(top, bottom, cell);
+        }
+}
+
+void ShowLegend(QLabel* known, QLabel* learning, QLabel* slow, QLabel* missed, QLabel* notAsked)
+{
+    QLabel* labels[] = {known, learning, slow, missed, notAsked};
+    for (size_t at = 0; at < std::size(labels); ++at) {
+        QPalette palette = labels[at]->palette();
+        palette.setColor(QPalette::Window, Looks[at].colour);
+        labels[at]->setPalette(palette);
+        labels[at]->setAutoFillBackground(true);
+    }
+}
+
+QString ToLearnText(const results::FactTable& facts)
+{
+    std::vector<results::Fact> missed, slow;
+    for (const results::Fact& fact : facts.ToLearn())
+        (facts.StateOf(fact) == FactState::Missed ? missed : slow).push_back(fact);
+    if (!facts.AnyAsked())
+        return QCoreApplication::translate("FactsGrid", "No fact has been asked yet.");
+    if (missed.empty() && slow.empty())
+        return QCoreApplication::translate("FactsGrid",
+                                           "Every fact asked is right, and none is slow.");
+    QStringList parts;
+    if (!missed.empty())
+        parts
+            << QCoreApplication::translate("FactsGrid", "Still missed: %1.").arg(FactsList(missed));
+    if (!slow.empty())
+        parts << QCoreApplication::translate("FactsGrid", "Right, but slow: %1.")
+                     .arg(FactsList(slow));
+    return parts.join(u' ');
+}
+
+} // namespace factsgrid
