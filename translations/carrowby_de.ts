@@ -54,6 +54,13 @@
             <numerusform>%1: %2, %n von %3 richtig, die langsamste in %4&#xa0;s</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n weitere</numerusform>
+            <numerusform>%n weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressChart</name>

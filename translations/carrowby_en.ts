@@ -10,6 +10,13 @@
             <numerusform>%1: %2, %n right out of %3, the slowest in %4 s</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n more</numerusform>
+            <numerusform>%n more</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressChart</name>

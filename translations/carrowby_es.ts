@@ -54,6 +54,13 @@
             <numerusform>%1: %2, %n bien de %3, la más lenta en %4&#xa0;s</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n más</numerusform>
+            <numerusform>%n más</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressChart</name>

@@ -54,6 +54,13 @@
             <numerusform>%1&#xa0;: %2, %n justes sur %3, la plus lente en %4&#xa0;s</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n autre</numerusform>
+            <numerusform>%n autres</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressChart</name>

@@ -54,6 +54,13 @@
             <numerusform>%1: %2, %n giuste su %3, la più lenta in %4 s</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>altro %n</numerusform>
+            <numerusform>altri %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressChart</name>

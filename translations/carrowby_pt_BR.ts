@@ -54,6 +54,13 @@
             <numerusform>%1: %2, %n certas de %3, a mais lenta em %4 s</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n more</source>
+        <translation>
+            <numerusform>mais %n</numerusform>
+            <numerusform>mais %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressChart</name>

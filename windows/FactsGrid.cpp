@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QTableWidget>
 
+#include <ranges>
+
 using results::FactState;
 
 namespace factsgrid {
@@ -45,11 +47,15 @@ bool Posed(char operation, int top, int bottom)
            (top >= bottom && !(operation == '/' && bottom == 0));
 }
 
+// The first few facts by name, and how many more there are.
 QString FactsList(const std::vector<results::Fact>& facts)
 {
+    constexpr size_t Named = 8;
     QStringList named;
-    for (const results::Fact& fact : facts)
+    for (const results::Fact& fact : facts | std::views::take(Named))
         named << toolkit::Text(results::FactText(fact));
+    if (const size_t more = facts.size() - std::min(facts.size(), Named))
+        named << QCoreApplication::translate("FactsGrid", "%n more", nullptr, int(more));
     return QLocale().createSeparatedList(named);
 }
 
