@@ -97,9 +97,8 @@ void FactTableOf(benchmark::State& state)
         results::ResultsReader reader;
         reader.Open();
         results::FactTable facts;
-        const auto answers = reader.Answers("Carrowby");
-        for (const results::AnsweredProblem& answer : answers.value())
-            facts.Add(answer);
+        reader.ForEachAnswer("Carrowby",
+                             [&](const results::AnsweredProblem& answer) { facts.Add(answer); });
         benchmark::DoNotOptimize(facts.ToLearn());
         benchmark::DoNotOptimize(facts.ToTick());
     }

@@ -15,16 +15,15 @@ constexpr int ReadWaitMs = 200;
 constexpr std::string_view ProblemColumns =
     "number, operation, operands, right_answer, given, correct, seconds";
 
-std::vector<int64_t> NumbersIn(const std::string& text)
+// The numbers of a comma-separated list ("7,3"), into numbers.
+template <typename Number> void NumbersIn(const std::string& text, std::vector<Number>& numbers)
 {
-    std::vector<int64_t> operands;
+    numbers.clear();
     for (size_t at = 0; at < text.size();) {
-        size_t end = text.find(',', at);
-        end = end == std::string::npos ? text.size() : end;
-        operands.push_back(std::strtoll(text.c_str() + at, nullptr, 10));
-        at = end + 1;
+        const size_t comma = std::min(text.find(',', at), text.size());
+        numbers.push_back(static_cast<Number>(std::strtoll(text.c_str() + at, nullptr, 10)));
+        at = comma + 1;
     }
-    return operands;
 }
 
 void ReadColumn(const Statement& row, int at, TestRow& test, const TestColumn& column)
@@ -114,9 +113,15 @@ std::optional<std::vector<ProblemRow>> ResultsReader::ReadProblems(Statement& se
     }
     while (select.Step()) {
         const std::string operation = select.Text(1);
-        problems.push_back({select.Integer(0), operation.empty() ? '?' : operation[0],
-                            NumbersIn(select.Text(2)), select.Integer(3), select.Text(4),
-                            select.Integer(5) != 0, select.Real(6)});
+        ProblemRow& problem =
+            problems.emplace_back(ProblemRow{select.Integer(0),
+                                             operation.empty() ? '?' : operation[0],
+                                             {},
+                                             select.Integer(3),
+                                             select.Text(4),
+                                             select.Integer(5) != 0,
+                                             select.Real(6)});
+        NumbersIn(select.Text(2), problem.operands);
     }
     return select.Failed() ? std::nullopt : std::optional(std::move(problems));
 }
@@ -131,11 +136,11 @@ std::optional<std::vector<ProblemRow>> ResultsReader::Problems(int64_t test)
     return ReadProblems(select);
 }
 
-std::optional<std::vector<AnsweredProblem>> ResultsReader::Answers(const std::string& title)
+bool ResultsReader::ForEachAnswer(const std::string& title,
+                                  const std::function<void(const AnsweredProblem&)>& take)
 {
-    std::vector<AnsweredProblem> answers;
     if (m_columns.empty())
-        return answers;
+        return true;
     // The numbers choose an Easy test's problems, never a practice's.
     const std::string chosen = m_columns.contains("practice")
                                    ? "t.difficulty = 'Easy' AND t.practice = 0"
@@ -145,17 +150,17 @@ std::optional<std::vector<AnsweredProblem>> ResultsReader::Answers(const std::st
                                " THEN t.numbers ELSE '' END FROM problems p JOIN tests t "
                                "ON p.test = t.id WHERE t.title = ? ORDER BY p.test, p.number");
     select.Bind(title);
+    AnsweredProblem answer; // one for all, so that its lists keep their room
     while (select.Step()) {
         const std::string operation = select.Text(0);
-        AnsweredProblem& answer = answers.emplace_back();
         answer.operation = operation.empty() ? '?' : operation[0];
-        answer.operands = NumbersIn(select.Text(1));
+        NumbersIn(select.Text(1), answer.operands);
         answer.correct = select.Integer(2) != 0;
         answer.seconds = select.Real(3);
-        for (const int64_t number : NumbersIn(select.Text(4)))
-            answer.ticked.push_back(static_cast<int>(number));
+        NumbersIn(select.Text(4), answer.ticked);
+        take(answer);
     }
-    return select.Failed() ? std::nullopt : std::optional(std::move(answers));
+    return !select.Failed();
 }
 
 } // namespace results

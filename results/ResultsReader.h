@@ -5,6 +5,7 @@
 #include "ResultsFile.h"
 #include "TestColumns.h"
 
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -31,9 +32,10 @@ class ResultsReader
     std::optional<std::vector<std::string>> Titles();
     // A test's answered problems, in order.
     std::optional<std::vector<ProblemRow>> Problems(int64_t test);
-    // Every answer of a title's tests, oldest first, with the numbers ticked in its test where
-    // they chose its problem.
-    std::optional<std::vector<AnsweredProblem>> Answers(const std::string& title);
+    // Hands over every answer of a title's tests, oldest first, with the numbers ticked in its
+    // test where they chose its problem; false where they cannot all be read.
+    bool ForEachAnswer(const std::string& title,
+                       const std::function<void(const AnsweredProblem&)>& take);
 
   private:
     std::optional<std::vector<ProblemRow>> ReadProblems(Statement& select);

@@ -145,7 +145,9 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
     const Score ada = reader.Tests("Ada's Carrowby").value()[0];
     EXPECT_EQ(std::vector({ada.correct, ada.incorrect, ada.unanswered, ada.percentage.value()}),
               std::vector<int64_t>({1, 1, 8, 10}));
-    const std::vector<AnsweredProblem> answers = reader.Answers("Ada's Carrowby").value();
+    std::vector<AnsweredProblem> answers;
+    EXPECT_TRUE(reader.ForEachAnswer("Ada's Carrowby",
+                                     [&](const auto& answer) { answers.push_back(answer); }));
     ASSERT_EQ(answers.size(), 2u);
     EXPECT_EQ(std::string(1, answers[0].operation) + std::to_string(answers[0].correct), "x1")
         << "the first first";

@@ -150,9 +150,10 @@ void frmResults::ShowTests()
 void frmResults::ShowFacts()
 {
     m_facts = results::FactTable(ui->ctlFluency->currentData().toInt());
-    for (const results::AnsweredProblem& answer :
-         Read(m_reader.Answers(ChosenTitle().toStdString())))
-        m_facts.Add(answer);
+    if (!m_reader.ForEachAnswer(ChosenTitle().toStdString(),
+                                [this](const auto& answer) { m_facts.Add(answer); }) &&
+        !m_unread)
+        m_unread = m_reader.Why();
     // The operation of the fact most to learn, where there is one.
     const auto toLearn = m_facts.ToLearn();
     if (!toLearn.empty())
