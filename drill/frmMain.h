@@ -77,7 +77,7 @@ class frmMain : public QMainWindow
     void TickForPractice(const results::Practice& practice);
     // Starts a practice of these, as many as a test of the length chosen has.
     void StartPractice(const std::vector<results::Asked>& asked);
-    // Shows the Results window anew, where it is open, once a test's end is in the file.
+    // Shows the Results window anew, where it is open, once a test's start or end is in the file.
     void ShowRecorded();
 
   private:

@@ -59,7 +59,7 @@ bool Database::Fail()
     return Fail(sqlite3_errcode(m_db), why);
 }
 
-bool Database::Fail(int code, std::string why)
+bool Database::Fail(int code, results::Reason why)
 {
     m_code = code & 0xff;
     m_why = std::move(why);
@@ -69,7 +69,7 @@ bool Database::Fail(int code, std::string why)
 Statement::Statement(Database& db, std::string_view sql) : m_db(db)
 {
     if (!db.IsOpen())
-        m_failed = !db.Fail(SQLITE_MISUSE, "not open");
+        m_failed = !db.Fail(SQLITE_MISUSE, Reason{TRANSLATABLE("results", "it is not open")});
     else if (sqlite3_prepare_v2(db.Handle(), sql.data(), static_cast<int>(sql.size()), &m_statement,
                                 nullptr) != SQLITE_OK)
         m_failed = !db.Fail();

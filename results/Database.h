@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Reason.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -40,17 +42,19 @@ class Database
     // Whether the file at the path is no longer the one open: removed, moved or replaced.
     bool HasMoved();
     // Why the last call failed, and SQLite's primary result code for it.
-    const std::string& Why() const { return m_why; }
+    const results::Reason& Why() const { return m_why; }
     int Code() const { return m_code; }
     // Keeps SQLite's words for the failure of the last call; always false.
     bool Fail();
-    bool Fail(int code, std::string why);
+    // Keeps the program's reason, or another's words as they are; always false.
+    bool Fail(int code, results::Reason why);
+    bool Fail(int code, std::string words) { return Fail(code, results::Reason{"%1", words}); }
 
     sqlite3* Handle() const { return m_db; }
 
   private:
     sqlite3* m_db = nullptr;
-    std::string m_why;
+    results::Reason m_why;
     int m_code = 0;
 };
 

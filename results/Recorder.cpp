@@ -39,7 +39,7 @@ Recorder::~Recorder()
         answers += step.kind == Step::Answer ? 1 : 0;
     if (!m_steps.empty())
         toolkit::Say(std::to_string(answers) + " answers, and how their test went, could not be " +
-                     "written to " + m_path + " (" + m_state.waiting.value_or("") +
+                     "written to " + m_path + " (" + m_state.waiting.value_or(Reason{}).English() +
                      ") and are lost");
 }
 
@@ -125,10 +125,10 @@ Recording Recorder::State() const
     return m_state;
 }
 
-void Recorder::Said(const std::optional<std::string>& waiting)
+void Recorder::Said(const std::optional<Reason>& waiting)
 {
     if (waiting && waiting != m_state.waiting)
-        toolkit::Say("results cannot be written to " + m_path + " for now (" + *waiting +
+        toolkit::Say("results cannot be written to " + m_path + " for now (" + waiting->English() +
                      "); they are kept until they can be");
     else if (!waiting && m_state.waiting)
         toolkit::Say("results are written to " + m_path + " again");
@@ -148,7 +148,7 @@ void Recorder::Write()
         const TestWriter::Outcome outcome = Apply(step);
         lock.lock();
         if (outcome == TestWriter::Busy || outcome == TestWriter::Failed) {
-            Said(m_writer ? m_writer->Why() : m_unmade);
+            Said(m_writer ? m_writer->Why() : Reason{"%1", m_unmade});
             ++m_failures;
             m_changed.notify_all();
             m_changed.wait_for(lock, pause);
@@ -158,12 +158,13 @@ void Recorder::Write()
         pause = FirstPause;
         if (outcome == TestWriter::Gone && step.kind == Step::Answer) {
             ++m_state.lostAnswers;
-            m_state.lostWhy = "another copy of Carrowby forgot every result while the test ran";
+            m_state.lostWhy = {TRANSLATABLE("results", "another copy of Carrowby forgot every "
+                                                       "result while the test ran")};
         }
         m_steps.pop_front();
         Said(std::nullopt);
         m_changed.notify_all();
-        if (step.kind == Step::End && m_written) {
+        if (step.kind != Step::Answer && m_written) {
             const auto written = m_written;
             lock.unlock();
             written();

@@ -30,9 +30,9 @@ namespace results {
 // everything is written), and the answers of this run that could not be kept, with why.
 struct Recording
 {
-    std::optional<std::string> waiting;
+    std::optional<Reason> waiting;
     int64_t lostAnswers = 0;
-    std::string lostWhy;
+    Reason lostWhy;
 };
 
 class Recorder
@@ -50,7 +50,7 @@ class Recorder
     Recorder& operator=(const Recorder&) = delete;
 
     void SetClock(std::shared_ptr<const toolkit::Clock> clock) { m_clock = std::move(clock); }
-    // Called, on the recorder's own thread, each time a test's end has been written.
+    // Called, on the recorder's own thread, each time a test's start or end has been written.
     void SetWritten(std::function<void()> written);
 
     void TestStarted(const TestSetup& setup, const Score& shown);
@@ -87,7 +87,7 @@ class Recorder
     void Shown(const Score& shown);
     void Write();
     TestWriter::Outcome Apply(const Step& step);
-    void Said(const std::optional<std::string>& waiting);
+    void Said(const std::optional<Reason>& waiting);
 
     const std::string m_path;
     std::shared_ptr<const toolkit::Clock> m_clock;

@@ -20,7 +20,7 @@ extern "C" {
     results::ResultsReader reader(path);
     const bool opened = reader.Open();
     const auto tests = opened ? reader.Tests() : std::vector<results::TestRow>{};
-    why = reader.Why();
+    why = reader.Why().English();
     if (!tests || (!opened && !why.empty()))
         return false;
     csv = results::TestsCsv(*tests);

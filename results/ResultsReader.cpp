@@ -67,7 +67,9 @@ bool ResultsReader::Open()
     for (const TestColumn& column : TestColumns)
         if (!m_columns.empty() && column.since == 1 && !m_columns.contains(column.name)) {
             m_db.Close();
-            return m_db.Fail(SQLITE_FORMAT, std::string("its tests have no column ") + column.name);
+            return m_db.Fail(
+                SQLITE_FORMAT,
+                Reason{TRANSLATABLE("results", "its tests have no column %1"), column.name});
         }
     return true;
 }
@@ -108,7 +110,8 @@ std::optional<std::vector<ProblemRow>> ResultsReader::ReadProblems(Statement& se
 {
     std::vector<ProblemRow> problems;
     if (!select.Failed() && select.Columns() != 7) {
-        m_db.Fail(SQLITE_FORMAT, "its problems have other columns than these");
+        m_db.Fail(SQLITE_FORMAT,
+                  Reason{TRANSLATABLE("results", "its problems have other columns than these")});
         return std::nullopt;
     }
     while (select.Step()) {

@@ -23,7 +23,7 @@ class ResultsReader
     // Opens the file as it is now; false, with why, where it cannot be read, and with an empty
     // why where there is no file, which is no fault (nothing has been recorded yet).
     bool Open();
-    const std::string& Why() const { return m_db.Why(); }
+    const Reason& Why() const { return m_db.Why(); }
     const std::string& Path() const { return m_path; }
 
     // The tests of one title, or of every title, newest first.

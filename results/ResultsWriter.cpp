@@ -43,7 +43,7 @@ int Integrity(Database& db)
         return SQLITE_OK;
     if (check.Failed())
         return db.Code();
-    db.Fail(SQLITE_CORRUPT, "it fails SQLite's check");
+    db.Fail(SQLITE_CORRUPT, Reason{TRANSLATABLE("results", "it fails SQLite's check")});
     return SQLITE_CORRUPT;
 }
 
@@ -54,8 +54,10 @@ ResultsWriter::ResultsWriter(std::string path) : m_path(std::move(path)) {}
 bool ResultsWriter::Open(int waitMs)
 {
     if (m_path.empty())
-        return m_db.Fail(SQLITE_CANTOPEN, "there is no folder to keep them in: HOME and "
-                                          "XDG_DATA_HOME are unset, and the user has no home");
+        return m_db.Fail(
+            SQLITE_CANTOPEN,
+            Reason{TRANSLATABLE("results", "there is no folder to keep them in: HOME and "
+                                           "XDG_DATA_HOME are unset, and the user has no home")});
     if (const int error = MakeResultsFile(m_path))
         return m_db.Fail(SQLITE_CANTOPEN, std::strerror(error));
     if (!m_db.Open(m_path, Database::Writing, waitMs))
@@ -69,7 +71,9 @@ bool ResultsWriter::Open(int waitMs)
         m_db.Close();
         const std::string aside = SetAside(m_path);
         if (aside.empty())
-            return m_db.Fail(integrity, "it is no results file, and cannot be moved aside");
+            return m_db.Fail(integrity,
+                             Reason{TRANSLATABLE("results", "it is no results file, and cannot be "
+                                                            "moved aside")});
         toolkit::Say("the results file " + m_path + " could not be read; it was moved to " + aside +
                      " and a new one is begun");
         return Open(waitMs);
@@ -104,7 +108,7 @@ ResultsWriter::Outcome ResultsWriter::Change(const TestRow& test, const std::fun
     bool done = !ours.Failed() && there && work() && m_db.Run("COMMIT");
     if (done)
         return Kept;
-    const std::string why = m_db.Why();
+    const Reason why = m_db.Why();
     const int code = m_db.Code();
     m_db.Run("ROLLBACK");
     m_db.Fail(code, why);
@@ -134,7 +138,7 @@ std::optional<int64_t> ResultsWriter::BeginTest(const TestRow& test,
         done = done && InsertProblem(id, problem);
     if (done && m_db.Run("COMMIT"))
         return id;
-    const std::string why = m_db.Why();
+    const Reason why = m_db.Why();
     const int code = m_db.Code();
     m_db.Run("ROLLBACK");
     m_db.Fail(code, why);
@@ -181,7 +185,7 @@ bool ResultsWriter::ForgetAll()
     if (!m_db.Run("BEGIN IMMEDIATE"))
         return false;
     if (!m_db.Run("DELETE FROM problems; DELETE FROM tests; COMMIT")) {
-        const std::string why = m_db.Why();
+        const Reason why = m_db.Why();
         m_db.Run("ROLLBACK");
         return m_db.Fail(SQLITE_ERROR, why);
     }
@@ -191,11 +195,14 @@ bool ResultsWriter::ForgetAll()
     if (!checkpoint.Step())
         return false;
     if (checkpoint.Integer(0) != 0)
-        return m_db.Fail(SQLITE_BUSY, "another copy of Carrowby is reading them; what it has read "
-                                      "is gone once it closes");
+        return m_db.Fail(SQLITE_BUSY,
+                         Reason{TRANSLATABLE("results", "another copy of Carrowby is reading "
+                                                        "them; what it has read is gone once it "
+                                                        "closes")});
     return ForgetSetAside(m_path) ||
-           m_db.Fail(SQLITE_IOERR, std::string("a copy set aside cannot be removed (") +
-                                       std::strerror(errno) + ")");
+           m_db.Fail(SQLITE_IOERR,
+                     Reason{TRANSLATABLE("results", "a copy set aside cannot be removed (%1)"),
+                            std::strerror(errno)});
 }
 
 } // namespace results

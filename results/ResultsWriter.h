@@ -30,7 +30,7 @@ class ResultsWriter : public TestWriter
     bool IsOpen() const override { return m_db.IsOpen(); }
     void Close() override { m_db.Close(); }
     bool HasMoved() override { return m_db.HasMoved(); }
-    const std::string& Why() const override { return m_db.Why(); }
+    const Reason& Why() const override { return m_db.Why(); }
     Outcome Failure() const override;
     const std::string& Path() const { return m_path; }
 

@@ -94,8 +94,10 @@ std::optional<int64_t> FileVersion(Database& db)
         return read.Failed() ? std::nullopt : std::optional<int64_t>(0);
     const int64_t version = read.Integer(0);
     if (version < 0) {
-        db.Fail(SQLITE_FORMAT, "it says it is of version " + std::to_string(version) +
-                                   ", which no Carrowby writes");
+        db.Fail(SQLITE_FORMAT,
+                Reason{TRANSLATABLE("results", "it says it is of version %1, which no Carrowby "
+                                               "writes"),
+                       std::to_string(version)});
         return std::nullopt;
     }
     return version;
@@ -121,7 +123,7 @@ bool BringUpToDate(Database& db)
         done = db.Run("PRAGMA user_version = " + std::to_string(SchemaVersion()));
     done = done && db.Run("COMMIT");
     if (!done && begun) {
-        const std::string why = db.Why();
+        const Reason why = db.Why();
         const int code = db.Code();
         db.Run("ROLLBACK");
         db.Fail(code, why);

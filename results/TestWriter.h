@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Reason.h"
 #include "TestRecord.h"
 
 #include <functional>
@@ -33,7 +34,7 @@ class TestWriter
     virtual void Close() = 0;
     // Whether the file at the path is no longer the one open (removed, moved or replaced).
     virtual bool HasMoved() = 0;
-    virtual const std::string& Why() const = 0;
+    virtual const Reason& Why() const = 0;
     // The outcome of a change that failed, from why it failed.
     virtual Outcome Failure() const = 0;
 

@@ -76,7 +76,7 @@ class ResultsTest : public ::testing::Test
     }
     static void Written(Recorder& recorder)
     {
-        EXPECT_TRUE(recorder.Flush(20s)) << recorder.State().waiting.value_or("");
+        EXPECT_TRUE(recorder.Flush(20s)) << recorder.State().waiting.value_or(Reason{}).English();
     }
     // What another program holding the file does: a transaction kept open.
     struct Holder
@@ -100,7 +100,7 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
     Recorder recorder;
     EXPECT_FALSE(std::filesystem::exists(Path())) << "nothing is opened before a test starts";
     ResultsReader none;
-    EXPECT_FALSE(none.Open() || !none.Why().empty()) << "and none read is no fault";
+    EXPECT_FALSE(none.Open() || !none.Why().English().empty()) << "and none read is no fault";
     TwoAnswers(recorder);
     Written(recorder);
     using std::filesystem::perms, std::filesystem::status;
@@ -261,13 +261,13 @@ TEST_F(ResultsTest, WhatCannotBeWrittenYetWaitsAndIsWrittenLater)
         Recorder recorder;
         TwoAnswers(recorder);
         EXPECT_FALSE(recorder.Flush(20s));
-        EXPECT_EQ(recorder.State().waiting.value_or(""), "Not a directory");
+        EXPECT_EQ(recorder.State().waiting.value_or(Reason{}).English(), "Not a directory");
         std::filesystem::remove(m_folder + "/carrowby");
         std::filesystem::create_directories(Path()); // a folder where the file would be
         recorder.TestEnded({1, 1, 8, 10, "F"}, EndReason::Finished);
-        while (recorder.State().waiting == "Not a directory")
+        while (recorder.State().waiting.value_or(Reason{}).English() == "Not a directory")
             recorder.Flush(20s);
-        EXPECT_EQ(recorder.State().waiting.value_or(""), "Is a directory");
+        EXPECT_EQ(recorder.State().waiting.value_or(Reason{}).English(), "Is a directory");
         std::filesystem::remove(Path());
         Written(recorder);
         EXPECT_FALSE(recorder.State().waiting);
@@ -349,7 +349,7 @@ TEST_F(ResultsTest, AReaderChangesNothingAndFailsWhole)
         Query(row.sql);
         EXPECT_EQ(reader.Open(), row.opens) << row.fault;
         EXPECT_TRUE(!row.opens || !reader.Tests()) << row.fault;
-        EXPECT_NE(reader.Why(), "") << row.fault;
+        EXPECT_NE(reader.Why().English(), "") << row.fault;
         std::filesystem::rename(Path() + ".good", Path());
     }
 }
@@ -363,7 +363,7 @@ TEST_F(ResultsTest, ForgettingWhileAnotherCopyIsInATestMixesNothing)
     TwoAnswers(other, "Bo's Carrowby");
     Written(other);
     ResultsWriter forgetting;
-    ASSERT_TRUE(forgetting.Open(500) && forgetting.ForgetAll()) << forgetting.Why();
+    ASSERT_TRUE(forgetting.Open(500) && forgetting.ForgetAll()) << forgetting.Why().English();
     Recorder recorder;
     TwoAnswers(recorder);
     Written(recorder);
@@ -452,7 +452,7 @@ TEST_F(ResultsTest, ForgottenResultsCannotBeReadBackFromTheFilesBytes)
     const std::string aside = Path() + ".unreadable-20261201-080000";
     std::filesystem::copy_file(Path(), aside); // a copy once set aside holds answers too
     ResultsWriter writer;
-    ASSERT_TRUE(writer.Open(500) && writer.ForgetAll()) << writer.Why();
+    ASSERT_TRUE(writer.Open(500) && writer.ForgetAll()) << writer.Why().English();
     ResultsReader reader;
     ASSERT_TRUE(reader.Open());
     EXPECT_TRUE(reader.Tests().value().empty());

@@ -107,6 +107,16 @@
         <source>% correct</source>
         <translation>%&#xa0;richtig</translation>
     </message>
+    <message>
+        <source>d MMM HH:mm</source>
+        <comment>the first</comment>
+        <translation>d. MMM HH:mm</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>the first</comment>
+        <translation>d. MMMM</translation>
+    </message>
 </context>
 <context>
     <name>TestsModel</name>
@@ -535,7 +545,7 @@
     </message>
     <message>
         <source>&amp;Forget All Results...</source>
-        <translation>Alle Ergebnisse ver&amp;gessen...</translation>
+        <translation>Alle Ergebnisse &amp;löschen...</translation>
     </message>
     <message>
         <source>Close</source>
@@ -559,11 +569,11 @@
     </message>
     <message>
         <source>Forget All Results</source>
-        <translation>Alle Ergebnisse vergessen</translation>
+        <translation>Alle Ergebnisse löschen</translation>
     </message>
     <message>
         <source>Not every result could be forgotten: %1.</source>
-        <translation>Nicht alle Ergebnisse konnten vergessen werden: %1.</translation>
+        <translation>Nicht alle Ergebnisse konnten gelöscht werden: %1.</translation>
     </message>
     <message>
         <source>The last answers wait to be written: %1.</source>
@@ -677,7 +687,7 @@
     </message>
     <message>
         <source>Result</source>
-        <translation>Ergebnis</translation>
+        <translation>Bewertung</translation>
     </message>
     <message>
         <source>Practise These &amp;Again</source>
@@ -731,6 +741,49 @@
     <message>
         <source>Nothing to Practise</source>
         <translation>Nichts zu üben</translation>
+    </message>
+</context>
+<context>
+    <name>results</name>
+    <message>
+        <source>it is not open</source>
+        <translation>die Datei ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>another copy of Carrowby forgot every result while the test ran</source>
+        <translation>eine andere Kopie von Carrowby hat alle Ergebnisse gelöscht, während der Test lief</translation>
+    </message>
+    <message>
+        <source>its tests have no column %1</source>
+        <translation>den Tests in der Datei fehlt die Spalte %1</translation>
+    </message>
+    <message>
+        <source>its problems have other columns than these</source>
+        <translation>die Aufgaben in der Datei haben andere Spalten als erwartet</translation>
+    </message>
+    <message>
+        <source>it fails SQLite&apos;s check</source>
+        <translation>die Datei besteht die Prüfung von SQLite nicht</translation>
+    </message>
+    <message>
+        <source>there is no folder to keep them in: HOME and XDG_DATA_HOME are unset, and the user has no home</source>
+        <translation>es gibt keinen Ordner dafür: HOME und XDG_DATA_HOME sind nicht gesetzt, und der Benutzer hat kein Home-Verzeichnis</translation>
+    </message>
+    <message>
+        <source>it is no results file, and cannot be moved aside</source>
+        <translation>die Datei ist keine Ergebnisdatei und kann nicht beiseitegelegt werden</translation>
+    </message>
+    <message>
+        <source>another copy of Carrowby is reading them; what it has read is gone once it closes</source>
+        <translation>eine andere Kopie von Carrowby liest sie gerade; was sie gelesen hat, ist weg, sobald sie geschlossen wird</translation>
+    </message>
+    <message>
+        <source>a copy set aside cannot be removed (%1)</source>
+        <translation>eine beiseitegelegte Kopie kann nicht entfernt werden (%1)</translation>
+    </message>
+    <message>
+        <source>it says it is of version %1, which no Carrowby writes</source>
+        <translation>die Datei nennt Version %1, die kein Carrowby schreibt</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,16 @@
         <source>% correct</source>
         <translation>%&#xa0;de aciertos</translation>
     </message>
+    <message>
+        <source>d MMM HH:mm</source>
+        <comment>the first</comment>
+        <translation>d MMM HH:mm</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>the first</comment>
+        <translation>d &apos;de&apos; MMMM</translation>
+    </message>
 </context>
 <context>
     <name>TestsModel</name>
@@ -207,7 +217,7 @@
     </message>
     <message>
         <source>No number of problems selected!</source>
-        <translation>¡No has elegido cuántas cuentas!</translation>
+        <translation>¡No has elegido cuántas cuentas hacer!</translation>
     </message>
     <message>
         <source>No difficulty selected!</source>
@@ -535,7 +545,7 @@
     </message>
     <message>
         <source>&amp;Forget All Results...</source>
-        <translation>&amp;Olvidar todos los resultados...</translation>
+        <translation>&amp;Borrar todos los resultados...</translation>
     </message>
     <message>
         <source>Close</source>
@@ -559,11 +569,11 @@
     </message>
     <message>
         <source>Forget All Results</source>
-        <translation>Olvidar todos los resultados</translation>
+        <translation>Borrar todos los resultados</translation>
     </message>
     <message>
         <source>Not every result could be forgotten: %1.</source>
-        <translation>No se han podido olvidar todos los resultados: %1.</translation>
+        <translation>No se han podido borrar todos los resultados: %1.</translation>
     </message>
     <message>
         <source>The last answers wait to be written: %1.</source>
@@ -669,7 +679,7 @@
     </message>
     <message>
         <source>Right Answer</source>
-        <translation>Respuesta correcta</translation>
+        <translation>Solución</translation>
     </message>
     <message>
         <source>Seconds</source>
@@ -677,7 +687,7 @@
     </message>
     <message>
         <source>Result</source>
-        <translation>Resultado</translation>
+        <translation>Corrección</translation>
     </message>
     <message>
         <source>Practise These &amp;Again</source>
@@ -731,6 +741,49 @@
     <message>
         <source>Nothing to Practise</source>
         <translation>Nada que practicar</translation>
+    </message>
+</context>
+<context>
+    <name>results</name>
+    <message>
+        <source>it is not open</source>
+        <translation>el archivo no está abierto</translation>
+    </message>
+    <message>
+        <source>another copy of Carrowby forgot every result while the test ran</source>
+        <translation>otra copia de Carrowby borró todos los resultados mientras se hacía la prueba</translation>
+    </message>
+    <message>
+        <source>its tests have no column %1</source>
+        <translation>las pruebas del archivo no tienen la columna %1</translation>
+    </message>
+    <message>
+        <source>its problems have other columns than these</source>
+        <translation>las cuentas del archivo tienen otras columnas que las esperadas</translation>
+    </message>
+    <message>
+        <source>it fails SQLite&apos;s check</source>
+        <translation>el archivo no pasa la comprobación de SQLite</translation>
+    </message>
+    <message>
+        <source>there is no folder to keep them in: HOME and XDG_DATA_HOME are unset, and the user has no home</source>
+        <translation>no hay carpeta donde guardarlos: HOME y XDG_DATA_HOME no están definidas y el usuario no tiene carpeta personal</translation>
+    </message>
+    <message>
+        <source>it is no results file, and cannot be moved aside</source>
+        <translation>no es un archivo de resultados y no se puede apartar</translation>
+    </message>
+    <message>
+        <source>another copy of Carrowby is reading them; what it has read is gone once it closes</source>
+        <translation>otra copia de Carrowby los está leyendo; lo que ha leído desaparece en cuanto se cierre</translation>
+    </message>
+    <message>
+        <source>a copy set aside cannot be removed (%1)</source>
+        <translation>no se puede eliminar una copia apartada (%1)</translation>
+    </message>
+    <message>
+        <source>it says it is of version %1, which no Carrowby writes</source>
+        <translation>dice ser de la versión %1, que ningún Carrowby escribe</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,16 @@
         <source>% correct</source>
         <translation>%&#xa0;de justes</translation>
     </message>
+    <message>
+        <source>d MMM HH:mm</source>
+        <comment>the first</comment>
+        <translation>&apos;1er&apos; MMM HH:mm</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>the first</comment>
+        <translation>&apos;1er&apos; MMMM</translation>
+    </message>
 </context>
 <context>
     <name>TestsModel</name>
@@ -535,7 +545,7 @@
     </message>
     <message>
         <source>&amp;Forget All Results...</source>
-        <translation>&amp;Oublier tous les résultats...</translation>
+        <translation>E&amp;ffacer tous les résultats...</translation>
     </message>
     <message>
         <source>Close</source>
@@ -559,11 +569,11 @@
     </message>
     <message>
         <source>Forget All Results</source>
-        <translation>Oublier tous les résultats</translation>
+        <translation>Effacer tous les résultats</translation>
     </message>
     <message>
         <source>Not every result could be forgotten: %1.</source>
-        <translation>Tous les résultats n’ont pas pu être oubliés&#xa0;: %1.</translation>
+        <translation>Tous les résultats n’ont pas pu être effacés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The last answers wait to be written: %1.</source>
@@ -677,11 +687,11 @@
     </message>
     <message>
         <source>Result</source>
-        <translation>Résultat</translation>
+        <translation>Correction</translation>
     </message>
     <message>
         <source>Practise These &amp;Again</source>
-        <translation>&amp;Refaire ceux-ci</translation>
+        <translation>&amp;Refaire ces calculs</translation>
     </message>
     <message>
         <source>Close</source>
@@ -731,6 +741,49 @@
     <message>
         <source>Nothing to Practise</source>
         <translation>Rien à revoir</translation>
+    </message>
+</context>
+<context>
+    <name>results</name>
+    <message>
+        <source>it is not open</source>
+        <translation>le fichier n’est pas ouvert</translation>
+    </message>
+    <message>
+        <source>another copy of Carrowby forgot every result while the test ran</source>
+        <translation>un autre exemplaire de Carrowby a effacé tous les résultats pendant le test</translation>
+    </message>
+    <message>
+        <source>its tests have no column %1</source>
+        <translation>les tests du fichier n’ont pas de colonne %1</translation>
+    </message>
+    <message>
+        <source>its problems have other columns than these</source>
+        <translation>les calculs du fichier ont d’autres colonnes que celles attendues</translation>
+    </message>
+    <message>
+        <source>it fails SQLite&apos;s check</source>
+        <translation>le fichier ne passe pas la vérification de SQLite</translation>
+    </message>
+    <message>
+        <source>there is no folder to keep them in: HOME and XDG_DATA_HOME are unset, and the user has no home</source>
+        <translation>il n’y a pas de dossier où les garder&#xa0;: HOME et XDG_DATA_HOME ne sont pas définis, et l’utilisateur n’a pas de dossier personnel</translation>
+    </message>
+    <message>
+        <source>it is no results file, and cannot be moved aside</source>
+        <translation>ce n’est pas un fichier de résultats, et il ne peut pas être mis de côté</translation>
+    </message>
+    <message>
+        <source>another copy of Carrowby is reading them; what it has read is gone once it closes</source>
+        <translation>un autre exemplaire de Carrowby est en train de les lire&#x202f;; ce qu’il a lu disparaît dès qu’il se ferme</translation>
+    </message>
+    <message>
+        <source>a copy set aside cannot be removed (%1)</source>
+        <translation>une copie mise de côté ne peut pas être supprimée (%1)</translation>
+    </message>
+    <message>
+        <source>it says it is of version %1, which no Carrowby writes</source>
+        <translation>il indique la version %1, qu’aucun Carrowby n’écrit</translation>
     </message>
 </context>
 <context>

@@ -66,7 +66,7 @@
     <name>ProgressChart</name>
     <message>
         <source>d MMMM</source>
-        <translation>dddd d MMMM</translation>
+        <translation>d MMMM</translation>
     </message>
     <message>
         <source>d MMM HH:mm</source>
@@ -106,6 +106,16 @@
     <message>
         <source>% correct</source>
         <translation>% giuste</translation>
+    </message>
+    <message>
+        <source>d MMM HH:mm</source>
+        <comment>the first</comment>
+        <translation>&apos;1°&apos; MMM HH:mm</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>the first</comment>
+        <translation>&apos;1°&apos; MMMM</translation>
     </message>
 </context>
 <context>
@@ -226,7 +236,7 @@
     </message>
     <message>
         <source>About %1</source>
-        <translation>Info su %1</translation>
+        <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
@@ -452,7 +462,7 @@
     </message>
     <message>
         <source>Settings Error</source>
-        <translation>Impostazioni</translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>What is your name?</source>
@@ -531,7 +541,7 @@
     </message>
     <message>
         <source>Tick These &amp;Numbers</source>
-        <translation>Segna questi &amp;numeri</translation>
+        <translation>Spunta questi &amp;numeri</translation>
     </message>
     <message>
         <source>&amp;Forget All Results...</source>
@@ -665,7 +675,7 @@
     </message>
     <message>
         <source>Typed</source>
-        <translation>Scritto</translation>
+        <translation>Risposta data</translation>
     </message>
     <message>
         <source>Right Answer</source>
@@ -677,11 +687,11 @@
     </message>
     <message>
         <source>Result</source>
-        <translation>Risultato</translation>
+        <translation>Esito</translation>
     </message>
     <message>
         <source>Practise These &amp;Again</source>
-        <translation>&amp;Ripassa questi</translation>
+        <translation>&amp;Ripassa gli errori</translation>
     </message>
     <message>
         <source>Close</source>
@@ -731,6 +741,49 @@
     <message>
         <source>Nothing to Practise</source>
         <translation>Niente da ripassare</translation>
+    </message>
+</context>
+<context>
+    <name>results</name>
+    <message>
+        <source>it is not open</source>
+        <translation>il file non è aperto</translation>
+    </message>
+    <message>
+        <source>another copy of Carrowby forgot every result while the test ran</source>
+        <translation>un’altra copia di Carrowby ha cancellato tutti i risultati durante la prova</translation>
+    </message>
+    <message>
+        <source>its tests have no column %1</source>
+        <translation>le prove del file non hanno la colonna %1</translation>
+    </message>
+    <message>
+        <source>its problems have other columns than these</source>
+        <translation>i calcoli del file hanno colonne diverse da quelle attese</translation>
+    </message>
+    <message>
+        <source>it fails SQLite&apos;s check</source>
+        <translation>il file non supera il controllo di SQLite</translation>
+    </message>
+    <message>
+        <source>there is no folder to keep them in: HOME and XDG_DATA_HOME are unset, and the user has no home</source>
+        <translation>non c’è una cartella dove salvarli: HOME e XDG_DATA_HOME non sono impostate e l’utente non ha una cartella personale</translation>
+    </message>
+    <message>
+        <source>it is no results file, and cannot be moved aside</source>
+        <translation>non è un file di risultati e non si può mettere da parte</translation>
+    </message>
+    <message>
+        <source>another copy of Carrowby is reading them; what it has read is gone once it closes</source>
+        <translation>un’altra copia di Carrowby li sta leggendo; ciò che ha letto sparisce appena si chiude</translation>
+    </message>
+    <message>
+        <source>a copy set aside cannot be removed (%1)</source>
+        <translation>non si può eliminare una copia messa da parte (%1)</translation>
+    </message>
+    <message>
+        <source>it says it is of version %1, which no Carrowby writes</source>
+        <translation>dice di essere della versione %1, che nessun Carrowby scrive</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,16 @@
         <source>% correct</source>
         <translation>% de acertos</translation>
     </message>
+    <message>
+        <source>d MMM HH:mm</source>
+        <comment>the first</comment>
+        <translation>&apos;1º&apos; MMM HH:mm</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>the first</comment>
+        <translation>&apos;1º de&apos; MMMM</translation>
+    </message>
 </context>
 <context>
     <name>TestsModel</name>
@@ -207,7 +217,7 @@
     </message>
     <message>
         <source>No number of problems selected!</source>
-        <translation>Você não escolheu quantas contas!</translation>
+        <translation>Você não escolheu quantas contas fazer!</translation>
     </message>
     <message>
         <source>No difficulty selected!</source>
@@ -226,7 +236,7 @@
     </message>
     <message>
         <source>About %1</source>
-        <translation>Sobre %1</translation>
+        <translation>Sobre o %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
@@ -452,7 +462,7 @@
     </message>
     <message>
         <source>Settings Error</source>
-        <translation>Configurações</translation>
+        <translation>Atenção</translation>
     </message>
     <message>
         <source>What is your name?</source>
@@ -677,7 +687,7 @@
     </message>
     <message>
         <source>Result</source>
-        <translation>Resultado</translation>
+        <translation>Correção</translation>
     </message>
     <message>
         <source>Practise These &amp;Again</source>
@@ -731,6 +741,49 @@
     <message>
         <source>Nothing to Practise</source>
         <translation>Nada para praticar</translation>
+    </message>
+</context>
+<context>
+    <name>results</name>
+    <message>
+        <source>it is not open</source>
+        <translation>o arquivo não está aberto</translation>
+    </message>
+    <message>
+        <source>another copy of Carrowby forgot every result while the test ran</source>
+        <translation>outra cópia do Carrowby apagou todos os resultados durante o teste</translation>
+    </message>
+    <message>
+        <source>its tests have no column %1</source>
+        <translation>os testes do arquivo não têm a coluna %1</translation>
+    </message>
+    <message>
+        <source>its problems have other columns than these</source>
+        <translation>as contas do arquivo têm colunas diferentes das esperadas</translation>
+    </message>
+    <message>
+        <source>it fails SQLite&apos;s check</source>
+        <translation>o arquivo não passa na verificação do SQLite</translation>
+    </message>
+    <message>
+        <source>there is no folder to keep them in: HOME and XDG_DATA_HOME are unset, and the user has no home</source>
+        <translation>não há pasta para guardá-los: HOME e XDG_DATA_HOME não estão definidas e o usuário não tem pasta pessoal</translation>
+    </message>
+    <message>
+        <source>it is no results file, and cannot be moved aside</source>
+        <translation>não é um arquivo de resultados e não pode ser deixado de lado</translation>
+    </message>
+    <message>
+        <source>another copy of Carrowby is reading them; what it has read is gone once it closes</source>
+        <translation>outra cópia do Carrowby está lendo os resultados; o que ela leu some quando ela for fechada</translation>
+    </message>
+    <message>
+        <source>a copy set aside cannot be removed (%1)</source>
+        <translation>não é possível remover uma cópia deixada de lado (%1)</translation>
+    </message>
+    <message>
+        <source>it says it is of version %1, which no Carrowby writes</source>
+        <translation>diz ser da versão %1, que nenhum Carrowby grava</translation>
     </message>
 </context>
 <context>

@@ -58,6 +58,11 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
     setFocusPolicy(Qt::StrongFocus);
     chart()->legend()->setAlignment(Qt::AlignTop);
     chart()->setBackgroundRoundness(0);
+    // Numbers as the language writes them, and a label's format taken as text: unlocalized, Qt
+    // Charts reads it as Latin-1 bytes, and the no-break space of "60 %" comes out as a box.
+    // Localized, it reads only a format with a precision ("%.0f").
+    chart()->setLocalizeNumbers(true);
+    chart()->setLocale(QLocale());
     connect(chart(), &QChart::plotAreaChanged, this, &ProgressChart::PlaceLetters);
 }
 
@@ -93,7 +98,7 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
     chart->addAxis(time, Qt::AlignBottom);
     auto* percent = new QValueAxis;
     percent->setRange(0, 100);
-    percent->setLabelFormat(tr("%d%"));
+    percent->setLabelFormat(tr("%d%").replace("%d", "%.0f"));
     percent->setTickCount(6);
     percent->setTitleText(tr("% correct"));
     chart->addAxis(percent, Qt::AlignLeft);

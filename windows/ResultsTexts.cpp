@@ -1,6 +1,7 @@
 #include "ResultsTexts.h"
 
 #include "results/Progress.h"
+#include "toolkit/QtText.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -29,7 +30,7 @@ QString NumbersText(const std::vector<int>& numbers)
 std::vector<int> NumbersOf(const std::string& stored)
 {
     std::vector<int> numbers;
-    for (const QString& number : QString::fromStdString(stored).split(u',', Qt::SkipEmptyParts))
+    for (const QString& number : toolkit::Text(stored).split(u',', Qt::SkipEmptyParts))
         numbers.push_back(number.toInt());
     return numbers;
 }
@@ -41,28 +42,54 @@ QString KindText(const std::string& kind)
                : QCoreApplication::translate("frmMain", kind.c_str());
 }
 
+QString OperationName(char operation)
+{
+    switch (operation) {
+    case '+':
+        return QCoreApplication::translate("frmMain", "Addition");
+    case '-':
+        return QCoreApplication::translate("frmMain", "Subtraction");
+    case 'x':
+        return QCoreApplication::translate("frmMain", "Multiplication");
+    default:
+        return QCoreApplication::translate("frmMain", "Division");
+    }
+}
+
 QString SumsText(const results::TestRow& test)
 {
     const QString operations =
-        QString::fromStdString(test.operations).split(QString(), Qt::SkipEmptyParts).join(u' ');
+        toolkit::Text(test.operations).split(QString(), Qt::SkipEmptyParts).join(u' ');
     if (test.difficulty != "Easy" || test.practice)
         return operations;
     return operations + u' ' + NumbersText(NumbersOf(test.numbers));
 }
 
-QDateTime TimeOf(const std::string& stored)
+QString ReasonText(const results::Reason& why)
 {
-    return QDateTime::fromString(QString::fromStdString(stored), Qt::ISODate).toLocalTime();
+    return QCoreApplication::translate("results", why.text).arg(toolkit::Text(why.fill));
 }
 
+QDateTime TimeOf(const std::string& stored)
+{
+    return QDateTime::fromString(toolkit::Text(stored), Qt::ISODate).toLocalTime();
+}
+
+// The first of a month has formats of its own, where a language writes it as an ordinal ("1er
+// décembre", "1º de dezembro").
 QString WhenText(const QDateTime& time)
 {
-    return QLocale().toString(time, QCoreApplication::translate("ProgressChart", "d MMM HH:mm"));
+    return QLocale().toString(
+        time, time.date().day() == 1
+                  ? QCoreApplication::translate("ProgressChart", "d MMM HH:mm", "the first")
+                  : QCoreApplication::translate("ProgressChart", "d MMM HH:mm"));
 }
 
 QString DayText(const QDate& day)
 {
-    return QLocale().toString(day, QCoreApplication::translate("ProgressChart", "d MMMM"));
+    return QLocale().toString(
+        day, day.day() == 1 ? QCoreApplication::translate("ProgressChart", "d MMMM", "the first")
+                            : QCoreApplication::translate("ProgressChart", "d MMMM"));
 }
 
 QString DurationText(int64_t seconds)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "results/Reason.h"
 #include "results/TestRecord.h"
 
 #include <QDate>
@@ -20,8 +21,15 @@ std::vector<int> NumbersOf(const std::string& stored);
 // A kind of test in the language shown: the main window's word for its difficulty, or practice.
 QString KindText(const std::string& kind);
 
+// An operation by the main window's name for it: "Multiplication" for 'x'.
+QString OperationName(char operation);
+
 // A test's operations, with its numbers where its level uses them: "+ x 6–9".
 QString SumsText(const results::TestRow& test);
+
+// Why something could not be done, in the language shown; the words of another's in it as they
+// came.
+QString ReasonText(const results::Reason& why);
 
 // A time kept in ISO 8601; invalid where it is none.
 QDateTime TimeOf(const std::string& stored);

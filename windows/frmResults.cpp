@@ -6,7 +6,6 @@
 #include "frmTestReview.h"
 #include "results/ResultsCsv.h"
 #include "results/ResultsWriter.h"
-#include "toolkit/Accessibility.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/QtText.h"
 #include "toolkit/ScreenPlacement.h"
@@ -18,17 +17,9 @@
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QScreen>
+#include <QShortcut>
 
 using toolkit::Text;
-
-namespace {
-
-QString SpokenOperation(char operation)
-{
-    return toolkit::SpokenSign(QString(QChar::fromLatin1(operation)));
-}
-
-} // namespace
 
 frmResults::frmResults(const Setup& setup)
     : ui(std::make_unique<Ui::frmResults>()), m_reader(setup.path), m_tests(new TestsModel(this)),
@@ -49,7 +40,8 @@ frmResults::frmResults(const Setup& setup)
     for (int item = 0; item < ui->ctlSpan->count(); ++item)
         ui->ctlSpan->setItemData(item, counts.value(item).toInt());
     for (const char operation : std::string_view(results::Operations))
-        ui->ctlOperation->addItem(SpokenOperation(operation), QChar::fromLatin1(operation));
+        ui->ctlOperation->addItem(resultstexts::OperationName(operation),
+                                  QChar::fromLatin1(operation));
     const QStringList seconds = ui->ctlFluency->property("seconds").toStringList();
     for (int item = 0; item < ui->ctlFluency->count(); ++item)
         ui->ctlFluency->setItemData(item, seconds.value(item).toInt());
@@ -71,6 +63,14 @@ frmResults::frmResults(const Setup& setup)
     connect(ui->grdTests, &QTableView::activated, this, &frmResults::grdTests_Activated);
     // A tab's access key takes the keyboard into its page, onto the table's newest test.
     ui->tabResults->tabBar()->installEventFilter(this);
+    // Ctrl+Tab turns the page wherever the keyboard is, as it does in a tabbed window.
+    for (const auto& [keys, step] :
+         {std::pair{QKeySequence::NextChild, 1}, std::pair{QKeySequence::PreviousChild, -1}})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, step = step] {
+            const int pages = ui->tabResults->count();
+            ui->tabResults->setCurrentIndex((ui->tabResults->currentIndex() + step + pages) %
+                                            pages);
+        });
     ui->txtHanded->setVisible(false);
 
     // The window opens at its designed size where the screen has room for it.
@@ -85,7 +85,7 @@ void frmResults::Refresh(const QString& titleInUse, const results::Recording& re
     m_recording = recording;
     // The file as it is at the path now: another one may have taken its place.
     m_unread.reset();
-    if (!m_reader.Open() && !m_reader.Why().empty())
+    if (!m_reader.Open() && !m_reader.Why().English().empty())
         m_unread = m_reader.Why();
     QStringList titles = {titleInUse};
     for (const std::string& title : Read(m_reader.Titles()))
@@ -179,13 +179,14 @@ void frmResults::SayHowRecordingStands()
 {
     QStringList said;
     if (m_unread)
-        said << tr("The results cannot be read: %1.").arg(Text(*m_unread));
+        said << tr("The results cannot be read: %1.").arg(resultstexts::ReasonText(*m_unread));
     if (m_recording.waiting)
-        said << tr("The last answers wait to be written: %1.").arg(Text(*m_recording.waiting));
+        said << tr("The last answers wait to be written: %1.")
+                    .arg(resultstexts::ReasonText(*m_recording.waiting));
     if (m_recording.lostAnswers > 0)
         said << tr("%n answers of this run could not be kept: %1.", nullptr,
                    static_cast<int>(m_recording.lostAnswers))
-                    .arg(Text(m_recording.lostWhy));
+                    .arg(resultstexts::ReasonText(m_recording.lostWhy));
     ui->txtNotKept->setText(said.join(u' '));
     ui->txtNotKept->setVisible(!said.isEmpty());
 }
@@ -216,7 +217,7 @@ void frmResults::Tick(const results::Practice& practice)
     m_setup.tick(practice);
     QStringList operations;
     for (const char operation : practice.operations)
-        operations << toolkit::SpokenSign(QString(QChar::fromLatin1(operation)));
+        operations << resultstexts::OperationName(operation);
     ui->txtHanded->setText(tr("Ticked in the main window for practice: %1, with the numbers %2.")
                                .arg(QLocale().createSeparatedList(operations),
                                     resultstexts::NumbersText(practice.numbers)));
@@ -278,7 +279,8 @@ void frmResults::cmdForget_Click()
     results::ResultsWriter writer(m_reader.Path());
     if (!writer.Open(500) || !writer.ForgetAll())
         toolkit::MessageBox(this,
-                            tr("Not every result could be forgotten: %1.").arg(Text(writer.Why())),
+                            tr("Not every result could be forgotten: %1.")
+                                .arg(resultstexts::ReasonText(writer.Why())),
                             tr("Forget All Results"));
     writer.Close();
     Refresh(ChosenTitle(), m_recording);
@@ -289,8 +291,10 @@ void frmResults::grdTests_Activated(const QModelIndex& row)
     const results::TestRow& test = m_tests->Tests()[static_cast<size_t>(row.row())];
     const auto problems = m_reader.Problems(test.id);
     if (!problems) {
-        toolkit::MessageBox(this, tr("The results cannot be read: %1.").arg(Text(m_reader.Why())),
-                            windowTitle());
+        toolkit::MessageBox(
+            this,
+            tr("The results cannot be read: %1.").arg(resultstexts::ReasonText(m_reader.Why())),
+            windowTitle());
         return;
     }
     frmTestReview review(this, test, *problems, m_testRunning);

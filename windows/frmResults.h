@@ -66,7 +66,8 @@ class frmResults : public QDialog, public ResultsWindow
     TestsModel* m_tests;
     results::FactTable m_facts;
     results::Recording m_recording;
-    std::optional<std::string> m_unread; // why the file could not be read, where it could not
+    std::optional<results::Reason> m_unread; // why the file could not be read, where it could not
+    // A reason in the user's language.
     bool m_testRunning = false;
     Setup m_setup;
 };

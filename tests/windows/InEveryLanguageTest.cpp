@@ -11,6 +11,9 @@
 #include "windows/frmAbout.h"
 #include "windows/frmAnswer.h"
 
+#include <QChartView>
+#include <QGraphicsTextItem>
+
 #include <map>
 
 namespace {
@@ -146,6 +149,16 @@ TEST_F(InEveryLanguage, EachWindowHoldsItsControlsAndSpeaksTheLanguage)
             << "Results whole on the screen";
         for (QWidget* dialog : {windows[1], windows[2]})
             EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << Heard(dialog);
+        QStringList drawn; // on the chart, where the percentages are written as in the sentences
+        auto* chart = windows[3]->findChild<QChartView*>();
+        chart->grab();
+        for (QGraphicsItem* item : chart->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
+                drawn << text->toPlainText(); // a no-break space read as a space
+        const QString hundred = QString(english ? "%d%" : shipped.translate("ProgressChart", "%d%"))
+                                    .replace("%d", "100")
+                                    .replace(QChar::Nbsp, u' ');
+        EXPECT_TRUE(drawn.contains(hundred)) << drawn.join(" | ").toStdString();
         for (QWidget* owner : windows)
             for (QObject* object : owner->findChildren<QObject*>() + QObjectList{owner}) {
                 auto* control = qobject_cast<QWidget*>(object);
@@ -237,8 +250,8 @@ TEST_F(InEveryLanguage, AboutNamesTheChildAsTheLanguageDoes)
     const std::map<QString, QString> aboutAda = {
         {"", "About Ada's Carrowby"},        {"en", "About Ada's Carrowby"},
         {"de", "Über Carrowby von Ada"},     {"fr", "À propos de Carrowby pour Ada"},
-        {"es", "Acerca de Carrowby de Ada"}, {"it", "Info su Carrowby di Ada"},
-        {"pt_BR", "Sobre Carrowby de Ada"}};
+        {"es", "Acerca de Carrowby de Ada"}, {"it", "Informazioni su Carrowby di Ada"},
+        {"pt_BR", "Sobre o Carrowby de Ada"}};
     const QString language = qEnvironmentVariable("CARROWBY_TEST_LANGUAGE");
     const auto expected = aboutAda.find(language);
     ASSERT_NE(expected, aboutAda.end())

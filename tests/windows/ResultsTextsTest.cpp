@@ -1,6 +1,12 @@
 // How the Results window writes lists of numbers and durations.
 
 #include "windows/ResultsTexts.h"
+#include "toolkit/Translations.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include <array>
 
 #include <gtest/gtest.h>
 
@@ -20,4 +26,50 @@ TEST(ResultsTexts, NumbersAndDurationsAreWrittenShort)
     for (const auto& [seconds, text] : std::vector<std::pair<int64_t, const char*>>{
              {0, "0:00"}, {59, "0:59"}, {125, "2:05"}, {3600, "1:00:00"}, {3725, "1:02:05"}})
         EXPECT_EQ(resultstexts::DurationText(seconds).toStdString(), text) << seconds;
+}
+
+// Each shipped language counts as it does (French takes 0 as one, Italian does not), writes the
+// first of a month as it says it, and gives the program's reasons in its own words.
+TEST(ResultsTexts, EachLanguageCountsAndDatesAsItWrites)
+{
+    struct Row
+    {
+        const char* language;
+        std::array<const char*, 4> correct; // of 0, 1, 2 and 5
+        const char* first;
+        const char* second;
+    };
+    const QLocale before;
+    const Row rows[] = {
+        {"de", {"0 richtig", "1 richtig", "2 richtig", "5 richtig"}, "1. Dezember", "2. Dezember"},
+        {"fr", {"0 juste", "1 juste", "2 justes", "5 justes"}, "1er décembre", "2 décembre"},
+        {"es", {"0 bien", "1 bien", "2 bien", "5 bien"}, "1 de diciembre", "2 de diciembre"},
+        {"it", {"0 giuste", "1 giusta", "2 giuste", "5 giuste"}, "1° dicembre", "2 dicembre"},
+        {"pt_BR",
+         {"0 certa", "1 certa", "2 certas", "5 certas"},
+         "1º de dezembro",
+         "2 de dezembro"},
+    };
+    for (const Row& row : rows) {
+        QTranslator language;
+        ASSERT_TRUE(language.load(QLocale(row.language), "carrowby", "_",
+                                  toolkit::TranslationFolders().last()));
+        QCoreApplication::installTranslator(&language);
+        QLocale::setDefault(QLocale(row.language));
+        for (size_t at = 0; const int n : {0, 1, 2, 5})
+            EXPECT_EQ(QCoreApplication::translate("frmTestReview", "%n correct", nullptr, n)
+                          .toStdString(),
+                      row.correct[at++])
+                << row.language;
+        EXPECT_EQ(resultstexts::DayText(QDate(2026, 12, 1)).toStdString(), row.first);
+        EXPECT_EQ(resultstexts::DayText(QDate(2026, 12, 2)).toStdString(), row.second);
+        EXPECT_EQ(resultstexts::ReasonText({"its tests have no column %1", "grade"}),
+                  language.translate("results", "its tests have no column %1").arg("grade"));
+        EXPECT_NE(language.translate("results", "its tests have no column %1"), "") << row.language;
+        EXPECT_TRUE(resultstexts::WhenText(QDateTime(QDate(2026, 12, 1), QTime(9, 5)))
+                        .startsWith(QString(row.first).section(' ', 0, 0)))
+            << row.language;
+        QCoreApplication::removeTranslator(&language);
+    }
+    QLocale::setDefault(before);
 }

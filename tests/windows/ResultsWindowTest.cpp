@@ -163,15 +163,21 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
     EXPECT_TRUE(view->accessibleDescription().endsWith("Medium, +: 50%, F"));
 }
 
-// The facts page: each fact of the operation most to learn marked and said, what is still to
-// learn in a sentence, the fluency time kept; Tick These Numbers ticks the numbers held against,
-// the main window in front with Start ready.
+// The facts page, Ctrl+Shift+Tab away: each fact of the operation most to learn marked and said,
+// what is still to learn in a sentence, the fluency time kept; Tick These Numbers ticks the numbers
+// held against, the main window in front with Start ready.
 TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst)
 {
     QDialog* results = DrillAllWrong(); // 7 + 0 to 7 + 9, each missed once, 7 ticked
+    auto* pages = In<QTabWidget>(results, "tabResults");
+    pages->setCurrentIndex(0);
+    QApplication::setActiveWindow(results); // Ctrl+Shift+Tab from the title: the last page
+    QTest::keyClick(In(results, "ctlTitle"), Qt::Key_Backtab,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(pages->currentWidget(), In(results, "tabPractise"));
     Tick({"chkSubtraction", "chk3", "chk10"});
     Find<QComboBox>("ctlDifficulty")->setCurrentText("Hard");
-    EXPECT_EQ(In<QComboBox>(results, "ctlOperation")->currentText(), "plus");
+    EXPECT_EQ(In<QComboBox>(results, "ctlOperation")->currentText(), "Addition");
     auto* grid = In<QTableWidget>(results, "grdFacts");
     EXPECT_EQ(grid->item(7, 8)->text() + grid->item(8, 7)->text() + grid->item(9, 9)->text(), "✗✗");
     EXPECT_EQ(grid->item(8, 7)->data(Qt::AccessibleTextRole).toString(),
@@ -184,7 +190,7 @@ TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << "the main window in front";
     EXPECT_EQ(window->focusWidget(), Find("btnStart")) << "ready for Enter";
     EXPECT_EQ(In<QLabel>(results, "txtHanded")->text(),
-              "Ticked in the main window for practice: plus, with the numbers 7.");
+              "Ticked in the main window for practice: Addition, with the numbers 7.");
     window->close();
     EXPECT_EQ(Saved("FluencySeconds"), " 5");
 }
@@ -204,9 +210,9 @@ TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
     for (const char* typed : {"6", "8", "9"})
         Answer(typed, [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
     EXPECT_EQ(problem(), "Problem 4 of 11: 7 0") << "the wrong one asked again";
-    results::ResultsReader reader;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return reader.Open() && reader.Tests()->size() == 2; }));
-    EXPECT_EQ(reader.Tests()->front().practice, 1);
+    auto* tests = In<QTableView>(results, "grdTests")->model();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tests->rowCount() == 2; })) << "the practice shown";
+    EXPECT_EQ(tests->index(0, 3).data().toString(), "Practice");
 
     WhenModal([&](QWidget* review) {
         EXPECT_EQ(review->findChild<QLabel*>("txtMissed")->text(), "Missed: 7 + 0.")
