@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "ChildNames.h"
+
 #include "drill/DrillRecord.h"
 #include "drill/PracticeSource.h"
 #include "drill/SettingsDraw.h"
@@ -453,6 +455,15 @@ void frmMain::SaveShownSettings()
         return;
     if (!m_shown.Save(*Registry))
         toolkit::Say(settings::UnsavedNotice());
+    // The child shown keeps them too, where they changed.
+    const std::vector<settings::Child> children = Children();
+    if (const auto shown = std::ranges::find(children, m_shown.title, &settings::Child::title);
+        shown != children.end() && shown->states != m_shown.states) {
+        settings::Child kept = *shown;
+        kept.states = m_shown.states;
+        if (!settings::KeepChild(*Registry, kept))
+            toolkit::Say(settings::UnsavedNotice());
+    }
 }
 
 void frmMain::SaveBeforeLostDisplay()
@@ -502,8 +513,14 @@ void frmMain::mFile_Results_Click()
             this,
             m_recorder.Path(),
             {},
-            [this](const results::Practice& practice) { TickForPractice(practice); },
-            [this](const std::vector<results::Asked>& asked) { StartPractice(asked); },
+            [this](const QString& title, const results::Practice& practice) {
+                ForChild(title);
+                TickForPractice(practice);
+            },
+            [this](const QString& title, const std::vector<results::Asked>& asked) {
+                ForChild(title);
+                StartPractice(asked);
+            },
             m_shown.fluencySeconds,
             [this](int seconds) { m_shown.fluencySeconds = static_cast<int16_t>(seconds); }};
         for (const auto& [letter, lowest] : drill::LetterBands())
@@ -543,13 +560,71 @@ void frmMain::TickForPractice(const results::Practice& practice)
 void frmMain::mFile_Personalize_Click()
 {
     const int suffixBytes = static_cast<int>(TitleFor(QString()).toUtf8().size());
+    const std::vector<settings::Child> children = Children();
+    QStringList names;
+    for (const settings::Child& child : children)
+        if (!child.name.empty())
+            names << Text(child.name);
     const QString name =
         toolkit::InputBox(this, tr("What is your name?"), tr("Personalize Carrowby"),
-                          LongestTitleBytes - suffixBytes);
+                          LongestTitleBytes - suffixBytes, names);
     if (name.isEmpty())
         return;
+    const settings::Child* known = drill::ChildNamed(children, name);
+    if (known && Text(known->name) != name)
+        toolkit::MessageBox(this,
+                            tr("\u201C%1\u201D is taken as %2, the name already used here, with "
+                               "the settings and the results kept for it.")
+                                .arg(name, Text(known->name)),
+                            tr("Personalize Carrowby"));
+    KeepShownSettings();
+    SwitchChild(
+        known ? *known
+              : settings::Child{name.toStdString(), TitleFor(name).toStdString(), m_shown.states});
+}
+
+std::vector<settings::Child> frmMain::Children() const
+{
+    return m_settingsReadable ? settings::LoadChildren(*Registry) : std::vector<settings::Child>{};
+}
+
+void frmMain::SwitchChild(const settings::Child& to)
+{
+    KeepShownSettings();
+    const std::vector<settings::Child> children = Children();
+    const QString shownTitle = Text(m_shown.title);
+    if (m_settingsReadable && to.title != m_shown.title) {
+        // The child shown until now keeps its settings, where it is a child by name.
+        const auto shown = std::ranges::find(children, m_shown.title, &settings::Child::title);
+        const QString name = shown != children.end()
+                                 ? Text(shown->name)
+                                 : drill::NameInTitle(shownTitle, TitleFor(QStringLiteral("%1")));
+        if (!name.isEmpty())
+            settings::KeepChild(*Registry, {name.toStdString(), m_shown.title, m_shown.states});
+    }
     m_titleRead = true;
-    toolkit::SetCaption(this, TitleFor(name));
+    toolkit::SetCaption(this, Text(to.title));
+    for (size_t i = 0; i < m_savedControls.size(); ++i)
+        ShowState(m_savedControls[i], to.states[i]);
+    KeepShownSettings();
+    if (m_settingsReadable && !settings::KeepChild(*Registry, to))
+        toolkit::Say(settings::UnsavedNotice());
+}
+
+void frmMain::ForChild(const QString& title)
+{
+    if (title == toolkit::Caption(this))
+        return;
+    KeepShownSettings();
+    const std::vector<settings::Child> children = Children();
+    const auto child = std::ranges::find(children, title.toStdString(), &settings::Child::title);
+    SwitchChild(child != children.end()
+                    ? *child
+                    : settings::Child{
+                          drill::NameInTitle(title, TitleFor(QStringLiteral("%1"))).toStdString(),
+                          title.toStdString(), m_shown.states});
+    if (Results())
+        Results()->Refresh(title, m_recorder.State());
 }
 
 void frmMain::mHelp_About_Click()

@@ -4,6 +4,7 @@
 #include "registry/RegistryManager.h"
 #include "results/Practice.h"
 #include "results/Recorder.h"
+#include "settings/Children.h"
 #include "settings/SavedSettings.h"
 #include "toolkit/RandomSource.h"
 
@@ -106,6 +107,13 @@ class frmMain : public QMainWindow
     void KeepShownSettings();
     void SaveShownSettings();
     void RecordEnd();
+    // The children kept in the store, the most recently used first.
+    std::vector<settings::Child> Children() const;
+    // Shows this child's title and settings, keeping those of the child shown until now.
+    void SwitchChild(const settings::Child& to);
+    // Switches to the child of this title, where another is shown: one kept, or one new with
+    // the settings shown.
+    void ForChild(const QString& title);
 
     std::unique_ptr<Ui::frmMain> ui;
     // The saved controls, found by their names, in the order of the saved settings.

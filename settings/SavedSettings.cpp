@@ -35,6 +35,20 @@ int16_t ReadState(RegistryManager& registry, const SavedControl& control)
 
 } // namespace
 
+SavedStates ReadStates(RegistryManager& registry)
+{
+    SavedStates states{};
+    for (size_t i = 0; i < SavedControls.size(); ++i)
+        states[i] = ReadState(registry, SavedControls[i]);
+    return states;
+}
+
+bool WriteStates(RegistryManager& registry, const SavedStates& states)
+{
+    return WriteControls(registry,
+                         [&states](size_t i) { return toolkit::SignedBlankText(states[i]); });
+}
+
 void SavedSettings::Address(RegistryManager& registry)
 {
     registry.Application("Carrowby");
@@ -65,8 +79,7 @@ SavedSettings SavedSettings::Load(RegistryManager& registry)
         saved.titleRead = false;
     if (!saved.titleRead && saved.title == KeyNotOpened)
         return {.readable = false};
-    for (size_t i = 0; i < SavedControls.size(); ++i)
-        saved.states[i] = ReadState(registry, SavedControls[i]);
+    saved.states = ReadStates(registry);
     std::string fluency;
     registry.ReadValue(FluencyValue, fluency);
     if (const auto seconds = StoredNumber(fluency); seconds && *seconds >= 1 && *seconds <= 60)
@@ -85,9 +98,7 @@ bool SavedSettings::Save(RegistryManager& registry) const
     const bool titleWritten = !titleRead || registry.WriteValue(TitleValue, title, REG_SZ) == True;
     const bool fluencyWritten =
         registry.WriteValue(FluencyValue, toolkit::SignedBlankText(fluencySeconds), REG_SZ) == True;
-    return WriteControls(registry,
-                         [this](size_t i) { return toolkit::SignedBlankText(states[i]); }) &&
-           titleWritten && fluencyWritten && whole.Commit();
+    return WriteStates(registry, states) && titleWritten && fluencyWritten && whole.Commit();
 }
 
 } // namespace settings

@@ -47,6 +47,12 @@ constexpr SavedStates FirstRunStates()
     return states;
 }
 
+// The saved controls' states as the key that registry addresses holds them, each its control's
+// first-run state where it is no state of it.
+SavedStates ReadStates(RegistryManager& registry);
+// Writes each state in the signed-blank form; false when any could not be written.
+bool WriteStates(RegistryManager& registry, const SavedStates& states);
+
 // The main window's saved settings: its title and the state of each saved control, kept as
 // string values named after the controls in the key Software\QZV\Carrowby of the current user.
 // Nothing is checked of what the registry returns: a value that cannot be read gives its

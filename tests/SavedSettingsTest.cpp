@@ -1,6 +1,7 @@
 // The saved settings: first-run values, and whatever was stored read as the controls take it.
 
 #include "settings/SavedSettings.h"
+#include "settings/Children.h"
 #include "support/RegistrySandbox.h"
 
 #include <algorithm>
@@ -54,4 +55,31 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
     std::ofstream(m_folder + "/carrowby/registry.reg") << "a store broken by hand is kept aside";
     SavedSettings::WriteDefaults(registry);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder + "/carrowby"), {}), 2);
+}
+
+// Each child's settings in a key of its own: the most recent first, one key per title, the
+// program's own values untouched and kept beside them.
+TEST_F(SavedSettingsTest, EachChildKeepsItsOwnSettings)
+{
+    RegistryManager registry;
+    SavedSettings::Address(registry);
+    SavedSettings::WriteDefaults(registry);
+    EXPECT_TRUE(settings::LoadChildren(registry).empty()) << "a store of before reads as one";
+    settings::SavedStates sixToNine = settings::FirstRunStates();
+    sixToNine[10] = sixToNine[11] = sixToNine[12] = sixToNine[13] = 1;
+    ASSERT_TRUE(settings::KeepChild(registry, {"Maisie", "Maisie's Carrowby", sixToNine}));
+    ASSERT_TRUE(settings::KeepChild(registry, {"Tom", "Tom's Carrowby"}));
+    ASSERT_TRUE(settings::KeepChild(registry, {"", "Maisie's Carrowby", sixToNine}));
+    registry.Subkey("Children\\2");
+    registry.WriteValue("LastUsed", "40000", REG_SZ); // Tom, the most recent once more
+    registry.Subkey("");
+    EXPECT_TRUE(SavedSettings::Load(registry).Save(registry)) << "as a program of before saves";
+    const std::vector<settings::Child> children = settings::LoadChildren(registry);
+    ASSERT_EQ(children.size(), 2u) << "one key for each title";
+    EXPECT_EQ(children[0].name + "," + children[1].name, "Tom,Maisie");
+    EXPECT_EQ(children[1].states, sixToNine);
+    EXPECT_EQ(children[1].key, 1);
+    EXPECT_EQ(children[0].states, settings::FirstRunStates());
+    EXPECT_EQ(Saved("UserName"), "Carrowby") << "the program's own key as it was";
+    EXPECT_EQ(Saved("chk6"), " 0");
 }

@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -69,15 +70,21 @@ void KeepSize(QWidget* window)
         window->setFixedSize(window->size());
 }
 
-QString InputBox(QWidget* owner, const QString& prompt, const QString& title, int maxUtf8Bytes)
+QString InputBox(QWidget* owner, const QString& prompt, const QString& title, int maxUtf8Bytes,
+                 const QStringList& offered)
 {
     QInputDialog dialog(owner);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
+    if (!offered.isEmpty()) {
+        dialog.setComboBoxItems(offered);
+        dialog.setComboBoxEditable(true);
+    }
     dialog.setTextValue(QString());
     // The dialog takes the width of its field: enough for its whole title.
     auto* field = dialog.findChild<QLineEdit*>();
-    field->setMinimumWidth(TitleBarWidth(&dialog, title));
+    (offered.isEmpty() ? static_cast<QWidget*>(field) : dialog.findChild<QComboBox*>())
+        ->setMinimumWidth(TitleBarWidth(&dialog, title));
     if (maxUtf8Bytes >= 0)
         field->setValidator(new Utf8LengthValidator(maxUtf8Bytes, field));
     if (dialog.exec() != QDialog::Accepted)

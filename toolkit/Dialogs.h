@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -10,9 +11,10 @@ namespace toolkit {
 void MessageBox(QWidget* owner, const QString& prompt, const QString& title);
 
 // Asks for a line of text with an empty field; returns the text, or empty text on Cancel.
-// With maxUtf8Bytes, the field takes no more text than that many bytes of UTF-8.
-QString InputBox(QWidget* owner, const QString& prompt, const QString& title,
-                 int maxUtf8Bytes = -1);
+// With maxUtf8Bytes, the field takes no more text than that many bytes of UTF-8. Texts offered
+// are listed under the field, to be chosen or typed anew.
+QString InputBox(QWidget* owner, const QString& prompt, const QString& title, int maxUtf8Bytes = -1,
+                 const QStringList& offered = {});
 
 // How wide a window must be for its title bar to show caption whole, beside the bar's icon and
 // buttons, in the desktop's font in bold, as window managers draw titles.

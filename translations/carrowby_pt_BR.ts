@@ -484,6 +484,10 @@
         <source>The Results window cannot be opened: %1</source>
         <translation>Não é possível abrir a janela de resultados: %1</translation>
     </message>
+    <message>
+        <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmResults</name>
@@ -657,6 +661,10 @@
     <message>
         <source>Nothing to Practise</source>
         <translation>Nada para praticar</translation>
+    </message>
+    <message>
+        <source>The main window now shows %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

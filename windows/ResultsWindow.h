@@ -25,10 +25,10 @@ class ResultsWindow
         std::string path; // the results file
         // Each grade's letter and the lowest percentage that gets it, highest first.
         std::vector<std::pair<QString, int>> bands = {};
-        // Sets the main window to practise these numbers.
-        std::function<void(const results::Practice&)> tick = {};
-        // Starts a practice of these problems in the main window.
-        std::function<void(const std::vector<results::Asked>&)> ask = {};
+        // Sets the main window to practise these numbers, for the child of this title.
+        std::function<void(const QString&, const results::Practice&)> tick = {};
+        // Starts a practice of these problems in the main window, for the child of this title.
+        std::function<void(const QString&, const std::vector<results::Asked>&)> ask = {};
         // The seconds within which a right answer is fluent, and where a new choice goes.
         int fluencySeconds = 3;
         std::function<void(int)> fluencyChosen = {};

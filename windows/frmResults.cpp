@@ -83,6 +83,7 @@ frmResults::~frmResults() = default;
 void frmResults::Refresh(const QString& titleInUse, const results::Recording& recording)
 {
     m_recording = recording;
+    m_titleInUse = titleInUse;
     // The file as it is at the path now: another one may have taken its place.
     m_unread.reset();
     if (!m_reader.Open() && !m_reader.Why().English().empty())
@@ -208,20 +209,31 @@ void frmResults::cmdPractiseFacts_Click()
 
 void frmResults::Ask(const std::vector<results::Asked>& asked)
 {
-    m_setup.ask(asked);
-    ui->txtHanded->setVisible(false);
+    const QString switched = ForChosenTitle();
+    m_setup.ask(ChosenTitle(), asked);
+    ui->txtHanded->setText(switched);
+    ui->txtHanded->setVisible(!switched.isEmpty());
 }
 
 void frmResults::Tick(const results::Practice& practice)
 {
-    m_setup.tick(practice);
+    const QString switched = ForChosenTitle();
+    m_setup.tick(ChosenTitle(), practice);
     QStringList operations;
     for (const char operation : practice.operations)
         operations << resultstexts::OperationName(operation);
-    ui->txtHanded->setText(tr("Ticked in the main window for practice: %1, with the numbers %2.")
-                               .arg(QLocale().createSeparatedList(operations),
-                                    resultstexts::NumbersText(practice.numbers)));
+    ui->txtHanded->setText((switched + u' ' +
+                            tr("Ticked in the main window for practice: %1, with the numbers %2.")
+                                .arg(QLocale().createSeparatedList(operations),
+                                     resultstexts::NumbersText(practice.numbers)))
+                               .trimmed());
     ui->txtHanded->setVisible(true);
+}
+
+QString frmResults::ForChosenTitle() const
+{
+    return ChosenTitle() == m_titleInUse ? QString()
+                                         : tr("The main window now shows %1.").arg(ChosenTitle());
 }
 
 bool frmResults::eventFilter(QObject* watched, QEvent* event)

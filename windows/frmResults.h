@@ -60,6 +60,9 @@ class frmResults : public QDialog, public ResultsWindow
     // What a read gives, or nothing where it failed, whose reason is then shown.
     template <typename Rows> Rows Read(std::optional<Rows> rows);
     QString ChosenTitle() const;
+    // What the main window is to say it now shows, where the title chosen is not the one in
+    // use; nothing where it is.
+    QString ForChosenTitle() const;
 
     std::unique_ptr<Ui::frmResults> ui;
     results::ResultsReader m_reader;
@@ -67,7 +70,7 @@ class frmResults : public QDialog, public ResultsWindow
     results::FactTable m_facts;
     results::Recording m_recording;
     std::optional<results::Reason> m_unread; // why the file could not be read, where it could not
-    // A reason in the user's language.
+    QString m_titleInUse;
     bool m_testRunning = false;
     Setup m_setup;
 };

@@ -162,6 +162,31 @@ class MainWindowSandbox : public RegistrySandbox
         return prompt;
     }
 
+    // Personalizes with the name typed as a keyboard of any layout types it (null: Cancel); the
+    // names offered go into offered, and a message that follows is answered, its text in said.
+    QString Personalize(const QString& typed, QStringList* offered = nullptr,
+                        QString* said = nullptr)
+    {
+        WhenModal([=](QWidget* modal) {
+            auto* dialog = qobject_cast<QInputDialog*>(modal);
+            EXPECT_EQ(dialog->windowTitle() + dialog->labelText() + dialog->textValue(),
+                      "Personalize CarrowbyWhat is your name?");
+            if (offered)
+                *offered = dialog->comboBoxItems();
+            for (const QChar letter : typed)
+                QTest::sendKeyEvent(QTest::Click, dialog->findChild<QLineEdit*>(), Qt::Key_unknown,
+                                    QString(letter), {});
+            PressKey(dialog, typed.isNull() ? Qt::Key_Escape : Qt::Key_Return);
+            if (said)
+                WhenModal([said](QWidget* message) {
+                    *said = message->property("text").toString();
+                    PressKey(message, Qt::Key_Return);
+                });
+        });
+        Find<QAction>("mFile_Personalize")->trigger();
+        return window->windowHandle()->title();
+    }
+
     // Hands in the typed answer with Enter; the feedback window gets feedback.
     void Answer(const QString& typed, std::function<void(QWidget*)> feedback)
     {

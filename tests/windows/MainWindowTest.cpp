@@ -1,5 +1,6 @@
 // The real windows, driven by keys and clicks offscreen; modal ones answered once they show.
 
+#include "drill/ChildNames.h"
 #include "registry/filestore/StoreCalls.h"
 #include "registry/filestore/StoreFile.h"
 #include "support/MainWindowSandbox.h"
@@ -259,19 +260,6 @@ TEST_F(MainWindowTest, AStoreThatCannotBeReadIsLeftAsItIs)
 
 TEST_F(MainWindowTest, PersonalizingAndAbout)
 {
-    auto personalize = [this](const QString& typed) { // null: Cancel
-        WhenModal([=](QWidget* modal) {
-            auto* dialog = qobject_cast<QInputDialog*>(modal);
-            EXPECT_EQ(dialog->windowTitle() + dialog->labelText() + dialog->textValue(),
-                      "Personalize CarrowbyWhat is your name?");
-            for (const QChar letter : typed) // as a keyboard of any layout types it
-                QTest::sendKeyEvent(QTest::Click, dialog->findChild<QLineEdit*>(), Qt::Key_unknown,
-                                    QString(letter), {});
-            PressKey(dialog, typed.isNull() ? Qt::Key_Escape : Qt::Key_Return);
-        });
-        Find<QAction>("mFile_Personalize")->trigger();
-        return window->windowHandle()->title();
-    };
     auto about = [this](Qt::Key closeWith) {
         QStringList seen;
         window->activateWindow();
@@ -293,15 +281,15 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
     Open();
     EXPECT_EQ(about(Qt::Key_Return), QStringList({"About ", "", Version, "Carrowby icon"}));
     const QString title = "<b>Bo</b> [*] &amp;'s Carrowby";
-    EXPECT_EQ(personalize("<b>Bo</b> [*] &amp;"), title);
+    EXPECT_EQ(Personalize("<b>Bo</b> [*] &amp;"), title);
     EXPECT_EQ(about(Qt::Key_Escape),
               QStringList({"About " + title, title, Version, "Carrowby icon"}));
-    EXPECT_EQ(personalize(QString()), title) << "Cancel";
-    EXPECT_EQ(personalize(""), title) << "OK with nothing typed";
-    EXPECT_EQ(personalize("  "), "  's Carrowby") << "blanks are a name";
+    EXPECT_EQ(Personalize(QString()), title) << "Cancel";
+    EXPECT_EQ(Personalize(""), title) << "OK with nothing typed";
+    EXPECT_EQ(Personalize("  "), "  's Carrowby") << "blanks are a name";
     EXPECT_EQ(Saved("UserName"), "") << "saved only when the window unloads";
     // Two bytes each after an x: 121 letters and the suffix fill the 254 bytes, a 122nd would not.
-    EXPECT_EQ(personalize("x" + QString(200, QChar(0xE9))).toUtf8().size(), 254);
+    EXPECT_EQ(Personalize("x" + QString(200, QChar(0xE9))).toUtf8().size(), 254);
     window->close();
     const std::string store = registry::StoreFile::DefaultPath();
     auto asItIs = [&store] { // its bytes, and the file itself: its inode and its time
@@ -324,6 +312,52 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
     EXPECT_NE(testing::internal::GetCapturedStderr().find("could not be saved in " + store +
                                                           " (No space left on device)"),
               std::string::npos);
+}
+
+// Two children in turn, across a restart: each name offered, the most recent first, each with its
+// own settings back when chosen; a new child starts from the settings shown; "maisie" is Maisie.
+TEST_F(MainWindowTest, EachChildKeepsItsOwnSettings)
+{
+    Tick({"chk6", "chk7"});
+    EXPECT_EQ(Personalize("Maisie"), "Maisie's Carrowby");
+    EXPECT_EQ(Personalize("Tom"), "Tom's Carrowby");
+    EXPECT_EQ(Ticked(), "chk6 chk7 Easy");
+    Tick({"chk6", "chk7"}, false);
+    Tick({"chk2"});
+    window->close();
+    Open();
+    QStringList offered;
+    QString said;
+    EXPECT_EQ(Personalize(" maisie", &offered, &said), "Maisie's Carrowby");
+    EXPECT_EQ(offered, QStringList({"Tom", "Maisie"}));
+    EXPECT_EQ(said, "“ maisie” is taken as Maisie, the name already used here, with the settings "
+                    "and the results kept for it.");
+    EXPECT_EQ(Ticked(), "chk6 chk7 Easy");
+    EXPECT_EQ(Personalize("Tom"), "Tom's Carrowby");
+    EXPECT_EQ(Ticked(), "chk2 Easy");
+}
+
+// A typed name is the child of that very name, else the one it differs from only in case or in
+// blanks around it; the name in a title made by personalizing, in the language shown or English.
+TEST(ChildNames, ATypedNameFindsTheChildItOnlyLooksLike)
+{
+    const std::vector<settings::Child> children = {{"Émile"}, {"Tom "}, {"tom"}, {""}};
+    const std::pair<const char*, int> rows[] = {
+        {"Émile", 0}, {"émile", 0},  {" ÉMILE ", 0}, {"tom", 2}, {"Tom ", 1},
+        {"TOM", 1},   {"Emile", -1}, {"Tomás", -1},  {"", -1},   {" ", -1},
+    };
+    for (const auto& [typed, found] : rows) {
+        const settings::Child* child = drill::ChildNamed(children, typed);
+        EXPECT_EQ(child ? child - children.data() : -1, found) << typed;
+    }
+    for (const auto& [title, name] :
+         std::vector<std::pair<QString, QString>>{{"Ada's Carrowby", "Ada"},
+                                                  {"Carrowby pour Ada", "Ada"},
+                                                  {"Carrowby", ""},
+                                                  {"'s Carrowby", ""},
+                                                  {"Carrowby pour ", ""},
+                                                  {"Ada", ""}})
+        EXPECT_EQ(drill::NameInTitle(title, "Carrowby pour %1"), name) << title.toStdString();
 }
 
 TEST(Accessibility, EachSignIsSpokenAsAWord)

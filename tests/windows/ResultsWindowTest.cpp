@@ -195,6 +195,36 @@ TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst
     EXPECT_EQ(Saved("FluencySeconds"), " 5");
 }
 
+// Results acts for the child shown: Tick These Numbers for Tom from Maisie's window switches
+// the main window to Tom, and says so; Maisie's settings are kept for her.
+TEST_F(ResultsWindowTest, TickingForAnotherChildSwitchesToThatChild)
+{
+    {
+        results::Recorder tom;
+        tom.TestStarted({"Tom's Carrowby", "x", "3,7", "Easy", 10, 0}, {});
+        tom.ProblemShown(1, 'x', {7, 3}, 21);
+        tom.Answered("12", false, {0, 1, 9, 0, "F"});
+        tom.TestEnded({0, 1, 9, 0, "F"}, results::EndReason::Finished);
+    }
+    Tick({"chk2"});
+    EXPECT_EQ(Personalize("Maisie"), "Maisie's Carrowby");
+    QDialog* results = OpenResults();
+    auto* whose = In<QComboBox>(results, "ctlTitle");
+    whose->setCurrentText("Tom's Carrowby");
+    emit whose->activated(whose->currentIndex());
+    QTest::mouseClick(In<QPushButton>(results, "cmdTickNumbers"), Qt::LeftButton);
+    EXPECT_EQ(window->windowTitle(), "Tom's Carrowby");
+    EXPECT_EQ(Ticked(), "chkMultiplication chk3 chk7 Easy");
+    EXPECT_EQ(In<QLabel>(results, "txtHanded")->text(),
+              "The main window now shows Tom's Carrowby. Ticked in the main window for practice: "
+              "Multiplication, with the numbers 3, 7.");
+    EXPECT_EQ(whose->currentText(), "Tom's Carrowby");
+    QStringList offered;
+    EXPECT_EQ(Personalize("Maisie", &offered), "Maisie's Carrowby");
+    EXPECT_EQ(offered, QStringList({"Tom", "Maisie"}));
+    EXPECT_EQ(Ticked(), "chk2 Easy");
+}
+
 // Practise These Facts starts a practice in the main window of the facts still to learn, one
 // answered wrong coming back; a test opened by Alt+T and Enter is practised again as it was.
 TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
