@@ -12,6 +12,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -25,17 +27,17 @@ int Written()
     return 1;
 }
 
-// Every recorded test as CSV, whole: a file that cannot be read, or a read that fails on the
-// way, is an error; no file at all is an empty list.
-int PrintResults()
+// Every recorded test, or every answer, of every title or of one, as CSV, whole: a file that
+// cannot be read, or a read that fails on the way, is an error; no file at all is an empty list.
+int PrintResults(bool answers, const std::optional<std::string>& title)
 {
     const std::string path = results::DefaultResultsPath();
     QString whyNot;
-    using Print = bool(const std::string&, std::string&, std::string&);
+    using Print = bool(const std::string&, bool, const std::string*, std::string&, std::string&);
     auto* print = reinterpret_cast<Print*>(
         toolkit::ModuleFunction(QStringLiteral("results-file"), "carrowby_results_csv", whyNot));
     std::string csv, why = whyNot.toStdString();
-    if (!print || !print(path, csv, why)) {
+    if (!print || !print(path, answers, title ? &*title : nullptr, csv, why)) {
         toolkit::Say("the results in " + path + " cannot be read (" + why + ")");
         return 1;
     }
@@ -66,12 +68,21 @@ std::optional<int> AnswerCommandLine(int& argc, char* argv[])
     const QCommandLineOption resultsCsv(
         QStringLiteral("results-csv"),
         QStringLiteral("Prints every recorded test as comma-separated values and exits."));
-    parser.addOption(resultsCsv);
+    const QCommandLineOption answers(
+        QStringLiteral("answers"),
+        QStringLiteral("With --results-csv, prints every answer instead, one row each."));
+    const QCommandLineOption title(QStringLiteral("title"),
+                                   QStringLiteral("With --results-csv, prints only the results "
+                                                  "recorded under this title."),
+                                   QStringLiteral("title"));
+    parser.addOptions({resultsCsv, answers, title});
     QString error;
     if (!parser.parse(arguments))
         error = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
         error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
+    else if ((parser.isSet(answers) || parser.isSet(title)) && !parser.isSet(resultsCsv))
+        error = QStringLiteral("--answers and --title go with --results-csv.");
     if (!error.isEmpty()) {
         toolkit::Say(error.toStdString() + " Try 'carrowby --help'.");
         return 2;
@@ -82,7 +93,9 @@ std::optional<int> AnswerCommandLine(int& argc, char* argv[])
         return Written();
     }
     if (parser.isSet(resultsCsv))
-        return PrintResults();
+        return PrintResults(parser.isSet(answers),
+                            parser.isSet(title) ? std::optional(parser.value(title).toStdString())
+                                                : std::nullopt);
     if (parser.isSet(version)) {
         std::printf("carrowby %s\n", toolkit::VersionText().c_str());
         return Written();

@@ -158,8 +158,8 @@ void Recorder::Write()
         pause = FirstPause;
         if (outcome == TestWriter::Gone && step.kind == Step::Answer) {
             ++m_state.lostAnswers;
-            m_state.lostWhy = {TRANSLATABLE("results", "another copy of Carrowby forgot every "
-                                                       "result while the test ran")};
+            m_state.lostWhy = {TRANSLATABLE("results", "another copy of Carrowby forgot the "
+                                                       "test's results while it ran")};
         }
         m_steps.pop_front();
         Said(std::nullopt);
@@ -208,8 +208,8 @@ TestWriter::Outcome Recorder::Apply(const Step& step)
                                                    : m_writer->EndTest(test);
     if (outcome == TestWriter::Gone) {
         m_forgotten = true;
-        toolkit::Say("another copy of Carrowby forgot every result while a test ran here; the "
-                     "rest of that test is not kept");
+        toolkit::Say("another copy of Carrowby forgot this test's results while it ran here; the "
+                     "rest of it is not kept");
     } else if (outcome == TestWriter::Kept) {
         m_begun = test;
         if (step.kind == Step::Answer)

@@ -12,18 +12,21 @@ extern "C" {
     return new results::ResultsWriter(path);
 }
 
-// Every recorded test as CSV, whole; false, with why, where the file cannot be read or a read
-// fails on the way. No file at all is no test.
-[[gnu::visibility("default")]] bool carrowby_results_csv(const std::string& path, std::string& csv,
+// Every recorded test, or every answer, of every title or of one, as CSV, whole; false, with
+// why, where the file cannot be read or a read fails on the way. No file at all is no test.
+[[gnu::visibility("default")]] bool carrowby_results_csv(const std::string& path, bool answers,
+                                                         const std::string* title, std::string& csv,
                                                          std::string& why)
 {
     results::ResultsReader reader(path);
     const bool opened = reader.Open();
-    const auto tests = opened ? reader.Tests() : std::vector<results::TestRow>{};
     why = reader.Why().English();
-    if (!tests || (!opened && !why.empty()))
+    if (!opened && !why.empty())
         return false;
-    csv = results::TestsCsv(*tests);
-    return true;
+    const auto written =
+        results::ReadCsv(reader, answers, title ? std::optional(*title) : std::nullopt);
+    csv = written.value_or("");
+    why = reader.Why().English();
+    return written.has_value();
 }
 }

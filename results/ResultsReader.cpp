@@ -2,6 +2,7 @@
 
 #include "Schema.h"
 
+#include <regex>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -12,8 +13,15 @@ namespace {
 // Waits no longer for another program writing the file: the reader is the window's.
 constexpr int ReadWaitMs = 200;
 
-constexpr std::string_view ProblemColumns =
-    "number, operation, operands, right_answer, given, correct, seconds";
+// The problems table's columns, each named after the table's name in the query where there is one.
+std::string ProblemColumns(const std::string& table = "")
+{
+    std::string columns;
+    for (const char* column :
+         {"number", "operation", "operands", "right_answer", "given", "correct", "seconds"})
+        columns += (columns.empty() ? "" : ", ") + table + column;
+    return columns;
+}
 
 // The numbers of a comma-separated list ("7,3"), into numbers.
 template <typename Number> void NumbersIn(const std::string& text, std::vector<Number>& numbers)
@@ -106,37 +114,57 @@ std::optional<std::vector<std::string>> ResultsReader::Titles()
     return select.Failed() ? std::nullopt : std::optional(std::move(titles));
 }
 
-std::optional<std::vector<ProblemRow>> ResultsReader::ReadProblems(Statement& select)
+bool ResultsReader::ReadProblems(Statement& select, int first,
+                                 const std::function<void(ProblemRow&&)>& take)
 {
-    std::vector<ProblemRow> problems;
-    if (!select.Failed() && select.Columns() != 7) {
-        m_db.Fail(SQLITE_FORMAT,
-                  Reason{TRANSLATABLE("results", "its problems have other columns than these")});
-        return std::nullopt;
-    }
+    if (!select.Failed() && select.Columns() != first + 7)
+        return m_db.Fail(
+            SQLITE_FORMAT,
+            Reason{TRANSLATABLE("results", "its problems have other columns than these")});
     while (select.Step()) {
-        const std::string operation = select.Text(1);
-        ProblemRow& problem =
-            problems.emplace_back(ProblemRow{select.Integer(0),
-                                             operation.empty() ? '?' : operation[0],
-                                             {},
-                                             select.Integer(3),
-                                             select.Text(4),
-                                             select.Integer(5) != 0,
-                                             select.Real(6)});
-        NumbersIn(select.Text(2), problem.operands);
+        const std::string operation = select.Text(first + 1);
+        ProblemRow problem{select.Integer(first),
+                           operation.empty() ? '?' : operation[0],
+                           {},
+                           select.Integer(first + 3),
+                           select.Text(first + 4),
+                           select.Integer(first + 5) != 0,
+                           select.Real(first + 6)};
+        NumbersIn(select.Text(first + 2), problem.operands);
+        take(std::move(problem));
     }
-    return select.Failed() ? std::nullopt : std::optional(std::move(problems));
+    return !select.Failed();
 }
 
 std::optional<std::vector<ProblemRow>> ResultsReader::Problems(int64_t test)
 {
+    std::vector<ProblemRow> problems;
     if (m_columns.empty())
-        return std::vector<ProblemRow>{};
-    Statement select(m_db, "SELECT " + std::string(ProblemColumns) +
+        return problems;
+    Statement select(m_db, "SELECT " + ProblemColumns() +
                                " FROM problems WHERE test = ? ORDER BY number");
     select.Bind(test);
-    return ReadProblems(select);
+    if (!ReadProblems(select, 0, [&](ProblemRow&& problem) { problems.push_back(problem); }))
+        return std::nullopt;
+    return problems;
+}
+
+std::optional<std::vector<AnswerRow>>
+ResultsReader::Answers(const std::optional<std::string>& title)
+{
+    std::vector<AnswerRow> answers;
+    if (m_columns.empty())
+        return answers;
+    Statement select(m_db, "SELECT t.title, t.started, " + ProblemColumns("p.") +
+                               " FROM problems p JOIN tests t ON p.test = t.id" +
+                               (title ? " WHERE t.title = ?" : "") + " ORDER BY t.id, p.number");
+    if (title)
+        select.Bind(*title);
+    if (!ReadProblems(select, 2, [&](ProblemRow&& problem) {
+            answers.push_back({select.Text(0), select.Text(1), std::move(problem)});
+        }))
+        return std::nullopt;
+    return answers;
 }
 
 bool ResultsReader::ForEachAnswer(const std::string& title,

@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "Facts.h"
+#include "ResultsCsv.h"
 #include "ResultsFile.h"
 #include "TestColumns.h"
 
@@ -32,13 +33,17 @@ class ResultsReader
     std::optional<std::vector<std::string>> Titles();
     // A test's answered problems, in order.
     std::optional<std::vector<ProblemRow>> Problems(int64_t test);
+    // Every answer of one title's tests, or of every title's, oldest first.
+    std::optional<std::vector<AnswerRow>> Answers(const std::optional<std::string>& title = {});
     // Hands over every answer of a title's tests, oldest first, with the numbers ticked in its
     // test where they chose its problem; false where they cannot all be read.
     bool ForEachAnswer(const std::string& title,
                        const std::function<void(const AnsweredProblem&)>& take);
 
   private:
-    std::optional<std::vector<ProblemRow>> ReadProblems(Statement& select);
+    // Hands over each problem of the rows selected, its columns from first on; false where the
+    // rows cannot all be read.
+    bool ReadProblems(Statement& select, int first, const std::function<void(ProblemRow&&)>& take);
 
     std::string m_path;
     Database m_db;

@@ -178,13 +178,20 @@ void ResultsWriter::Checkpoint()
     Statement(m_db, "PRAGMA wal_checkpoint(PASSIVE)").Done();
 }
 
-bool ResultsWriter::ForgetAll()
+bool ResultsWriter::Forget(const std::optional<std::string>& title)
 {
     // With secure_delete the freed pages are zeroed; VACUUM leaves none of them in the file, and
     // the checkpoint empties the write-ahead log, where earlier answers may still stand.
     if (!m_db.Run("BEGIN IMMEDIATE"))
         return false;
-    if (!m_db.Run("DELETE FROM problems; DELETE FROM tests; COMMIT")) {
+    const std::string_view titled = " WHERE title = ?", all = "";
+    Statement problems(m_db,
+                       std::string("DELETE FROM problems WHERE test IN (SELECT id FROM tests") +
+                           std::string(title ? titled : all) + ")");
+    Statement tests(m_db, "DELETE FROM tests" + std::string(title ? titled : all));
+    if (title)
+        problems.Bind(*title), tests.Bind(*title);
+    if (!problems.Done() || !tests.Done() || !m_db.Run("COMMIT")) {
         const Reason why = m_db.Why();
         m_db.Run("ROLLBACK");
         return m_db.Fail(SQLITE_ERROR, why);
@@ -199,7 +206,7 @@ bool ResultsWriter::ForgetAll()
                          Reason{TRANSLATABLE("results", "another copy of Carrowby is reading "
                                                         "them; what it has read is gone once it "
                                                         "closes")});
-    return ForgetSetAside(m_path) ||
+    return title || ForgetSetAside(m_path) ||
            m_db.Fail(SQLITE_IOERR,
                      Reason{TRANSLATABLE("results", "a copy set aside cannot be removed (%1)"),
                             std::strerror(errno)});

@@ -40,9 +40,9 @@ class ResultsWriter : public TestWriter
     Outcome EndTest(const TestRow& test) override;
     void Checkpoint() override;
 
-    // Every test gone from the file for good, with every copy of the file set aside: no answer
-    // can be read back from their bytes.
-    bool ForgetAll();
+    // The tests of a title, or every test with every copy of the file set aside, gone from the
+    // file for good: no answer of theirs can be read back from its bytes.
+    bool Forget(const std::optional<std::string>& title = {});
 
   private:
     Outcome Change(const TestRow& test, const std::function<bool()>& work);

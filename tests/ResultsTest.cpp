@@ -154,6 +154,11 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
     EXPECT_EQ(answers[1].operands, std::vector<int64_t>({3, 4}));
     EXPECT_EQ(answers[1].ticked, std::vector<int>({3, 7})) << "an Easy test's numbers";
     EXPECT_EQ(reader.Problems(tests[1].id).value().size(), 2u);
+    const std::string every = AnswersCsv(reader.Answers().value()), by = "Ada's Carrowby,";
+    EXPECT_EQ(every.substr(every.find('\n') + 1),
+              by + tests[1].started + ",1,x,\"7,3\",21,21,1,2.3\n" + by + tests[1].started +
+                  ",2,'+,\"3,4\",7, 8x,0,61.0\n");
+    EXPECT_TRUE(reader.Answers("Bo's Carrowby").value().empty());
 }
 
 // An older file, or one restored from a dump (which keeps no version), is brought up to date in
@@ -363,7 +368,7 @@ TEST_F(ResultsTest, ForgettingWhileAnotherCopyIsInATestMixesNothing)
     TwoAnswers(other, "Bo's Carrowby");
     Written(other);
     ResultsWriter forgetting;
-    ASSERT_TRUE(forgetting.Open(500) && forgetting.ForgetAll()) << forgetting.Why().English();
+    ASSERT_TRUE(forgetting.Open(500) && forgetting.Forget()) << forgetting.Why().English();
     Recorder recorder;
     TwoAnswers(recorder);
     Written(recorder);
@@ -372,7 +377,7 @@ TEST_F(ResultsTest, ForgettingWhileAnotherCopyIsInATestMixesNothing)
     other.Answered("10", true, {2, 1, 7, 67, "D+"});
     other.TestEnded({2, 1, 7, 67, "D+"}, EndReason::Finished);
     Written(other);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("forgot every result"),
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("forgot this test's results"),
               std::string::npos);
     EXPECT_EQ(other.State().lostAnswers, 1);
     recorder.TestEnded({1, 1, 8, 50, "F"}, EndReason::Finished);
@@ -440,27 +445,34 @@ TEST_F(ResultsTest, TwoCopiesRecordingAtOnceBothKeepEveryAnswer)
               "400|20|20");
 }
 
+// Forgetting one child's tests, then every test: what is forgotten cannot be read back from the
+// file's bytes, and what is not stays.
 TEST_F(ResultsTest, ForgottenResultsCannotBeReadBackFromTheFilesBytes)
 {
     Recorder recorder;
     for (int test = 0; test < 200; ++test) { // many pages, some of them freed
-        TwoAnswers(recorder, "Zoe's Carrowby");
+        TwoAnswers(recorder, test % 2 ? "Zoe's Carrowby" : "Yan's Carrowby");
         recorder.ProblemShown(3, '+', {1, 1}, 2);
-        recorder.Answered("zebra-4242", false, {});
+        recorder.Answered(test % 2 ? "zebra-4242" : "yak-7", false, {});
     }
     Written(recorder);
     const std::string aside = Path() + ".unreadable-20261201-080000";
     std::filesystem::copy_file(Path(), aside); // a copy once set aside holds answers too
     ResultsWriter writer;
-    ASSERT_TRUE(writer.Open(500) && writer.ForgetAll()) << writer.Why().English();
     ResultsReader reader;
+    auto gone = [&](const std::string& text) {
+        return Bytes(Path()).find(text) == std::string::npos &&
+               Bytes(Path() + "-wal").find(text) == std::string::npos;
+    };
+    ASSERT_TRUE(writer.Open(500) && writer.Forget("Zoe's Carrowby")) << writer.Why().English();
     ASSERT_TRUE(reader.Open());
+    EXPECT_EQ(reader.Titles().value(), std::vector<std::string>{"Yan's Carrowby"});
+    EXPECT_TRUE(gone("zebra-4242") && gone("Zoe's") && !gone("yak-7"));
+    EXPECT_TRUE(std::filesystem::exists(aside)) << "kept until every result is forgotten";
+    ASSERT_TRUE(writer.Forget()) << writer.Why().English();
     EXPECT_TRUE(reader.Tests().value().empty());
     EXPECT_FALSE(std::filesystem::exists(aside));
-    for (const std::string& file : {Path(), Path() + "-wal"}) {
-        EXPECT_EQ(Bytes(file).find("zebra-4242"), std::string::npos) << file;
-        EXPECT_EQ(Bytes(file).find("Zoe's"), std::string::npos) << file;
-    }
+    EXPECT_TRUE(gone("yak-7") && gone("Yan's"));
     recorder.TestEnded({}, EndReason::Finished);
     TwoAnswers(recorder);
     Written(recorder);
@@ -530,6 +542,16 @@ TEST(ResultsCsv, GivesASpreadsheetEveryFieldAsText)
     test.percentage.reset();
     test.grade.clear();
     EXPECT_NE(TestsCsv({test}).find(",1,0,,,finished,"), std::string::npos) << "none answered";
+    // For a spreadsheet where decimals take a comma: a byte order mark, semicolons, a list that
+    // is no number, a decimal comma, quoted for a spreadsheet that splits at commas too.
+    const CsvStyle french{';', ',', true};
+    EXPECT_EQ(TestsCsv({test}, french).substr(0, 15), "\xEF\xBB\xBFid;started;e");
+    EXPECT_NE(TestsCsv({test}, french).find(";'+-;\"3, 7\";Hard;"), std::string::npos);
+    const AnswerRow answer{
+        "Zoé", "2026-12-01T08:00:00+01:00", {2, '-', {17, 9}, 8, "8", true, 4.2}};
+    EXPECT_EQ(AnswersCsv({answer}, french),
+              "\xEF\xBB\xBFtitle;started;number;operation;operands;right_answer;given;correct;"
+              "seconds\nZoé;2026-12-01T08:00:00+01:00;2;'-;\"17, 9\";8;8;1;\"4,2\"\n");
 }
 
 // The chart speaks of the newest charted test's kind alone: tests that ran to their end or time

@@ -103,4 +103,23 @@ QString DurationText(int64_t seconds)
         .arg(minutesAndSeconds.rightJustified(5, u'0'));
 }
 
+results::CsvStyle SpreadsheetStyle()
+{
+    return QLocale().decimalPoint() == QStringLiteral(",") ? results::CsvStyle{';', ',', true}
+                                                           : results::CsvStyle{',', '.', true};
+}
+
+QString FileNameFor(const QString& whose, const QString& what, const QDate& day)
+{
+    QString name = QCoreApplication::translate("frmResults", "%1 %2 %3.csv",
+                                               "a file name: whose, tests or answers, the day")
+                       .arg(whose, what, day.toString(Qt::ISODate));
+    for (QChar& c : name)
+        if (c == u'/' || c.category() == QChar::Other_Control)
+            c = u'_';
+    if (name.startsWith(u'.'))
+        name[0] = u'_';
+    return name;
+}
+
 } // namespace resultstexts

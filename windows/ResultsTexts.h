@@ -1,6 +1,7 @@
 #pragma once
 
 #include "results/Reason.h"
+#include "results/ResultsCsv.h"
 #include "results/TestRecord.h"
 
 #include <QDate>
@@ -39,5 +40,12 @@ QString WhenText(const QDateTime& time);
 QString DayText(const QDate& day);
 // Minutes and seconds, with the hours where there are any: "3:25", "1:02:05".
 QString DurationText(int64_t seconds);
+
+// CSV as a spreadsheet of the language shown splits it: semicolons where the language writes
+// decimals with a comma, else commas.
+results::CsvStyle SpreadsheetStyle();
+// The name offered for a file of someone's results ("Tom's Carrowby tests 2026-12-08.csv"),
+// with what a file's name cannot hold (a slash, a control character, a dot first) as "_".
+QString FileNameFor(const QString& whose, const QString& what, const QDate& day);
 
 } // namespace resultstexts

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QScreen>
@@ -57,8 +58,23 @@ frmResults::frmResults(const Setup& setup)
     connect(ui->cmdPractiseFacts, &QPushButton::clicked, this, &frmResults::cmdPractiseFacts_Click);
     connect(ui->ctlOperation, &QComboBox::activated, this, &frmResults::ctlOperation_Click);
     connect(ui->ctlFluency, &QComboBox::activated, this, &frmResults::ctlFluency_Click);
-    connect(ui->cmdExport, &QPushButton::clicked, this, &frmResults::cmdExport_Click);
+    // Export offers the tests or every answer, of the title shown or of every title, each
+    // named as the title now chosen.
+    auto* exports = new QMenu(ui->cmdExport);
+    for (const bool everyTitle : {false, true})
+        for (const bool answers : {false, true})
+            connect(exports->addAction(QString()), &QAction::triggered, this,
+                    [this, answers, everyTitle] { Export(answers, everyTitle); });
+    connect(exports, &QMenu::aboutToShow, this, [this, exports] {
+        const QList<QAction*> items = exports->actions();
+        items[0]->setText(tr("&Tests of %1...").arg(ChosenTitle()));
+        items[1]->setText(tr("Every &Answer of %1...").arg(ChosenTitle()));
+        items[2]->setText(tr("Tests of &Every Title..."));
+        items[3]->setText(tr("Every A&nswer of Every Title..."));
+    });
+    ui->cmdExport->setMenu(exports);
     connect(ui->cmdForget, &QPushButton::clicked, this, &frmResults::cmdForget_Click);
+    connect(ui->cmdForgetTitle, &QPushButton::clicked, this, &frmResults::cmdForgetTitle_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QDialog::close);
     connect(ui->grdTests, &QTableView::activated, this, &frmResults::grdTests_Activated);
     // A tab's access key takes the keyboard into its page, onto the table's newest test.
@@ -115,6 +131,7 @@ void frmResults::SetTestRunning(bool running)
     ui->cmdPractiseFacts->setText(toLearn ? tr("Practise These F&acts")
                                           : tr("Nothing to Practise"));
     ui->cmdForget->setEnabled(!running);
+    ui->cmdForgetTitle->setEnabled(!running);
 }
 
 QString frmResults::ChosenTitle() const
@@ -258,44 +275,74 @@ void frmResults::FocusPage()
             return next->setFocus(Qt::ShortcutFocusReason);
 }
 
-void frmResults::cmdExport_Click()
+void frmResults::Export(bool answers, bool everyTitle)
 {
+    const QString caption = answers ? tr("Export Answers") : tr("Export Tests");
+    const std::optional<std::string> title =
+        everyTitle ? std::nullopt : std::optional(ChosenTitle().toStdString());
+    const std::optional<std::string> csv =
+        results::ReadCsv(m_reader, answers, title, resultstexts::SpreadsheetStyle());
+    if (!csv) {
+        toolkit::MessageBox(
+            this,
+            tr("The results cannot be read: %1.").arg(resultstexts::ReasonText(m_reader.Why())),
+            caption);
+        return;
+    }
     const QString path = QFileDialog::getSaveFileName(
-        this, tr("Export Tests"), QDir::home().filePath(QStringLiteral("carrowby-tests.csv")),
+        this, caption,
+        QDir::home().filePath(resultstexts::FileNameFor(everyTitle ? tr("Everyone") : ChosenTitle(),
+                                                        answers ? tr("answers") : tr("tests"),
+                                                        QDate::currentDate())),
         tr("Comma-separated values (*.csv)"));
     if (path.isEmpty())
         return;
     QSaveFile file(path);
-    const std::string csv = results::TestsCsv(m_tests->Tests());
     // Private, as the results are.
     if (!file.open(QIODevice::WriteOnly) ||
         !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
-        file.write(csv.data(), static_cast<qint64>(csv.size())) !=
-            static_cast<qint64>(csv.size()) ||
+        file.write(csv->data(), static_cast<qint64>(csv->size())) !=
+            static_cast<qint64>(csv->size()) ||
         !file.commit())
         toolkit::MessageBox(
-            this, tr("The tests could not be saved in %1 (%2).").arg(path, file.errorString()),
-            tr("Export Tests"));
+            this, tr("The results could not be saved in %1 (%2).").arg(path, file.errorString()),
+            caption);
+}
+
+void frmResults::cmdForgetTitle_Click()
+{
+    Forget(ChosenTitle());
 }
 
 void frmResults::cmdForget_Click()
 {
-    QMessageBox ask(QMessageBox::Question, tr("Forget All Results"),
-                    tr("Forget every test recorded on this computer, of every title, with any "
-                       "copy of the results set aside as unreadable? They cannot be brought back."),
+    Forget(std::nullopt);
+}
+
+void frmResults::Forget(const std::optional<QString>& title)
+{
+    const QString caption = title ? tr("Forget These Results") : tr("Forget All Results");
+    QMessageBox ask(QMessageBox::Question, caption,
+                    title ? tr("Forget every test of %1 recorded on this computer? They cannot be "
+                               "brought back.")
+                                .arg(*title)
+                          : tr("Forget every test recorded on this computer, of every title, with "
+                               "any copy of the results set aside as unreadable? They cannot be "
+                               "brought back."),
                     QMessageBox::Yes | QMessageBox::No, this);
     ask.setDefaultButton(QMessageBox::No);
     if (ask.exec() != QMessageBox::Yes)
         return;
     // Waits a moment at most for another program that holds the file.
     results::ResultsWriter writer(m_reader.Path());
-    if (!writer.Open(500) || !writer.ForgetAll())
+    if (!writer.Open(500) ||
+        !writer.Forget(title ? std::optional(title->toStdString()) : std::nullopt))
         toolkit::MessageBox(this,
                             tr("Not every result could be forgotten: %1.")
                                 .arg(resultstexts::ReasonText(writer.Why())),
-                            tr("Forget All Results"));
+                            caption);
     writer.Close();
-    Refresh(ChosenTitle(), m_recording);
+    Refresh(m_titleInUse, m_recording);
 }
 
 void frmResults::grdTests_Activated(const QModelIndex& row)

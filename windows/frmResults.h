@@ -42,8 +42,8 @@ class frmResults : public QDialog, public ResultsWindow
     void cmdPractiseFacts_Click();
     void ctlOperation_Click();
     void ctlFluency_Click();
-    void cmdExport_Click();
     void cmdForget_Click();
+    void cmdForgetTitle_Click();
     // Opens a test of the table (Enter or a double-click) to go over its problems.
     void grdTests_Activated(const QModelIndex& row);
 
@@ -55,6 +55,11 @@ class frmResults : public QDialog, public ResultsWindow
     // Starts a practice of these in the main window.
     void Ask(const std::vector<results::Asked>& asked);
     void ShowTests();
+    // Saves as CSV for a spreadsheet the tests, or every answer, of the title chosen or of every
+    // title, in a file the user names.
+    void Export(bool answers, bool everyTitle);
+    // After a confirmation, the tests of a title, or every test, gone for good.
+    void Forget(const std::optional<QString>& title);
     void ShowFacts();
     void SayHowRecordingStands();
     // What a read gives, or nothing where it failed, whose reason is then shown.

@@ -170,6 +170,11 @@ while True:
     time.sleep(0.05)
 check(tests == recorded and wrong == [(3, str(answers[2] + 1)), (7, str(answers[6] + 1))],
       "each test is recorded with its answers as typed: %s" % tests)
+rows = subprocess.run([os.environ["CARROWBY"], "--results-csv", "--answers", "--title", "Ada's Carrowby"],
+                      env=dict(os.environ, XDG_DATA_HOME=os.path.join(HOME, ".local", "share")),
+                      capture_output=True, text=True).stdout.splitlines()
+check(len(rows) == 11 and all(row.startswith("Ada's Carrowby,") for row in rows[1:]),
+      "--results-csv --answers --title prints that title's answers alone: %d rows" % len(rows))
 ticked("Subtraction", toggle=True)
 keys("alt+f", "r")
 active("Results", "File > Results opens the Results window")

@@ -26,6 +26,9 @@ TEST(ResultsTexts, NumbersAndDurationsAreWrittenShort)
     for (const auto& [seconds, text] : std::vector<std::pair<int64_t, const char*>>{
              {0, "0:00"}, {59, "0:59"}, {125, "2:05"}, {3600, "1:00:00"}, {3725, "1:02:05"}})
         EXPECT_EQ(resultstexts::DurationText(seconds).toStdString(), text) << seconds;
+    EXPECT_EQ(resultstexts::FileNameFor("../Bo/Jo\t's", "tests", QDate(2026, 12, 1)),
+              "_._Bo_Jo_'s tests 2026-12-01.csv");
+    EXPECT_EQ(resultstexts::SpreadsheetStyle().separator, ',');
 }
 
 // Each shipped language counts as it does (French takes 0 as one, Italian does not), writes the
@@ -56,6 +59,7 @@ TEST(ResultsTexts, EachLanguageCountsAndDatesAsItWrites)
                                   toolkit::TranslationFolders().last()));
         QCoreApplication::installTranslator(&language);
         QLocale::setDefault(QLocale(row.language));
+        EXPECT_EQ(resultstexts::SpreadsheetStyle().separator, ';') << "beside a decimal comma";
         for (size_t at = 0; const int n : {0, 1, 2, 5})
             EXPECT_EQ(QCoreApplication::translate("frmTestReview", "%n correct", nullptr, n)
                           .toStdString(),

@@ -258,40 +258,32 @@ TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
               0);
     PressKey(results, Qt::Key_Return);
 }
-
-// A test with nothing missed: each button says there is nothing to practise.
-TEST_F(ResultsWindowTest, NothingToPractiseIsSaid)
-{
-    Script(0, {1});
-    EXPECT_EQ(Start(), "");
-    for (int problem = 0; problem < 10; ++problem)
-        Answer(QString::number(Text("txtLine1").toInt() + Text("txtLine2").toInt()),
-               [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
-    EXPECT_TRUE(QTest::qWaitFor([] { return Ended().size() == 1; }));
-    QDialog* results = OpenResults();
-    EXPECT_FALSE(In<QPushButton>(results, "cmdPractiseFacts")->isEnabled());
-    EXPECT_EQ(In<QPushButton>(results, "cmdPractiseFacts")->text(), "Nothing to Practise");
-    WhenModal([&](QWidget* review) {
-        EXPECT_EQ(review->findChild<QPushButton*>("cmdPractiseAgain")->text(),
-                  "Nothing to Practise");
-        PressKey(review, Qt::Key_Escape);
-    });
-    QTest::keyClick(In(results, "grdTests"), Qt::Key_Return);
-}
-
-// Export writes the tests as the table lists them into a file as private as the results.
-TEST_F(ResultsWindowTest, ExportWritesTheTestsPrivately)
+// Export offers the tests or every answer, of the title shown or of every title, each offered a
+// file named for them, written privately for a spreadsheet.
+TEST_F(ResultsWindowTest, ExportWritesWhatIsChosenPrivately)
 {
     QDialog* results = DrillAllWrong();
-    const QString csv = QString::fromStdString(m_folder) + "/tests.csv";
-    WhenModal([&](QWidget* dialog) {
-        dialog->findChild<QLineEdit*>()->setText(csv);
-        PressKey(dialog, Qt::Key_Return);
-    });
-    QTest::mouseClick(In<QPushButton>(results, "cmdExport"), Qt::LeftButton);
-    EXPECT_EQ(QString::fromStdString(FileText(csv.toStdString())).count('\n'), 2);
-    EXPECT_EQ(std::filesystem::status(csv.toStdString()).permissions(),
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    QMenu* exports = In<QPushButton>(results, "cmdExport")->menu();
+    emit exports->aboutToShow();
+    EXPECT_EQ(exports->actions()[1]->text(), "Every &Answer of Carrowby...");
+    const QString day = QDate::currentDate().toString(Qt::ISODate);
+    const std::tuple<int, QString, int> rows[] = {{0, "Carrowby tests ", 2},
+                                                  {1, "Carrowby answers ", 11},
+                                                  {2, "Everyone tests ", 2},
+                                                  {3, "Everyone answers ", 11}};
+    for (const auto& [item, named, lines] : rows) {
+        const QString csv = QDir::home().filePath(named + day + ".csv");
+        WhenModal([&](QWidget* dialog) {
+            EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->selectedFiles().value(0), csv);
+            PressKey(dialog, Qt::Key_Return);
+        });
+        exports->actions()[item]->trigger();
+        const std::string written = FileText(csv.toStdString());
+        EXPECT_EQ(std::ranges::count(written, '\n'), lines) << named.toStdString();
+        EXPECT_EQ(written.substr(0, 3), "\xEF\xBB\xBF") << "with a byte order mark";
+        EXPECT_EQ(std::filesystem::status(csv.toStdString()).permissions(),
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    }
 }
 
 // The table and the chart follow the tests recorded since: how long a test took, a time limit as
@@ -325,14 +317,28 @@ TEST_F(ResultsWindowTest, TheTableAndTheChartFollowNewTests)
     EXPECT_TRUE(In<QLabel>(results, "txtSummary")->text().startsWith("Easy: 11 tests since"));
 }
 
-// Forget All asks first, Enter answering No; Yes forgets every test.
-TEST_F(ResultsWindowTest, ForgetAllAsksFirst)
+// Forgetting asks first, Enter answering No; Yes forgets the tests of the title shown, or every
+// test.
+TEST_F(ResultsWindowTest, ForgettingAsksFirst)
 {
+    {
+        results::Recorder tom;
+        tom.TestStarted({"Tom's Carrowby", "+", "7", "Easy", 10, 0}, {});
+        tom.TestEnded({}, results::EndReason::Finished);
+    }
     QDialog* results = DrillAllWrong();
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Y}) {
+    const std::tuple<const char*, Qt::Key, const char*> rows[] = {
+        {"cmdForgetTitle", Qt::Key_Return, "Carrowby Tom's Carrowby"},
+        {"cmdForgetTitle", Qt::Key_Y, "Tom's Carrowby"},
+        {"cmdForget", Qt::Key_Return, "Tom's Carrowby"},
+        {"cmdForget", Qt::Key_Y, ""},
+    };
+    for (const auto& [button, key, left] : rows) {
         WhenModal([key](QWidget* ask) { PressKey(ask, key); });
-        QTest::mouseClick(In<QPushButton>(results, "cmdForget"), Qt::LeftButton);
-        EXPECT_EQ(results->findChild<QTableView*>("grdTests")->model()->rowCount(),
-                  key == Qt::Key_Y ? 0 : 1);
+        QTest::mouseClick(In<QPushButton>(results, button), Qt::LeftButton);
+        QStringList titles;
+        for (const results::TestRow& test : Ended())
+            titles << QString::fromStdString(test.title);
+        EXPECT_EQ(titles.join(' '), left) << button << " " << key;
     }
 }
