@@ -109,11 +109,13 @@ results::CsvStyle SpreadsheetStyle()
                                                            : results::CsvStyle{',', '.', true};
 }
 
-QString FileNameFor(const QString& whose, const QString& what, const QDate& day)
+QString FileNameFor(const QString& whose, const QString& what, const QDate& day,
+                    const QString& extension)
 {
-    QString name = QCoreApplication::translate("frmResults", "%1 %2 %3.csv",
-                                               "a file name: whose, tests or answers, the day")
-                       .arg(whose, what, day.toString(Qt::ISODate));
+    QString name = QCoreApplication::translate("frmResults", "%1 %2 %3",
+                                               "a file's name: whose, what it holds, the day")
+                       .arg(whose, what, day.toString(Qt::ISODate)) +
+                   u'.' + extension;
     for (QChar& c : name)
         if (c == u'/' || c.category() == QChar::Other_Control)
             c = u'_';

@@ -46,6 +46,7 @@ QString DurationText(int64_t seconds);
 results::CsvStyle SpreadsheetStyle();
 // The name offered for a file of someone's results ("Tom's Carrowby tests 2026-12-08.csv"),
 // with what a file's name cannot hold (a slash, a control character, a dot first) as "_".
-QString FileNameFor(const QString& whose, const QString& what, const QDate& day);
+QString FileNameFor(const QString& whose, const QString& what, const QDate& day,
+                    const QString& extension);
 
 } // namespace resultstexts

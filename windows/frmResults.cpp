@@ -1,6 +1,7 @@
 #include "frmResults.h"
 
 #include "FactsGrid.h"
+#include "Report.h"
 #include "ResultsTexts.h"
 #include "TestsModel.h"
 #include "frmTestReview.h"
@@ -16,6 +17,9 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
@@ -75,6 +79,7 @@ frmResults::frmResults(const Setup& setup)
     ui->cmdExport->setMenu(exports);
     connect(ui->cmdForget, &QPushButton::clicked, this, &frmResults::cmdForget_Click);
     connect(ui->cmdForgetTitle, &QPushButton::clicked, this, &frmResults::cmdForgetTitle_Click);
+    connect(ui->cmdPrint, &QPushButton::clicked, this, &frmResults::cmdPrint_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QDialog::close);
     connect(ui->grdTests, &QTableView::activated, this, &frmResults::grdTests_Activated);
     // A tab's access key takes the keyboard into its page, onto the table's newest test.
@@ -144,13 +149,17 @@ void frmResults::ctlTitle_Click()
     ShowTests();
 }
 
-void frmResults::ctlSpan_Click()
+std::vector<results::TestRow> frmResults::Charted() const
 {
     const auto& tests = m_tests->Tests();
     const size_t span = static_cast<size_t>(ui->ctlSpan->currentData().toInt());
-    const auto shown = span == 0 || span >= tests.size()
-                           ? tests
-                           : std::vector(tests.begin(), tests.begin() + span);
+    return span == 0 || span >= tests.size() ? tests
+                                             : std::vector(tests.begin(), tests.begin() + span);
+}
+
+void frmResults::ctlSpan_Click()
+{
+    const auto shown = Charted();
     ui->chtProgress->Show(shown);
     ui->txtSummary->setText(ProgressChart::Summary(shown));
 }
@@ -293,7 +302,7 @@ void frmResults::Export(bool answers, bool everyTitle)
         this, caption,
         QDir::home().filePath(resultstexts::FileNameFor(everyTitle ? tr("Everyone") : ChosenTitle(),
                                                         answers ? tr("answers") : tr("tests"),
-                                                        QDate::currentDate())),
+                                                        QDate::currentDate(), "csv")),
         tr("Comma-separated values (*.csv)"));
     if (path.isEmpty())
         return;
@@ -307,6 +316,21 @@ void frmResults::Export(bool answers, bool everyTitle)
         toolkit::MessageBox(
             this, tr("The results could not be saved in %1 (%2).").arg(path, file.errorString()),
             caption);
+}
+
+void frmResults::cmdPrint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(ChosenTitle());
+    if (QPrinterInfo::availablePrinters().isEmpty()) // then a PDF file, offered a name
+        printer.setOutputFileName(QDir::home().filePath(
+            resultstexts::FileNameFor(ChosenTitle(), tr("report"), QDate::currentDate(), "pdf")));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print Report"));
+    if (dialog.exec() == QDialog::Accepted)
+        report::Print({ChosenTitle(), Charted(), m_setup.bands, ui->ctlOperation->currentText(),
+                       ui->grdFacts->model(), m_tests, ui->txtToLearn->text()},
+                      printer);
 }
 
 void frmResults::cmdForgetTitle_Click()

@@ -44,6 +44,7 @@ class frmResults : public QDialog, public ResultsWindow
     void ctlFluency_Click();
     void cmdForget_Click();
     void cmdForgetTitle_Click();
+    void cmdPrint_Click();
     // Opens a test of the table (Enter or a double-click) to go over its problems.
     void grdTests_Activated(const QModelIndex& row);
 
@@ -65,6 +66,8 @@ class frmResults : public QDialog, public ResultsWindow
     // What a read gives, or nothing where it failed, whose reason is then shown.
     template <typename Rows> Rows Read(std::optional<Rows> rows);
     QString ChosenTitle() const;
+    // The tests the chart shows: as many of the newest as chosen.
+    std::vector<results::TestRow> Charted() const;
     // What the main window is to say it now shows, where the title chosen is not the one in
     // use; nothing where it is.
     QString ForChosenTitle() const;

@@ -26,7 +26,7 @@ TEST(ResultsTexts, NumbersAndDurationsAreWrittenShort)
     for (const auto& [seconds, text] : std::vector<std::pair<int64_t, const char*>>{
              {0, "0:00"}, {59, "0:59"}, {125, "2:05"}, {3600, "1:00:00"}, {3725, "1:02:05"}})
         EXPECT_EQ(resultstexts::DurationText(seconds).toStdString(), text) << seconds;
-    EXPECT_EQ(resultstexts::FileNameFor("../Bo/Jo\t's", "tests", QDate(2026, 12, 1)),
+    EXPECT_EQ(resultstexts::FileNameFor("../Bo/Jo\t's", "tests", QDate(2026, 12, 1), "csv"),
               "_._Bo_Jo_'s tests 2026-12-01.csv");
     EXPECT_EQ(resultstexts::SpreadsheetStyle().separator, ',');
 }

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QProcess>
 
 #include <filesystem>
 
@@ -284,6 +285,25 @@ TEST_F(ResultsWindowTest, ExportWritesWhatIsChosenPrivately)
         EXPECT_EQ(std::filesystem::status(csv.toStdString()).permissions(),
                   std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     }
+}
+
+// Print Report prints one page for the title shown, to a PDF file where there is no printer: its
+// title, the chart, its facts with what is still to learn, and its tests.
+TEST_F(ResultsWindowTest, PrintReportPrintsOnePageForTheTitleShown)
+{
+    QDialog* results = DrillAllWrong();
+    const QString pdf = QDir::home().filePath("Carrowby report " +
+                                              QDate::currentDate().toString(Qt::ISODate) + ".pdf");
+    WhenModal([](QWidget* dialog) { PressKey(dialog, Qt::Key_Return); });
+    QTest::mouseClick(In<QPushButton>(results, "cmdPrint"), Qt::LeftButton);
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(20000)) << pdf.toStdString();
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_EQ(page.count(u'\f'), 1) << "one page";
+    for (const char* shown : {"Carrowby", "Progress", "% correct", "Facts: Addition",
+                              "Still missed: 0 + 7", "The last ten tests", "Easy"})
+        EXPECT_TRUE(page.contains(shown)) << shown << "\n" << page.toStdString();
 }
 
 // The table and the chart follow the tests recorded since: how long a test took, a time limit as

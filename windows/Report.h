@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ProgressChart.h"
+#include "results/TestRecord.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QAbstractItemModel;
+class QPagedPaintDevice;
+class QTextDocument;
+
+// A page to take to a teacher for the title shown: the chart of its tests, its table of facts of
+// one operation, its last ten tests and the facts still to learn, in the language shown, legible
+// in black and white (each fact's cell has its mark, each kind's line its dash).
+namespace report {
+
+struct Contents
+{
+    QString title;
+    std::vector<results::TestRow> tests; // newest first, as many as the chart shows
+    ProgressChart::GradeBands bands;
+    QString operation;                   // the name of the facts' operation
+    const QAbstractItemModel* facts;     // the table of facts as the window shows it
+    const QAbstractItemModel* lastTests; // the tests as the window's table shows them
+    QString toLearn;
+};
+
+// The report as a document, to be printed on pages of that width.
+std::unique_ptr<QTextDocument> Document(const Contents& contents);
+// Prints it on the device: a printer, or a PDF file.
+void Print(const Contents& contents, QPagedPaintDevice& device);
+
+} // namespace report
