@@ -119,6 +119,21 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>Progress</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Facts: %1</source>
+        <translation>Aufgaben: %1</translation>
+    </message>
+    <message>
+        <source>The last ten tests</source>
+        <translation>Die letzten zehn Tests</translation>
+    </message>
+</context>
+<context>
     <name>TestsModel</name>
     <message>
         <source>Finished</source>
@@ -486,7 +501,7 @@
     </message>
     <message>
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ gilt als %2, ein Name, der hier schon benutzt wird, mit den Einstellungen und Ergebnissen dieses Namens.</translation>
     </message>
 </context>
 <context>
@@ -536,10 +551,6 @@
         <translation>Tests, die neuesten zuerst</translation>
     </message>
     <message>
-        <source>&amp;Export as CSV...</source>
-        <translation>Als CSV &amp;exportieren...</translation>
-    </message>
-    <message>
         <source>&amp;Practise These</source>
         <translation>Noch &amp;üben</translation>
     </message>
@@ -566,10 +577,6 @@
     <message>
         <source>Comma-separated values (*.csv)</source>
         <translation>Kommagetrennte Werte (*.csv)</translation>
-    </message>
-    <message>
-        <source>The tests could not be saved in %1 (%2).</source>
-        <translation>Die Tests konnten nicht in %1 gespeichert werden (%2).</translation>
     </message>
     <message>
         <source>Forget All Results</source>
@@ -664,7 +671,76 @@
     </message>
     <message>
         <source>The main window now shows %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hauptfenster zeigt jetzt %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV</source>
+        <translation>Als CSV &amp;exportieren</translation>
+    </message>
+    <message>
+        <source>Forget T&amp;hese Results...</source>
+        <translation>Diese Ergebnisse lösc&amp;hen...</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int Report...</source>
+        <translation>&amp;Bericht drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Tests of %1...</source>
+        <translation>&amp;Tests von %1...</translation>
+    </message>
+    <message>
+        <source>Every &amp;Answer of %1...</source>
+        <translation>&amp;Jede Antwort von %1...</translation>
+    </message>
+    <message>
+        <source>Tests of &amp;Every Title...</source>
+        <translation>Tests &amp;aller Titel...</translation>
+    </message>
+    <message>
+        <source>Every A&amp;nswer of Every Title...</source>
+        <translation>Jede A&amp;ntwort aller Titel...</translation>
+    </message>
+    <message>
+        <source>Export Answers</source>
+        <translation>Antworten exportieren</translation>
+    </message>
+    <message>
+        <source>Everyone</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>tests</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>The results could not be saved in %1 (%2).</source>
+        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Bericht drucken</translation>
+    </message>
+    <message>
+        <source>Forget These Results</source>
+        <translation>Diese Ergebnisse löschen</translation>
+    </message>
+    <message>
+        <source>Forget every test of %1 recorded on this computer? They cannot be brought back.</source>
+        <translation>Alle Tests von %1 löschen, die auf diesem Computer gespeichert sind? Sie lassen sich nicht zurückholen.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a file&apos;s name: whose, what it holds, the day</comment>
+        <translation>%1 %2 %3</translation>
     </message>
 </context>
 <context>
@@ -758,10 +834,6 @@
         <translation>die Datei ist nicht geöffnet</translation>
     </message>
     <message>
-        <source>another copy of Carrowby forgot every result while the test ran</source>
-        <translation>eine andere Kopie von Carrowby hat alle Ergebnisse gelöscht, während der Test lief</translation>
-    </message>
-    <message>
         <source>its tests have no column %1</source>
         <translation>den Tests in der Datei fehlt die Spalte %1</translation>
     </message>
@@ -792,6 +864,10 @@
     <message>
         <source>it says it is of version %1, which no Carrowby writes</source>
         <translation>die Datei nennt Version %1, die kein Carrowby schreibt</translation>
+    </message>
+    <message>
+        <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
+        <translation>eine andere Kopie von Carrowby hat die Ergebnisse des Tests gelöscht, während er lief</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,21 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Facts: %1</source>
+        <translation>Cuentas: %1</translation>
+    </message>
+    <message>
+        <source>The last ten tests</source>
+        <translation>Las diez últimas pruebas</translation>
+    </message>
+</context>
+<context>
     <name>TestsModel</name>
     <message>
         <source>Finished</source>
@@ -486,7 +501,7 @@
     </message>
     <message>
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» se toma como %2, el nombre ya usado aquí, con sus ajustes y sus resultados.</translation>
     </message>
 </context>
 <context>
@@ -536,10 +551,6 @@
         <translation>Pruebas, las más recientes primero</translation>
     </message>
     <message>
-        <source>&amp;Export as CSV...</source>
-        <translation>&amp;Exportar como CSV...</translation>
-    </message>
-    <message>
         <source>&amp;Practise These</source>
         <translation>Para pra&amp;cticar</translation>
     </message>
@@ -566,10 +577,6 @@
     <message>
         <source>Comma-separated values (*.csv)</source>
         <translation>Valores separados por comas (*.csv)</translation>
-    </message>
-    <message>
-        <source>The tests could not be saved in %1 (%2).</source>
-        <translation>No se han podido guardar las pruebas en %1 (%2).</translation>
     </message>
     <message>
         <source>Forget All Results</source>
@@ -664,7 +671,76 @@
     </message>
     <message>
         <source>The main window now shows %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana principal muestra ahora %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV</source>
+        <translation>&amp;Exportar como CSV</translation>
+    </message>
+    <message>
+        <source>Forget T&amp;hese Results...</source>
+        <translation>Borrar estos &amp;resultados...</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int Report...</source>
+        <translation>&amp;Imprimir informe...</translation>
+    </message>
+    <message>
+        <source>&amp;Tests of %1...</source>
+        <translation>&amp;Pruebas de %1...</translation>
+    </message>
+    <message>
+        <source>Every &amp;Answer of %1...</source>
+        <translation>&amp;Todas las respuestas de %1...</translation>
+    </message>
+    <message>
+        <source>Tests of &amp;Every Title...</source>
+        <translation>Pruebas de t&amp;odos los títulos...</translation>
+    </message>
+    <message>
+        <source>Every A&amp;nswer of Every Title...</source>
+        <translation>Todas las r&amp;espuestas de todos los títulos...</translation>
+    </message>
+    <message>
+        <source>Export Answers</source>
+        <translation>Exportar respuestas</translation>
+    </message>
+    <message>
+        <source>Everyone</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>answers</source>
+        <translation>respuestas</translation>
+    </message>
+    <message>
+        <source>tests</source>
+        <translation>pruebas</translation>
+    </message>
+    <message>
+        <source>The results could not be saved in %1 (%2).</source>
+        <translation>No se han podido guardar los resultados en %1 (%2).</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>informe</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Imprimir informe</translation>
+    </message>
+    <message>
+        <source>Forget These Results</source>
+        <translation>Borrar estos resultados</translation>
+    </message>
+    <message>
+        <source>Forget every test of %1 recorded on this computer? They cannot be brought back.</source>
+        <translation>¿Borrar todas las pruebas de %1 guardadas en este ordenador? No se podrán recuperar.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a file&apos;s name: whose, what it holds, the day</comment>
+        <translation>%1 %2 %3</translation>
     </message>
 </context>
 <context>
@@ -758,10 +834,6 @@
         <translation>el archivo no está abierto</translation>
     </message>
     <message>
-        <source>another copy of Carrowby forgot every result while the test ran</source>
-        <translation>otra copia de Carrowby borró todos los resultados mientras se hacía la prueba</translation>
-    </message>
-    <message>
         <source>its tests have no column %1</source>
         <translation>las pruebas del archivo no tienen la columna %1</translation>
     </message>
@@ -792,6 +864,10 @@
     <message>
         <source>it says it is of version %1, which no Carrowby writes</source>
         <translation>dice ser de la versión %1, que ningún Carrowby escribe</translation>
+    </message>
+    <message>
+        <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
+        <translation>otra copia de Carrowby borró los resultados de la prueba mientras se hacía</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,21 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Facts: %1</source>
+        <translation>Calculs&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The last ten tests</source>
+        <translation>Les dix derniers tests</translation>
+    </message>
+</context>
+<context>
     <name>TestsModel</name>
     <message>
         <source>Finished</source>
@@ -486,7 +501,7 @@
     </message>
     <message>
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est pris pour %2, le prénom déjà utilisé ici, avec ses réglages et ses résultats.</translation>
     </message>
 </context>
 <context>
@@ -536,10 +551,6 @@
         <translation>Tests, les plus récents d’abord</translation>
     </message>
     <message>
-        <source>&amp;Export as CSV...</source>
-        <translation>&amp;Exporter en CSV...</translation>
-    </message>
-    <message>
         <source>&amp;Practise These</source>
         <translation>À &amp;revoir</translation>
     </message>
@@ -566,10 +577,6 @@
     <message>
         <source>Comma-separated values (*.csv)</source>
         <translation>Valeurs séparées par des virgules (*.csv)</translation>
-    </message>
-    <message>
-        <source>The tests could not be saved in %1 (%2).</source>
-        <translation>Les tests n’ont pas pu être enregistrés dans %1 (%2).</translation>
     </message>
     <message>
         <source>Forget All Results</source>
@@ -664,7 +671,76 @@
     </message>
     <message>
         <source>The main window now shows %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre principale montre maintenant %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV</source>
+        <translation>&amp;Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Forget T&amp;hese Results...</source>
+        <translation>Effacer ce&amp;s résultats...</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int Report...</source>
+        <translation>&amp;Imprimer le bilan...</translation>
+    </message>
+    <message>
+        <source>&amp;Tests of %1...</source>
+        <translation>&amp;Tests de %1...</translation>
+    </message>
+    <message>
+        <source>Every &amp;Answer of %1...</source>
+        <translation>Toutes les &amp;réponses de %1...</translation>
+    </message>
+    <message>
+        <source>Tests of &amp;Every Title...</source>
+        <translation>Tests de tous &amp;les titres...</translation>
+    </message>
+    <message>
+        <source>Every A&amp;nswer of Every Title...</source>
+        <translation>Toutes les répo&amp;nses de tous les titres...</translation>
+    </message>
+    <message>
+        <source>Export Answers</source>
+        <translation>Exporter les réponses</translation>
+    </message>
+    <message>
+        <source>Everyone</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>answers</source>
+        <translation>réponses</translation>
+    </message>
+    <message>
+        <source>tests</source>
+        <translation>tests</translation>
+    </message>
+    <message>
+        <source>The results could not be saved in %1 (%2).</source>
+        <translation>Les résultats n’ont pas pu être enregistrés dans %1 (%2).</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>bilan</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Imprimer le bilan</translation>
+    </message>
+    <message>
+        <source>Forget These Results</source>
+        <translation>Effacer ces résultats</translation>
+    </message>
+    <message>
+        <source>Forget every test of %1 recorded on this computer? They cannot be brought back.</source>
+        <translation>Effacer tous les tests de %1 enregistrés sur cet ordinateur&#x202f;? Ils ne pourront pas être récupérés.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a file&apos;s name: whose, what it holds, the day</comment>
+        <translation>%1 %2 %3</translation>
     </message>
 </context>
 <context>
@@ -758,10 +834,6 @@
         <translation>le fichier n’est pas ouvert</translation>
     </message>
     <message>
-        <source>another copy of Carrowby forgot every result while the test ran</source>
-        <translation>un autre exemplaire de Carrowby a effacé tous les résultats pendant le test</translation>
-    </message>
-    <message>
         <source>its tests have no column %1</source>
         <translation>les tests du fichier n’ont pas de colonne %1</translation>
     </message>
@@ -792,6 +864,10 @@
     <message>
         <source>it says it is of version %1, which no Carrowby writes</source>
         <translation>il indique la version %1, qu’aucun Carrowby n’écrit</translation>
+    </message>
+    <message>
+        <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
+        <translation>un autre exemplaire de Carrowby a effacé les résultats du test pendant qu’il se déroulait</translation>
     </message>
 </context>
 <context>

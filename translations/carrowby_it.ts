@@ -119,6 +119,21 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progressi</translation>
+    </message>
+    <message>
+        <source>Facts: %1</source>
+        <translation>Calcoli: %1</translation>
+    </message>
+    <message>
+        <source>The last ten tests</source>
+        <translation>Le ultime dieci prove</translation>
+    </message>
+</context>
+<context>
     <name>TestsModel</name>
     <message>
         <source>Finished</source>
@@ -486,7 +501,7 @@
     </message>
     <message>
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è considerato %2, il nome già usato qui, con le sue impostazioni e i suoi risultati.</translation>
     </message>
 </context>
 <context>
@@ -536,10 +551,6 @@
         <translation>Prove, dalla più recente</translation>
     </message>
     <message>
-        <source>&amp;Export as CSV...</source>
-        <translation>&amp;Esporta in CSV...</translation>
-    </message>
-    <message>
         <source>&amp;Practise These</source>
         <translation>Da &amp;ripassare</translation>
     </message>
@@ -566,10 +577,6 @@
     <message>
         <source>Comma-separated values (*.csv)</source>
         <translation>Valori separati da virgole (*.csv)</translation>
-    </message>
-    <message>
-        <source>The tests could not be saved in %1 (%2).</source>
-        <translation>Non è stato possibile salvare le prove in %1 (%2).</translation>
     </message>
     <message>
         <source>Forget All Results</source>
@@ -664,7 +671,76 @@
     </message>
     <message>
         <source>The main window now shows %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra principale ora mostra %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV</source>
+        <translation>&amp;Esporta in CSV</translation>
+    </message>
+    <message>
+        <source>Forget T&amp;hese Results...</source>
+        <translation>Cance&amp;lla questi risultati...</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int Report...</source>
+        <translation>S&amp;tampa il resoconto...</translation>
+    </message>
+    <message>
+        <source>&amp;Tests of %1...</source>
+        <translation>&amp;Prove di %1...</translation>
+    </message>
+    <message>
+        <source>Every &amp;Answer of %1...</source>
+        <translation>&amp;Tutte le risposte di %1...</translation>
+    </message>
+    <message>
+        <source>Tests of &amp;Every Title...</source>
+        <translation>Prove di tutti i &amp;nomi...</translation>
+    </message>
+    <message>
+        <source>Every A&amp;nswer of Every Title...</source>
+        <translation>Tutte le ri&amp;sposte di tutti i nomi...</translation>
+    </message>
+    <message>
+        <source>Export Answers</source>
+        <translation>Esporta le risposte</translation>
+    </message>
+    <message>
+        <source>Everyone</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>answers</source>
+        <translation>risposte</translation>
+    </message>
+    <message>
+        <source>tests</source>
+        <translation>prove</translation>
+    </message>
+    <message>
+        <source>The results could not be saved in %1 (%2).</source>
+        <translation>Non è stato possibile salvare i risultati in %1 (%2).</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>resoconto</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Stampa il resoconto</translation>
+    </message>
+    <message>
+        <source>Forget These Results</source>
+        <translation>Cancella questi risultati</translation>
+    </message>
+    <message>
+        <source>Forget every test of %1 recorded on this computer? They cannot be brought back.</source>
+        <translation>Cancellare tutte le prove di %1 salvate su questo computer? Non si potranno recuperare.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a file&apos;s name: whose, what it holds, the day</comment>
+        <translation>%1 %2 %3</translation>
     </message>
 </context>
 <context>
@@ -758,10 +834,6 @@
         <translation>il file non è aperto</translation>
     </message>
     <message>
-        <source>another copy of Carrowby forgot every result while the test ran</source>
-        <translation>un’altra copia di Carrowby ha cancellato tutti i risultati durante la prova</translation>
-    </message>
-    <message>
         <source>its tests have no column %1</source>
         <translation>le prove del file non hanno la colonna %1</translation>
     </message>
@@ -792,6 +864,10 @@
     <message>
         <source>it says it is of version %1, which no Carrowby writes</source>
         <translation>dice di essere della versione %1, che nessun Carrowby scrive</translation>
+    </message>
+    <message>
+        <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
+        <translation>un’altra copia di Carrowby ha cancellato i risultati della prova mentre si svolgeva</translation>
     </message>
 </context>
 <context>

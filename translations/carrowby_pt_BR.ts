@@ -119,6 +119,21 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Facts: %1</source>
+        <translation>Contas: %1</translation>
+    </message>
+    <message>
+        <source>The last ten tests</source>
+        <translation>Os últimos dez testes</translation>
+    </message>
+</context>
+<context>
     <name>TestsModel</name>
     <message>
         <source>Finished</source>
@@ -486,7 +501,7 @@
     </message>
     <message>
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” é considerado %2, o nome já usado aqui, com suas configurações e seus resultados.</translation>
     </message>
 </context>
 <context>
@@ -536,10 +551,6 @@
         <translation>Testes, os mais recentes primeiro</translation>
     </message>
     <message>
-        <source>&amp;Export as CSV...</source>
-        <translation>&amp;Exportar como CSV...</translation>
-    </message>
-    <message>
         <source>&amp;Practise These</source>
         <translation>Para prati&amp;car</translation>
     </message>
@@ -566,10 +577,6 @@
     <message>
         <source>Comma-separated values (*.csv)</source>
         <translation>Valores separados por vírgulas (*.csv)</translation>
-    </message>
-    <message>
-        <source>The tests could not be saved in %1 (%2).</source>
-        <translation>Não foi possível salvar os testes em %1 (%2).</translation>
     </message>
     <message>
         <source>Forget All Results</source>
@@ -664,7 +671,76 @@
     </message>
     <message>
         <source>The main window now shows %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A janela principal agora mostra %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV</source>
+        <translation>&amp;Exportar como CSV</translation>
+    </message>
+    <message>
+        <source>Forget T&amp;hese Results...</source>
+        <translation>Apagar estes resu&amp;ltados...</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int Report...</source>
+        <translation>&amp;Imprimir relatório...</translation>
+    </message>
+    <message>
+        <source>&amp;Tests of %1...</source>
+        <translation>&amp;Testes de %1...</translation>
+    </message>
+    <message>
+        <source>Every &amp;Answer of %1...</source>
+        <translation>Todas as &amp;respostas de %1...</translation>
+    </message>
+    <message>
+        <source>Tests of &amp;Every Title...</source>
+        <translation>Testes de t&amp;odos os títulos...</translation>
+    </message>
+    <message>
+        <source>Every A&amp;nswer of Every Title...</source>
+        <translation>Todas as respostas de todos os tít&amp;ulos...</translation>
+    </message>
+    <message>
+        <source>Export Answers</source>
+        <translation>Exportar respostas</translation>
+    </message>
+    <message>
+        <source>Everyone</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>answers</source>
+        <translation>respostas</translation>
+    </message>
+    <message>
+        <source>tests</source>
+        <translation>testes</translation>
+    </message>
+    <message>
+        <source>The results could not be saved in %1 (%2).</source>
+        <translation>Não foi possível salvar os resultados em %1 (%2).</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>relatório</translation>
+    </message>
+    <message>
+        <source>Print Report</source>
+        <translation>Imprimir relatório</translation>
+    </message>
+    <message>
+        <source>Forget These Results</source>
+        <translation>Apagar estes resultados</translation>
+    </message>
+    <message>
+        <source>Forget every test of %1 recorded on this computer? They cannot be brought back.</source>
+        <translation>Apagar todos os testes de %1 salvos neste computador? Eles não poderão ser recuperados.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a file&apos;s name: whose, what it holds, the day</comment>
+        <translation>%1 %2 %3</translation>
     </message>
 </context>
 <context>
@@ -758,10 +834,6 @@
         <translation>o arquivo não está aberto</translation>
     </message>
     <message>
-        <source>another copy of Carrowby forgot every result while the test ran</source>
-        <translation>outra cópia do Carrowby apagou todos os resultados durante o teste</translation>
-    </message>
-    <message>
         <source>its tests have no column %1</source>
         <translation>os testes do arquivo não têm a coluna %1</translation>
     </message>
@@ -792,6 +864,10 @@
     <message>
         <source>it says it is of version %1, which no Carrowby writes</source>
         <translation>diz ser da versão %1, que nenhum Carrowby grava</translation>
+    </message>
+    <message>
+        <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
+        <translation>outra cópia do Carrowby apagou os resultados do teste enquanto ele acontecia</translation>
     </message>
 </context>
 <context>

@@ -17,11 +17,6 @@ namespace {
 
 constexpr int ChartWidth = 680, ChartHeight = 280; // at a document's 96 points an inch
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Report", text);
-}
-
 // A model's rows as a table, with its headers; each cell's colour behind it, faintly printed.
 QString HtmlTable(const QAbstractItemModel& model, int rows, bool rowHeaders)
 {
@@ -103,16 +98,18 @@ std::unique_ptr<QTextDocument> Document(const Contents& contents)
         QStringLiteral("<h2>%1</h2><p>%2</p>")
             .arg(contents.title.toHtmlEscaped(),
                  QLocale().toString(QDate::currentDate(), QLocale::LongFormat).toHtmlEscaped()) +
-        heading.arg(Tr("Progress")));
+        heading.arg(QCoreApplication::translate("Report", "Progress")));
     cursor.insertBlock();
     QTextCharFormat object;
     object.setObjectType(ChartObject::Type);
     cursor.insertText(QString(QChar::ObjectReplacementCharacter), object);
     cursor.insertBlock();
-    cursor.insertHtml(heading.arg(Tr("Facts: %1").arg(contents.operation).toHtmlEscaped()) +
+    cursor.insertHtml(heading.arg(QCoreApplication::translate("Report", "Facts: %1")
+                                      .arg(contents.operation)
+                                      .toHtmlEscaped()) +
                       HtmlTable(*contents.facts, contents.facts->rowCount(), true) +
                       QStringLiteral("<p>%1</p>").arg(contents.toLearn.toHtmlEscaped()) +
-                      heading.arg(Tr("The last ten tests")) +
+                      heading.arg(QCoreApplication::translate("Report", "The last ten tests")) +
                       HtmlTable(*contents.lastTests, 10, false));
     return document;
 }

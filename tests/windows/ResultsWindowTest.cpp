@@ -25,11 +25,12 @@ class ResultsWindowTest : public MainWindowSandbox
     // window opened once the test is in the file.
     QDialog* DrillAllWrong()
     {
+        const size_t before = Ended().size();
         Script(0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
         EXPECT_EQ(Start(), "");
         for (int problem = 0; problem < 10; ++problem)
             Answer("99", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
-        EXPECT_TRUE(QTest::qWaitFor([] { return Ended().size() == 1; }));
+        EXPECT_TRUE(QTest::qWaitFor([before] { return Ended().size() == before + 1; }));
         return OpenResults();
     }
     // The tests in the file that have ended, newest first.
