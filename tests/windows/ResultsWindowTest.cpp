@@ -114,15 +114,12 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
     };
     for (QAbstractSeries* series : chart->series())
         if (auto* line = qobject_cast<QLineSeries*>(series))
-            drawn << QString("%1 at %2%3")
-                         .arg(line->name())
-                         .arg(line->at(0).y())
-                         .arg(clear(line->at(0).x()) ? "" : " on the edge");
+            drawn << line->name() + " at " + QString::number(line->at(0).y()) +
+                         (clear(line->at(0).x()) ? "" : " on the edge");
         else if (auto* band = qobject_cast<QAreaSeries*>(series))
-            drawn << QString("%1-%2%3")
-                         .arg(band->lowerSeries()->at(0).y())
-                         .arg(band->upperSeries()->at(0).y())
-                         .arg(band->brush().color().lightness() > 200 ? "" : " dark");
+            drawn << QString::number(band->lowerSeries()->at(0).y()) + "-" +
+                         QString::number(band->upperSeries()->at(0).y()) +
+                         (band->brush().color().lightness() > 200 ? "" : " dark");
     EXPECT_EQ(drawn.join(' '), "0-60 60-70 70-80 80-90 90-100 Easy at 0 Medium at 50");
     QStringList legend;
     for (QLegendMarker* marker : chart->legend()->markers())
