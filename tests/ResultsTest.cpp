@@ -9,6 +9,7 @@
 #include "results/Schema.h"
 #include "support/FakeClock.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -21,6 +22,7 @@
 #include <unistd.h>
 
 using namespace results;
+using testing::HasSubstr;
 using namespace std::chrono_literals;
 
 namespace {
@@ -217,43 +219,36 @@ TEST_F(ResultsTest, OlderAndRestoredFilesAreBroughtUpToDateInPlace)
     }
 }
 
+// A file that is no database, or one that fails SQLite's check, is set aside as it was and as
+// private, named on standard error, and a new one begun.
 TEST_F(ResultsTest, AFileThatIsNoDatabaseIsSetAsideAndANewOneBegun)
 {
-    { // one that fails SQLite's check is set aside too
-        Recorder first;
-        TwoAnswers(first);
+    for (const bool damaged : {true, false}) {
+        std::filesystem::remove_all(m_folder + "/carrowby");
+        Folder();
+        std::string bytes = "my shopping list\n";
+        if (damaged) { // the second page's cells
+            TwoAnswers(*std::make_unique<Recorder>());
+            bytes = Bytes(Path()).replace(4096 + 8, 8, std::string(8, '\xff'));
+        }
+        std::ofstream(Path(), std::ios::binary) << bytes;
+        testing::internal::CaptureStderr();
+        Recorder recorder;
+        TwoAnswers(recorder);
+        Written(recorder);
+        const std::string said = testing::internal::GetCapturedStderr();
+        std::vector<std::string> aside;
+        for (const auto& entry : std::filesystem::directory_iterator(m_folder + "/carrowby"))
+            if (std::regex_search(entry.path().string(), std::regex("unreadable-[-0-9]+$")))
+                aside.push_back(entry.path());
+        ASSERT_EQ(aside.size(), 1u) << damaged;
+        EXPECT_EQ(Bytes(aside[0]), bytes) << damaged;
+        EXPECT_EQ(std::filesystem::status(aside[0]).permissions(),
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
+            << "private as the file was";
+        EXPECT_THAT(said, HasSubstr(Path() + " could not be read; it was moved to " + aside[0]));
+        EXPECT_EQ(Query("SELECT count(*) FROM problems"), "2");
     }
-    std::string bytes = Bytes(Path());
-    bytes.replace(4096 + 8, 8, std::string(8, '\xff')); // the second page's cells, damaged
-    std::ofstream(Path(), std::ios::binary) << bytes;
-    testing::internal::CaptureStderr();
-    {
-        Recorder damaged;
-        TwoAnswers(damaged);
-    }
-    EXPECT_NE(testing::internal::GetCapturedStderr().find(" could not be read; it was moved to "),
-              std::string::npos);
-    std::filesystem::remove_all(m_folder + "/carrowby");
-    Folder();
-    std::ofstream(Path()) << "my shopping list\n";
-    testing::internal::CaptureStderr();
-    Recorder recorder;
-    TwoAnswers(recorder);
-    Written(recorder);
-    const std::string said = testing::internal::GetCapturedStderr();
-    std::vector<std::string> aside;
-    for (const auto& entry : std::filesystem::directory_iterator(m_folder + "/carrowby"))
-        if (entry.path().string().find(".unreadable-") != std::string::npos)
-            aside.push_back(entry.path());
-    ASSERT_EQ(aside.size(), 1u);
-    EXPECT_EQ(Bytes(aside[0]), "my shopping list\n");
-    EXPECT_EQ(std::filesystem::status(aside[0]).permissions(),
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
-        << "private as the file was";
-    EXPECT_NE(said.find(Path() + " could not be read; it was moved to " + aside[0]),
-              std::string::npos)
-        << said;
-    EXPECT_EQ(Query("SELECT count(*) FROM problems"), "2");
 }
 
 // Where the file cannot be written for now, the drill goes on at once: what waits is kept, its
@@ -278,13 +273,12 @@ TEST_F(ResultsTest, WhatCannotBeWrittenYetWaitsAndIsWrittenLater)
         EXPECT_FALSE(recorder.State().waiting);
     }
     const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(said, "carrowby: results cannot be written to " + Path() +
-                        " for now (Not a directory); they are kept until they can be\n"
-                        "carrowby: results cannot be written to " +
-                        Path() +
-                        " for now (Is a directory); they are kept until they can be\n"
-                        "carrowby: results are written to " +
-                        Path() + " again\n")
+    const auto waits = [this](const char* why) {
+        return "carrowby: results cannot be written to " + Path() + " for now (" + why +
+               "); they are kept until they can be\n";
+    };
+    EXPECT_EQ(said, waits("Not a directory") + waits("Is a directory") +
+                        "carrowby: results are written to " + Path() + " again\n")
         << "each reason said once";
     EXPECT_EQ(Query("SELECT count(*), max(end_reason) FROM problems JOIN tests ON test = id"),
               "2|finished");
@@ -377,8 +371,7 @@ TEST_F(ResultsTest, ForgettingWhileAnotherCopyIsInATestMixesNothing)
     other.Answered("10", true, {2, 1, 7, 67, "D+"});
     other.TestEnded({2, 1, 7, 67, "D+"}, EndReason::Finished);
     Written(other);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("forgot this test's results"),
-              std::string::npos);
+    EXPECT_THAT(testing::internal::GetCapturedStderr(), HasSubstr("forgot this test's results"));
     EXPECT_EQ(other.State().lostAnswers, 1);
     recorder.TestEnded({1, 1, 8, 50, "F"}, EndReason::Finished);
     Written(recorder);
@@ -407,8 +400,7 @@ TEST_F(ResultsTest, AFileMovedOrRemovedIsBegunAgainWithTheTestWhole)
         recorder.Answered("10", true, {2, 1, 7, 67, "D+"});
         recorder.TestEnded({2, 1, 7, 67, "D+"}, EndReason::Finished);
         Written(recorder);
-        EXPECT_NE(testing::internal::GetCapturedStderr().find("was moved or removed"),
-                  std::string::npos);
+        EXPECT_THAT(testing::internal::GetCapturedStderr(), HasSubstr("was moved or removed"));
         EXPECT_EQ(Query("SELECT correct, end_reason, (SELECT group_concat(given) FROM problems "
                         "WHERE test = id) FROM tests"),
                   "2|finished|21, 8x,10")
@@ -528,25 +520,25 @@ TEST(ResultsCsv, GivesASpreadsheetEveryFieldAsText)
                  "",
                  EndReason::Finished};
     EXPECT_EQ(TestsCsv({test}).substr(0, 34), "id,started,ended,title,operations,") << "named";
-    EXPECT_NE(TestsCsv({test}).find("\n7,2026-12-01T08:00:00+01:00,,\"Jo \"\"JJ\"\", Carrowby\","
-                                    "'+-,\"3,7\",Hard,10,0,9,1,0,90,A-,finished"),
-              std::string::npos);
+    EXPECT_THAT(TestsCsv({test}),
+                HasSubstr("\n7,2026-12-01T08:00:00+01:00,,\"Jo \"\"JJ\"\", "
+                          "Carrowby\",'+-,\"3,7\",Hard,10,0,9,1,0,90,A-,finished"));
     for (const auto& [title, field] : std::vector<std::pair<std::string, std::string>>{
              {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
              {"x;=1+2;'s Carrowby", "\"x;=1+2;'s Carrowby\""},
              {"a\tb", "\"a\tb\""},
              {"a\nb", "\"a\nb\""}}) {
         test.title = title;
-        EXPECT_NE(TestsCsv({test}).find("," + field + ","), std::string::npos) << field;
+        EXPECT_THAT(TestsCsv({test}), HasSubstr("," + field + ","));
     }
     test.percentage.reset();
     test.grade.clear();
-    EXPECT_NE(TestsCsv({test}).find(",1,0,,,finished,"), std::string::npos) << "none answered";
+    EXPECT_THAT(TestsCsv({test}), HasSubstr(",1,0,,,finished,")) << "none answered";
     // For a spreadsheet where decimals take a comma: a byte order mark, semicolons, a list that
     // is no number, a decimal comma, quoted for a spreadsheet that splits at commas too.
     const CsvStyle french{';', ',', true};
     EXPECT_EQ(TestsCsv({test}, french).substr(0, 15), "\xEF\xBB\xBFid;started;e");
-    EXPECT_NE(TestsCsv({test}, french).find(";'+-;\"3, 7\";Hard;"), std::string::npos);
+    EXPECT_THAT(TestsCsv({test}, french), HasSubstr(";'+-;\"3, 7\";Hard;"));
     const AnswerRow answer{
         "Zoé", "2026-12-01T08:00:00+01:00", {2, '-', {17, 9}, 8, "8", true, 4.2}};
     EXPECT_EQ(AnswersCsv({answer}, french),

@@ -4,6 +4,8 @@
 #include "settings/Children.h"
 #include "support/RegistrySandbox.h"
 
+#include <gmock/gmock.h>
+
 #include <algorithm>
 
 using settings::SavedControls;
@@ -43,8 +45,8 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
     const SavedSettings tooLong = SavedSettings::Load(registry);
     EXPECT_EQ(tooLong.title, "") << "too long to read back";
     EXPECT_TRUE(tooLong.Save(registry));
-    EXPECT_NE(FileText(m_folder + "/carrowby/registry.reg").find(std::string(255, 'x')),
-              std::string::npos);
+    EXPECT_THAT(FileText(m_folder + "/carrowby/registry.reg"),
+                testing::HasSubstr(std::string(255, 'x')));
     // First-run values go only into a key made now, never one whose read failed at start.
     registry.WriteValue("UserName", "Ada's Carrowby", REG_SZ);
     SavedSettings::WriteDefaults(registry);

@@ -14,6 +14,8 @@
 #include "windows/frmAbout.h"
 #include "windows/frmAnswer.h"
 
+#include <gmock/gmock.h>
+
 #include <optional>
 
 #include <sys/stat.h>
@@ -246,16 +248,16 @@ TEST_F(MainWindowTest, AStoreThatCannotBeReadIsLeftAsItIs)
     ASSERT_EQ(chmod(store.c_str(), 0600), 0);
     EXPECT_EQ(window->windowTitle(), "Carrowby");
     EXPECT_FALSE(Find<QCheckBox>("chk4")->isChecked());
-    EXPECT_NE(said.find(store + " cannot be read (Permission denied)"), std::string::npos) << said;
+    EXPECT_THAT(said, testing::HasSubstr(store + " cannot be read (Permission denied)"));
     window->close();
     EXPECT_EQ(FileText(store), before);
     ASSERT_EQ(chmod(store.c_str(), 0400), 0);
     testing::internal::CaptureStderr();
     Open();
-    EXPECT_NE(testing::internal::GetCapturedStderr().find(
-                  "carrowby: the settings in " + store +
-                  " cannot be saved (Permission denied); changes will not be kept\n"),
-              std::string::npos);
+    EXPECT_THAT(
+        testing::internal::GetCapturedStderr(),
+        testing::HasSubstr("carrowby: the settings in " + store +
+                           " cannot be saved (Permission denied); changes will not be kept\n"));
 }
 
 TEST_F(MainWindowTest, PersonalizingAndAbout)
@@ -309,9 +311,9 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
     testing::internal::CaptureStderr();
     window->close();
     registry::Calls() = real;
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("could not be saved in " + store +
-                                                          " (No space left on device)"),
-              std::string::npos);
+    EXPECT_THAT(
+        testing::internal::GetCapturedStderr(),
+        testing::HasSubstr("could not be saved in " + store + " (No space left on device)"));
 }
 
 // Two children in turn, across a restart: each name offered, the most recent first, each with its
