@@ -707,7 +707,7 @@
     </message>
     <message>
         <source>Everyone</source>
-        <translation>Todos</translation>
+        <translation>todos</translation>
     </message>
     <message>
         <source>answers</source>
@@ -740,7 +740,7 @@
     <message>
         <source>%1 %2 %3</source>
         <comment>a file&apos;s name: whose, what it holds, the day</comment>
-        <translation>%1 %2 %3</translation>
+        <translation>%2 de %1 %3</translation>
     </message>
 </context>
 <context>
