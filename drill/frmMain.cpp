@@ -363,6 +363,7 @@ void frmMain::EndTest()
 
 void frmMain::CoverSettings(bool covered)
 {
+    ui->mFile_Personalize->setEnabled(!covered); // another child's settings would change the test
     if (!covered) {
         for (const auto& [control, policy] : m_coveredFocus)
             control->setFocusPolicy(policy);
@@ -453,17 +454,18 @@ void frmMain::SaveShownSettings()
 {
     if (!m_settingsReadable)
         return;
-    if (!m_shown.Save(*Registry))
-        toolkit::Say(settings::UnsavedNotice());
-    // The child shown keeps them too, where they changed.
+    // With the child shown, where it is kept and they changed: one change of the store.
+    RegistryManager::Transaction whole(RegistryManager::Transaction::Writing);
+    bool saved = m_shown.Save(*Registry);
     const std::vector<settings::Child> children = Children();
     if (const auto shown = std::ranges::find(children, m_shown.title, &settings::Child::title);
         shown != children.end() && shown->states != m_shown.states) {
         settings::Child kept = *shown;
         kept.states = m_shown.states;
-        if (!settings::KeepChild(*Registry, kept))
-            toolkit::Say(settings::UnsavedNotice());
+        saved = settings::KeepChild(*Registry, kept) && saved;
     }
+    if (!whole.Commit() || !saved)
+        toolkit::Say(settings::UnsavedNotice());
 }
 
 void frmMain::SaveBeforeLostDisplay()
@@ -577,7 +579,6 @@ void frmMain::mFile_Personalize_Click()
                                "the settings and the results kept for it.")
                                 .arg(name, Text(known->name)),
                             tr("Personalize Carrowby"));
-    KeepShownSettings();
     SwitchChild(
         known ? *known
               : settings::Child{name.toStdString(), TitleFor(name).toStdString(), m_shown.states});
@@ -588,43 +589,43 @@ std::vector<settings::Child> frmMain::Children() const
     return m_settingsReadable ? settings::LoadChildren(*Registry) : std::vector<settings::Child>{};
 }
 
+settings::Child frmMain::ChildTitled(const std::string& title,
+                                     const std::vector<settings::Child>& children) const
+{
+    const auto kept = std::ranges::find(children, title, &settings::Child::title);
+    return kept != children.end()
+               ? *kept
+               : settings::Child{
+                     drill::NameInTitle(Text(title), TitleFor(QStringLiteral("%1"))).toStdString(),
+                     title, m_shown.states};
+}
+
 void frmMain::SwitchChild(const settings::Child& to)
 {
     KeepShownSettings();
-    const std::vector<settings::Child> children = Children();
-    const QString shownTitle = Text(m_shown.title);
-    if (m_settingsReadable && to.title != m_shown.title) {
-        // The child shown until now keeps its settings, where it is a child by name.
-        const auto shown = std::ranges::find(children, m_shown.title, &settings::Child::title);
-        const QString name = shown != children.end()
-                                 ? Text(shown->name)
-                                 : drill::NameInTitle(shownTitle, TitleFor(QStringLiteral("%1")));
-        if (!name.isEmpty())
-            settings::KeepChild(*Registry, {name.toStdString(), m_shown.title, m_shown.states});
-    }
-    m_titleRead = true;
-    toolkit::SetCaption(this, Text(to.title));
-    for (size_t i = 0; i < m_savedControls.size(); ++i)
-        ShowState(m_savedControls[i], to.states[i]);
-    KeepShownSettings();
-    if (m_settingsReadable && !settings::KeepChild(*Registry, to))
+    settings::Child shown = ChildTitled(m_shown.title, Children());
+    shown.states = m_shown.states;
+    // Chosen again, the child shown keeps the settings it shows. Another child brings back its
+    // own, and the child shown until now keeps its settings, under its own key or by the name in
+    // its title.
+    const bool again = to.title == m_shown.title;
+    if (m_settingsReadable && !again && (shown.key || !shown.name.empty()) &&
+        !settings::KeepChild(*Registry, shown))
         toolkit::Say(settings::UnsavedNotice());
+    const settings::Child& now = again ? shown : to;
+    m_titleRead = true;
+    toolkit::SetCaption(this, Text(now.title));
+    for (size_t i = 0; i < m_savedControls.size(); ++i)
+        ShowState(m_savedControls[i], now.states[i]);
+    if (m_settingsReadable && !settings::KeepChild(*Registry, now))
+        toolkit::Say(settings::UnsavedNotice());
+    ShowRecorded(); // an open Results window acts for the child shown from now on
 }
 
 void frmMain::ForChild(const QString& title)
 {
-    if (title == toolkit::Caption(this))
-        return;
-    KeepShownSettings();
-    const std::vector<settings::Child> children = Children();
-    const auto child = std::ranges::find(children, title.toStdString(), &settings::Child::title);
-    SwitchChild(child != children.end()
-                    ? *child
-                    : settings::Child{
-                          drill::NameInTitle(title, TitleFor(QStringLiteral("%1"))).toStdString(),
-                          title.toStdString(), m_shown.states});
-    if (Results())
-        Results()->Refresh(title, m_recorder.State());
+    if (title != toolkit::Caption(this))
+        SwitchChild(ChildTitled(title.toStdString(), Children()));
 }
 
 void frmMain::mHelp_About_Click()

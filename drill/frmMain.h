@@ -109,7 +109,11 @@ class frmMain : public QMainWindow
     void RecordEnd();
     // The children kept in the store, the most recently used first.
     std::vector<settings::Child> Children() const;
-    // Shows this child's title and settings, keeping those of the child shown until now.
+    // The child kept with this title, or a new one with the settings shown.
+    settings::Child ChildTitled(const std::string& title,
+                                const std::vector<settings::Child>& children) const;
+    // Shows this child's title and settings, keeping those of the child shown until now; the
+    // child shown, chosen again, keeps the settings it shows.
     void SwitchChild(const settings::Child& to);
     // Switches to the child of this title, where another is shown: one kept, or one new with
     // the settings shown.

@@ -11,8 +11,7 @@ constexpr char NameValue[] = "Name";
 constexpr char TitleValue[] = "UserName";
 constexpr char LastUsedValue[] = "LastUsed";
 
-// Addresses the key of the child kept as n, or the program's own key for 0, for as long as it
-// lives.
+// Addresses the key of the child kept as n for as long as it lives, then the program's own.
 class ChildKey
 {
   public:
@@ -36,12 +35,12 @@ std::vector<Child> LoadChildren(RegistryManager& registry)
     std::vector<Child> children;
     for (int n = 1;; ++n) {
         const ChildKey key(registry, n);
-        if (registry.DoesKeyExist() == False)
-            break;
         Child child;
+        // Each child has its title; read so, a store that may only be read lists them too.
+        if (registry.ReadValue(TitleValue, child.title) != True)
+            break;
         child.key = n;
         registry.ReadValue(NameValue, child.name);
-        registry.ReadValue(TitleValue, child.title);
         std::string lastUsed;
         registry.ReadValue(LastUsedValue, lastUsed);
         std::from_chars(lastUsed.data(), lastUsed.data() + lastUsed.size(), child.lastUsed);
@@ -62,7 +61,7 @@ bool KeepChild(RegistryManager& registry, const Child& child)
     const int n = kept != children.end() ? kept->key : static_cast<int>(children.size()) + 1;
     const int64_t lastUsed = children.empty() ? 1 : children.front().lastUsed + 1;
     const ChildKey key(registry, n);
-    registry.CreateSubKey(); // True only where the key is made now
+    registry.CreateSubKey();
     return (child.name.empty() || registry.WriteValue(NameValue, child.name, REG_SZ) == True) &&
            registry.WriteValue(TitleValue, child.title, REG_SZ) == True &&
            registry.WriteValue(LastUsedValue, std::to_string(lastUsed), REG_SZ) == True &&

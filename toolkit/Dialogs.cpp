@@ -83,8 +83,12 @@ QString InputBox(QWidget* owner, const QString& prompt, const QString& title, in
     dialog.setTextValue(QString());
     // The dialog takes the width of its field: enough for its whole title.
     auto* field = dialog.findChild<QLineEdit*>();
-    (offered.isEmpty() ? static_cast<QWidget*>(field) : dialog.findChild<QComboBox*>())
+    auto* list = dialog.findChild<QComboBox*>();
+    (offered.isEmpty() ? static_cast<QWidget*>(field) : list)
         ->setMinimumWidth(TitleBarWidth(&dialog, title));
+    // What is typed stays as typed: a completion would make "Ann" the "Anna" offered.
+    if (!offered.isEmpty())
+        list->setCompleter(nullptr);
     if (maxUtf8Bytes >= 0)
         field->setValidator(new Utf8LengthValidator(maxUtf8Bytes, field));
     if (dialog.exec() != QDialog::Accepted)

@@ -742,6 +742,14 @@
         <comment>a file&apos;s name: whose, what it holds, the day</comment>
         <translation>%1 %2 %3</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The report could not be saved in %1.</source>
+        <translation>Der Bericht konnte nicht in %1 gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>frmTestReview</name>

@@ -742,6 +742,14 @@
         <comment>a file&apos;s name: whose, what it holds, the day</comment>
         <translation>%2 de %1 %3</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>No se ha podido imprimir el informe.</translation>
+    </message>
+    <message>
+        <source>The report could not be saved in %1.</source>
+        <translation>No se ha podido guardar el informe en %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmTestReview</name>

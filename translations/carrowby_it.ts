@@ -742,6 +742,14 @@
         <comment>a file&apos;s name: whose, what it holds, the day</comment>
         <translation>%2 di %1 %3</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Non è stato possibile stampare il resoconto.</translation>
+    </message>
+    <message>
+        <source>The report could not be saved in %1.</source>
+        <translation>Non è stato possibile salvare il resoconto in %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmTestReview</name>

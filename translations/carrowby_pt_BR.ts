@@ -742,6 +742,14 @@
         <comment>a file&apos;s name: whose, what it holds, the day</comment>
         <translation>%2 de %1 %3</translation>
     </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Não foi possível imprimir o relatório.</translation>
+    </message>
+    <message>
+        <source>The report could not be saved in %1.</source>
+        <translation>Não foi possível salvar o relatório em %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmTestReview</name>

@@ -85,6 +85,21 @@ class ChartObject : public QObject, public QTextObjectInterface
 
 std::unique_ptr<QTextDocument> Document(const Contents& contents)
 {
+    const QString heading = QStringLiteral("<h3>%1</h3>");
+    const QString top =
+        QStringLiteral("<h2>%1</h2><p>%2</p>")
+            .arg(contents.title.toHtmlEscaped(),
+                 QLocale().toString(QDate::currentDate(), QLocale::LongFormat).toHtmlEscaped()) +
+        heading.arg(QCoreApplication::translate("Report", "Progress"));
+    // The tables read before the chart is laid out, which lets the window's posted events run.
+    const QString tables =
+        heading.arg(QCoreApplication::translate("Report", "Facts: %1")
+                        .arg(contents.operation)
+                        .toHtmlEscaped()) +
+        HtmlTable(*contents.facts, contents.facts->rowCount(), true) +
+        QStringLiteral("<p>%1</p>").arg(contents.toLearn.toHtmlEscaped()) +
+        heading.arg(QCoreApplication::translate("Report", "The last ten tests")) +
+        HtmlTable(*contents.lastTests, 10, false);
     auto document = std::make_unique<QTextDocument>();
     QFont font = document->defaultFont();
     font.setPointSizeF(8.5);
@@ -92,37 +107,25 @@ std::unique_ptr<QTextDocument> Document(const Contents& contents)
     auto* chart = new ChartObject(contents);
     chart->setParent(document.get());
     document->documentLayout()->registerHandler(ChartObject::Type, chart);
-    const QString heading = QStringLiteral("<h3>%1</h3>");
     QTextCursor cursor(document.get());
-    cursor.insertHtml(
-        QStringLiteral("<h2>%1</h2><p>%2</p>")
-            .arg(contents.title.toHtmlEscaped(),
-                 QLocale().toString(QDate::currentDate(), QLocale::LongFormat).toHtmlEscaped()) +
-        heading.arg(QCoreApplication::translate("Report", "Progress")));
+    cursor.insertHtml(top);
     cursor.insertBlock();
     QTextCharFormat object;
     object.setObjectType(ChartObject::Type);
     cursor.insertText(QString(QChar::ObjectReplacementCharacter), object);
     cursor.insertBlock();
-    cursor.insertHtml(heading.arg(QCoreApplication::translate("Report", "Facts: %1")
-                                      .arg(contents.operation)
-                                      .toHtmlEscaped()) +
-                      HtmlTable(*contents.facts, contents.facts->rowCount(), true) +
-                      QStringLiteral("<p>%1</p>").arg(contents.toLearn.toHtmlEscaped()) +
-                      heading.arg(QCoreApplication::translate("Report", "The last ten tests")) +
-                      HtmlTable(*contents.lastTests, 10, false));
+    cursor.insertHtml(tables);
     return document;
 }
 
-void Print(const Contents& contents, QPagedPaintDevice& device)
+void Print(QTextDocument& document, QPagedPaintDevice& device)
 {
-    const auto document = Document(contents);
-    // Laid out on the device's paper with margins of its own, at the 96 points an inch a
-    // document is measured in, so that it prints as it is, chart and all, rather than as a copy
-    // without it.
-    document->setPageSize(device.pageLayout().fullRect(QPageLayout::Inch).size() * 96);
-    document->setDocumentMargin(0.6 * 96);
-    document->print(&device);
+    // Laid out on what the device prints of its paper, with margins of its own, at the 96
+    // points an inch a document is measured in, so that it prints as it is, chart and all,
+    // rather than as a copy without it.
+    document.setPageSize(device.pageLayout().paintRect(QPageLayout::Inch).size() * 96);
+    document.setDocumentMargin(0.5 * 96);
+    document.print(&device);
 }
 
 } // namespace report

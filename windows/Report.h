@@ -28,9 +28,9 @@ struct Contents
     QString toLearn;
 };
 
-// The report as a document, to be printed on pages of that width.
+// The report as a document, all of it read from the contents as it is made.
 std::unique_ptr<QTextDocument> Document(const Contents& contents);
-// Prints it on the device: a printer, or a PDF file.
-void Print(const Contents& contents, QPagedPaintDevice& device);
+// Prints it on the device, a printer or a PDF file, as one page of the device's paper.
+void Print(QTextDocument& document, QPagedPaintDevice& device);
 
 } // namespace report

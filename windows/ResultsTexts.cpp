@@ -112,12 +112,17 @@ results::CsvStyle SpreadsheetStyle()
 QString FileNameFor(const QString& whose, const QString& what, const QDate& day,
                     const QString& extension)
 {
+    // A title of the longest kind still leaves room in a file name's 255 bytes.
+    QString who = whose;
+    while (who.toUtf8().size() > 160)
+        who.chop(who.back().isLowSurrogate() ? 2 : 1);
     QString name = QCoreApplication::translate("frmResults", "%1 %2 %3",
                                                "a file's name: whose, what it holds, the day")
-                       .arg(whose, what, day.toString(Qt::ISODate)) +
+                       .arg(who, what, day.toString(Qt::ISODate)) +
                    u'.' + extension;
+    // No sign that a file system or a file dialog takes for something else.
     for (QChar& c : name)
-        if (c == u'/' || c.category() == QChar::Other_Control)
+        if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.category() == QChar::Other_Control)
             c = u'_';
     if (name.startsWith(u'.'))
         name[0] = u'_';

@@ -45,7 +45,8 @@ QString DurationText(int64_t seconds);
 // decimals with a comma, else commas.
 results::CsvStyle SpreadsheetStyle();
 // The name offered for a file of someone's results ("Tom's Carrowby tests 2026-12-08.csv"),
-// with what a file's name cannot hold (a slash, a control character, a dot first) as "_".
+// with what a file's name cannot hold or a file dialog reads otherwise (a slash, a quote, a
+// control character, a dot first...) as "_", whose shortened to fit a name's 255 bytes.
 QString FileNameFor(const QString& whose, const QString& what, const QDate& day,
                     const QString& extension);
 

@@ -71,8 +71,10 @@ frmResults::frmResults(const Setup& setup)
                     [this, answers, everyTitle] { Export(answers, everyTitle); });
     connect(exports, &QMenu::aboutToShow, this, [this, exports] {
         const QList<QAction*> items = exports->actions();
-        items[0]->setText(tr("&Tests of %1...").arg(ChosenTitle()));
-        items[1]->setText(tr("Every &Answer of %1...").arg(ChosenTitle()));
+        // An & of the title's own is no access key.
+        const QString title = QString(ChosenTitle()).replace(u'&', QStringLiteral("&&"));
+        items[0]->setText(tr("&Tests of %1...").arg(title));
+        items[1]->setText(tr("Every &Answer of %1...").arg(title));
         items[2]->setText(tr("Tests of &Every Title..."));
         items[3]->setText(tr("Every A&nswer of Every Title..."));
     });
@@ -206,7 +208,7 @@ void frmResults::SayHowRecordingStands()
 {
     QStringList said;
     if (m_unread)
-        said << tr("The results cannot be read: %1.").arg(resultstexts::ReasonText(*m_unread));
+        said << CannotBeRead(*m_unread);
     if (m_recording.waiting)
         said << tr("The last answers wait to be written: %1.")
                     .arg(resultstexts::ReasonText(*m_recording.waiting));
@@ -256,6 +258,11 @@ void frmResults::Tick(const results::Practice& practice)
     ui->txtHanded->setVisible(true);
 }
 
+QString frmResults::CannotBeRead(const results::Reason& why) const
+{
+    return tr("The results cannot be read: %1.").arg(resultstexts::ReasonText(why));
+}
+
 QString frmResults::ForChosenTitle() const
 {
     return ChosenTitle() == m_titleInUse ? QString()
@@ -289,15 +296,13 @@ void frmResults::Export(bool answers, bool everyTitle)
     const QString caption = answers ? tr("Export Answers") : tr("Export Tests");
     const std::optional<std::string> title =
         everyTitle ? std::nullopt : std::optional(ChosenTitle().toStdString());
+    // Read anew: a file that could not be read before is named, never exported as empty.
+    const bool opened = m_reader.Open() || m_reader.Why().English().empty(); // or none yet
     const std::optional<std::string> csv =
-        results::ReadCsv(m_reader, answers, title, resultstexts::SpreadsheetStyle());
-    if (!csv) {
-        toolkit::MessageBox(
-            this,
-            tr("The results cannot be read: %1.").arg(resultstexts::ReasonText(m_reader.Why())),
-            caption);
-        return;
-    }
+        opened ? results::ReadCsv(m_reader, answers, title, resultstexts::SpreadsheetStyle())
+               : std::nullopt;
+    if (!csv)
+        return toolkit::MessageBox(this, CannotBeRead(m_reader.Why()), caption);
     const QString path = QFileDialog::getSaveFileName(
         this, caption,
         QDir::home().filePath(resultstexts::FileNameFor(everyTitle ? tr("Everyone") : ChosenTitle(),
@@ -320,17 +325,30 @@ void frmResults::Export(bool answers, bool everyTitle)
 
 void frmResults::cmdPrint_Click()
 {
+    const QString caption = tr("Print Report");
+    if (m_unread)
+        return toolkit::MessageBox(this, CannotBeRead(*m_unread), caption);
+    // The page as the window shows it now, whatever a test that ends meanwhile changes.
+    const auto page =
+        report::Document({ChosenTitle(), Charted(), m_setup.bands, ui->ctlOperation->currentText(),
+                          ui->grdFacts->model(), m_tests, ui->txtToLearn->text()});
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(ChosenTitle());
     if (QPrinterInfo::availablePrinters().isEmpty()) // then a PDF file, offered a name
         printer.setOutputFileName(QDir::home().filePath(
             resultstexts::FileNameFor(ChosenTitle(), tr("report"), QDate::currentDate(), "pdf")));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(tr("Print Report"));
-    if (dialog.exec() == QDialog::Accepted)
-        report::Print({ChosenTitle(), Charted(), m_setup.bands, ui->ctlOperation->currentText(),
-                       ui->grdFacts->model(), m_tests, ui->txtToLearn->text()},
-                      printer);
+    dialog.setWindowTitle(caption);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    report::Print(*page, printer);
+    if (printer.printerState() == QPrinter::Error)
+        toolkit::MessageBox(
+            this,
+            printer.outputFileName().isEmpty()
+                ? tr("The report could not be printed.")
+                : tr("The report could not be saved in %1.").arg(printer.outputFileName()),
+            caption);
 }
 
 void frmResults::cmdForgetTitle_Click()
@@ -373,13 +391,8 @@ void frmResults::grdTests_Activated(const QModelIndex& row)
 {
     const results::TestRow& test = m_tests->Tests()[static_cast<size_t>(row.row())];
     const auto problems = m_reader.Problems(test.id);
-    if (!problems) {
-        toolkit::MessageBox(
-            this,
-            tr("The results cannot be read: %1.").arg(resultstexts::ReasonText(m_reader.Why())),
-            windowTitle());
-        return;
-    }
+    if (!problems)
+        return toolkit::MessageBox(this, CannotBeRead(m_reader.Why()), windowTitle());
     frmTestReview review(this, test, *problems, m_testRunning);
     connect(&review, &frmTestReview::Practise, this, &frmResults::Ask);
     review.exec();

@@ -66,6 +66,7 @@ class frmResults : public QDialog, public ResultsWindow
     // What a read gives, or nothing where it failed, whose reason is then shown.
     template <typename Rows> Rows Read(std::optional<Rows> rows);
     QString ChosenTitle() const;
+    QString CannotBeRead(const results::Reason& why) const;
     // The tests the chart shows: as many of the newest as chosen.
     std::vector<results::TestRow> Charted() const;
     // What the main window is to say it now shows, where the title chosen is not the one in

@@ -4,6 +4,7 @@
 #include "registry/filestore/FolderLock.h"
 #include "registry/filestore/StoreCalls.h"
 #include "registry/filestore/StoreFormat.h"
+#include "settings/Children.h"
 #include "support/RegistrySandbox.h"
 
 #include <csignal>
@@ -195,6 +196,7 @@ TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
         GTEST_SKIP() << "file modes do not bind root: this runs as nobody by its own entry";
     ASSERT_EQ(settings.CreateSubKey(), True);
     ASSERT_EQ(settings.WriteValue("UserName", "Carrowby", REG_SZ), True);
+    ASSERT_TRUE(settings::KeepChild(settings, {"Ada", "Ada's Carrowby"}));
     const registry::StoreFile store(Path());
     const std::shared_ptr<void> restore(nullptr, [this](void*) { // also when an assertion fails
         chmod(Folder().c_str(), 0700), chmod(Path().c_str(), 0600);
@@ -202,6 +204,7 @@ TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
     ASSERT_EQ(chmod(Path().c_str(), 0400), 0);
     EXPECT_EQ(Read("UserName"), "Carrowby");
     EXPECT_EQ(settings.DoesKeyExist(), False) << "no full access";
+    EXPECT_EQ(settings::LoadChildren(settings).size(), 1u) << "the children may be read";
     EXPECT_EQ(settings.WriteValue("UserName", "x", REG_SZ), False);
     EXPECT_EQ(settings.SetupProgramType("Carrowby.Drill", "Drill", "icon", "open", "play"), False);
     EXPECT_EQ(store.WhyUnreadable(), std::nullopt);

@@ -122,13 +122,14 @@ class MainWindowSandbox : public RegistrySandbox
             << name << " has no item " << value.toString().toStdString();
     }
 
-    // What the window shows: idle or testing (the problem frame, Start, the timer and the
-    // answer box agreeing on it), the status, and the seconds remaining.
+    // What the window shows: idle or testing (the problem frame, Start, the timer, the answer
+    // box and Personalize agreeing on it), the status, and the seconds remaining.
     QStringList Screen() const
     {
         const bool testing = Find("frmProblem")->isVisible();
         const bool agree = Find("btnStart")->isEnabled() != testing &&
-                           Timer()->isActive() == testing && Input()->isEnabled() == testing;
+                           Timer()->isActive() == testing && Input()->isEnabled() == testing &&
+                           Find<QAction>("mFile_Personalize")->isEnabled() != testing;
         QStringList shown = {agree ? (testing ? "testing" : "idle") : "neither"};
         for (auto* label :
              {"txtCorrect", "txtIncorrect", "txtPercentage", "txtGrade", "txtTimeRemaining"})

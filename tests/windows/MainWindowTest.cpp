@@ -337,6 +337,8 @@ TEST_F(MainWindowTest, EachChildKeepsItsOwnSettings)
     EXPECT_EQ(Ticked(), "chk6 chk7 Easy");
     EXPECT_EQ(Personalize("Tom"), "Tom's Carrowby");
     EXPECT_EQ(Ticked(), "chk2 Easy");
+    Tick({"chk8"});
+    EXPECT_EQ(Personalize("Tom") + Ticked(), "Tom's Carrowbychk2 chk8 Easy") << "chosen again";
 }
 
 // A typed name is the child of that very name, else the one it differs from only in case or in

@@ -24,8 +24,12 @@ TEST(ResultsTexts, NumbersAndDurationsAreWrittenShort)
     for (const auto& [seconds, text] : std::vector<std::pair<int64_t, const char*>>{
              {0, "0:00"}, {59, "0:59"}, {125, "2:05"}, {3600, "1:00:00"}, {3725, "1:02:05"}})
         EXPECT_EQ(resultstexts::DurationText(seconds).toStdString(), text) << seconds;
-    EXPECT_EQ(resultstexts::FileNameFor("../Bo/Jo\t's", "tests", QDate(2026, 12, 1), "csv"),
-              "_._Bo_Jo_'s tests 2026-12-01.csv");
+    EXPECT_EQ(
+        resultstexts::FileNameFor("../Bo/Jo\t's \"1\": a*b", "tests", QDate(2026, 12, 1), "csv"),
+        "_._Bo_Jo_'s _1__ a_b tests 2026-12-01.csv");
+    const QString longest = resultstexts::FileNameFor(QString::fromUtf8("😀").repeated(100),
+                                                      "answers", QDate(2026, 12, 1), "csv");
+    EXPECT_TRUE(longest.toUtf8().size() <= 255 && longest.isValidUtf16()) << longest.size();
     EXPECT_EQ(resultstexts::SpreadsheetStyle().separator, ',');
 }
 

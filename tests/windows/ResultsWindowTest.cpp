@@ -283,6 +283,16 @@ TEST_F(ResultsWindowTest, ExportWritesWhatIsChosenPrivately)
         EXPECT_EQ(std::filesystem::status(csv.toStdString()).permissions(),
                   std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     }
+    std::ofstream(results::DefaultResultsPath()) << "my shopping list"; // read as none
+    Find<QAction>("mFile_Results")->trigger();
+    QString said;
+    WhenModal([&said](QWidget* box) { said = box->property("text").toString(), box->close(); });
+    exports->actions()[3]->trigger();
+    EXPECT_TRUE(said.startsWith("The results cannot be read: ")) << said.toStdString();
+    EXPECT_EQ(std::ranges::count(
+                  FileText(QDir::home().filePath("Everyone answers " + day + ".csv").toStdString()),
+                  '\n'),
+              11);
 }
 
 // Print Report prints one page for the title shown, to a PDF file where there is no printer: its
