@@ -498,6 +498,11 @@ TEST_F(ResultsTest, EachColumnIsInTheFileAndReadsBackAsWritten)
                     written.*field = static_cast<int64_t>(100 + at);
             },
             TestColumns[at].field);
+    std::set<std::string> values;
+    for (const TestColumn& column : TestColumns)
+        values.insert(StoredText(written, column));
+    EXPECT_EQ(values.size(), std::size(TestColumns))
+        << "two columns kept in one place of the record";
     written.id = writer.BeginTest(written).value_or(0);
     ASSERT_EQ(writer.EndTest(written), ResultsWriter::Kept);
     ResultsReader reader;

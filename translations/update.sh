@@ -2,7 +2,8 @@
 # update.sh [FOLDER [LANGUAGE...]]: brings the carrowby_*.ts files in FOLDER (this one by
 # default) up to the program's texts with lupdate: new texts come in unfinished, gone ones are
 # dropped. Each LANGUAGE named as the program looks for it (it, pt_BR) gets a new file. Then
-# prints what is left to translate, one entry a line: "carrowby_it.ts: frmMain: Time:".
+# prints what is left to translate (unfinished, or finished but empty), one entry a line:
+# "carrowby_it.ts: frmMain: Time:".
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 folder=$(cd "${1:-$root/translations}" && pwd)
@@ -29,5 +30,7 @@ awk -v OFS=': ' 'function text(line) {
     }
     /<name>/ { context = text($0) }
     /<source>/ { source = text($0) }
-    /type="unfinished"/ { n = split(FILENAME, path, "/"); print path[n], context, source }' \
+    /type="unfinished"|<translation><\/translation>|<translation\/>/ {
+        n = split(FILENAME, path, "/"); print path[n], context, source
+    }' \
     "$folder"/carrowby_*.ts
