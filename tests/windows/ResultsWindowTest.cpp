@@ -310,7 +310,10 @@ TEST_F(ResultsWindowTest, PrintReportPrintsOnePageForTheTitleShown)
     QDialog* results = DrillAllWrong();
     const QString pdf = QDir::home().filePath("Carrowby report " +
                                               QDate::currentDate().toString(Qt::ISODate) + ".pdf");
-    WhenModal([](QWidget* dialog) { PressKey(dialog, Qt::Key_Return); });
+    WhenModal([](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Print Report");
+        PressKey(dialog, Qt::Key_Return);
+    });
     QTest::mouseClick(In<QPushButton>(results, "cmdPrint"), Qt::LeftButton);
     QProcess text;
     text.start("pdftotext", {"-layout", pdf, "-"});
