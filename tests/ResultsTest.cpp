@@ -8,6 +8,7 @@
 #include "results/ResultsWriter.h"
 #include "results/Schema.h"
 #include "support/FakeClock.h"
+#include "support/RegistrySandbox.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -27,17 +28,10 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class ResultsTest : public ::testing::Test
+// The results in the test's own temporary folder.
+class ResultsTest : public RegistrySandbox
 {
   protected:
-    void SetUp() override
-    {
-        std::string folder = std::filesystem::temp_directory_path() / "carrowby-results-XXXXXX";
-        ASSERT_NE(mkdtemp(folder.data()), nullptr);
-        setenv("XDG_DATA_HOME", (m_folder = folder).c_str(), 1);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_folder); }
-
     std::string Path() const { return m_folder + "/carrowby/results.sqlite"; }
     // The file as a parent reads it with sqlite3: rows joined by ';', their columns by '|'.
     std::string Query(const std::string& sql, const std::string& file = "") const
@@ -57,10 +51,6 @@ class ResultsTest : public ::testing::Test
             &rows, nullptr);
         sqlite3_close(db);
         return rows;
-    }
-    static std::string Bytes(const std::string& path)
-    {
-        return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
     }
     void Folder() const { std::filesystem::create_directories(m_folder + "/carrowby"); }
     // A test of Ada's with a product right after 2.3 seconds and a sum wrong.
@@ -91,8 +81,6 @@ class ResultsTest : public ::testing::Test
         ~Holder() { sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), sqlite3_close(db); }
         sqlite3* db = nullptr;
     };
-
-    std::string m_folder;
 };
 
 } // namespace
@@ -229,7 +217,7 @@ TEST_F(ResultsTest, AFileThatIsNoDatabaseIsSetAsideAndANewOneBegun)
         std::string bytes = "my shopping list\n";
         if (damaged) { // the second page's cells
             TwoAnswers(*std::make_unique<Recorder>());
-            bytes = Bytes(Path()).replace(4096 + 8, 8, std::string(8, '\xff'));
+            bytes = FileText(Path()).replace(4096 + 8, 8, std::string(8, '\xff'));
         }
         std::ofstream(Path(), std::ios::binary) << bytes;
         testing::internal::CaptureStderr();
@@ -242,7 +230,7 @@ TEST_F(ResultsTest, AFileThatIsNoDatabaseIsSetAsideAndANewOneBegun)
             if (std::regex_search(entry.path().string(), std::regex("unreadable-[-0-9]+$")))
                 aside.push_back(entry.path());
         ASSERT_EQ(aside.size(), 1u) << damaged;
-        EXPECT_EQ(Bytes(aside[0]), bytes) << damaged;
+        EXPECT_EQ(FileText(aside[0]), bytes) << damaged;
         EXPECT_EQ(std::filesystem::status(aside[0]).permissions(),
                   std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
             << "private as the file was";
@@ -320,11 +308,11 @@ TEST_F(ResultsTest, AReaderChangesNothingAndFailsWhole)
                  time_limit) SELECT '2026-12-01T08:00:00+01:00', 'Ada' || char(0) || 's', '+',
                  '7', 'Easy', 10, 0 FROM n;
              PRAGMA journal_mode = DELETE; PRAGMA user_version = 1;)");
-    const std::string before = Bytes(Path());
+    const std::string before = FileText(Path());
     ASSERT_TRUE(reader.Open());
     EXPECT_EQ(reader.Tests().value().size(), 2000u) << "a file of the first version, as it is";
     EXPECT_EQ(reader.Tests().value()[0].title, std::string("Ada\0s", 5)) << "whole, its NUL too";
-    EXPECT_EQ(Bytes(Path()), before) << "nothing written";
+    EXPECT_EQ(FileText(Path()), before) << "nothing written";
 
     const std::string page = Query("SELECT max(pageno) FROM dbstat WHERE name = 'tests'");
     const struct
@@ -453,8 +441,8 @@ TEST_F(ResultsTest, ForgottenResultsCannotBeReadBackFromTheFilesBytes)
     ResultsWriter writer;
     ResultsReader reader;
     auto gone = [&](const std::string& text) {
-        return Bytes(Path()).find(text) == std::string::npos &&
-               Bytes(Path() + "-wal").find(text) == std::string::npos;
+        return FileText(Path()).find(text) == std::string::npos &&
+               FileText(Path() + "-wal").find(text) == std::string::npos;
     };
     ASSERT_TRUE(writer.Open(500) && writer.Forget("Zoe's Carrowby")) << writer.Why().English();
     ASSERT_TRUE(reader.Open());
@@ -556,19 +544,14 @@ TEST(ResultsCsv, GivesASpreadsheetEveryFieldAsText)
 TEST(Progress, SpeaksOfTheNewestKindAlone)
 {
     std::vector<TestRow> newestFirst;
-    for (const auto& [kind, percentage, ended] :
-         std::vector<std::tuple<const char*, std::optional<int64_t>, std::optional<EndReason>>>{
-             {"Easy", 100, EndReason::Stopped},
-             {"Easy", 90, std::nullopt},
-             {"Easy", {}, EndReason::Time},
-             {"Medium", 70, EndReason::Time},
-             {"Easy", 60, EndReason::Finished},
-             {"Easy", 50, EndReason::Finished},
-             {"Medium", 40, EndReason::Finished},
-             {"Easy", 30, EndReason::Finished},
-             {"Easy", 20, EndReason::Finished},
-             {"Easy", 10, EndReason::Finished},
-             {"Easy", 5, EndReason::Finished}}) {
+    constexpr auto F = EndReason::Finished;
+    // clang-format off
+    const std::tuple<const char*, std::optional<int64_t>, std::optional<EndReason>> tests[] = {
+        {"Easy", 100, EndReason::Stopped}, {"Easy", 90, std::nullopt}, {"Easy", {}, EndReason::Time},
+        {"Medium", 70, EndReason::Time}, {"Easy", 60, F}, {"Easy", 50, F}, {"Medium", 40, F},
+        {"Easy", 30, F}, {"Easy", 20, F}, {"Easy", 10, F}, {"Easy", 5, F}};
+    // clang-format on
+    for (const auto& [kind, percentage, ended] : tests) {
         TestRow& test = newestFirst.emplace_back();
         test.difficulty = kind, test.percentage = percentage, test.endReason = ended;
         test.started = std::to_string(newestFirst.size());

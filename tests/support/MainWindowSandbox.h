@@ -4,6 +4,7 @@
 // answered once they show.
 
 #include "drill/frmMain.h"
+#include "results/Recorder.h"
 #include "support/FakeClock.h"
 #include "support/RegistrySandbox.h"
 #include "support/ScriptedRandom.h"
@@ -82,9 +83,11 @@ class MainWindowSandbox : public RegistrySandbox
         QObject::disconnect(counted);
     }
 
-    template <typename Control = QWidget> Control* Find(const char* name) const
+    // The control of that name in the main window, or in another window of the program.
+    template <typename Control = QWidget>
+    Control* Find(const char* name, const QWidget* in = nullptr) const
     {
-        auto* control = window->findChild<Control*>(name);
+        auto* control = (in ? in : window.get())->findChild<Control*>(name);
         EXPECT_NE(control, nullptr) << name;
         return control;
     }
@@ -148,6 +151,17 @@ class MainWindowSandbox : public RegistrySandbox
             script->draws.insert(script->draws.end(), {Op(1), Operand(7, 1), Operand(first, 1)});
         window->SetRandomSource(std::unique_ptr<ScriptedRandom>(script));
         return script;
+    }
+
+    // An ended test of the title's in the results file: 7 x 3 answered 12, with 3 and 7 ticked.
+    static void Recorded(const std::string& title)
+    {
+        results::Recorder recorder;
+        recorder.TestStarted({title, "x", "3,7", "Easy", 10, 0}, {});
+        recorder.ProblemShown(1, 'x', {7, 3}, 21);
+        recorder.Answered("12", false, {0, 1, 9, 0, "F"});
+        recorder.TestEnded({0, 1, 9, 0, "F"}, results::EndReason::Finished);
+        EXPECT_TRUE(recorder.Flush(std::chrono::seconds(20)));
     }
 
     // Presses Start, answering a "Settings Error" box if one comes; returns its prompt.

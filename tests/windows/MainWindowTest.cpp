@@ -355,13 +355,12 @@ TEST(ChildNames, ATypedNameFindsTheChildItOnlyLooksLike)
         const settings::Child* child = drill::ChildNamed(children, typed);
         EXPECT_EQ(child ? child - children.data() : -1, found) << typed;
     }
-    for (const auto& [title, name] :
-         std::vector<std::pair<QString, QString>>{{"Ada's Carrowby", "Ada"},
-                                                  {"Carrowby pour Ada", "Ada"},
-                                                  {"Carrowby", ""},
-                                                  {"'s Carrowby", ""},
-                                                  {"Carrowby pour ", ""},
-                                                  {"Ada", ""}})
+    // clang-format off
+    const std::pair<QString, QString> titles[] = {{"Ada's Carrowby", "Ada"},
+        {"Carrowby pour Ada", "Ada"}, {"Carrowby", ""}, {"'s Carrowby", ""},
+        {"Carrowby pour ", ""}, {"Ada", ""}};
+    // clang-format on
+    for (const auto& [title, name] : titles)
         EXPECT_EQ(drill::NameInTitle(title, "Carrowby pour %1"), name) << title.toStdString();
 }
 
@@ -419,11 +418,7 @@ TEST(ScreenPlacement, AFrameIsCentredInsideThePanelsOrKeepsItsTitleBarOnTheScree
         {"the left edge off the screen", {100, 0, 800, 600}, {900, 300}, {}, {100, 150}},
         {"a dialog moved off its owner", {0, 0, 1024, 575}, {446, 420}, {{283, 52}}, {283, 52}},
         {"a dialog left under the panel", {0, 0, 1024, 575}, {446, 420}, {{900, 300}}, {578, 155}},
-        {"a dialog's title bar above the screen",
-         {0, 30, 1024, 570},
-         {780, 600},
-         {{122, -20}},
-         {122, 30}},
+        {"a dialog's title bar off", {0, 30, 1024, 570}, {780, 600}, {{122, -20}}, {122, 30}},
     };
     for (const Row& row : rows)
         EXPECT_EQ(row.shownAt ? toolkit::KeptInside(row.available, QRect(*row.shownAt, row.frame))

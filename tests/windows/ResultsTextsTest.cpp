@@ -10,14 +10,11 @@
 
 TEST(ResultsTexts, NumbersAndDurationsAreWrittenShort)
 {
-    const std::pair<std::vector<int>, const char*> lists[] = {
-        {{}, ""},
-        {{7}, "7"},
-        {{2, 5, 7}, "2, 5, 7"},
-        {{6, 7}, "6, 7"},
-        {{6, 7, 8, 9}, "6–9"},
-        {{0, 1, 2, 3, 8, 9, 10}, "0–3, 8–10"},
-    };
+    // clang-format off
+    const std::pair<std::vector<int>, const char*> lists[] = {{{}, ""}, {{7}, "7"},
+        {{2, 5, 7}, "2, 5, 7"}, {{6, 7}, "6, 7"}, {{6, 7, 8, 9}, "6–9"},
+        {{0, 1, 2, 3, 8, 9, 10}, "0–3, 8–10"}};
+    // clang-format on
     for (const auto& [numbers, text] : lists)
         EXPECT_EQ(resultstexts::NumbersText(numbers).toStdString(), text);
     EXPECT_EQ(resultstexts::NumbersOf("2,10"), std::vector<int>({2, 10}));

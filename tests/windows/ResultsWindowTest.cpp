@@ -52,12 +52,6 @@ class ResultsWindowTest : public MainWindowSandbox
             cells << tests->index(row, column).data().toString();
         return cells.join('|');
     }
-    template <typename Control = QWidget> static Control* In(QDialog* results, const char* name)
-    {
-        auto* control = results->findChild<Control*>(name);
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
 };
 
 } // namespace
@@ -77,8 +71,8 @@ TEST_F(ResultsWindowTest, ATestIsKeptFromItsStartAndNothingIsTickedWhileItRuns)
     EXPECT_EQ(std::vector({begun.problems, begun.timeLimit}), std::vector<int64_t>({10, 0}));
     QDialog* results = OpenResults();
     auto running = [&] {
-        return !In<QPushButton>(results, "cmdTickNumbers")->isEnabled() &&
-               !In<QPushButton>(results, "cmdForget")->isEnabled();
+        return !Find<QPushButton>("cmdTickNumbers", results)->isEnabled() &&
+               !Find<QPushButton>("cmdForget", results)->isEnabled();
     };
     EXPECT_TRUE(running());
     for (int problem = 0; problem < 10; ++problem)
@@ -127,7 +121,7 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
     EXPECT_EQ(legend.join(' ').simplified(), "Easy Medium") << "a name for each line";
     for (QAbstractAxis* axis : chart->axes())
         EXPECT_FALSE(axis->titleText().isEmpty()) << "an axis that says not what it measures";
-    EXPECT_TRUE(In<QLabel>(results, "txtSummary")
+    EXPECT_TRUE(Find<QLabel>("txtSummary", results)
                     ->text()
                     .contains(QRegularExpression("^Medium: one test, on .*: 50%$")))
         << "the newest kind alone";
@@ -152,7 +146,7 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
         return dots;
     };
     const int unfocused = dots();
-    In<QTabWidget>(results, "tabResults")->setCurrentIndex(0);
+    Find<QTabWidget>("tabResults", results)->setCurrentIndex(0);
     QApplication::setActiveWindow(results), view->setFocus();
     EXPECT_TRUE(unfocused == 0 && dots() > 0) << unfocused;
     QTest::keyClick(view, Qt::Key_Right);
@@ -168,31 +162,32 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
 TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst)
 {
     QDialog* results = DrillAllWrong(); // 7 + 0 to 7 + 9, each missed once, 7 ticked
-    auto* pages = In<QTabWidget>(results, "tabResults");
+    auto* pages = Find<QTabWidget>("tabResults", results);
     pages->setCurrentIndex(0);
     QApplication::setActiveWindow(results); // Ctrl+Shift+Tab from the title: the last page
-    QTest::keyClick(In(results, "ctlTitle"), Qt::Key_Backtab,
+    QTest::keyClick(Find("ctlTitle", results), Qt::Key_Backtab,
                     Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(pages->currentWidget(), In(results, "tabPractise"));
+    EXPECT_EQ(pages->currentWidget(), Find("tabPractise", results));
     Tick({"chkSubtraction", "chk3", "chk10"});
     Find<QComboBox>("ctlDifficulty")->setCurrentText("Hard");
-    EXPECT_EQ(In<QComboBox>(results, "ctlOperation")->currentText(), "Addition");
-    auto* grid = In<QTableWidget>(results, "grdFacts");
+    EXPECT_EQ(Find<QComboBox>("ctlOperation", results)->currentText(), "Addition");
+    auto* grid = Find<QTableWidget>("grdFacts", results);
     EXPECT_EQ(grid->item(7, 8)->text() + grid->item(8, 7)->text() + grid->item(9, 9)->text(), "✗✗");
     EXPECT_EQ(grid->item(8, 7)->data(Qt::AccessibleTextRole).toString(),
               "8 + 7: missed, 0 right out of 1, the slowest in 0.0 s");
     EXPECT_EQ(grid->item(8, 7)->toolTip(), grid->item(8, 7)->data(Qt::AccessibleTextRole));
-    QTest::keyClick(In(results, "ctlOperation"), Qt::Key_Down); // Subtraction: nothing missed
+    QTest::keyClick(Find("ctlOperation", results), Qt::Key_Down); // Subtraction: nothing missed
     EXPECT_EQ(grid->item(8, 7)->text(), "");
-    QTest::keyClick(In(results, "ctlOperation"), Qt::Key_Up);
-    EXPECT_TRUE(In<QLabel>(results, "txtToLearn")->text().startsWith("Still missed: 0 + 7, 1 + 7"));
-    auto* fluency = In<QComboBox>(results, "ctlFluency");
+    QTest::keyClick(Find("ctlOperation", results), Qt::Key_Up);
+    EXPECT_TRUE(
+        Find<QLabel>("txtToLearn", results)->text().startsWith("Still missed: 0 + 7, 1 + 7"));
+    auto* fluency = Find<QComboBox>("ctlFluency", results);
     QTest::keyClick(fluency, Qt::Key_Down), QTest::keyClick(fluency, Qt::Key_Down); // 3 s to 5 s
-    QTest::mouseClick(In<QPushButton>(results, "cmdTickNumbers"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("cmdTickNumbers", results), Qt::LeftButton);
     EXPECT_EQ(Ticked(), "chkAddition chk7 Easy");
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << "the main window in front";
     EXPECT_EQ(window->focusWidget(), Find("btnStart")) << "ready for Enter";
-    EXPECT_EQ(In<QLabel>(results, "txtHanded")->text(),
+    EXPECT_EQ(Find<QLabel>("txtHanded", results)->text(),
               "Ticked in the main window for practice: Addition, with the numbers 7.");
     window->close();
     EXPECT_EQ(Saved("FluencySeconds"), " 5");
@@ -202,23 +197,17 @@ TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst
 // the main window to Tom, and says so; Maisie's settings are kept for her.
 TEST_F(ResultsWindowTest, TickingForAnotherChildSwitchesToThatChild)
 {
-    {
-        results::Recorder tom;
-        tom.TestStarted({"Tom's Carrowby", "x", "3,7", "Easy", 10, 0}, {});
-        tom.ProblemShown(1, 'x', {7, 3}, 21);
-        tom.Answered("12", false, {0, 1, 9, 0, "F"});
-        tom.TestEnded({0, 1, 9, 0, "F"}, results::EndReason::Finished);
-    }
+    Recorded("Tom's Carrowby");
     Tick({"chk2"});
     EXPECT_EQ(Personalize("Maisie"), "Maisie's Carrowby");
     QDialog* results = OpenResults();
-    auto* whose = In<QComboBox>(results, "ctlTitle");
+    auto* whose = Find<QComboBox>("ctlTitle", results);
     whose->setCurrentText("Tom's Carrowby");
     emit whose->activated(whose->currentIndex());
-    QTest::mouseClick(In<QPushButton>(results, "cmdTickNumbers"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("cmdTickNumbers", results), Qt::LeftButton);
     EXPECT_EQ(window->windowTitle(), "Tom's Carrowby");
     EXPECT_EQ(Ticked(), "chkMultiplication chk3 chk7 Easy");
-    EXPECT_EQ(In<QLabel>(results, "txtHanded")->text(),
+    EXPECT_EQ(Find<QLabel>("txtHanded", results)->text(),
               "The main window now shows Tom's Carrowby. Ticked in the main window for practice: "
               "Multiplication, with the numbers 3, 7.");
     EXPECT_EQ(whose->currentText(), "Tom's Carrowby");
@@ -233,7 +222,7 @@ TEST_F(ResultsWindowTest, TickingForAnotherChildSwitchesToThatChild)
 TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
 {
     QDialog* results = DrillAllWrong();
-    QTest::mouseClick(In<QPushButton>(results, "cmdPractiseFacts"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("cmdPractiseFacts", results), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << "the main window in front";
     auto problem = [this] {
         return Find<QGroupBox>("frmProblem")->title() + ":" + Text("txtLine2") + Text("txtLine1");
@@ -243,7 +232,7 @@ TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
     for (const char* typed : {"6", "8", "9"})
         Answer(typed, [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
     EXPECT_EQ(problem(), "Problem 4 of 11: 7 0") << "the wrong one asked again";
-    auto* tests = In<QTableView>(results, "grdTests")->model();
+    auto* tests = Find<QTableView>("grdTests", results)->model();
     ASSERT_TRUE(QTest::qWaitFor([&] { return tests->rowCount() == 2; })) << "the practice shown";
     EXPECT_EQ(tests->index(0, 3).data().toString(), "Practice");
 
@@ -256,9 +245,10 @@ TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
     });
     QApplication::setActiveWindow(results); // Alt+T, Enter: the newest test opened
     QTest::keyClick(results, Qt::Key_T, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return results->focusWidget() == In(results, "grdTests"); }));
-    EXPECT_EQ(In<QTableView>(results, "grdTests")->selectionModel()->selectedRows().value(0).row(),
-              0);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return results->focusWidget() == Find("grdTests", results); }));
+    EXPECT_EQ(
+        Find<QTableView>("grdTests", results)->selectionModel()->selectedRows().value(0).row(), 0);
     PressKey(results, Qt::Key_Return);
 }
 // Export offers the tests or every answer, of the title shown or of every title, each offered a
@@ -266,7 +256,7 @@ TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
 TEST_F(ResultsWindowTest, ExportWritesWhatIsChosenPrivately)
 {
     QDialog* results = DrillAllWrong();
-    QMenu* exports = In<QPushButton>(results, "cmdExport")->menu();
+    QMenu* exports = Find<QPushButton>("cmdExport", results)->menu();
     emit exports->aboutToShow();
     QStringList offered;
     for (const QAction* item : exports->actions())
@@ -274,10 +264,10 @@ TEST_F(ResultsWindowTest, ExportWritesWhatIsChosenPrivately)
     EXPECT_EQ(offered.join('|'), "&Tests of Carrowby...|Every &Answer of Carrowby...|Tests of "
                                  "&Every Title...|Every A&nswer of Every Title...");
     const QString day = QDate::currentDate().toString(Qt::ISODate);
+    // clang-format off
     const std::tuple<int, QString, int> rows[] = {{0, "Carrowby tests ", 2},
-                                                  {1, "Carrowby answers ", 11},
-                                                  {2, "Everyone tests ", 2},
-                                                  {3, "Everyone answers ", 11}};
+        {1, "Carrowby answers ", 11}, {2, "Everyone tests ", 2}, {3, "Everyone answers ", 11}};
+    // clang-format on
     for (const auto& [item, named, lines] : rows) {
         const QString csv = QDir::home().filePath(named + day + ".csv");
         WhenModal([&](QWidget* dialog) {
@@ -314,7 +304,7 @@ TEST_F(ResultsWindowTest, PrintReportPrintsOnePageForTheTitleShown)
         EXPECT_EQ(dialog->windowTitle(), "Print Report");
         PressKey(dialog, Qt::Key_Return);
     });
-    QTest::mouseClick(In<QPushButton>(results, "cmdPrint"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("cmdPrint", results), Qt::LeftButton);
     QProcess text;
     text.start("pdftotext", {"-layout", pdf, "-"});
     ASSERT_TRUE(text.waitForFinished(20000)) << pdf.toStdString();
@@ -349,32 +339,28 @@ TEST_F(ResultsWindowTest, TheTableAndTheChartFollowNewTests)
     EXPECT_EQ(TableRow(results, 10).section('|', 2, 3), "+ x|Hard") << "no numbers off Easy";
     EXPECT_EQ(results->findChild<QTableView*>("grdTests")->verticalHeader()->count(), 12)
         << "the table shown anew";
-    auto* span = In<QComboBox>(results, "ctlSpan");
+    auto* span = Find<QComboBox>("ctlSpan", results);
     span->setCurrentIndex(span->findData(10));
-    EXPECT_TRUE(In<QLabel>(results, "txtSummary")->text().startsWith("Easy: 10 tests since"));
+    EXPECT_TRUE(Find<QLabel>("txtSummary", results)->text().startsWith("Easy: 10 tests since"));
     span->setCurrentIndex(span->findData(0));
-    EXPECT_TRUE(In<QLabel>(results, "txtSummary")->text().startsWith("Easy: 11 tests since"));
+    EXPECT_TRUE(Find<QLabel>("txtSummary", results)->text().startsWith("Easy: 11 tests since"));
 }
 
 // Forgetting asks first, Enter answering No; Yes forgets the tests of the title shown, or every
 // test.
 TEST_F(ResultsWindowTest, ForgettingAsksFirst)
 {
-    {
-        results::Recorder tom;
-        tom.TestStarted({"Tom's Carrowby", "+", "7", "Easy", 10, 0}, {});
-        tom.TestEnded({}, results::EndReason::Finished);
-    }
+    Recorded("Tom's Carrowby");
     QDialog* results = DrillAllWrong();
+    // clang-format off
     const std::tuple<const char*, Qt::Key, const char*> rows[] = {
         {"cmdForgetTitle", Qt::Key_Return, "Carrowby Tom's Carrowby"},
         {"cmdForgetTitle", Qt::Key_Y, "Tom's Carrowby"},
-        {"cmdForget", Qt::Key_Return, "Tom's Carrowby"},
-        {"cmdForget", Qt::Key_Y, ""},
-    };
+        {"cmdForget", Qt::Key_Return, "Tom's Carrowby"}, {"cmdForget", Qt::Key_Y, ""}};
+    // clang-format on
     for (const auto& [button, key, left] : rows) {
         WhenModal([key](QWidget* ask) { PressKey(ask, key); });
-        QTest::mouseClick(In<QPushButton>(results, button), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(button, results), Qt::LeftButton);
         QStringList titles;
         for (const results::TestRow& test : Ended())
             titles << QString::fromStdString(test.title);
