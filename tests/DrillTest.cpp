@@ -293,10 +293,8 @@ TEST(TestRun, TheTimeLimitCountsDownByTheClock)
                 break;
             clock->Pass(seconds);
             const bool up = run.Tick();
-            shown += (shown.empty() ? "" : " ") + (up ? "up"
-                                                   : run.SecondsLeft()
-                                                       ? std::to_string(*run.SecondsLeft())
-                                                       : "-");
+            const auto left = run.SecondsLeft();
+            shown += (shown.empty() ? "" : " ") + (up ? "up" : left ? std::to_string(*left) : "-");
         }
         EXPECT_EQ(shown, row.shown) << row.fault;
     }

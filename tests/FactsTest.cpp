@@ -69,9 +69,8 @@ TEST(Facts, AFactsStateComesFromItsLastThreeAnswers)
     EXPECT_TRUE(last[0].right && last[0].seconds == 4) << "the newest first";
 }
 
-// The facts still to learn, the missed then the slow, each the slowest first; the numbers to
-// tick, those the most missed facts are held against, a miss held against a number only where
-// it was ticked.
+// The facts still to learn, the missed then the slow, each the slowest first; the numbers the
+// most missed facts are held against ticked, a miss held against a number only where ticked.
 TEST(Facts, WhatIsStillToLearnAndWhichNumbersToTick)
 {
     FactTable facts;

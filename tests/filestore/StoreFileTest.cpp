@@ -101,9 +101,8 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
     EXPECT_EQ(Read("UserName") + Read("chk7"), "Ada 0");
 }
 
-// A failing read, lock or flush fails the call and changes nothing, a lock that cannot be taken
-// is told before any write (as the program starts), a planted link is not used, and a store out
-// of reach gives the true reason.
+// A failing read, lock or flush fails the call and changes nothing; a lock that cannot be taken is
+// told before any write; a planted link is not used; a store out of reach gives the true reason.
 TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
 {
     settings.CreateSubKey();
@@ -156,9 +155,8 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
     EXPECT_EQ(Files(m_folder), 2);
 }
 
-// A pipe, a device or a huge file is no store: never waited for, not read, left as it is. A link
-// to an empty file or to one that is no export stays a link, the file it leads to keeps its
-// mode, and the copy of what it held is kept only once the replacement is in place.
+// A pipe, a device or a huge file is no store: never waited for, read or changed. A link to an
+// empty file or one that is no export stays, its file keeps its mode, a copy kept once replaced.
 TEST_F(StoreFileTest, OnlyARegularFileIsReadAndALinkStays)
 {
     settings.CreateSubKey();

@@ -149,9 +149,8 @@ TEST_F(MainWindowTest, TheTimeRunsOutAndRefusalsChangeNothing)
     EXPECT_EQ(Screen(), QStringList({"idle", " 1", " 0", " 100", "A+", "10"}));
 }
 
-// An answer counts once and only in its own test: not again by ENTER pressed past its verdict
-// (as a screen reader can), nor by the second half of a double-click on OK that lands on ENTER
-// or Start, nor once Start has begun a new test while its verdict was up.
+// An answer counts once in its own test: not again by ENTER pressed past its verdict, nor by a
+// double-click on OK whose second half lands on ENTER or Start, nor in a test begun meanwhile.
 TEST_F(MainWindowTest, AnAnswerCountsOnceInItsOwnTest)
 {
     Script(10, {1, 1, 1, 1});
@@ -179,9 +178,8 @@ TEST_F(MainWindowTest, AnAnswerCountsOnceInItsOwnTest)
               QStringList({"testing", "0", "0", "100", "A+", "10", "Problem 1 of 10"}));
 }
 
-// The form against SavedControls both ways: each saved control on it with its states, and each
-// of its check boxes and lists saved, unless named among those that are not; Tab in its order.
-// The settings and the title come back after an unload.
+// The form and SavedControls against each other both ways, Tab in the form's order; the settings
+// and the title back after an unload.
 TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
 {
     QStringList onForm, unsaved = {}; // unsaved: the form's check boxes and lists not saved
@@ -371,8 +369,7 @@ TEST(Accessibility, EachSignIsSpokenAsAWord)
         EXPECT_EQ(toolkit::SpokenSign(sign), spoken);
 }
 
-// A frame is drawn as a classic one, a line in the palette's mid colour, not in the platform
-// style's own way.
+// A frame drawn as a classic one, a line in the palette's mid colour, not the style's own way.
 TEST(ClassicFrames, AFrameIsALineInTheMidColour)
 {
     QGroupBox frame("Status ");

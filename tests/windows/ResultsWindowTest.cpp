@@ -56,8 +56,7 @@ class ResultsWindowTest : public MainWindowSandbox
 
 } // namespace
 
-// The test is in the file from its start, with its settings; opened during it, the window lets
-// nothing change the main window's settings or forget the test.
+// In the file from its start; opened meanwhile, Results neither ticks nor forgets.
 TEST_F(ResultsWindowTest, ATestIsKeptFromItsStartAndNothingIsTickedWhileItRuns)
 {
     Script(0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
@@ -65,10 +64,10 @@ TEST_F(ResultsWindowTest, ATestIsKeptFromItsStartAndNothingIsTickedWhileItRuns)
     results::ResultsReader reader;
     ASSERT_TRUE(QTest::qWaitFor([&] { return reader.Open() && !reader.Tests()->empty(); }));
     const results::TestRow begun = reader.Tests().value()[0];
-    EXPECT_EQ(begun.title + begun.operations + begun.numbers + begun.difficulty + begun.grade,
-              "Carrowby+7Easy");
+    EXPECT_EQ(begun.title + begun.operations + begun.numbers + begun.difficulty + begun.grade +
+                  std::to_string(begun.problems) + "|" + std::to_string(begun.timeLimit),
+              "Carrowby+7Easy10|0");
     EXPECT_FALSE(begun.endReason || begun.percentage) << "nothing answered: no percentage";
-    EXPECT_EQ(std::vector({begun.problems, begun.timeLimit}), std::vector<int64_t>({10, 0}));
     QDialog* results = OpenResults();
     auto running = [&] {
         return !Find<QPushButton>("cmdTickNumbers", results)->isEnabled() &&
@@ -86,9 +85,8 @@ TEST_F(ResultsWindowTest, ATestIsKeptFromItsStartAndNothingIsTickedWhileItRuns)
     EXPECT_TRUE(running());
 }
 
-// A line for each kind of test, named in the legend, over the grades' bands, each band's letter
-// beside it at any size the window takes; the axes say what they measure; the arrow keys walk the
-// points for a screen reader; a dotted frame shows that the chart has the keyboard.
+// Each kind of test its named line over the grades' bands and their letters at any size; the
+// points walked by the arrow keys for a screen reader, with a focus frame.
 TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
 {
     DrillAllWrong();
@@ -156,9 +154,7 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
     EXPECT_TRUE(view->accessibleDescription().endsWith("Medium, +: 50%, F"));
 }
 
-// The facts page, Ctrl+Shift+Tab away: each fact of the operation most to learn marked and said,
-// what is still to learn in a sentence, the fluency time kept; Tick These Numbers ticks the numbers
-// held against, the main window in front with Start ready.
+// The facts page, Ctrl+Shift+Tab away, marked, said and kept; Tick These Numbers then Start ready.
 TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst)
 {
     QDialog* results = DrillAllWrong(); // 7 + 0 to 7 + 9, each missed once, 7 ticked
@@ -193,8 +189,7 @@ TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst
     EXPECT_EQ(Saved("FluencySeconds"), " 5");
 }
 
-// Results acts for the child shown: Tick These Numbers for Tom from Maisie's window switches
-// the main window to Tom, and says so; Maisie's settings are kept for her.
+// Tick for Tom from Maisie's window switches to Tom and says so; Maisie's settings kept for her.
 TEST_F(ResultsWindowTest, TickingForAnotherChildSwitchesToThatChild)
 {
     Recorded("Tom's Carrowby");
@@ -217,8 +212,7 @@ TEST_F(ResultsWindowTest, TickingForAnotherChildSwitchesToThatChild)
     EXPECT_EQ(Ticked(), "chk2 Easy");
 }
 
-// Practise These Facts starts a practice in the main window of the facts still to learn, one
-// answered wrong coming back; a test opened by Alt+T and Enter is practised again as it was.
+// The facts still to learn, or a test opened by Alt+T and Enter, practised in the main window.
 TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
 {
     QDialog* results = DrillAllWrong();
@@ -251,8 +245,7 @@ TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
         Find<QTableView>("grdTests", results)->selectionModel()->selectedRows().value(0).row(), 0);
     PressKey(results, Qt::Key_Return);
 }
-// Export offers the tests or every answer, of the title shown or of every title, each offered a
-// file named for them, written privately for a spreadsheet.
+// Each of Export's four files offered under its name, written privately for a spreadsheet.
 TEST_F(ResultsWindowTest, ExportWritesWhatIsChosenPrivately)
 {
     QDialog* results = DrillAllWrong();
@@ -293,8 +286,7 @@ TEST_F(ResultsWindowTest, ExportWritesWhatIsChosenPrivately)
               11);
 }
 
-// Print Report prints one page for the title shown, to a PDF file where there is no printer: its
-// title, the chart, its facts with what is still to learn, and its tests.
+// One page for the title shown, to a PDF file where there is no printer.
 TEST_F(ResultsWindowTest, PrintReportPrintsOnePageForTheTitleShown)
 {
     QDialog* results = DrillAllWrong();
@@ -315,9 +307,7 @@ TEST_F(ResultsWindowTest, PrintReportPrintsOnePageForTheTitleShown)
         EXPECT_TRUE(page.contains(shown)) << shown << "\n" << page.toStdString();
 }
 
-// The table and the chart follow the tests recorded since: how long a test took, a time limit as
-// minutes and seconds, the numbers only where the level uses them, a test whose time ran out,
-// and the chart's span the last ten or all.
+// The table and the chart shown anew with the tests recorded since.
 TEST_F(ResultsWindowTest, TheTableAndTheChartFollowNewTests)
 {
     QDialog* results = DrillAllWrong();
@@ -346,8 +336,7 @@ TEST_F(ResultsWindowTest, TheTableAndTheChartFollowNewTests)
     EXPECT_TRUE(Find<QLabel>("txtSummary", results)->text().startsWith("Easy: 11 tests since"));
 }
 
-// Forgetting asks first, Enter answering No; Yes forgets the tests of the title shown, or every
-// test.
+// Forgetting asks first, Enter answering No; Yes forgets the title's tests, or every test.
 TEST_F(ResultsWindowTest, ForgettingAsksFirst)
 {
     Recorded("Tom's Carrowby");
