@@ -21,8 +21,7 @@ namespace {
 class ResultsWindowTest : public MainWindowSandbox
 {
   protected:
-    // A drill of ten sums with 7 on Easy by the keyboard, every answer wrong; the Results
-    // window opened once the test is in the file.
+    // Ten sums with 7 by the keyboard, all wrong; Results opened once the test is in the file.
     QDialog* DrillAllWrong()
     {
         const size_t before = Ended().size();
@@ -85,8 +84,7 @@ TEST_F(ResultsWindowTest, ATestIsKeptFromItsStartAndNothingIsTickedWhileItRuns)
     EXPECT_TRUE(running());
 }
 
-// Each kind of test its named line over the grades' bands and their letters at any size; the
-// points walked by the arrow keys for a screen reader, with a focus frame.
+// Each kind of test its named line over the grades' bands; points said as the arrow keys walk.
 TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
 {
     DrillAllWrong();
