@@ -12,7 +12,7 @@ namespace registry {
 
 StoreCalls& Calls()
 {
-    static StoreCalls calls{::read, ::flock, ::fsync};
+    static StoreCalls calls{::read, ::flock, ::fsync, ::write};
     return calls;
 }
 
@@ -49,7 +49,7 @@ bool WriteWhole(int fd, const std::string& text)
 {
     size_t done = 0;
     while (done < text.size()) {
-        const ssize_t count = write(fd, text.data() + done, text.size() - done);
+        const ssize_t count = Calls().write(fd, text.data() + done, text.size() - done);
         if (count < 0) {
             if (errno == EINTR)
                 continue;

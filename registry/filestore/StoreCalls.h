@@ -13,6 +13,7 @@ struct StoreCalls
     ssize_t (*read)(int, void*, size_t);
     int (*flock)(int, int);
     int (*fsync)(int);
+    ssize_t (*write)(int, const void*, size_t);
 };
 StoreCalls& Calls();
 

@@ -101,7 +101,7 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
     EXPECT_EQ(Read("UserName") + Read("chk7"), "Ada 0");
 }
 
-// A failing read, lock or flush fails the call and changes nothing; a lock that cannot be taken is
+// A failing read, write, lock or flush fails the call and changes nothing, a slow one none; a lock that cannot be taken is
 // told before any write; a planted link is not used; a store out of reach gives the true reason.
 TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
 {
@@ -112,12 +112,15 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
     static const auto fails = [](int error) { return errno = error, -1; };
     // clang-format off
     const std::tuple<registry::StoreCalls, const char*, std::string> rows[] = {
-        {{[](int, void*, size_t) -> ssize_t { return fails(EIO); }, real.flock, real.fsync},
-         "Input/output error", std::string(255, ' ')},
-        {{real.read, [](int, int) { return fails(ENOLCK); }, real.fsync}, "No locks available",
-         std::string(255, ' ')},
-        {{real.read, real.flock, [](int) { return fails(ENOSPC); }}, "No space left on device",
-         "Ada"},
+        {{[](int, void*, size_t) -> ssize_t { return fails(EIO); }, real.flock, real.fsync,
+          real.write}, "Input/output error", std::string(255, ' ')},
+        {{real.read, [](int, int) { return fails(ENOLCK); }, real.fsync, real.write},
+         "No locks available", std::string(255, ' ')},
+        {{real.read, real.flock, [](int) { return fails(ENOSPC); }, real.write},
+         "No space left on device", "Ada"},
+        {{real.read, real.flock, real.fsync,
+          [](int, const void*, size_t) -> ssize_t { return fails(EDQUOT); }},
+         "Disk quota exceeded", "Ada"},
     };
     // clang-format on
     for (const auto& [calls, why, read] : rows) {
@@ -130,6 +133,17 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
         registry::Calls() = real;
         EXPECT_EQ(FileText(Path()) + std::to_string(Files()), before + "1") << why;
     }
+    static bool interrupted = false; // a slow disk: every other call interrupted, 3 bytes a time
+    registry::Calls().read = [](int fd, void* to, size_t) {
+        return (interrupted = !interrupted) ? fails(EINTR) : read(fd, to, 3);
+    };
+    registry::Calls().write = [](int fd, const void* from, size_t) {
+        return (interrupted = !interrupted) ? fails(EINTR) : write(fd, from, 3);
+    };
+    EXPECT_EQ(settings.WriteValue("UserName", "Bo \"Jo\" Ada", REG_SZ), True);
+    EXPECT_EQ(Read("UserName"), "Bo \"Jo\" Ada");
+    registry::Calls() = real;
+    EXPECT_EQ(Read("UserName"), "Bo \"Jo\" Ada");
     if (fork() == 0) { // a call that fails at exit, once thread-locals are destroyed, says why
         registry::Calls().flock = [](int, int) { return fails(ENOLCK); };
         std::atexit([] {

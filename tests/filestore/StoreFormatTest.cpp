@@ -13,6 +13,11 @@ namespace {
 
 constexpr char Header[] = "Windows Registry Editor Version 5.00\n";
 constexpr char Key[] = "[HKEY_CURRENT_USER\\Software\\QZV\\Carrowby]\n";
+// Text at each edge of UTF-8's lengths (an emoji the longest), quoted; bytes that are no UTF-8
+// (past the largest lead, an overlong lead, a lone follower, a broken or cut character) in hex.
+const std::string Utf8 = "\"v\"=hex(1):c2,80,df,bf,e0,a0,80,f0,9f,98,80,f4,8f,bf,bf,00\n";
+const std::string NotUtf8 = "\"w\"=hex(1):f5,80,80,80,00\n\"x\"=hex(1):c1,bf,00\n"
+                            "\"y\"=hex(1):80,00\n\"z\"=hex(1):c3,28,00\n\"zz\"=hex(1):e2,82,00\n";
 
 // The values of Software\QZV\Carrowby as the store writes them, one line each.
 std::string ValuesOf(const RegistryTree& tree)
@@ -41,14 +46,17 @@ TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
 {
     // what the row shows, the text read, the values written back, the lines skipped (a key
     // line's number negative)
-    using Row = std::tuple<const char*, std::string, const char*, std::vector<int>>;
+    using Row = std::tuple<const char*, std::string, std::string, std::vector<int>>;
     const Row rows[] = {
         {"text ending in one NUL quoted, quotes and backslashes escaped; other bytes in hex",
          Header + std::string(Key) +
              "\"q\"=\"say \\\"hi\\\" \\\\o/\"\n@=\"\"\n\"s\"=hex(1):61,00\n\"n\"=hex(1):61,62\n"
-             "\"l\"=hex(1):61,0a,00\n\"e\"=hex:\n\"u\"=hex(1):ff,61,00\n",
+             "\"l\"=hex(1):61,0a,00\n\"e\"=hex:\n\"u\"=hex(1):ff,61,00\n" +
+             Utf8 + NotUtf8,
          "\"q\"=\"say \\\"hi\\\" \\\\o/\"\n@=\"\"\n\"s\"=\"a\"\n\"n\"=hex(1):61,62\n"
-         "\"l\"=hex(1):61,0a,00\n\"e\"=hex(3):\n\"u\"=hex(1):ff,61,00\n",
+         "\"l\"=hex(1):61,0a,00\n\"e\"=hex(3):\n\"u\"=hex(1):ff,61,00\n"
+         "\"v\"=\"\xc2\x80\xdf\xbf\xe0\xa0\x80\xf0\x9f\x98\x80\xf4\x8f\xbf\xbf\"\n" +
+             NotUtf8,
          {}},
         {"a text editor's save: byte-order mark, CRLF, a trailing blank, one mistyped line",
          "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n\r\n"
