@@ -9,6 +9,7 @@
 #include <QChartView>
 #include <QDateTimeAxis>
 #include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QHeaderView>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -84,33 +85,43 @@ TEST_F(ResultsWindowTest, ATestIsKeptFromItsStartAndNothingIsTickedWhileItRuns)
     EXPECT_TRUE(running());
 }
 
-// Each kind of test its named line over the grades' bands; points said as the arrow keys walk.
+// Each kind of test its named line over the grades' bands, in place on the axes; points said as
+// the arrow keys walk.
 TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
 {
-    DrillAllWrong();
+    QDialog* results = DrillAllWrong();
+    auto* view = results->findChild<QChartView*>();
+    QChart* chart = view->chart();
+    const auto format = [chart] {
+        return qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).value(0))->format();
+    };
+    EXPECT_EQ(format(), "d MMM HH:mm") << "one test: its hour";
     {
         results::Recorder medium;
+        auto later = std::make_shared<FakeClock>(*clock);
+        later->Pass(44 * 3600); // 48 h 24 min from end to end, with the margins
+        medium.SetClock(later);
         medium.TestStarted({"Carrowby", "+", "7", "Medium", 10, 0}, {});
         medium.TestEnded({5, 5, 0, 50, "F"}, results::EndReason::Finished);
     }
-    QDialog* results = OpenResults();
-    auto* view = results->findChild<QChartView*>();
-    QChart* chart = view->chart();
-    QStringList drawn;
-    const auto* time = qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).value(0));
-    ASSERT_TRUE(time);
-    const auto clear = [time](qreal at) {
-        return time->min().toMSecsSinceEpoch() < at && at < time->max().toMSecsSinceEpoch();
+    OpenResults();
+    EXPECT_EQ(format(), "d MMM");
+    const QRectF plot = chart->plotArea();
+    const auto at = [&](QAbstractSeries* series, QXYSeries* points, int point) { // in % of the plot
+        const QPointF place = chart->mapToPosition(points->at(point), series);
+        return QString("%1,%2")
+            .arg(qRound(100 * (place.x() - plot.left()) / plot.width()))
+            .arg(qRound(100 * (plot.bottom() - place.y()) / plot.height()));
     };
+    QStringList drawn;
     for (QAbstractSeries* series : chart->series())
         if (auto* line = qobject_cast<QLineSeries*>(series))
-            drawn << line->name() + " at " + QString::number(line->at(0).y()) +
-                         (clear(line->at(0).x()) ? "" : " on the edge");
+            drawn << line->name() + " at " + at(line, line, 0);
         else if (auto* band = qobject_cast<QAreaSeries*>(series))
-            drawn << QString::number(band->lowerSeries()->at(0).y()) + "-" +
-                         QString::number(band->upperSeries()->at(0).y()) +
+            drawn << at(band, band->lowerSeries(), 0) + "-" + at(band, band->upperSeries(), 1) +
                          (band->brush().color().lightness() > 200 ? "" : " dark");
-    EXPECT_EQ(drawn.join(' '), "0-60 60-70 70-80 80-90 90-100 Easy at 0 Medium at 50");
+    EXPECT_EQ(drawn.join(' '), "0,0-100,60 0,60-100,70 0,70-100,80 0,80-100,90 0,90-100,100 "
+                               "Easy at 5,0 Medium at 95,50");
     QStringList legend;
     for (QLegendMarker* marker : chart->legend()->markers())
         legend << marker->label();
@@ -121,7 +132,8 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
                     ->text()
                     .contains(QRegularExpression("^Medium: one test, on .*: 50%$")))
         << "the newest kind alone";
-    for (const QSize size : {results->size(), results->minimumSizeHint()}) {
+    for (const auto& [size, percentsShown] : {std::pair{results->size(), "0% 100% 20% 40% 60% 80%"},
+                                              {results->minimumSizeHint(), "0% 100% 50%"}}) {
         results->resize(size);
         QApplication::processEvents();
         const QRectF plot = chart->plotArea();
@@ -133,6 +145,16 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
                 letters << QString("%1 %2").arg(letter->text()).arg(percent / 10 * 10);
             }
         EXPECT_EQ(letters.join(", "), "F 30, D 60, C 70, B 80, A 90") << size.height();
+        const auto percents = [chart] { // every 20, or every 50 where they do not fit
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // old axes
+            QStringList shown;
+            for (QGraphicsItem* item : chart->scene()->items())
+                if (auto* label = dynamic_cast<QGraphicsTextItem*>(item);
+                    label && label->isVisible() && label->toPlainText().endsWith('%'))
+                    shown << label->toPlainText();
+            return shown.sort(), shown.join(QChar(u' ')).toStdString();
+        };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return percents() == percentsShown; })) << percents();
     }
     const auto dots = [view] {
         const QImage image = view->viewport()->grab().toImage();
