@@ -63,7 +63,9 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
             for (const char* name : {"txtLine4", "txtLine3", "txtLine2", "txtLine1", "txtOp",
                                      "txtAnswer", "txtMessage"})
                 seen << feedback->findChild<QLabel*>(name)->text();
-            seen << Text("txtCorrect"); // the status changes once the window has closed
+            seen << Text("txtCorrect") // the status changes once the window has closed
+                 << feedback->findChild<QLabel*>("txtOp")->accessibleDescription() +
+                        Find("txtOp")->accessibleDescription(); // the sign said as a word
             EXPECT_EQ(feedback->focusWidget(), feedback->findChild<QPushButton*>("btnOK"));
             if (first % 3 == 1) {
                 PressKey(feedback, Qt::Key_Escape);
@@ -84,7 +86,7 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
         }
         PressKey(window.get(), Qt::Key_Return);
         const QString before = first ? QString(" %1").arg(first - (first > 4)) : "0";
-        EXPECT_EQ(seen.join("|"), QString("|| 7| %1|+| %2|%3|%4%5")
+        EXPECT_EQ(seen.join("|"), QString("|| 7| %1|+| %2|%3|%4|plusplus%5")
                                       .arg(first)
                                       .arg(7 + first)
                                       .arg(first == 4 ? "Oops!!!" : "You were right!", before,
@@ -282,8 +284,11 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
     EXPECT_EQ(about(Qt::Key_Return), QStringList({"About ", "", Version, "Carrowby icon"}));
     const QString title = "<b>Bo</b> [*] &amp;'s Carrowby";
     EXPECT_EQ(Personalize("<b>Bo</b> [*] &amp;"), title);
+    const QString version = QCoreApplication::applicationVersion();
+    QCoreApplication::setApplicationVersion("2.5.0.7"); // major, minor, build, revision
     EXPECT_EQ(about(Qt::Key_Escape),
-              QStringList({"About " + title, title, Version, "Carrowby icon"}));
+              QStringList({"About " + title, title, "Version 2.5.7", "Carrowby icon"}));
+    QCoreApplication::setApplicationVersion(version);
     EXPECT_EQ(Personalize(QString()), title) << "Cancel";
     EXPECT_EQ(Personalize(""), title) << "OK with nothing typed";
     EXPECT_EQ(Personalize("  "), "  's Carrowby") << "blanks are a name";
@@ -380,7 +385,9 @@ TEST(ClassicFrames, AFrameIsALineInTheMidColour)
         EXPECT_EQ(drawn.pixel(edge), frame.palette().mid().color().rgb()) << edge.x();
 }
 
-TEST(DisplayOpening, WhatQtSaysWhileTheDisplayOpensIsSaidOnceItHasOpenedOrFailed)
+// What Qt says while the display opens is said once it has opened or failed. X11 where the session
+// offers it beside Wayland and no platform was chosen; a display that does not open named.
+TEST(DisplayOpening, SaysWhatQtSaidAndNamesTheDisplayThatDidNotOpen)
 {
     testing::internal::CaptureStderr();
     toolkit::OpenDisplay([] { qWarning("held back"); });
@@ -388,6 +395,26 @@ TEST(DisplayOpening, WhatQtSaysWhileTheDisplayOpensIsSaidOnceItHasOpenedOrFailed
     EXPECT_DEATH(toolkit::OpenDisplay([] { qWarning("held back"), qFatal("cannot go on"); }),
                  "held back\n.*cannot go on")
         << "and before the program ends where it fails";
+    const char* names[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+    const QByteArray before[] = {qgetenv(names[0]), qgetenv(names[1]), qgetenv(names[2])};
+    // clang-format off
+    const std::array<const char*, 5> rows[] = { // as set, then the platform, the display named
+        {"", ":9", "w-1", "xcb", "the display :9:"}, {"", "", "w-1", "", "the Wayland display w-1:"},
+        {"wayland", ":9", "w-1", "wayland", "the Wayland display w-1:"},
+        {"wayland-egl", ":9", "", "wayland-egl", "the Wayland display wayland-0:"},
+        {"", ":9", "", "", "the display :9:"}, {"xcb", "", "", "xcb", "an X display: DISPLAY is"}};
+    // clang-format on
+    for (const auto& row : rows) {
+        for (int i = 0; i < 3; ++i)
+            qputenv(names[i], row[i]);
+        toolkit::OpenDisplay([] {});
+        EXPECT_EQ(qgetenv(names[0]), row[3]) << row[1] << row[2];
+        EXPECT_EXIT(
+            toolkit::OpenDisplay([] { qFatal("no Qt platform plugin could be initialized"); }),
+            testing::ExitedWithCode(2), std::string("carrowby: cannot open ") + row[4]);
+    }
+    for (int i = 0; i < 3; ++i)
+        before[i].isNull() ? qunsetenv(names[i]) : qputenv(names[i], before[i]);
 }
 
 // On Wayland the windows find their icon and name through the launcher the package installs.
