@@ -255,6 +255,10 @@ TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
             << "the practice, the newest";
         EXPECT_FALSE(review->findChild<QPushButton*>("cmdPractiseAgain")->isEnabled())
             << "not while a practice runs";
+        auto* grid = review->findChild<QTableWidget*>("grdProblems"); // numbers to the right
+        EXPECT_EQ(QString::number(grid->item(0, 3)->textAlignment() & Qt::AlignRight) +
+                      QString::number(grid->item(0, 4)->textAlignment() & Qt::AlignRight),
+                  "20");
         PressKey(review, Qt::Key_Escape);
     });
     QApplication::setActiveWindow(results); // Alt+T, Enter: the newest test opened
