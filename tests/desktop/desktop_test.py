@@ -22,14 +22,22 @@ def keys(*names):
     subprocess.run(["xdotool", "key", "--clearmodifiers", *names], check=True)
 
 
+def out(*command):
+    return subprocess.run(command, capture_output=True, text=True).stdout
+
+
+def waited(condition):
+    """Whether the condition holds within 5 s, looked at every 20 ms."""
+    deadline = time.time() + 5
+    while not condition() and time.time() < deadline:
+        time.sleep(0.02)
+    return condition()
+
+
 def active(title, what=None):
     """Waits until the window of this title has the keyboard; what says why it should."""
-    deadline = time.time() + 5
-    while time.time() < deadline and subprocess.run(
-            ["xdotool", "getactivewindow", "getwindowname"], capture_output=True,
-            text=True).stdout[:-1] != title:
-        time.sleep(0.02)
-    check(time.time() < deadline, what or "the window %r has the keyboard" % title)
+    check(waited(lambda: out("xdotool", "getactivewindow", "getwindowname")[:-1] == title),
+          what or "the window %r has the keyboard" % title)
 
 
 def start(title, **display):
@@ -82,16 +90,13 @@ def read(role, name_starts):
 def centred():
     """Whether the window manager's frame round the main window stands in the middle of the
     screen, which has no panel here."""
-    window = subprocess.run(["xdotool", "search", "--pid", str(program.pid), "--onlyvisible",
-                             "--name", "^Carrowby$"], capture_output=True, text=True).stdout.split()
-    if not window:
-        return False
-    info = subprocess.run(["xwininfo", "-id", window[0]], capture_output=True, text=True).stdout
-    extents = subprocess.run(["xprop", "-id", window[0], "_NET_FRAME_EXTENTS"],
-                             capture_output=True, text=True).stdout
-    place = re.findall(r"(?:Absolute upper-left [XY]|Width|Height):\s+(-?\d+)", info)
-    frame = re.findall(r"= (\d+), (\d+), (\d+), (\d+)", extents)
-    if len(place) != 4 or not frame:
+    window = out("xdotool", "search", "--pid", str(program.pid), "--onlyvisible", "--name",
+                 "^Carrowby$").split()[:1]
+    place = window and re.findall(r"(?:Absolute upper-left [XY]|Width|Height):\s+(-?\d+)",
+                                  out("xwininfo", "-id", window[0]))
+    frame = window and re.findall(r"= (\d+), (\d+), (\d+), (\d+)",
+                                  out("xprop", "-id", window[0], "_NET_FRAME_EXTENTS"))
+    if not place or len(place) != 4 or not frame:
         return False
     (x, y, width, height), (left, right, top, bottom) = map(int, place), map(int, frame[0])
     return (abs((1024 - width - left - right) // 2 - (x - left)) <= 1 and
@@ -99,10 +104,7 @@ def centred():
 
 
 start("Carrowby")
-deadline = time.time() + 5
-while time.time() < deadline and not centred():
-    time.sleep(0.05)
-check(centred(), "the window stands in the middle of the screen, its frame and all")
+check(waited(centred), "the window stands in the middle of the screen, its frame and all")
 # The time list three back from Start, Addition and 7 on from it: a box added among the others
 # changes nothing.
 keys(*["shift+Tab"] * 3, *["Down"] * 4, *["Tab"] * 4, "space", *["Tab"] * 11, "space")
@@ -158,18 +160,19 @@ for problem in range(10):  # every answer wrong: a 7 still to practise
     keys("Return")
     active(" ")
     keys("Return")
-recorded = [("Carrowby", 8, 2, "finished"), ("Ada's Carrowby", 0, 10, "finished")]
-deadline = time.time() + 5  # the recorder writes on a thread of its own, in a moment
-while True:
+
+
+def recorded():  # the recorder writes on a thread of its own, in a moment
     with sqlite3.connect(os.path.join(HOME, ".local", "share", "carrowby", "results.sqlite")) as db:
-        tests = db.execute("SELECT title, correct, incorrect, end_reason FROM tests").fetchall()
-        wrong = db.execute("SELECT number, given FROM problems WHERE test = 1 AND correct = 0")
-        wrong = wrong.fetchall()
-    if tests == recorded or time.time() > deadline:
-        break
-    time.sleep(0.05)
-check(tests == recorded and wrong == [(3, str(answers[2] + 1)), (7, str(answers[6] + 1))],
-      "each test is recorded with its answers as typed: %s" % tests)
+        return (db.execute("SELECT title, correct, incorrect, end_reason FROM tests").fetchall(),
+                db.execute("SELECT number, given FROM problems WHERE test = 1 AND NOT correct")
+                .fetchall())
+
+
+check(waited(lambda: recorded() == ([("Carrowby", 8, 2, "finished"),
+                                     ("Ada's Carrowby", 0, 10, "finished")],
+                                    [(3, str(answers[2] + 1)), (7, str(answers[6] + 1))])),
+      "each test is recorded with its answers as typed: %s" % (recorded(),))
 rows = subprocess.run([os.environ["CARROWBY"], "--results-csv", "--answers", "--title", "Ada's Carrowby"],
                       env=dict(os.environ, XDG_DATA_HOME=os.path.join(HOME, ".local", "share")),
                       capture_output=True, text=True).stdout.splitlines()
@@ -193,9 +196,8 @@ xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-nolisten", "tcp"], stdout=
 atexit.register(xvfb.kill)
 start(None, DISPLAY=":" + xvfb.stdout.readline().decode().strip())
 read("check box", "Addition")  # once the window shows
-was, deadline = ticked("Addition", toggle=True)[0], time.time() + 5
-while time.time() < deadline and ticked("Addition")[0] == was:  # until the box shows it
-    time.sleep(0.05)
+was = ticked("Addition", toggle=True)[0]
+waited(lambda: ticked("Addition")[0] != was)  # until the box shows it
 xvfb.kill(), xvfb.wait()
 check(ended("the display going away", 1)["chkAddition"] == (" 0" if was else " 1"),
       "what was toggled just before the display went away is saved")
