@@ -1,5 +1,4 @@
-// Where each fact stands from its last answers, what is still to learn and which numbers to tick;
-// and a practice of what was missed, a wrong one asked again.
+// Each fact's state, what is still to learn, which numbers to tick, and a practice of the missed.
 
 #include "results/Facts.h"
 #include "drill/PracticeSource.h"
@@ -18,8 +17,7 @@ TEST(Facts, AFactIsTwoNumbersUpToTenAsPosed)
         {"10 left out", 'x', {10, 10}, "10 x 10"},
         {"an operand above 10 taken", 'x', {11, 2}, "none"},
         {"a third operand taken", '+', {1, 2, 3}, "none"},
-        {"an unknown sign taken", '?', {1, 2}, "none"},
-    };
+        {"an unknown sign taken", '?', {1, 2}, "none"}};
     for (const auto& [fault, operation, operands, named] : rows) {
         const auto fact = FactOf(operation, operands);
         EXPECT_EQ(fact ? FactText(*fact) : "none", named) << fault;
@@ -28,10 +26,8 @@ TEST(Facts, AFactIsTwoNumbersUpToTenAsPosed)
     EXPECT_EQ(OperandsOf(*FactOf('-', {9, 4})), std::vector<int64_t>({9, 4}));
 }
 
-namespace {
-
 // Answers to 7 x 8, oldest first: "r2.5" right in 2.5 s, "w4" wrong in 4 s.
-FactTable Answered(std::initializer_list<const char*> answers, double fluency = 3)
+static FactTable Answered(std::initializer_list<const char*> answers, double fluency = 3)
 {
     FactTable facts(fluency);
     for (const std::string answer : answers)
@@ -39,17 +35,10 @@ FactTable Answered(std::initializer_list<const char*> answers, double fluency = 
     return facts;
 }
 
-const char* Name(FactState state)
-{
-    const char* names[] = {"not asked", "missed", "slow", "learning", "known"};
-    return names[static_cast<int>(state)];
-}
-
-} // namespace
-
-// A fact's state from its last three answers, with the fluency time's edge.
+// A fact's state, with the fluency time's edge: 3 s fluent, 3.1 s slow.
 TEST(Facts, AFactsStateComesFromItsLastThreeAnswers)
 {
+    const char* names[] = {"not asked", "missed", "slow", "learning", "known"}; // as FactState
     const std::tuple<const char*, FactTable, const char*> rows[] = {
         {"asked once counted", Answered({}), "not asked"},
         {"a wrong one forgotten at once", Answered({"w2", "r1", "r1"}), "missed"},
@@ -60,17 +49,15 @@ TEST(Facts, AFactsStateComesFromItsLastThreeAnswers)
         {"3.1 s taken as fluent", Answered({"r1", "r3.1", "r1"}), "slow"},
         {"a slow one forgotten at once", Answered({"r9", "r1", "r1"}), "slow"},
         {"twice fast taken as known", Answered({"r1", "r1"}), "learning"},
-        {"the fluency time not chosen", Answered({"r4", "r4", "r4"}, 5), "known"},
-    };
+        {"the fluency time not chosen", Answered({"r4", "r4", "r4"}, 5), "known"}};
     for (const auto& [fault, facts, state] : rows)
-        EXPECT_STREQ(Name(facts.StateOf({'x', 7, 8})), state) << fault;
+        EXPECT_STREQ(names[static_cast<int>(facts.StateOf({'x', 7, 8}))], state) << fault;
     const auto last = Answered({"w2", "r4"}).LastAnswers({'x', 7, 8});
     ASSERT_EQ(last.size(), 2u);
     EXPECT_TRUE(last[0].right && last[0].seconds == 4) << "the newest first";
 }
 
-// The facts still to learn, the missed then the slow, each the slowest first; the numbers the
-// most missed facts are held against ticked, a miss held against a number only where ticked.
+// The missed then the slow, slowest first; a miss held against a number only where it was ticked.
 TEST(Facts, WhatIsStillToLearnAndWhichNumbersToTick)
 {
     FactTable facts;
@@ -79,8 +66,7 @@ TEST(Facts, WhatIsStillToLearnAndWhichNumbersToTick)
         {'x', {9, 8}, false, 2, {8, 9}}, {'x', {4, 3}, true, 5, {3}},
         {'x', {6, 2}, true, 4.5, {6}},   {'x', {6, 6}, true, 1, {6}},
         {'/', {9, 3}, false, 1, {3}},    {'+', {12, 3}, false, 9, {}},
-        {'-', {10, 4}, false, 3, {}},
-    };
+        {'-', {10, 4}, false, 3, {}}};
     for (const auto& [operation, operands, right, seconds, ticked] : answers)
         facts.Add({operation, operands, right, seconds, ticked});
     std::string toLearn;
@@ -96,8 +82,7 @@ TEST(Facts, WhatIsStillToLearnAndWhichNumbersToTick)
     EXPECT_TRUE(FactTable().ToTick().Empty() && !FactTable().AnyAsked());
 }
 
-// A practice asks each in turn; one answered wrong comes back two problems later, at most three
-// times, the practice growing by one each time.
+// One answered wrong comes back two problems later, at most three times, each adding one problem.
 TEST(Facts, APracticeAsksAMissedOneAgainUntilItIsRight)
 {
     drill::PracticeSource practice(

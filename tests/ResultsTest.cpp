@@ -1,5 +1,4 @@
-// The record of every test: what is kept and read back, older, damaged and restored files, a file
-// held, moved or forgotten by another program, two copies at once; the tests as CSV.
+// The record of every test, kept and read back whatever befalls its file; the tests as CSV.
 
 #include "results/Progress.h"
 #include "results/Recorder.h"
@@ -11,10 +10,7 @@
 #include "support/RegistrySandbox.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
 #include <sqlite3.h>
@@ -23,10 +19,8 @@
 #include <unistd.h>
 
 using namespace results;
-using testing::HasSubstr;
+using std::filesystem::perms, std::filesystem::status, testing::HasSubstr;
 using namespace std::chrono_literals;
-
-namespace {
 
 // The results in the test's own temporary folder.
 class ResultsTest : public RegistrySandbox
@@ -54,7 +48,7 @@ class ResultsTest : public RegistrySandbox
     }
     void Folder() const { std::filesystem::create_directories(m_folder + "/carrowby"); }
     // A test of Ada's with a product right after 2.3 seconds and a sum wrong.
-    static void TwoAnswers(Recorder& recorder, const std::string& title = "Ada's Carrowby")
+    static Recorder& TwoAnswers(Recorder& recorder, const std::string& title = "Ada's Carrowby")
     {
         auto clock = std::make_shared<FakeClock>();
         recorder.SetClock(clock);
@@ -65,25 +59,13 @@ class ResultsTest : public RegistrySandbox
         recorder.ProblemShown(2, '+', {3, 4}, 7);
         clock->Pass(61);
         recorder.Answered(" 8x", false, {1, 1, 8, 50, "F"});
+        return recorder;
     }
     static void Written(Recorder& recorder)
     {
         EXPECT_TRUE(recorder.Flush(20s)) << recorder.State().waiting.value_or(Reason{}).English();
     }
-    // What another program holding the file does: a transaction kept open.
-    struct Holder
-    {
-        Holder(const std::string& path, const char* begin)
-        {
-            sqlite3_open(path.c_str(), &db);
-            EXPECT_EQ(sqlite3_exec(db, begin, nullptr, nullptr, nullptr), SQLITE_OK);
-        }
-        ~Holder() { sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), sqlite3_close(db); }
-        sqlite3* db = nullptr;
-    };
 };
-
-} // namespace
 
 TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
 {
@@ -91,9 +73,7 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
     EXPECT_FALSE(std::filesystem::exists(Path())) << "nothing is opened before a test starts";
     ResultsReader none;
     EXPECT_FALSE(none.Open() || !none.Why().English().empty()) << "and none read is no fault";
-    TwoAnswers(recorder);
-    Written(recorder);
-    using std::filesystem::perms, std::filesystem::status;
+    Written(TwoAnswers(recorder));
     EXPECT_EQ(status(m_folder + "/carrowby").permissions(), perms::owner_all);
     EXPECT_EQ(status(Path()).permissions(), perms::owner_read | perms::owner_write);
     const std::string columns = "title, operations, numbers, difficulty, problems, time_limit, "
@@ -120,6 +100,10 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
     const std::string copy = m_folder + "/copy.sqlite"; // the file alone, as a backup copies it
     std::filesystem::copy_file(Path(), copy);
     EXPECT_EQ(Query("SELECT count(*) FROM problems", copy), "2") << "checkpointed at each end";
+    chmod(Path().c_str(), 0644), chmod((Path() + "-wal").c_str(), 0644); // widened by hand
+    ResultsWriter().Open(500);
+    EXPECT_EQ(status(Path() + "-wal").permissions() | status(Path()).permissions(),
+              perms::owner_read | perms::owner_write);
 
     ResultsReader reader;
     ASSERT_TRUE(reader.Open());
@@ -136,10 +120,10 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
     EXPECT_TRUE(reader.ForEachAnswer("Ada's Carrowby",
                                      [&](const auto& answer) { answers.push_back(answer); }));
     ASSERT_EQ(answers.size(), 2u);
-    EXPECT_EQ(std::string(1, answers[0].operation) + std::to_string(answers[0].correct), "x1")
-        << "the first first";
-    EXPECT_EQ(answers[1].operands, std::vector<int64_t>({3, 4}));
-    EXPECT_EQ(answers[1].ticked, std::vector<int>({3, 7})) << "an Easy test's numbers";
+    EXPECT_EQ(std::tuple(answers[0].operation, answers[0].correct, answers[1].operands,
+                         answers[1].ticked),
+              std::tuple('x', true, std::vector<int64_t>{3, 4}, std::vector<int>{3, 7}))
+        << "the first first, with an Easy test's numbers";
     EXPECT_EQ(reader.Problems(tests[1].id).value().size(), 2u);
     const std::string every = AnswersCsv(reader.Answers().value()), by = "Ada's Carrowby,";
     EXPECT_EQ(every.substr(every.find('\n') + 1),
@@ -148,8 +132,7 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
     EXPECT_TRUE(reader.Answers("Bo's Carrowby").value().empty());
 }
 
-// An older file, or one restored from a dump (no version), brought up to date with its tests; a
-// test with nothing answered loses the 100% and A+ it was once given.
+// A dump has no version. A test with nothing answered loses the 100% and A+ it was once given.
 TEST_F(ResultsTest, OlderAndRestoredFilesAreBroughtUpToDateInPlace)
 {
     const std::string firstSchema = R"(
@@ -170,41 +153,29 @@ TEST_F(ResultsTest, OlderAndRestoredFilesAreBroughtUpToDateInPlace)
             (4, '2026-12-01T08:00:00+01:00', 'Carrowby', '+', '7', 'Easy', 10, 0, 0, 100, 'A+'),
             (5, '2026-12-01T09:00:00+01:00', 'Carrowby', '+', '7', 'Easy', 10, 0, 3, 30, 'F');
         INSERT INTO problems VALUES (5, 1, '+', '7,1', 8, '8', 1, 1.5);)";
-    const struct
-    {
-        const char* fault;
-        std::string schema; // none: this program's
-        const char* version;
-    } rows[] = {
+    const std::tuple<const char*, std::string, const char*> rows[] = {
         {"the first schema not brought up to date", firstSchema, "1"},
         {"a dump's tables made again", firstSchema, "0"},
-        {"a dump of this schema made anew", "", "0"},
-    };
-    for (const auto& row : rows) {
+        {"a dump of this schema made anew", "", "0"}}; // "": this program's schema
+    for (const auto& [fault, schema, version] : rows) {
         std::filesystem::remove_all(m_folder + "/carrowby");
         Folder();
-        if (row.schema.empty())
-            ResultsWriter().Open(500);
         std::string recorded = tests; // this schema's tests never had 100% with no answer
-        if (row.schema.empty())
-            recorded.replace(recorded.find("100, 'A+'"), 9, "NULL, ''");
-        Query(row.schema + recorded + "PRAGMA user_version = " + row.version);
+        if (schema.empty())
+            ResultsWriter().Open(500), recorded.replace(recorded.find("100, 'A+'"), 9, "NULL, ''");
+        Query(schema + recorded + "PRAGMA user_version = " + version);
         Recorder recorder;
-        TwoAnswers(recorder);
-        Written(recorder);
-        EXPECT_EQ(Query("SELECT id, correct, percentage, grade FROM tests"),
-                  "4|0|NULL|;5|3|30|F;6|1|50|F")
-            << row.fault;
-        EXPECT_EQ(Query("PRAGMA user_version") + "|" +
+        Written(TwoAnswers(recorder));
+        EXPECT_EQ(Query("SELECT id, correct, percentage, grade FROM tests") + "|" +
+                      Query("PRAGMA user_version") + "|" +
                       Query("SELECT count(*) FROM sqlite_master WHERE name = 'tests_by_title'") +
                       Query("SELECT count(*) FROM problems"),
-                  std::to_string(SchemaVersion()) + "|13")
-            << row.fault;
+                  "4|0|NULL|;5|3|30|F;6|1|50|F|" + std::to_string(SchemaVersion()) + "|13")
+            << fault;
     }
 }
 
-// A file that is no database, or one that fails SQLite's check, is set aside as it was and as
-// private, named on standard error, and a new one begun.
+// A file that is no database, or one that fails SQLite's check.
 TEST_F(ResultsTest, AFileThatIsNoDatabaseIsSetAsideAndANewOneBegun)
 {
     for (const bool damaged : {true, false}) {
@@ -218,8 +189,7 @@ TEST_F(ResultsTest, AFileThatIsNoDatabaseIsSetAsideAndANewOneBegun)
         std::ofstream(Path(), std::ios::binary) << bytes;
         testing::internal::CaptureStderr();
         Recorder recorder;
-        TwoAnswers(recorder);
-        Written(recorder);
+        Written(TwoAnswers(recorder));
         const std::string said = testing::internal::GetCapturedStderr();
         std::vector<std::string> aside;
         for (const auto& entry : std::filesystem::directory_iterator(m_folder + "/carrowby"))
@@ -227,16 +197,14 @@ TEST_F(ResultsTest, AFileThatIsNoDatabaseIsSetAsideAndANewOneBegun)
                 aside.push_back(entry.path());
         ASSERT_EQ(aside.size(), 1u) << damaged;
         EXPECT_EQ(FileText(aside[0]), bytes) << damaged;
-        EXPECT_EQ(std::filesystem::status(aside[0]).permissions(),
-                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
+        EXPECT_EQ(status(aside[0]).permissions(), perms::owner_read | perms::owner_write)
             << "private as the file was";
         EXPECT_THAT(said, HasSubstr(Path() + " could not be read; it was moved to " + aside[0]));
         EXPECT_EQ(Query("SELECT count(*) FROM problems"), "2");
     }
 }
 
-// Where the file cannot be written for now, the drill goes on at once: what waits is kept, its
-// reason said as it first arises, and written once it can be, nothing lost.
+// The drill goes on at once; what waits is kept, its reason said as it first arises.
 TEST_F(ResultsTest, WhatCannotBeWrittenYetWaitsAndIsWrittenLater)
 {
     std::ofstream(m_folder + "/carrowby") << "a file where the folder would be";
@@ -272,13 +240,15 @@ TEST_F(ResultsTest, WhatCannotBeWrittenYetWaitsAndIsWrittenLater)
         Query(std::string("PRAGMA journal_mode = ") + (held[0] == 'B' ? "WAL" : "DELETE"));
         Recorder recorder;
         testing::internal::CaptureStderr();
-        std::optional<Holder> holder(std::in_place, Path(), held); // a backup, a sqlite3 left open
+        sqlite3* holder = nullptr; // another program's: a backup, a sqlite3 left open
+        sqlite3_open(Path().c_str(), &holder);
+        EXPECT_EQ(sqlite3_exec(holder, held, nullptr, nullptr, nullptr), SQLITE_OK);
         const auto handed = std::chrono::steady_clock::now();
         TwoAnswers(recorder);
         recorder.TestEnded({1, 1, 8, 10, "F"}, EndReason::Finished);
         EXPECT_LT(std::chrono::steady_clock::now() - handed, 500ms) << "no verdict waits";
         EXPECT_FALSE(recorder.Flush(20s)) << held;
-        holder.reset();
+        sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr), sqlite3_close(holder);
         Written(recorder);
         testing::internal::GetCapturedStderr();
     }
@@ -287,8 +257,7 @@ TEST_F(ResultsTest, WhatCannotBeWrittenYetWaitsAndIsWrittenLater)
               "36");
 }
 
-// A reader takes the file as it stands and writes nothing to it, an older schema too; a read
-// that fails says so and never gives part of the tests as all of them.
+// A read that fails says so and never gives part of the tests as all of them.
 TEST_F(ResultsTest, AReaderChangesNothingAndFailsWhole)
 {
     Folder();
@@ -311,50 +280,44 @@ TEST_F(ResultsTest, AReaderChangesNothingAndFailsWhole)
     EXPECT_EQ(FileText(Path()), before) << "nothing written";
 
     const std::string page = Query("SELECT max(pageno) FROM dbstat WHERE name = 'tests'");
-    const struct
-    {
-        const char* fault;
-        std::string sql; // what another program did to the file
-        bool opens;
-    } rows[] = {
+    const std::tuple<const char*, std::string, bool> rows[] = {
         {"a column renamed read as empty", "ALTER TABLE tests RENAME COLUMN grade TO mark", false},
         {"a version no program writes read", "PRAGMA user_version = -1", false},
-        {"a damaged page read as fewer tests", "", true},
-    };
-    for (const auto& row : rows) {
+        {"a damaged page read as fewer tests", "", true}};
+    for (const auto& [fault, sql, opens] : rows) { // sql: what another program did to the file
         std::filesystem::copy_file(Path(), Path() + ".good",
                                    std::filesystem::copy_options::overwrite_existing);
-        if (row.sql.empty()) { // a page of tests, its header overwritten
+        if (sql.empty()) { // a page of tests, its header overwritten
             std::fstream file(Path(), std::ios::in | std::ios::out | std::ios::binary);
             file.seekp((std::stoll(page) - 1) * 4096);
             file << std::string(8, '\x7f');
         }
-        Query(row.sql);
-        EXPECT_EQ(reader.Open(), row.opens) << row.fault;
-        EXPECT_TRUE(!row.opens || !reader.Tests()) << row.fault;
-        EXPECT_NE(reader.Why().English(), "") << row.fault;
+        Query(sql);
+        EXPECT_EQ(reader.Open(), opens) << fault;
+        EXPECT_TRUE(!opens || !reader.Tests()) << fault;
+        EXPECT_NE(reader.Why().English(), "") << fault;
         std::filesystem::rename(Path() + ".good", Path());
     }
 }
 
-// Everything forgotten in one copy during another's test: the other never writes into a test it
-// did not begin, and drops the rest of its own with a word.
+// The other copy never writes into a test it did not begin; it drops the rest of its own.
 TEST_F(ResultsTest, ForgettingWhileAnotherCopyIsInATestMixesNothing)
 {
     Recorder other;
-    TwoAnswers(other, "Bo's Carrowby");
-    Written(other);
+    Written(TwoAnswers(other, "Bo's Carrowby"));
     ResultsWriter forgetting;
     ASSERT_TRUE(forgetting.Open(500) && forgetting.Forget()) << forgetting.Why().English();
     Recorder recorder;
-    TwoAnswers(recorder);
-    Written(recorder);
+    Written(TwoAnswers(recorder));
     testing::internal::CaptureStderr();
     other.ProblemShown(3, '+', {5, 5}, 10);
     other.Answered("10", true, {2, 1, 7, 67, "D+"});
     other.TestEnded({2, 1, 7, 67, "D+"}, EndReason::Finished);
     Written(other);
-    EXPECT_THAT(testing::internal::GetCapturedStderr(), HasSubstr("forgot this test's results"));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "carrowby: another copy of Carrowby forgot this test's results while it ran here; "
+              "the rest of it is not kept\n")
+        << "said once";
     EXPECT_EQ(other.State().lostAnswers, 1);
     recorder.TestEnded({1, 1, 8, 50, "F"}, EndReason::Finished);
     Written(recorder);
@@ -372,8 +335,7 @@ TEST_F(ResultsTest, AFileMovedOrRemovedIsBegunAgainWithTheTestWhole)
 {
     for (const bool moved : {true, false}) {
         Recorder recorder;
-        TwoAnswers(recorder);
-        Written(recorder);
+        Written(TwoAnswers(recorder));
         for (const char* file : {"", "-wal", "-shm"})
             moved ? std::filesystem::rename(Path() + file, m_folder + "/moved" + file)
                   : (void)std::filesystem::remove(Path() + file);
@@ -413,18 +375,14 @@ TEST_F(ResultsTest, TwoCopiesRecordingAtOnceBothKeepEveryAnswer)
         }
         copies.push_back(pid);
     }
-    for (const pid_t pid : copies) {
-        int status = -1;
-        waitpid(pid, &status, 0);
-        EXPECT_EQ(status, 0);
-    }
+    for (int status = -1; const pid_t pid : copies)
+        EXPECT_EQ(waitpid(pid, &status, 0) == pid ? status : -1, 0) << pid;
     EXPECT_EQ(Query("SELECT count(*), count(DISTINCT test) FROM problems") + "|" +
                   Query("SELECT count(*) FROM tests WHERE end_reason = 'finished'"),
               "400|20|20");
 }
 
-// Forgetting one child's tests, then every test: what is forgotten cannot be read back from the
-// file's bytes, and what is not stays.
+// Forgetting one child's tests, then every test; what is not forgotten stays.
 TEST_F(ResultsTest, ForgottenResultsCannotBeReadBackFromTheFilesBytes)
 {
     Recorder recorder;
@@ -452,25 +410,15 @@ TEST_F(ResultsTest, ForgottenResultsCannotBeReadBackFromTheFilesBytes)
     EXPECT_FALSE(std::filesystem::exists(aside));
     EXPECT_TRUE(gone("yak-7") && gone("Yan's"));
     recorder.TestEnded({}, EndReason::Finished);
-    TwoAnswers(recorder);
-    Written(recorder);
+    Written(TwoAnswers(recorder));
     EXPECT_EQ(reader.Tests().value().size(), 1u) << "recording goes on";
 }
 
-// A column of the tests table is one row in TestColumns: the file's schema has each of them, and
-// each reads back as it was written.
+// A column of the tests table is one row in TestColumns.
 TEST_F(ResultsTest, EachColumnIsInTheFileAndReadsBackAsWritten)
 {
     ResultsWriter writer;
     ASSERT_TRUE(writer.Open(500));
-    std::set<std::string> inFile, declared;
-    for (std::string row = Query("SELECT name FROM pragma_table_info('tests')") + ";"; !row.empty();
-         row.erase(0, row.find(';') + 1))
-        inFile.insert(row.substr(0, row.find(';')));
-    for (const TestColumn& column : TestColumns)
-        declared.insert(column.name);
-    EXPECT_EQ(inFile, declared) << "a column missing from the schema's steps, or from TestColumns";
-
     TestRow written; // each column a value of its own
     for (size_t at = 0; at < std::size(TestColumns); ++at)
         std::visit(
@@ -484,9 +432,13 @@ TEST_F(ResultsTest, EachColumnIsInTheFileAndReadsBackAsWritten)
                     written.*field = static_cast<int64_t>(100 + at);
             },
             TestColumns[at].field);
-    std::set<std::string> values;
+    std::set<std::string> inFile, declared, values;
+    for (std::string row = Query("SELECT name FROM pragma_table_info('tests')") + ";"; !row.empty();
+         row.erase(0, row.find(';') + 1))
+        inFile.insert(row.substr(0, row.find(';')));
     for (const TestColumn& column : TestColumns)
-        values.insert(StoredText(written, column));
+        declared.insert(column.name), values.insert(StoredText(written, column));
+    EXPECT_EQ(inFile, declared) << "a column missing from the schema's steps, or from TestColumns";
     EXPECT_EQ(values.size(), std::size(TestColumns))
         << "two columns kept in one place of the record";
     written.id = writer.BeginTest(written).value_or(0);
@@ -499,34 +451,28 @@ TEST_F(ResultsTest, EachColumnIsInTheFileAndReadsBackAsWritten)
         EXPECT_EQ(StoredText(read[0], column), StoredText(written, column)) << column.name;
 }
 
-// Every field as text to a spreadsheet of any language: quoted where it holds a separator (a
-// comma, or the semicolon where a decimal comma is used), a tab, a quote or a line break; a
-// formula's first sign kept as text.
+// Quoted where a field holds a separator (a comma, or the semicolon where a decimal comma is
+// used), a tab, a quote or a line break; a formula's first sign kept as text.
 TEST(ResultsCsv, GivesASpreadsheetEveryFieldAsText)
 {
-    TestRow test{{"Jo \"JJ\", Carrowby", "+-", "3,7", "Hard", 10, 0},
-                 {9, 1, 0, 90, "A-"},
-                 7,
-                 "2026-12-01T08:00:00+01:00",
-                 "",
-                 EndReason::Finished};
+    // clang-format off
+    TestRow test{{"Jo \"JJ\", Carrowby", "+-", "3,7", "Hard", 10, 0}, {9, 1, 0, 90, "A-"}, 7,
+                 "2026-12-01T08:00:00+01:00", "", EndReason::Finished};
+    // clang-format on
     EXPECT_EQ(TestsCsv({test}).substr(0, 34), "id,started,ended,title,operations,") << "named";
     EXPECT_THAT(TestsCsv({test}),
                 HasSubstr("\n7,2026-12-01T08:00:00+01:00,,\"Jo \"\"JJ\"\", "
                           "Carrowby\",'+-,\"3,7\",Hard,10,0,9,1,0,90,A-,finished"));
-    for (const auto& [title, field] : std::vector<std::pair<std::string, std::string>>{
-             {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
-             {"x;=1+2;'s Carrowby", "\"x;=1+2;'s Carrowby\""},
-             {"a\tb", "\"a\tb\""},
-             {"a\nb", "\"a\nb\""}}) {
+    for (const auto& [title, field] :
+         {std::pair("=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""),
+          std::pair("x;=1+2;'s Carrowby", "\"x;=1+2;'s Carrowby\""), std::pair("a\tb", "\"a\tb\""),
+          std::pair("a\nb", "\"a\nb\"")}) {
         test.title = title;
-        EXPECT_THAT(TestsCsv({test}), HasSubstr("," + field + ","));
+        EXPECT_THAT(TestsCsv({test}), HasSubstr(std::string(",") + field + ","));
     }
-    test.percentage.reset();
-    test.grade.clear();
+    test.percentage.reset(), test.grade.clear();
     EXPECT_THAT(TestsCsv({test}), HasSubstr(",1,0,,,finished,")) << "none answered";
-    // For a spreadsheet where decimals take a comma: a byte order mark, semicolons, a list that
-    // is no number, a decimal comma, quoted for a spreadsheet that splits at commas too.
+    // Where decimals take a comma; "3, 7" is no number, "4,2" quoted for one that splits at commas.
     const CsvStyle french{';', ',', true};
     EXPECT_EQ(TestsCsv({test}, french).substr(0, 15), "\xEF\xBB\xBFid;started;e");
     EXPECT_THAT(TestsCsv({test}, french), HasSubstr(";'+-;\"3, 7\";Hard;"));
@@ -537,8 +483,7 @@ TEST(ResultsCsv, GivesASpreadsheetEveryFieldAsText)
               "seconds\nZoé;2026-12-01T08:00:00+01:00;2;'-;\"17, 9\";8;8;1;\"4,2\"\n");
 }
 
-// The chart speaks of the newest charted test's kind alone: tests that ran to their end or time
-// with something answered, the last five's first and last percentages.
+// Charted: tests that ran to their end or time with something answered; the last five's ends.
 TEST(Progress, SpeaksOfTheNewestKindAlone)
 {
     std::vector<TestRow> newestFirst;
