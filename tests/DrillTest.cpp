@@ -7,16 +7,13 @@
 #include "drill/TestRun.h"
 #include "support/FakeClock.h"
 #include "support/ScriptedRandom.h"
-#include "toolkit/NumberText.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <map>
 #include <tuple>
 
 using namespace drill;
-using toolkit::PlainText;
 
 namespace {
 
@@ -78,13 +75,12 @@ TEST(Drill, DrawsWritesAndSolvesProblems)
         ScriptedRandom random;
         random.draws.assign(draws.begin(), draws.end());
         const Problem problem = DrawProblem(choice, random);
-        const auto written = ProblemLines(problem);
-        EXPECT_EQ(OperationSign(problem.operation) + written[3] + "|" + written[2] + "|" +
-                      written[1] + "|" + written[0],
-                  lines)
+        const auto w = ProblemLines(problem); // and every draw used
+        EXPECT_EQ(std::tuple(OperationSign(problem.operation) + w[3] + "|" + w[2] + "|" + w[1] +
+                                 "|" + w[0],
+                             ComputeAnswer(problem), random.draws.size()),
+                  std::tuple(lines, answer, 0u))
             << fault;
-        EXPECT_EQ(ComputeAnswer(problem), answer) << fault;
-        EXPECT_TRUE(random.draws.empty()) << fault;
     }
 }
 
@@ -92,16 +88,14 @@ TEST(Drill, AnEasyProblemUsesATickedNumber)
 {
     using Row = std::tuple<const char*, DrillChoice, int, int, bool>; // fault, first, second, uses
     const DrillChoice seven = Choice({Addition}, {7}), zero = Choice({Addition}, {0}),
-                      zeroWithDivision = Choice({Addition, Division}, {0, 4});
+                      div0 = Choice({Addition, Division}, {0, 4});
     // clang-format off
     const Row rows[] = {
         {"1st unread", seven, 7, 3, true}, {"2nd unread", seven, 3, 7, true},
         {"any number", seven, 3, 4, false}, {"0 1st unread", zero, 0, 9, true},
         {"0 2nd unread", zero, 9, 0, true}, {"0 unticked", seven, 0, 3, false},
-        {"unticked", Choice({Addition}, {1, 2, 3}), 5, 6, false},
-        {"0 beside Division", zeroWithDivision, 0, 4, false},
-        {"0 2nd beside Division", zeroWithDivision, 4, 0, false},
-        {"4 not then", zeroWithDivision, 4, 4, true},
+        {"unticked", Choice({Addition}, {1, 2, 3}), 5, 6, false}, {"4 not then", div0, 4, 4, true},
+        {"0 beside Division", div0, 0, 4, false}, {"0 2nd beside Division", div0, 4, 0, false},
         {"0 no divisor refused", Choice({Division}, {4}), 0, 4, true},
         {"10 out", Choice({Addition}, {10}), 10, 10, true},
         {"1 out", Choice({Addition}, {1}), 9, 1, true},
@@ -120,6 +114,10 @@ TEST(Drill, ProblemsDifferFromOneStartToTheNext)
     }
     toolkit::TimeSeededRandom second;
     EXPECT_NE(first.Draw(), second.Draw());
+    double highest = 0; // and reach the whole of [0, 1): every operation and number
+    for (int draw = 0; draw < 200; ++draw)
+        highest = std::max(highest, first.Draw());
+    EXPECT_GT(highest, 0.9);
 }
 
 TEST(Drill, SettingsThatAllowNoTestOrNoProblemAreNamed)
@@ -127,7 +125,6 @@ TEST(Drill, SettingsThatAllowNoTestOrNoProblemAreNamed)
     const std::string NoType = "No test type selected!", Zero = "Can not test 0 with Division!",
                       NoNumbers = "No numbers selected for testing!", Starts = "", Draws = "";
     using Row = std::tuple<const char*, DrillChoice, std::string, std::string>;
-    // clang-format off
     const Row rows[] = {
         {"no operation", Choice({}, {3, 0}, Hard), NoType, NoType},
         {"0 with Division", Choice({Division}, {0}, Hard), Zero, Draws},
@@ -138,13 +135,11 @@ TEST(Drill, SettingsThatAllowNoTestOrNoProblemAreNamed)
         {"no number", Choice({Multiplication, Division}, {}, Hard), NoNumbers, Draws},
         {"no number on Easy drawn", Choice({Addition}, {}), NoNumbers, NoNumbers},
         {"no length", Choice({Addition}, {10}, Easy, -1), "No number of problems selected!", Draws},
-        {"no difficulty", Choice({Addition}, {10}, -1), "No difficulty selected!", Draws},
-    };
-    // clang-format on
-    for (const auto& [fault, choice, atStart, atProblem] : rows) {
-        EXPECT_EQ(WhyStartRefused(choice).value_or(""), atStart) << fault;
-        EXPECT_EQ(WhyNoProblem(choice).value_or(""), atProblem) << fault;
-    }
+        {"no difficulty", Choice({Addition}, {10}, -1), "No difficulty selected!", Draws}};
+    for (const auto& [fault, choice, atStart, atProblem] : rows)
+        EXPECT_EQ(WhyStartRefused(choice).value_or("") + "|" + WhyNoProblem(choice).value_or(""),
+                  atStart + "|" + atProblem)
+            << fault;
 }
 
 TEST(Drill, TypedAnswersAreReadLeniently)
@@ -160,39 +155,36 @@ TEST(Drill, TypedAnswersAreReadLeniently)
     };
     // clang-format on
     for (const auto& [fault, typed, answer, right] : rows) {
-        const Judgement judgement = Judge(typed, answer);
-        EXPECT_EQ(judgement.right, right) << fault;
-        EXPECT_EQ(judgement.message, right ? "You were right!" : "Oops!!!");
+        const Judgement judged = Judge(typed, answer);
+        EXPECT_EQ(std::tuple(judged.right, judged.message),
+                  std::tuple(right, right ? "You were right!" : "Oops!!!"))
+            << fault;
     }
 }
 
 TEST(Drill, StatusAndGrade)
 {
-    // clang-format off
-    const std::tuple<const char*, int16_t, int16_t, const char*> rows[] = { // right of posed
+    const std::tuple<const char*, int16_t, int16_t, const char*> rows[] = {
+        // right of posed
         {"none posed divides by 0", 0, 0, " 0"}, {"none right not 0", 0, 10, " 0"},
-        {"87.5 not to even", 7, 8, " 88"}, {"62.5 not to even", 5, 8, " 62"},
-        {"33.3 not down", 1, 3, " 33"}, {"66.7 not up", 2, 3, " 67"},
-        {"all right not 100", 100, 100, " 100"},
-    };
-    // clang-format on
+        {"87.5 not to even", 7, 8, " 88"},       {"62.5 not to even", 5, 8, " 62"},
+        {"33.3 not down", 1, 3, " 33"},          {"66.7 not up", 2, 3, " 67"},
+        {"all right not 100", 100, 100, " 100"}};
     for (const auto& [fault, correct, posed, percentage] : rows) {
         const StatusCaptions status = Status(correct, int16_t(posed - correct), posed);
-        EXPECT_EQ(status.correct + status.incorrect,
-                  " " + std::to_string(correct) + " " + std::to_string(posed - correct));
-        EXPECT_EQ(status.percentage, percentage) << fault;
+        EXPECT_EQ(status.correct + status.incorrect + "|" + status.percentage,
+                  " " + std::to_string(correct) + " " + std::to_string(posed - correct) + "|" +
+                      percentage)
+            << fault;
     }
     // Each grade from its lowest percentage; one below it, the next grade. None above 100.
-    const std::pair<int, const char*> lowest[] = {
-        {100, "A+"}, {93, "A"},  {90, "A-"}, {87, "B+"}, {83, "B"},  {80, "B-"}, {77, "C+"},
-        {73, "C"},   {70, "C-"}, {67, "D+"}, {63, "D"},  {60, "D-"}, {0, "F"}};
-    for (size_t row = 0; row < std::size(lowest); ++row) {
-        const auto [percentage, grade] = lowest[row];
-        EXPECT_EQ(LetterGrade(percentage), grade) << percentage;
-        if (row + 1 < std::size(lowest)) {
-            EXPECT_EQ(LetterGrade(percentage - 1), lowest[row + 1].second) << percentage - 1;
-        }
-    }
+    const char* const grades[] = {"A+", "A",  "A-", "B+", "B",  "B-", "C+",
+                                  "C",  "C-", "D+", "D",  "D-", "F",  "F"};
+    const int lowest[] = {100, 93, 90, 87, 83, 80, 77, 73, 70, 67, 63, 60, 0};
+    for (size_t row = 0; row < std::size(lowest); ++row)
+        EXPECT_EQ(LetterGrade(lowest[row]) + "|" + LetterGrade(lowest[row] - 1),
+                  grades[row] + std::string("|") + grades[row + 1])
+            << lowest[row];
     EXPECT_EQ(LetterGrade(-1) + "|" + LetterGrade(100.5), "F|");
     EXPECT_EQ(Status(7, 1, 8).grade, "B+");
 }
@@ -214,16 +206,25 @@ struct Sums : ProblemSource
     std::string verdicts;
 };
 
+// A test of ten sums under the time limit given, its first sum posed and answered right.
+struct Begun : TestRun
+{
+    explicit Begun(int limit = 0, std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>())
+        : TestRun(clock), clock(clock)
+    {
+        Start(std::unique_ptr<Sums>(sums)), SetTimeLimit(limit), PoseNext(), Answer("8");
+    }
+    std::shared_ptr<FakeClock> clock;
+    Sums* sums = new Sums(10); // the test's from the start
+};
+
 } // namespace
 
-// A whole test: each answer judged and counted, the status as the panel shows it, the end.
 TEST(TestRun, CountsEachAnswerAndEndsAfterTheLast)
 {
-    auto clock = std::make_shared<FakeClock>();
-    TestRun run(clock);
-    auto owned = std::make_unique<Sums>(3);
-    Sums* sums = owned.get();
-    run.Start(std::move(owned));
+    TestRun run(std::make_shared<FakeClock>());
+    Sums* sums = new Sums(3); // the test's from the start
+    run.Start(std::unique_ptr<Sums>(sums));
     const unsigned started = run.Generation();
     EXPECT_FALSE(run.Score().percentage) << "no percentage kept before an answer";
     std::string seen;
@@ -249,30 +250,17 @@ TEST(TestRun, CountsEachAnswerAndEndsAfterTheLast)
 
 TEST(TestRun, ASourceThatCanPoseNothingMoreStopsTheTest)
 {
-    TestRun run(std::make_shared<FakeClock>());
-    auto owned = std::make_unique<Sums>(10);
-    Sums* sums = owned.get();
-    run.Start(std::move(owned));
-    run.PoseNext();
-    run.Answer("8");
-    sums->why = "No test type selected!";
+    Begun run;
+    run.sums->why = "No test type selected!";
     EXPECT_EQ(run.PoseNext().value_or(""), "No test type selected!");
     EXPECT_EQ(run.Ended(), results::EndReason::Stopped);
     EXPECT_EQ(run.ProblemNumber(), 1);
 }
 
-// The seconds left counted down by the clock at each tick; at 0 the test ends, the problems not
-// answered counted as posed.
 TEST(TestRun, TheTimeLimitCountsDownByTheClock)
 {
-    struct Row
-    {
-        const char* fault;
-        int limit;
-        std::vector<double> ticks; // seconds passed before each tick
-        const char* shown;         // the seconds left after each tick, "up" once it ends
-    };
-    const Row rows[] = {
+    // fault, limit, seconds passed before each tick, seconds left after each ("up" once ended)
+    const std::tuple<const char*, int, std::vector<double>, const char*> rows[] = {
         {"a tick early by a little counts no second", 10, {0.95, 0.95, 0.95}, "9 8 7"},
         {"each tick taken for a second, whatever the clock says", 10, {0.3, 0.3}, "10 9"},
         {"a late tick counts too few", 10, {2.6}, "7"},
@@ -280,36 +268,26 @@ TEST(TestRun, TheTimeLimitCountsDownByTheClock)
         {"not up at 0", 1, {1}, "up"},
         {"no limit counted down", 0, {5, 500}, "- -"},
     };
-    for (const Row& row : rows) {
-        auto clock = std::make_shared<FakeClock>();
-        TestRun run(clock);
-        run.Start(std::make_unique<Sums>(10));
-        run.SetTimeLimit(row.limit);
-        run.PoseNext();
-        run.Answer("8");
+    for (const auto& [fault, limit, ticks, expected] : rows) {
+        Begun run(limit);
         std::string shown;
-        for (const double seconds : row.ticks) {
+        for (const double seconds : ticks) {
             if (!run.Running())
                 break;
-            clock->Pass(seconds);
+            run.clock->Pass(seconds);
             const bool up = run.Tick();
             const auto left = run.SecondsLeft();
             shown += (shown.empty() ? "" : " ") + (up ? "up" : left ? std::to_string(*left) : "-");
         }
-        EXPECT_EQ(shown, row.shown) << row.fault;
+        EXPECT_EQ(shown, expected) << fault;
     }
-    auto clock = std::make_shared<FakeClock>();
-    TestRun run(clock);
-    run.Start(std::make_unique<Sums>(10));
-    run.SetTimeLimit(10);
-    run.PoseNext();
-    run.Answer("8");
-    clock->Pass(6);
+    Begun run(10);
+    run.clock->Pass(6);
     run.SetTimeLimit(30); // another limit chosen during the test: counted from then
-    clock->Pass(1);
+    run.clock->Pass(1);
     run.Tick();
     EXPECT_EQ(run.SecondsLeft(), 29);
-    clock->Pass(29);
+    run.clock->Pass(29);
     EXPECT_TRUE(run.Tick());
     EXPECT_EQ(run.Ended(), results::EndReason::Time);
     EXPECT_EQ(run.Status().percentage + run.Status().grade, " 10F") << "1 right of 10 posed";

@@ -33,8 +33,7 @@ TEST(NumberText, LenientReadingTakesTheLongestLeadingNumber)
 
 TEST(NumberText, StrictReadingAcceptsOnlyBlanksAroundANumber)
 {
-    EXPECT_EQ(ReadStrict(" 12 "), 12);
-    EXPECT_EQ(ReadStrict("-9.5e1"), -95);
+    EXPECT_EQ(std::tuple(ReadStrict(" 12 "), ReadStrict("-9.5e1")), std::tuple(12, -95));
     for (const char* text : {"12a", "", "   ", "1 2", "\t12", "Unlimited", "&H1F", "1,5", "-"})
         EXPECT_EQ(ReadStrict(text), std::nullopt) << '"' << text << '"';
     for (const char* longer : {"12345", "12.5"})

@@ -20,14 +20,12 @@ auto Addressing(const RegistryManager& m)
 
 } // namespace
 
-// A fresh object addresses HKCU itself; automatic keys: Software, company, application, subkey.
 TEST_F(Contract, TheKeyPathIsComposedFromTheProperties)
 {
     EXPECT_EQ(RegistryManager().DoesKeyExist(), True);
     using Levels = std::vector<std::string>; // "C", "A" and "S" stand for the names set
     using Row =
         std::tuple<const char*, Bool16, Bool16, Bool16, bool, bool, int32_t, int32_t, Levels>;
-    // clang-format off
     const Row rows[] = {
         // fault; auto, use company, use application, company set, subkey set, base key: root, path
         {"a level left out", True, True, True, true, false, User, User, {"Software", "C", "A"}},
@@ -36,20 +34,16 @@ TEST_F(Contract, TheKeyPathIsComposedFromTheProperties)
         {"empty company a level", True, True, True, false, false, User, User, {"Software", "A"}},
         {"5 taken for true", True, True, 5, true, true, User, User, {"Software", "C", "S"}},
         {"Software left out", True, False, False, true, false, User, User, {"Software"}},
-        {"subkey not alone", False, True, True, true, true, Classes, Classes, {"S"}},
-    };
-    // clang-format on
+        {"subkey not alone", False, True, True, true, true, Classes, Classes, {"S"}}};
     int row = 0;
-    for (const auto& [fault, useAuto, useCompany, useApp, company, subkey, base, root, levels] :
-         rows) {
+    for (const auto& [fault, useAuto, useCo, useApp, company, subkey, base, root, levels] : rows) {
         std::map<std::string, std::string> name = {{"Software", "Software"}};
         for (const char* level : {"C", "A", "S"})
             name[level] = Unique(level + std::to_string(++row));
         RegistryManager manager = Direct(base, subkey ? name["S"] : "");
-        manager.UseAutoAppSubKeys(useAuto), manager.UseCompanyName(useCompany);
+        manager.UseAutoAppSubKeys(useAuto), manager.UseCompanyName(useCo);
         manager.UseApplication(useApp), manager.Application(name["A"]);
-        manager.CompanyName(company ? name["C"] : "");
-        manager.CreateSubKey();
+        manager.CompanyName(company ? name["C"] : ""), manager.CreateSubKey();
         EXPECT_EQ(manager.WriteValue("Marker", "here", REG_SZ), True) << fault;
         std::string path;
         for (const std::string& level : levels)
@@ -64,10 +58,9 @@ TEST_F(Contract, KeysAreMadeOnceAndFoundInAnyCase)
     const std::string company = Unique("Co");
     RegistryManager manager = AppKey(company, "Deep");
     manager.Subkey("a\\b\\c");
-    EXPECT_EQ(manager.WriteValue("x", "y", REG_SZ), False);
-    EXPECT_EQ(manager.DoesKeyExist(), False);
-    EXPECT_EQ(manager.CreateSubKey(), True);
-    EXPECT_EQ(manager.CreateSubKey(), False);
+    EXPECT_EQ((std::tuple{manager.WriteValue("x", "y", REG_SZ), manager.DoesKeyExist(),
+                          manager.CreateSubKey(), manager.CreateSubKey()}),
+              std::tuple(False, False, True, False)); // write, exists, made, made again
     manager.WriteValue("UserName", "first", REG_SZ);
     manager.WriteValue("USERNAME", "second", REG_SZ);
     RegistryManager shouting = Direct(User, "SOFTWARE\\" + company + "\\DEEP\\A\\B");
@@ -77,8 +70,7 @@ TEST_F(Contract, KeysAreMadeOnceAndFoundInAnyCase)
     EXPECT_EQ(Read(shouting, "username"), "second");
 }
 
-// Text reads back as written up to 254 bytes; a key not opened leaves 255 blanks; handles keep
-// their access masks.
+// Up to 254 bytes read back as written; a key not opened leaves 255 blanks.
 TEST_F(Contract, ValuesReadBackAsWrittenWithinTheBuffer)
 {
     std::string wide; // 127 two-byte letters: 254 bytes
@@ -124,12 +116,10 @@ TEST_F(Contract, ValuesReadBackAsWrittenWithinTheBuffer)
 TEST_F(Contract, AssociationsTieExtensionsToProgramClasses)
 {
     RegistryManager manager = AppKey("QZV", "Carrowby");
-    manager.Subkey("Mine");
-    manager.UseCompanyName(7);
+    manager.Subkey("Mine"), manager.UseCompanyName(7);
     const auto addressing = Addressing(manager);
     const std::string ext = Unique("CBT");
-    std::string key = ".";
-    key += toolkit::AsciiLower(ext); // the lower-case key
+    const std::string key = "." + toolkit::AsciiLower(ext);
     auto value = [&](const std::string& name) { return Read(Direct(Classes, key), name); };
     EXPECT_EQ(manager.IsAssociatedWithExtension("", ext), False) << "no key at all";
     EXPECT_EQ(manager.GetCurrentAssociation(ext), "");

@@ -19,6 +19,8 @@
 
 namespace {
 
+namespace fs = std::filesystem;
+
 class StoreFileTest : public RegistrySandbox
 {
   protected:
@@ -26,7 +28,7 @@ class StoreFileTest : public RegistrySandbox
     std::string Read(const std::string& name) { return RegistrySandbox::Read(settings, name); }
     long Files(const std::string& in = {}) const
     {
-        return std::distance(std::filesystem::directory_iterator(in.empty() ? Folder() : in), {});
+        return std::distance(fs::directory_iterator(in.empty() ? Folder() : in), {});
     }
     std::string Folder() const { return m_folder + "/carrowby"; }
 
@@ -37,13 +39,12 @@ class StoreFileTest : public RegistrySandbox
 
 TEST_F(StoreFileTest, LivesPrivatelyInTheUsersConfigFolder)
 {
-    using std::filesystem::perms, std::filesystem::status;
     EXPECT_EQ(registry::StoreFile::DefaultPath(), Path());
     EXPECT_EQ(settings.DoesKeyExist(), False);
-    EXPECT_FALSE(std::filesystem::exists(Path())) << "reading creates nothing";
+    EXPECT_FALSE(fs::exists(Path())) << "reading creates nothing";
     EXPECT_EQ(settings.CreateSubKey(), True);
-    EXPECT_EQ(status(m_folder + "/carrowby").permissions(), perms::owner_all);
-    EXPECT_EQ(status(Path()).permissions(), perms::owner_read | perms::owner_write);
+    EXPECT_EQ(fs::status(Folder()).permissions(), fs::perms::owner_all);
+    EXPECT_EQ(fs::status(Path()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     const long open = Files("/proc/self/fd");
     for (int i = 0; i < 50; ++i)
         Read("UserName");
@@ -52,8 +53,7 @@ TEST_F(StoreFileTest, LivesPrivatelyInTheUsersConfigFolder)
     EXPECT_EQ(registry::OpenKeys(), 0u) << "nor a key";
     EXPECT_EQ(settings.WriteValue("two\nlines", "x", REG_SZ), False) << "a name no line holds";
     const std::string home = std::getenv("HOME");
-    setenv("XDG_CONFIG_HOME", "relative", 1);
-    setenv("HOME", "/home/someone", 1);
+    setenv("XDG_CONFIG_HOME", "relative", 1), setenv("HOME", "/home/someone", 1);
     EXPECT_EQ(registry::StoreFile::DefaultPath(), "/home/someone/.config/carrowby/registry.reg");
     for (const bool set : {true, false}) { // then the user's home, never the current folder
         set ? setenv("HOME", "relative", 1) : unsetenv("HOME");
@@ -80,10 +80,9 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
     for (const auto& [text, userName, written, created] : rows) {
         std::ofstream(Path(), std::ios::binary) << text;
         testing::internal::CaptureStderr();
-        EXPECT_EQ(Read("UserName"), userName);
-        EXPECT_EQ(FileText(Path()), text);
-        EXPECT_EQ(settings.WriteValue("chk7", " 0", REG_SZ), written);
-        EXPECT_EQ(settings.CreateSubKey(), created);
+        EXPECT_EQ((std::tuple{Read("UserName"), FileText(Path()),
+                              settings.WriteValue("chk7", " 0", REG_SZ), settings.CreateSubKey()}),
+                  std::tuple(userName, text, written, created));
         const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_EQ(said.find(" cannot be read and is skipped") != std::string::npos,
                   text.find("1\r\n") != std::string::npos)
@@ -91,9 +90,8 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
         const std::string aside = said.substr(said.find(Path() + ".unreadable-"));
         const std::string copy = aside.substr(0, aside.find_first_of(" \n"));
         EXPECT_EQ(FileText(copy), text) << said;
-        EXPECT_TRUE(written != True ||
-                    std::filesystem::status(copy).permissions() ==
-                        (std::filesystem::perms::owner_read | std::filesystem::perms::owner_write))
+        EXPECT_TRUE(written != True || fs::status(copy).permissions() ==
+                                           (fs::perms::owner_read | fs::perms::owner_write))
             << "a copy written beside it is as private as the store";
         EXPECT_TRUE(std::regex_search(aside, std::regex("unreadable-[0-9]{8}-[0-9]{6}"))) << said;
     }
@@ -101,8 +99,8 @@ TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
     EXPECT_EQ(Read("UserName") + Read("chk7"), "Ada 0");
 }
 
-// A failing read, write, lock or flush fails the call and changes nothing, a slow one none; a lock that cannot be taken is
-// told before any write; a planted link is not used; a store out of reach gives the true reason.
+// A failing read, write, lock or flush fails the call and changes nothing, a slow one none; a lock
+// not to be had is told before any write; a planted link is unused; out of reach, the true reason.
 TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
 {
     settings.CreateSubKey();
@@ -176,9 +174,9 @@ TEST_F(StoreFileTest, OnlyARegularFileIsReadAndALinkStays)
     settings.CreateSubKey();
     const std::string pipe = m_folder + "/pipe", big = m_folder + "/big";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    std::ofstream{big}, std::filesystem::resize_file(big, 65 << 20);
+    std::ofstream{big}, fs::resize_file(big, 65 << 20);
     for (const std::string& notAStore : {pipe, std::string("/dev/zero"), big}) {
-        std::filesystem::remove(Path()), std::filesystem::create_symlink(notAStore, Path());
+        fs::remove(Path()), fs::create_symlink(notAStore, Path());
         EXPECT_EQ(settings.WriteValue("UserName", "Bo", REG_SZ), False) << notAStore;
         EXPECT_EQ(registry::StoreFile(Path()).WhyUnreadable(),
                   notAStore == big ? "larger than 64 MiB" : "not a regular file");
@@ -187,17 +185,16 @@ TEST_F(StoreFileTest, OnlyARegularFileIsReadAndALinkStays)
     for (const std::string text : {"", "not an export"}) {
         std::ofstream(m_folder + "/target") << text;
         chmod((m_folder + "/target").c_str(), 0644);
-        std::filesystem::remove(Path()); // a link's target relative to its folder, or absolute
-        std::filesystem::create_symlink(text.empty() ? "../target" : m_folder + "/target", Path());
+        fs::remove(Path()); // a link's target relative to its folder, or absolute
+        fs::create_symlink(text.empty() ? "../target" : m_folder + "/target", Path());
         registry::Calls().fsync = [](int) { return errno = ENOSPC, -1; };
         EXPECT_EQ(settings.CreateSubKey(), False);
         registry::Calls() = real;
         EXPECT_EQ(Files(), 1) << "no copy beside a failed save";
         EXPECT_EQ(settings.CreateSubKey() + settings.WriteValue("UserName", "Bo", REG_SZ),
                   2 * True);
-        EXPECT_EQ(Read("UserName") + std::to_string(std::filesystem::is_symlink(Path())), "Bo1");
-        EXPECT_EQ(std::filesystem::status(m_folder + "/target").permissions(),
-                  std::filesystem::perms(0644));
+        EXPECT_EQ(Read("UserName") + std::to_string(fs::is_symlink(Path())), "Bo1");
+        EXPECT_EQ(fs::status(m_folder + "/target").permissions(), fs::perms(0644));
         EXPECT_EQ(Files(), text.empty() ? 1 : 2) << "a copy of what was no export";
     }
 }
@@ -230,9 +227,9 @@ TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
               "Permission denied");
     EXPECT_EQ(Read("UserName"), "Carrowby");
     ASSERT_EQ(chmod(Folder().c_str(), 0700), 0); // a link from there into a writable folder
-    std::filesystem::create_directory(m_folder + "/dotfiles");
-    std::filesystem::rename(Path(), m_folder + "/dotfiles/carrowby.reg");
-    std::filesystem::create_symlink("../dotfiles/carrowby.reg", Path());
+    fs::create_directory(m_folder + "/dotfiles");
+    fs::rename(Path(), m_folder + "/dotfiles/carrowby.reg");
+    fs::create_symlink("../dotfiles/carrowby.reg", Path());
     ASSERT_EQ(chmod(Folder().c_str(), 0500), 0);
     EXPECT_EQ(settings.WriteValue("UserName", "x", REG_SZ), True) << "what the link leads to is";
 }
@@ -291,7 +288,7 @@ TEST_F(StoreFileTest, WritersAtOnceOrKilledMidWriteLoseNothing)
         ASSERT_EQ(Read("1-" + std::to_string(round)), "x") << round;
     EXPECT_EQ(settings.WriteValue("after", "x", REG_SZ), True);
     EXPECT_EQ(Files(), 1) << "no temporary file is left";
-    std::filesystem::remove_all(Folder()); // as on a first save, its folder still to be made
+    fs::remove_all(Folder()); // as on a first save, its folder still to be made
     const RegistryManager::Transaction whole(RegistryManager::Transaction::Writing);
     EXPECT_EQ(registry::FolderLock(Folder(), LOCK_EX | LOCK_NB).Error(), EWOULDBLOCK)
         << "another writer is kept out while a transaction is open";

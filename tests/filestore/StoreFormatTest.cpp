@@ -31,50 +31,41 @@ std::string ValuesOf(const RegistryTree& tree)
     return text.substr(text.find("[HKEY_CLASSES_ROOT]\n") + 20);
 }
 
-// A key line levels deep below the current user's root.
-std::string Deep(int levels)
+// A key line levels deep below the current user's root, each level's name letters long.
+std::string Deep(int levels, size_t letters = 1)
 {
-    std::string line = "[HKEY_CURRENT_USER";
-    for (int i = 0; i < levels; ++i)
-        line += "\\k";
-    return line + "]\n";
+    return levels ? Deep(levels - 1, letters).insert(18, "\\" + std::string(letters, 'k'))
+                  : "[HKEY_CURRENT_USER]\n";
 }
 
 } // namespace
 
 TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
 {
-    // what the row shows, the text read, the values written back, the lines skipped (a key
-    // line's number negative)
+    // what the row shows, text read, values written back, lines skipped (a key line's negative)
     using Row = std::tuple<const char*, std::string, std::string, std::vector<int>>;
+    // clang-format off
     const Row rows[] = {
         {"text ending in one NUL quoted, quotes and backslashes escaped; other bytes in hex",
-         Header + std::string(Key) +
-             "\"q\"=\"say \\\"hi\\\" \\\\o/\"\n@=\"\"\n\"s\"=hex(1):61,00\n\"n\"=hex(1):61,62\n"
-             "\"l\"=hex(1):61,0a,00\n\"e\"=hex:\n\"u\"=hex(1):ff,61,00\n" +
+         Header + std::string(Key) + "\"q\"=\"say \\\"hi\\\" \\\\o/\"\n@=\"\"\n\"s\"=hex(1):61,00\n"
+             "\"n\"=hex(1):61,62\n\"l\"=hex(1):61,0a,00\n\"e\"=hex:\n\"u\"=hex(1):ff,61,00\n" +
              Utf8 + NotUtf8,
          "\"q\"=\"say \\\"hi\\\" \\\\o/\"\n@=\"\"\n\"s\"=\"a\"\n\"n\"=hex(1):61,62\n"
          "\"l\"=hex(1):61,0a,00\n\"e\"=hex(3):\n\"u\"=hex(1):ff,61,00\n"
-         "\"v\"=\"\xc2\x80\xdf\xbf\xe0\xa0\x80\xf0\x9f\x98\x80\xf4\x8f\xbf\xbf\"\n" +
-             NotUtf8,
-         {}},
+         "\"v\"=\"\xc2\x80\xdf\xbf\xe0\xa0\x80\xf0\x9f\x98\x80\xf4\x8f\xbf\xbf\"\n" + NotUtf8, {}},
         {"a text editor's save: byte-order mark, CRLF, a trailing blank, one mistyped line",
          "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n\r\n"
          "[HKEY_CURRENT_USER\\Software\\QZV\\Carrowby] \r\n"
          "\"UserName\"=\"Ada\" \r\n\"chk7\"=\" 1\r\n\"chk2\"=\" 1\"\t\r\n",
-         "\"UserName\"=\"Ada\"\n\"chk2\"=\" 1\"\n",
-         {5}},
+         "\"UserName\"=\"Ada\"\n\"chk2\"=\" 1\"\n", {5}},
         {"comments above the older header too, the root in any case, blanks by =, Latin-1 text",
          "; my settings\n\nREGEDIT4\n; note\n\n[hkey_current_user\\Software\\QZV\\Carrowby]\n"
          "  \"a\" = \"b\"\n\"a\"=\"c\"\n; a comment that ends \\\n\"z\"=\"Jos\xe9\x80\"\n",
-         "\"a\"=\"c\"\n\"z\"=\"Jos\xc3\xa9\xc2\x80\"\n",
-         {}},
+         "\"a\"=\"c\"\n\"z\"=\"Jos\xc3\xa9\xc2\x80\"\n", {}},
         {"dword as the text of its number, binary and typed hex data, continued over lines",
-         Header + std::string(Key) +
-             "\"d\"=dword:0000001f\n\"h\"=hex:01,02,\\\n  03, "
-             "04\n\"x\"=HEX(b):01,00\n@=hex(2):41,\\\n00\n",
-         "\"d\"=\"31\"\n\"h\"=hex(3):01,02,03,04\n\"x\"=hex(b):01,00\n@=hex(2):41,00\n",
-         {}},
+         Header + std::string(Key) + "\"d\"=dword:0000001f\n\"h\"=hex:01,02,\\\n  03, 04\n"
+             "\"x\"=HEX(b):01,00\n@=hex(2):41,\\\n00\n",
+         "\"d\"=\"31\"\n\"h\"=hex(3):01,02,03,04\n\"x\"=hex(b):01,00\n@=hex(2):41,00\n", {}},
         {"lines that cannot be read (one no hex value to go on), the values around them kept",
          Header + std::string("\"early\"=\"x\"\n") + Key +
              "\"a\"=\"1\"\n\"b\"=hex(1):61,\n\"c\"=hex(x):61\n\"d\"=\"b\" trailing\n"
@@ -84,12 +75,11 @@ TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
          "\"a\"=\"1\"\n\"z\"=\"26\"\n\"y\"=\"25\"\n",
          {2, 5, 6, 7, 8, 9, 10, 11, 12, -13, -15, 18, 20}},
         {"keys beyond the registry's limits; a key line ends a hex value continued before it",
-         Header + ("[HKEY_CURRENT_USER\\" + std::string(256, 'k') + "]\n[HKEY_CURRENT_USER\\") +
-             std::string(255, 'k') + "]\n" + Deep(513) + Deep(512) + Key +
+         Header + Deep(1, 256) + Deep(1, 255) + Deep(513) + Deep(512) + Key +
              "\"h\"=hex:01,\\\n[HKEY_CURRENT_USER\\Software\\QZV\\Carrowby\\Sub]\n\"s\"=\"x\"\n",
-         "",
-         {-2, -4, 7}},
+         "", {-2, -4, 7}},
     };
+    // clang-format on
     for (const auto& [name, text, values, skippedLines] : rows) {
         const auto parsed = ParseStore(text);
         ASSERT_TRUE(parsed.has_value()) << name;

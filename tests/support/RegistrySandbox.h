@@ -17,8 +17,7 @@ class RegistrySandbox : public ::testing::Test
     static RegistryManager Direct(int32_t rootKey, const std::string& path)
     {
         RegistryManager manager;
-        manager.BaseKey(rootKey);
-        manager.Subkey(path);
+        manager.BaseKey(rootKey), manager.Subkey(path);
         return manager;
     }
 
@@ -26,8 +25,7 @@ class RegistrySandbox : public ::testing::Test
     static RegistryManager AppKey(const std::string& company, const std::string& application)
     {
         RegistryManager manager = Direct(HKEY_CURRENT_USER_VALUE, "");
-        manager.CompanyName(company);
-        manager.Application(application);
+        manager.CompanyName(company), manager.Application(application);
         manager.UseAutoAppSubKeys(True);
         return manager;
     }

@@ -34,40 +34,35 @@ TEST(ResultsTexts, NumbersAndDurationsAreWrittenShort)
 // first of a month as it says it, and gives the program's reasons in its own words.
 TEST(ResultsTexts, EachLanguageCountsAndDatesAsItWrites)
 {
-    struct Row
-    {
-        const char* language;
-        const char* correct; // of 0, 1, 2 and 5
-        const char* first;
-        const char* second;
-    };
     const QLocale before;
-    const Row rows[] = {
+    // language, "%n correct" of 0, 1, 2 and 5, the first and second of December
+    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
         {"de", "0 richtig|1 richtig|2 richtig|5 richtig", "1. Dezember", "2. Dezember"},
         {"fr", "0 juste|1 juste|2 justes|5 justes", "1er décembre", "2 décembre"},
         {"es", "0 bien|1 bien|2 bien|5 bien", "1 de diciembre", "2 de diciembre"},
         {"it", "0 giuste|1 giusta|2 giuste|5 giuste", "1° dicembre", "2 dicembre"},
         {"pt_BR", "0 certa|1 certa|2 certas|5 certas", "1º de dezembro", "2 de dezembro"},
     };
-    for (const Row& row : rows) {
+    for (const auto& [name, correct, first, second] : rows) {
         QTranslator language;
-        ASSERT_TRUE(language.load(QLocale(row.language), "carrowby", "_",
-                                  toolkit::TranslationFolders().last()));
+        ASSERT_TRUE(
+            language.load(QLocale(name), "carrowby", "_", toolkit::TranslationFolders().last()));
         QCoreApplication::installTranslator(&language);
-        QLocale::setDefault(QLocale(row.language));
+        QLocale::setDefault(QLocale(name));
         EXPECT_EQ(resultstexts::SpreadsheetStyle().separator, ';') << "beside a decimal comma";
         QStringList counted;
         for (const int n : {0, 1, 2, 5})
             counted << QCoreApplication::translate("frmTestReview", "%n correct", nullptr, n);
-        EXPECT_EQ(counted.join('|').toStdString(), row.correct);
-        EXPECT_EQ(resultstexts::DayText(QDate(2026, 12, 1)).toStdString(), row.first);
-        EXPECT_EQ(resultstexts::DayText(QDate(2026, 12, 2)).toStdString(), row.second);
+        counted << resultstexts::DayText(QDate(2026, 12, 1))
+                << resultstexts::DayText(QDate(2026, 12, 2));
+        EXPECT_EQ(counted.join('|').toStdString(),
+                  std::string(correct) + "|" + first + "|" + second);
         EXPECT_EQ(resultstexts::ReasonText({"its tests have no column %1", "grade"}),
                   language.translate("results", "its tests have no column %1").arg("grade"));
-        EXPECT_NE(language.translate("results", "its tests have no column %1"), "") << row.language;
+        EXPECT_NE(language.translate("results", "its tests have no column %1"), "") << name;
         EXPECT_TRUE(resultstexts::WhenText(QDateTime(QDate(2026, 12, 1), QTime(9, 5)))
-                        .startsWith(QString(row.first).section(' ', 0, 0)))
-            << row.language;
+                        .startsWith(QString(first).section(' ', 0, 0)))
+            << name;
         QCoreApplication::removeTranslator(&language);
     }
     QLocale::setDefault(before);

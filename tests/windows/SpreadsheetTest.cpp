@@ -1,7 +1,6 @@
-// The CSV a spreadsheet is given, read back as LibreOffice Calc reads it (comma and semicolon
-// both taken as separators, as its import offers them) and written out again with its text
-// quoted and its numbers bare: in English and in French, every name whole with its accents,
-// each field in its column, numbers as numbers, lists as text.
+// The CSV a spreadsheet is given, read back as LibreOffice Calc reads it (comma and semicolon both
+// separators, as its import offers) and written out again, text quoted and numbers bare: in English
+// and French, names whole with accents, each field in its column, numbers as such, lists as text.
 
 #include "results/ResultsCsv.h"
 #include "windows/ResultsTexts.h"
@@ -20,7 +19,7 @@ TEST(Spreadsheet, ReadsTheExportAsItWasWritten)
          "2026-12-01T08:00:00+01:00",
          {3, '/', {56, 8}, 7, "7x", false, 12.5}},
     };
-    const QString expected =
+    const std::string expected =
         "\"title\",\"started\",\"number\",\"operation\",\"operands\",\"right_answer\",\"given\","
         "\"correct\",\"seconds\"\n"
         "\"Zoé's Carrowby\",\"2026-12-01T08:00:00+01:00\",2,\"x\",\"17, 9\",153,153,1,4.2\n"
@@ -46,8 +45,7 @@ TEST(Spreadsheet, ReadsTheExportAsItWasWritten)
             << calc.readAllStandardError().toStdString();
         QFile read(folder.filePath("read/" + QString(language) + ".csv"));
         ASSERT_TRUE(read.open(QIODevice::ReadOnly)) << language;
-        EXPECT_EQ(QString::fromUtf8(read.readAll()).remove(u'\r').toStdString(),
-                  expected.toStdString())
+        EXPECT_EQ(QString::fromUtf8(read.readAll()).remove(u'\r').toStdString(), expected)
             << language;
     }
 }
