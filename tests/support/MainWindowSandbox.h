@@ -1,8 +1,5 @@
 #pragma once
 
-// The real main window on a store of its own, driven by keys and clicks offscreen; modal windows
-// answered once they show.
-
 #include "drill/frmMain.h"
 #include "results/Recorder.h"
 #include "support/FakeClock.h"
@@ -10,6 +7,7 @@
 #include "support/ScriptedRandom.h"
 #include "toolkit/Application.h"
 
+#include <QSignalSpy>
 #include <QtTest/QTest>
 #include <QtWidgets>
 
@@ -54,6 +52,15 @@ inline void PressKey(QWidget* window, Qt::Key key)
     QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
 }
 
+// Answers the next message box with Enter once it shows; said gets "its title: its text".
+inline QPointer<QTimer> WhenMessage(QString& said)
+{
+    return WhenModal([&said](QWidget* box) {
+        said = box->windowTitle() + ": " + box->property("text").toString();
+        PressKey(box, Qt::Key_Return);
+    });
+}
+
 // The real main window on a store of its own, shown and active; ending the program is counted.
 class MainWindowSandbox : public RegistrySandbox
 {
@@ -67,8 +74,7 @@ class MainWindowSandbox : public RegistrySandbox
         // The clock stands still until the test moves it; the timer looks at it often.
         window->SetClock(clock);
         Timer()->setInterval(1);
-        window->show();
-        window->activateWindow();
+        window->show(), window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
@@ -77,10 +83,7 @@ class MainWindowSandbox : public RegistrySandbox
     void Pass(double seconds)
     {
         clock->Pass(seconds);
-        int ticks = 0;
-        const auto counted = QObject::connect(Timer(), &QTimer::timeout, [&ticks] { ++ticks; });
-        EXPECT_TRUE(!Timer()->isActive() || QTest::qWaitFor([&ticks] { return ticks > 0; }));
-        QObject::disconnect(counted);
+        EXPECT_TRUE(!Timer()->isActive() || QSignalSpy(Timer(), &QTimer::timeout).wait(5000));
     }
 
     // The control of that name in the main window, or in another window of the program.
@@ -91,15 +94,14 @@ class MainWindowSandbox : public RegistrySandbox
         EXPECT_NE(control, nullptr) << name;
         return control;
     }
-    QString Text(const char* label) const { return Find<QLabel>(label)->text(); }
+    auto Text(const char* label, QWidget* in = {}) const { return Find<QLabel>(label, in)->text(); }
     // The boxes ticked, and the difficulty: "chkAddition chk7 Easy".
     QString Ticked() const
     {
-        QStringList ticked;
+        QString ticked;
         for (QCheckBox* box : window->findChildren<QCheckBox*>())
-            ticked << (box->isChecked() ? box->objectName() : "");
-        return ticked.join(" ").simplified() + " " +
-               Find<QComboBox>("ctlDifficulty")->currentText();
+            ticked += box->isChecked() ? box->objectName() + " " : "";
+        return ticked + Find<QComboBox>("ctlDifficulty")->currentText();
     }
     QLineEdit* Input() const { return Find<QLineEdit>("txtInput"); }
     // The Results window, opened by its menu item: a window of its own beside the main one.
@@ -121,12 +123,11 @@ class MainWindowSandbox : public RegistrySandbox
     {
         auto* list = Find<QComboBox>(name);
         list->setCurrentIndex(std::max(list->findData(value), list->findText(value.toString())));
-        EXPECT_EQ(list->currentIndex() >= 0, true)
-            << name << " has no item " << value.toString().toStdString();
+        EXPECT_GE(list->currentIndex(), 0) << name << ": no " << value.toString().toStdString();
     }
 
     // What the window shows: idle or testing (the problem frame, Start, the timer, the answer
-    // box and Personalize agreeing on it), the status, and the seconds remaining.
+    // box and Personalize agreeing on it), the status, the seconds remaining, and the problem.
     QStringList Screen() const
     {
         const bool testing = Find("frmProblem")->isVisible();
@@ -137,7 +138,7 @@ class MainWindowSandbox : public RegistrySandbox
         for (auto* label :
              {"txtCorrect", "txtIncorrect", "txtPercentage", "txtGrade", "txtTimeRemaining"})
             shown << Text(label);
-        return shown;
+        return testing ? shown << Find<QGroupBox>("frmProblem")->title() : shown;
     }
 
     // Easy sums with 7, Addition and 7 ticked and the time limit of those seconds; the drill's
@@ -168,10 +169,7 @@ class MainWindowSandbox : public RegistrySandbox
     QString Start()
     {
         QString prompt;
-        QPointer<QTimer> watcher = WhenModal([&](QWidget* modal) {
-            prompt = modal->windowTitle() + ": " + modal->property("text").toString();
-            PressKey(modal, Qt::Key_Return);
-        });
+        QPointer<QTimer> watcher = WhenMessage(prompt);
         QTest::mouseClick(Find<QPushButton>("btnStart"), Qt::LeftButton);
         delete watcher;
         return prompt;
@@ -193,10 +191,7 @@ class MainWindowSandbox : public RegistrySandbox
                                     QString(letter), {});
             PressKey(dialog, typed.isNull() ? Qt::Key_Escape : Qt::Key_Return);
             if (said)
-                WhenModal([said](QWidget* message) {
-                    *said = message->property("text").toString();
-                    PressKey(message, Qt::Key_Return);
-                });
+                WhenMessage(*said);
         });
         Find<QAction>("mFile_Personalize")->trigger();
         return window->windowHandle()->title();

@@ -1,18 +1,12 @@
-// The real windows, driven by keys and clicks offscreen; modal ones answered once they show.
-
 #include "drill/ChildNames.h"
 #include "registry/filestore/StoreCalls.h"
 #include "registry/filestore/StoreFile.h"
 #include "support/MainWindowSandbox.h"
 #include "toolkit/Accessibility.h"
 #include "toolkit/Caption.h"
-#include "toolkit/Dialogs.h"
 #include "toolkit/DisplayOpening.h"
 #include "toolkit/ScreenPlacement.h"
-#include "toolkit/Translations.h"
-#include "windows/TitleLabel.h"
 #include "windows/frmAbout.h"
-#include "windows/frmAnswer.h"
 
 #include <gmock/gmock.h>
 
@@ -33,32 +27,29 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
     Find("btnStart")->setFocus();
     // Return flagged as a repeat, or pressed at the very moment of its release (as X11 repeats
     // a held key), presses nothing; a quick stroke whose release is read before its press is
-    // delivered, at the same moment, presses.
-    auto x11 = [](uint8_t type, ulong time) {
-        xcb_key_press_event_t key{
-            type, 36, 0, static_cast<xcb_timestamp_t>(time), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-        QCoreApplication::eventDispatcher()->filterNativeEvent("xcb_generic_event_t", &key,
-                                                               nullptr);
-    };
-    for (const ulong time : {4000, 5000, 5700}) {
-        if (time == 5000)
-            x11(XCB_KEY_RELEASE, time), x11(XCB_KEY_PRESS, time);
-        if (time == 5700)
-            x11(XCB_KEY_PRESS, time), x11(XCB_KEY_RELEASE, time);
+    // delivered, at the same moment, presses. Each stroke's time, and what X11 read before it:
+    const std::pair<ulong, std::vector<uint8_t>> strokes[] = {
+        {4000, {}},
+        {5000, {XCB_KEY_RELEASE, XCB_KEY_PRESS}},
+        {5700, {XCB_KEY_PRESS, XCB_KEY_RELEASE}}};
+    for (const auto& [time, read] : strokes) {
+        for (const uint8_t type : read) {
+            xcb_key_press_event_t key{
+                type, 36, 0, static_cast<xcb_timestamp_t>(time), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+            QCoreApplication::eventDispatcher()->filterNativeEvent("xcb_generic_event_t", &key, {});
+        }
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, 36, 0, 0, {},
                         time == 4000);
         press.setTimestamp(time);
         QApplication::sendEvent(window->windowHandle(), &press);
         EXPECT_EQ(script->seeds, time == 5700 ? 1 : 0);
     }
-    EXPECT_EQ(Screen(), QStringList({"testing", "0", "0", "100", "A+", "240"}));
+    EXPECT_EQ(Screen(), QStringList({"testing", "0", "0", "100", "A+", "240", "Problem 1 of 10"}));
     QPointer<QWidget> unloaded;
     for (int first = 0; first < 10; ++first) {
-        EXPECT_EQ(Find<QGroupBox>("frmProblem")->title(),
-                  QString("Problem %1 of 10").arg(first + 1));
         EXPECT_EQ(window->focusWidget(), Input());
+        QStringList seen = {Find<QGroupBox>("frmProblem")->title()};
         Pass(1);
-        QStringList seen;
         WhenModal([&](QWidget* feedback) {
             for (const char* name : {"txtLine4", "txtLine3", "txtLine2", "txtLine1", "txtOp",
                                      "txtAnswer", "txtMessage"})
@@ -86,7 +77,8 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
         }
         PressKey(window.get(), Qt::Key_Return);
         const QString before = first ? QString(" %1").arg(first - (first > 4)) : "0";
-        EXPECT_EQ(seen.join("|"), QString("|| 7| %1|+| %2|%3|%4|plusplus%5")
+        EXPECT_EQ(seen.join("|"), QString("Problem %1 of 10||| 7| %2|+| %3|%4|%5|plusplus%6")
+                                      .arg(first + 1)
                                       .arg(first)
                                       .arg(7 + first)
                                       .arg(first == 4 ? "Oops!!!" : "You were right!", before,
@@ -112,8 +104,8 @@ TEST_F(MainWindowTest, TheRealTimerCountsTheSecondsDown)
     EXPECT_TRUE(QTest::qWaitFor([this] { return Text("txtTimeRemaining") == "9"; }, 10000));
 }
 
-// The time runs out with the feedback window open. A refused Start keeps that score; settings
-// changed under the problem frame that admit no problem end the test.
+// A refused Start keeps the score; settings changed under the problem frame that admit no problem
+// end the test.
 TEST_F(MainWindowTest, TheTimeRunsOutAndRefusalsChangeNothing)
 {
     ScriptedRandom* script = Script(10, {1, 1, 1, 1});
@@ -140,14 +132,8 @@ TEST_F(MainWindowTest, TheTimeRunsOutAndRefusalsChangeNothing)
     EXPECT_EQ(Start(), "");
     Tick({"chkAddition", "chkDivision"}, false);
     QString prompt;
-    Answer("8", [&](QWidget* feedback) {
-        WhenModal([&](QWidget* box) {
-            prompt = box->property("text").toString();
-            PressKey(box, Qt::Key_Return);
-        });
-        PressKey(feedback, Qt::Key_Return);
-    });
-    EXPECT_EQ(prompt, "No test type selected!");
+    Answer("8", [&](QWidget* verdict) { WhenMessage(prompt), PressKey(verdict, Qt::Key_Return); });
+    EXPECT_EQ(prompt, "Settings Error: No test type selected!");
     EXPECT_EQ(Screen(), QStringList({"idle", " 1", " 0", " 100", "A+", "10"}));
 }
 
@@ -157,34 +143,27 @@ TEST_F(MainWindowTest, AnAnswerCountsOnceInItsOwnTest)
 {
     Script(10, {1, 1, 1, 1});
     EXPECT_EQ(Start(), "");
-    auto problem = [this] { return Find<QGroupBox>("frmProblem")->title(); };
     Answer("8", [this](QWidget* feedback) {
         Find<QPushButton>("btnSubmit")->click();
         EXPECT_TRUE(feedback->isVisible());
-        Click(feedback->findChild<QPushButton*>("btnOK"), 10000);
+        Click(Find("btnOK", feedback), 10000);
     });
     Click(Find("btnSubmit"), 120);
-    EXPECT_EQ(Screen() << problem(),
+    EXPECT_EQ(Screen(),
               QStringList({"testing", " 1", " 0", " 100", "A+", "10", "Problem 2 of 10"}));
-    auto timeOut = [this] { Pass(10); };
-    Answer("8", [&](QWidget*) { timeOut(), Click(Find("btnStart"), 10000); });
-    EXPECT_EQ(Screen() << problem(),
-              QStringList({"testing", "0", "0", "100", "A+", "10", "Problem 1 of 10"}));
-    Answer("8", [&](QWidget* feedback) {
-        Click(feedback->findChild<QPushButton*>("btnOK"), 10000), timeOut();
-    });
+    Answer("8", [&](QWidget*) { Pass(10), Click(Find("btnStart"), 10000); });
+    EXPECT_EQ(Screen(), QStringList({"testing", "0", "0", "100", "A+", "10", "Problem 1 of 10"}));
+    Answer("8", [&](QWidget* feedback) { Click(Find("btnOK", feedback), 10000), Pass(10); });
     Click(Find("btnStart"), 120);
     EXPECT_EQ(Screen(), QStringList({"idle", " 1", " 0", " 10", "F", "10"}));
     Click(Find("btnStart"), 1000);
-    EXPECT_EQ(Screen() << problem(),
-              QStringList({"testing", "0", "0", "100", "A+", "10", "Problem 1 of 10"}));
+    EXPECT_EQ(Screen(), QStringList({"testing", "0", "0", "100", "A+", "10", "Problem 1 of 10"}));
 }
 
-// The form and SavedControls against each other both ways, Tab in the form's order; the settings
-// and the title back after an unload.
+// The form and SavedControls agree both ways; Tab goes in the form's order.
 TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
 {
-    QStringList onForm, unsaved = {}; // unsaved: the form's check boxes and lists not saved
+    QStringList onForm; // the form's check boxes and lists, each one saved
     for (QWidget* control : window->findChildren<QWidget*>())
         if (qobject_cast<QCheckBox*>(control) || qobject_cast<QComboBox*>(control))
             onForm << control->objectName();
@@ -192,10 +171,9 @@ TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
         const auto* list = window->findChild<QComboBox*>(control.name);
         const int states = onForm.removeAll(control.name) == 0 ? 0 : list ? list->count() : 2;
         EXPECT_EQ(std::pair(!!list, states), std::pair(control.list, int(control.states)))
-            << control.name
-            << " on the form (a list?, its states: 0 where it is missing) and saved";
+            << control.name << ": a list?, its states (0: not on the form), on the form and saved";
     }
-    EXPECT_EQ(onForm, unsaved) << "on the form, neither saved nor named as not saved";
+    EXPECT_EQ(onForm, QStringList()) << "on the form, neither saved nor named as not saved";
     QStringList form, tabbed = {"btnStart"}; // Tab reaches each control in the form's order
     for (QWidget* control : window->findChildren<QWidget*>())
         if (control->isVisible() && control->focusPolicy() & Qt::TabFocus)
@@ -226,10 +204,9 @@ TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
     EXPECT_EQ(Saved("chkAddition") + Saved("chk3") + Saved("ctlNumberOfProblems") +
                   Saved("UserName"),
               " 1 0-1Ada's [*] Carrowby");
-    EXPECT_EQ(Ticked(), "chkAddition chk2 chk10 Diabloish");
+    EXPECT_EQ(Ticked() + "|" + Text("txtTimeRemaining") + "|" + window->windowHandle()->title(),
+              "chkAddition chk2 chk10 Diabloish|120|Ada's [*] Carrowby");
     EXPECT_EQ(Find<QComboBox>("ctlNumberOfProblems")->currentIndex(), -1);
-    EXPECT_EQ(Text("txtTimeRemaining"), "120");
-    EXPECT_EQ(window->windowHandle()->title(), "Ada's [*] Carrowby");
 }
 
 // Settings that could not be read give a plain first-run window, which then saves nothing,
@@ -267,27 +244,26 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         QPointer<QTimer> watcher = WhenModal([&](QWidget* modal) {
-            seen << modal->windowHandle()->title() << modal->findChild<QLabel*>("lblTitle")->text()
-                 << modal->findChild<QLabel*>("lblVersion")->text()
-                 << QAccessible::queryAccessibleInterface(modal->findChild<QLabel*>("picIcon"))
-                        ->text(QAccessible::Name);
+            const auto* icon = QAccessible::queryAccessibleInterface(Find("picIcon", modal));
+            seen << modal->windowHandle()->title() << Text("lblTitle", modal)
+                 << Text("lblVersion", modal) << icon->text(QAccessible::Name);
             PressKey(modal, closeWith);
         });
         QTest::keyClick(window.get(), Qt::Key_F1);
         delete watcher;
-        EXPECT_EQ(window->findChild<frmAbout*>(), nullptr) << "unloaded when closed";
-        return seen;
+        return seen << (window->findChild<frmAbout*>() ? "kept" : "unloaded when closed");
     };
     window->close(); // then a stored title too long to read: shown empty, and kept until renamed
     AppKey("QZV", "Carrowby").WriteValue("UserName", std::string(255, 'x'), REG_SZ);
     Open();
-    EXPECT_EQ(about(Qt::Key_Return), QStringList({"About ", "", Version, "Carrowby icon"}));
+    EXPECT_EQ(about(Qt::Key_Return),
+              QStringList({"About ", "", Version, "Carrowby icon", "unloaded when closed"}));
     const QString title = "<b>Bo</b> [*] &amp;'s Carrowby";
     EXPECT_EQ(Personalize("<b>Bo</b> [*] &amp;"), title);
     const QString version = QCoreApplication::applicationVersion();
     QCoreApplication::setApplicationVersion("2.5.0.7"); // major, minor, build, revision
-    EXPECT_EQ(about(Qt::Key_Escape),
-              QStringList({"About " + title, title, "Version 2.5.7", "Carrowby icon"}));
+    EXPECT_EQ(about(Qt::Key_Escape), QStringList({"About " + title, title, "Version 2.5.7",
+                                                  "Carrowby icon", "unloaded when closed"}));
     QCoreApplication::setApplicationVersion(version);
     EXPECT_EQ(Personalize(QString()), title) << "Cancel";
     EXPECT_EQ(Personalize(""), title) << "OK with nothing typed";
@@ -319,8 +295,7 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
         testing::HasSubstr("could not be saved in " + store + " (No space left on device)"));
 }
 
-// Two children in turn, across a restart: each name offered, the most recent first, each with its
-// own settings back when chosen; a new child starts from the settings shown; "maisie" is Maisie.
+// Across a restart, the most recent name offered first; a new child starts from the settings shown.
 TEST_F(MainWindowTest, EachChildKeepsItsOwnSettings)
 {
     Tick({"chk6", "chk7"});
@@ -335,8 +310,8 @@ TEST_F(MainWindowTest, EachChildKeepsItsOwnSettings)
     QString said;
     EXPECT_EQ(Personalize(" maisie", &offered, &said), "Maisie's Carrowby");
     EXPECT_EQ(offered, QStringList({"Tom", "Maisie"}));
-    EXPECT_EQ(said, "“ maisie” is taken as Maisie, the name already used here, with the settings "
-                    "and the results kept for it.");
+    EXPECT_EQ(said, "Personalize Carrowby: “ maisie” is taken as Maisie, the name already used "
+                    "here, with the settings and the results kept for it.");
     EXPECT_EQ(Ticked(), "chk6 chk7 Easy");
     EXPECT_EQ(Personalize("Tom"), "Tom's Carrowby");
     EXPECT_EQ(Ticked(), "chkAddition chk2 Easy");
@@ -427,15 +402,8 @@ TEST(Application, NamesTheLauncherThePackageInstalls)
 
 TEST(ScreenPlacement, AFrameIsCentredInsideThePanelsOrKeepsItsTitleBarOnTheScreen)
 {
-    struct Row
-    {
-        const char* fault;
-        QRect available;
-        QSize frame;
-        std::optional<QPoint> shownAt; // a dialog where the toolkit showed it; else centred
-        QPoint place;
-    };
-    const Row rows[] = {
+    // The fault, the screen's room, the frame, where the toolkit showed a dialog (else centred).
+    const std::tuple<const char*, QRect, QSize, std::optional<QPoint>, QPoint> rows[] = {
         {"not centred", {0, 0, 1366, 740}, {880, 560}, {}, {243, 90}},
         {"a panel at the top ignored", {0, 30, 1024, 570}, {524, 346}, {}, {250, 142}},
         {"the title bar above the screen", {0, 0, 1366, 740}, {1243, 752}, {}, {61, 0}},
@@ -444,9 +412,9 @@ TEST(ScreenPlacement, AFrameIsCentredInsideThePanelsOrKeepsItsTitleBarOnTheScree
         {"a dialog left under the panel", {0, 0, 1024, 575}, {446, 420}, {{900, 300}}, {578, 155}},
         {"a dialog's title bar off", {0, 30, 1024, 570}, {780, 600}, {{122, -20}}, {122, 30}},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(row.shownAt ? toolkit::KeptInside(row.available, QRect(*row.shownAt, row.frame))
-                              : toolkit::FramePlace(row.available, row.frame),
-                  row.place)
-            << row.fault;
+    for (const auto& [fault, available, frame, shownAt, place] : rows)
+        EXPECT_EQ(shownAt ? toolkit::KeptInside(available, QRect(*shownAt, frame))
+                          : toolkit::FramePlace(available, frame),
+                  place)
+            << fault;
 }
