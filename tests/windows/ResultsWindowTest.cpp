@@ -1,6 +1,7 @@
 // The Results window wired to what the drill records and to the main window's settings.
 
 #include "results/ResultsReader.h"
+#include "results/ResultsWriter.h"
 #include "support/MainWindowSandbox.h"
 
 #include <QAreaSeries>
@@ -78,6 +79,28 @@ TEST_F(ResultsWindowTest, ATestIsKeptFromItsStartAndNothingIsTickedWhileItRuns)
     Script(0, {0});
     EXPECT_EQ(Start(), "");
     EXPECT_TRUE(running());
+}
+
+// Another copy forgets every result before this test's last answer: that one answer is said lost.
+TEST_F(ResultsWindowTest, AnAnswerAnotherCopyForgotIsSaidLost)
+{
+    QDialog* results = OpenResults();
+    Script(0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    EXPECT_EQ(Start(), "");
+    for (int problem = 0; problem < 10; ++problem) {
+        results::ResultsReader reader; // once nine answers are in the file
+        results::ResultsWriter other;
+        ASSERT_TRUE(problem < 9 ||
+                    (QTest::qWaitFor([&] {
+                         return reader.Open() && !reader.Tests()->empty() &&
+                                reader.Problems(reader.Tests()->front().id)->size() == 9;
+                     }) &&
+                     other.Open(500) && other.Forget()));
+        Answer("99", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return Text("txtNotKept", results).startsWith("1 answer of this run could not be kept");
+    })) << Text("txtNotKept", results).toStdString();
 }
 
 // Each kind its named line over the grades' bands, in place on the axes; points said by arrow keys.
@@ -173,6 +196,10 @@ TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst
     QTest::keyClick(Find("ctlTitle", results), Qt::Key_Backtab,
                     Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(pages->currentWidget(), Find("tabPractise", results));
+    QTest::keyClick(results, Qt::Key_P, Qt::AltModifier); // its access key: its first control
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return results->focusWidget() != Find("ctlTitle", results); }));
+    EXPECT_EQ(results->focusWidget()->objectName(), "ctlOperation");
     Tick({"chkSubtraction", "chk3", "chk10"});
     Find<QComboBox>("ctlDifficulty")->setCurrentText("Hard");
     EXPECT_EQ(Find<QComboBox>("ctlOperation", results)->currentText(), "Addition");
