@@ -28,48 +28,70 @@ DrillChoice Choice(std::initializer_list<int> operations, std::initializer_list<
     return choice;
 }
 
+// Sums 7 + 1, 7 + 2, ... for a test of the length given; refuses once told to.
+struct Sums : ProblemSource
+{
+    explicit Sums(int16_t length) : length(length) {}
+    std::optional<std::string> WhyNone() const override { return why; }
+    Problem Next() override { return {Addition, ++drawn, 7}; }
+    int16_t Length() const override { return length; }
+    void Judged(bool right) override { verdicts += right ? 'r' : 'w'; }
+
+    int16_t length;
+    int32_t drawn = 0;
+    std::optional<std::string> why;
+    std::string verdicts;
+};
+
+// A test of ten sums under the time limit given, its first sum posed and answered right.
+struct Begun : TestRun
+{
+    explicit Begun(int limit = 0, std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>())
+        : TestRun(clock), clock(clock)
+    {
+        Start(std::unique_ptr<Sums>(sums)), SetTimeLimit(limit), PoseNext(), Answer("8");
+    }
+    std::shared_ptr<FakeClock> clock;
+    Sums* sums = new Sums(10); // the test's from the start
+};
+
 } // namespace
 
 // Columns drawn left to right, a power before each Hard operand, a bad draw starting over.
 TEST(Drill, DrawsWritesAndSolvesProblems)
 {
-    using Row = std::tuple<const char*, DrillChoice, std::vector<double>, const char*, int32_t>;
-    const double Draw7 = Operand(7, 2);
+    const auto E = [](int n) { return Operand(n, 1); }; // an Easy operand's draw
+    const auto M = [](int n) { return Operand(n, 2); }; // a Medium one's
     // clang-format off
-    const Row rows[] = {
-        {"Easy difference wrong", Choice({Subtraction}, {9}), {Op(2), Operand(9, 1),
-         Operand(4, 1)}, "-|| 9| 4", 5},
-        {"Medium product wrong", Choice({Multiplication}, {}, Medium), {Op(3), Operand(104, 2),
-         Operand(37, 2)}, "x|| 104| 37", 3848},
-        {"a 0 operand refused", Choice({Addition}, {}, Medium), {Op(1), Operand(0, 2), Draw7},
-         "+|| 0| 7", 7},
+    const std::tuple<const char*, DrillChoice, std::vector<double>, const char*, int32_t> rows[] = {
+        {"Easy difference wrong", Choice({Subtraction}, {9}), {Op(2), E(9), E(4)}, "-|| 9| 4", 5},
+        {"Medium product wrong", Choice({Multiplication}, {}, Medium), {Op(3), M(104), M(37)},
+         "x|| 104| 37", 3848},
+        {"a 0 operand refused", Choice({Addition}, {}, Medium), {Op(1), M(0), M(7)}, "+|| 0| 7", 7},
         {"Hard's power not drawn per operand", Choice({Addition}, {}, Hard), {Op(1), Power(6, 6),
-         Operand(100, 6), Power(5, 5), Operand(5, 5), Power(1, 5), Operand(6, 1)},
-         "+| 100| 5| 6", 111},
-        {"Hard quotient wrong", Choice({Division}, {}, Hard), {Op(4), Power(2, 6),
-         Operand(100, 2), Power(2, 5), Operand(17, 2), Power(1, 5), Operand(5, 1)}, "/|| 17| 5", 3},
+         Operand(100, 6), Power(5, 5), Operand(5, 5), Power(1, 5), E(6)}, "+| 100| 5| 6", 111},
+        {"Hard quotient wrong", Choice({Division}, {}, Hard), {Op(4), Power(2, 6), M(100),
+         Power(2, 5), M(17), Power(1, 5), E(5)}, "/|| 17| 5", 3},
         {"Diabloish's four operands", Choice({Addition}, {}, Diabloish), {Op(1), Power(6, 6),
          Operand(1234567, 6), Power(5, 5), Operand(805, 5), Power(4, 4), Operand(42, 4),
          Power(3, 3), Operand(9, 3)}, "+ 1234567| 805| 42| 9", 1235423},
-        {"an unticked operation kept", Choice({Subtraction}, {}, Medium), {Op(1), Op(2), Draw7,
-         Draw7}, "-|| 7| 7", 0},
-        {"a difference below 0 kept", Choice({Subtraction}, {}, Medium), {Op(2), Operand(3, 2),
-         Operand(4, 2), Op(2), Draw7, Draw7}, "-|| 7| 7", 0},
-        {"a quotient by 1 wrong", Choice({Division}, {1}), {Op(4), Operand(8, 1), Operand(1, 1)},
-         "/|| 8| 1", 8},
-        {"a quotient below 1 kept", Choice({Division}, {}, Medium), {Op(4), Operand(3, 2),
-         Operand(4, 2), Op(4), Operand(9, 2), Operand(3, 2)}, "/|| 9| 3", 3},
-        {"a 0 divisor kept", Choice({Division}, {}, Medium), {Op(4), Draw7, Operand(0, 2), Op(4),
-         Draw7, Draw7}, "/|| 7| 7", 1},
-        {"Easy with no ticked number kept", Choice({Addition}, {7}), {Op(1), Operand(5, 1),
-         Operand(2, 1), Op(1), Operand(5, 1), Operand(7, 1)}, "+|| 5| 7", 12},
-        {"a 0 beside Division kept", Choice({Addition, Division}, {0, 7}), {Op(1), Operand(7, 1),
-         Operand(0, 1), Op(1), Operand(7, 1), Operand(7, 1)}, "+|| 7| 7", 14},
+        {"an unticked operation kept", Choice({Subtraction}, {}, Medium), {Op(1), Op(2), M(7),
+         M(7)}, "-|| 7| 7", 0},
+        {"a difference below 0 kept", Choice({Subtraction}, {}, Medium), {Op(2), M(3), M(4),
+         Op(2), M(7), M(7)}, "-|| 7| 7", 0},
+        {"a quotient by 1 wrong", Choice({Division}, {1}), {Op(4), E(8), E(1)}, "/|| 8| 1", 8},
+        {"a quotient below 1 kept", Choice({Division}, {}, Medium), {Op(4), M(3), M(4), Op(4),
+         M(9), M(3)}, "/|| 9| 3", 3},
+        {"a 0 divisor kept", Choice({Division}, {}, Medium), {Op(4), M(7), M(0), Op(4), M(7),
+         M(7)}, "/|| 7| 7", 1},
+        {"Easy with no ticked number kept", Choice({Addition}, {7}), {Op(1), E(5), E(2), Op(1),
+         E(5), E(7)}, "+|| 5| 7", 12},
+        {"a 0 beside Division kept", Choice({Addition, Division}, {0, 7}), {Op(1), E(7), E(0),
+         Op(1), E(7), E(7)}, "+|| 7| 7", 14},
         {"a product beyond 32 bits kept", Choice({Multiplication}, {}, Hard), {Op(3), Power(1, 6),
-         Operand(0, 1), Power(5, 5), Operand(161050, 5), Power(5, 5), Operand(13335, 5), Op(3),
-         Power(1, 6), Operand(0, 1), Power(5, 5), Operand(161050, 5), Power(5, 5),
-         Operand(13334, 5)}, "x|| 161050| 13334", 2147440700},
-    };
+         E(0), Power(5, 5), Operand(161050, 5), Power(5, 5), Operand(13335, 5), Op(3), Power(1, 6),
+         E(0), Power(5, 5), Operand(161050, 5), Power(5, 5), Operand(13334, 5)},
+         "x|| 161050| 13334", 2147440700}};
     // clang-format on
     for (const auto& [fault, choice, draws, lines, answer] : rows) {
         ScriptedRandom random;
@@ -86,11 +108,10 @@ TEST(Drill, DrawsWritesAndSolvesProblems)
 
 TEST(Drill, AnEasyProblemUsesATickedNumber)
 {
-    using Row = std::tuple<const char*, DrillChoice, int, int, bool>; // fault, first, second, uses
     const DrillChoice seven = Choice({Addition}, {7}), zero = Choice({Addition}, {0}),
                       div0 = Choice({Addition, Division}, {0, 4});
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<const char*, DrillChoice, int, int, bool> rows[] = {
         {"1st unread", seven, 7, 3, true}, {"2nd unread", seven, 3, 7, true},
         {"any number", seven, 3, 4, false}, {"0 1st unread", zero, 0, 9, true},
         {"0 2nd unread", zero, 9, 0, true}, {"0 unticked", seven, 0, 3, false},
@@ -98,8 +119,7 @@ TEST(Drill, AnEasyProblemUsesATickedNumber)
         {"0 beside Division", div0, 0, 4, false}, {"0 2nd beside Division", div0, 4, 0, false},
         {"0 no divisor refused", Choice({Division}, {4}), 0, 4, true},
         {"10 out", Choice({Addition}, {10}), 10, 10, true},
-        {"1 out", Choice({Addition}, {1}), 9, 1, true},
-    };
+        {"1 out", Choice({Addition}, {1}), 9, 1, true}};
     // clang-format on
     for (const auto& [fault, choice, first, second, uses] : rows)
         EXPECT_EQ(UsesTickedNumber(first, second, choice), uses) << fault;
@@ -124,8 +144,7 @@ TEST(Drill, SettingsThatAllowNoTestOrNoProblemAreNamed)
 {
     const std::string NoType = "No test type selected!", Zero = "Can not test 0 with Division!",
                       NoNumbers = "No numbers selected for testing!", Starts = "", Draws = "";
-    using Row = std::tuple<const char*, DrillChoice, std::string, std::string>;
-    const Row rows[] = {
+    const std::tuple<const char*, DrillChoice, std::string, std::string> rows[] = {
         {"no operation", Choice({}, {3, 0}, Hard), NoType, NoType},
         {"0 with Division", Choice({Division}, {0}, Hard), Zero, Draws},
         {"0 beside 1 refused", Choice({Division}, {0, 1}), Starts, Draws},
@@ -151,8 +170,7 @@ TEST(Drill, TypedAnswersAreReadLeniently)
         {"a fraction cut off", "12.5", 12, false}, {"a fraction rounded", "12.5", 13, false},
         {"the sign dropped", "-5", 5, false}, {"overflow taken as 0", "1e400", 0, false},
         {"a prefix matched", "50", 5, false},
-        {"the largest answer lost", "2147483647", 2147483647, true},
-    };
+        {"the largest answer lost", "2147483647", 2147483647, true}};
     // clang-format on
     for (const auto& [fault, typed, answer, right] : rows) {
         const Judgement judged = Judge(typed, answer);
@@ -185,40 +203,8 @@ TEST(Drill, StatusAndGrade)
         EXPECT_EQ(LetterGrade(lowest[row]) + "|" + LetterGrade(lowest[row] - 1),
                   grades[row] + std::string("|") + grades[row + 1])
             << lowest[row];
-    EXPECT_EQ(LetterGrade(-1) + "|" + LetterGrade(100.5), "F|");
-    EXPECT_EQ(Status(7, 1, 8).grade, "B+");
+    EXPECT_EQ(LetterGrade(-1) + "|" + LetterGrade(100.5) + "|" + Status(7, 1, 8).grade, "F||B+");
 }
-
-namespace {
-
-// Sums 7 + 1, 7 + 2, ... for a test of the length given; refuses once told to.
-struct Sums : ProblemSource
-{
-    explicit Sums(int16_t length) : length(length) {}
-    std::optional<std::string> WhyNone() const override { return why; }
-    Problem Next() override { return {Addition, ++drawn, 7}; }
-    int16_t Length() const override { return length; }
-    void Judged(bool right) override { verdicts += right ? 'r' : 'w'; }
-
-    int16_t length;
-    int32_t drawn = 0;
-    std::optional<std::string> why;
-    std::string verdicts;
-};
-
-// A test of ten sums under the time limit given, its first sum posed and answered right.
-struct Begun : TestRun
-{
-    explicit Begun(int limit = 0, std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>())
-        : TestRun(clock), clock(clock)
-    {
-        Start(std::unique_ptr<Sums>(sums)), SetTimeLimit(limit), PoseNext(), Answer("8");
-    }
-    std::shared_ptr<FakeClock> clock;
-    Sums* sums = new Sums(10); // the test's from the start
-};
-
-} // namespace
 
 TEST(TestRun, CountsEachAnswerAndEndsAfterTheLast)
 {
@@ -239,25 +225,14 @@ TEST(TestRun, CountsEachAnswerAndEndsAfterTheLast)
     EXPECT_EQ(seen, "1:8r 1 0 100A+|2:9w 1 1 50F|3:10r 2 1 67D+");
     EXPECT_EQ(sums->verdicts, "rwr") << "the source is told each verdict";
     EXPECT_TRUE(run.Running() && run.Generation() == started);
-    run.End(results::EndReason::Finished);
-    EXPECT_FALSE(run.Running());
-    EXPECT_NE(run.Generation(), started) << "an answer of the ended test knows it has ended";
+    run.End(results::EndReason::Finished); // an answer of the ended test knows it has ended
     const results::Score score = run.Score();
-    EXPECT_EQ(std::tuple(score.correct, score.incorrect, score.unanswered, *score.percentage,
-                         score.grade),
-              std::tuple(2, 1, 0, 67, "D+"));
+    EXPECT_EQ(std::tuple(run.Running(), run.Generation() == started, score.correct, score.incorrect,
+                         score.unanswered, *score.percentage, score.grade),
+              std::tuple(false, false, 2, 1, 0, 67, "D+"));
 }
 
-TEST(TestRun, ASourceThatCanPoseNothingMoreStopsTheTest)
-{
-    Begun run;
-    run.sums->why = "No test type selected!";
-    EXPECT_EQ(run.PoseNext().value_or(""), "No test type selected!");
-    EXPECT_EQ(run.Ended(), results::EndReason::Stopped);
-    EXPECT_EQ(run.ProblemNumber(), 1);
-}
-
-TEST(TestRun, TheTimeLimitCountsDownByTheClock)
+TEST(TestRun, ATestEndsWhenItsTimeIsUpOrItsSourceRunsDry)
 {
     // fault, limit, seconds passed before each tick, seconds left after each ("up" once ended)
     const std::tuple<const char*, int, std::vector<double>, const char*> rows[] = {
@@ -266,15 +241,12 @@ TEST(TestRun, TheTimeLimitCountsDownByTheClock)
         {"a late tick counts too few", 10, {2.6}, "7"},
         {"up a second early", 2, {1, 1, 1}, "1 up"},
         {"not up at 0", 1, {1}, "up"},
-        {"no limit counted down", 0, {5, 500}, "- -"},
-    };
+        {"no limit counted down", 0, {5, 500}, "- -"}};
     for (const auto& [fault, limit, ticks, expected] : rows) {
         Begun run(limit);
         std::string shown;
-        for (const double seconds : ticks) {
-            if (!run.Running())
-                break;
-            run.clock->Pass(seconds);
+        for (size_t tick = 0; tick < ticks.size() && run.Running(); ++tick) {
+            run.clock->Pass(ticks[tick]);
             const bool up = run.Tick();
             const auto left = run.SecondsLeft();
             shown += (shown.empty() ? "" : " ") + (up ? "up" : left ? std::to_string(*left) : "-");
@@ -288,10 +260,13 @@ TEST(TestRun, TheTimeLimitCountsDownByTheClock)
     run.Tick();
     EXPECT_EQ(run.SecondsLeft(), 29);
     run.clock->Pass(29);
-    EXPECT_TRUE(run.Tick());
-    EXPECT_EQ(run.Ended(), results::EndReason::Time);
-    EXPECT_EQ(run.Status().percentage + run.Status().grade, " 10F") << "1 right of 10 posed";
-    EXPECT_EQ(run.Score().unanswered, 9);
-    EXPECT_FALSE(run.Tick()) << "an ended test counts no more";
+    // Ended by time with 1 right of 10 posed; an ended test counts no more.
+    EXPECT_EQ((std::tuple{run.Tick(), run.Ended(), run.Status().percentage + run.Status().grade,
+                          run.Score().unanswered, run.Tick()}),
+              std::tuple(true, results::EndReason::Time, " 10F", 9, false));
     EXPECT_EQ(SecondsCaption(std::nullopt) + SecondsCaption(240), "Unlimited240");
+    Begun dry;
+    dry.sums->why = "No test type selected!";
+    EXPECT_EQ((std::tuple{dry.PoseNext().value_or(""), dry.Ended(), dry.ProblemNumber()}),
+              std::tuple("No test type selected!", results::EndReason::Stopped, 1));
 }

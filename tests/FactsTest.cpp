@@ -74,10 +74,7 @@ TEST(Facts, WhatIsStillToLearnAndWhichNumbersToTick)
         toLearn += FactText(fact) + ", ";
     EXPECT_EQ(toLearn, "7 x 8, 5 x 7, 10 - 4, 8 x 9, 9 / 3, 3 x 4, 2 x 6, ");
     const Practice tick = facts.ToTick();
-    std::string numbers;
-    for (const int number : tick.numbers)
-        numbers += std::to_string(number) + " ";
-    EXPECT_EQ(tick.operations + " " + numbers, "-x/ 3 4 7 8 ")
+    EXPECT_EQ(std::tuple(tick.operations, tick.numbers), std::tuple("-x/", std::vector{3, 4, 7, 8}))
         << "7 and 8 held twice, 4 of a test that ticked none; never the unticked 5 of 5 x 7";
     EXPECT_TRUE(FactTable().ToTick().Empty() && !FactTable().AnyAsked());
 }

@@ -52,7 +52,6 @@ TEST_F(Contract, TheKeyPathIsComposedFromTheProperties)
     }
 }
 
-// Missing levels are made in one call, which tells new from old; names match in any case.
 TEST_F(Contract, KeysAreMadeOnceAndFoundInAnyCase)
 {
     const std::string company = Unique("Co");
@@ -70,7 +69,6 @@ TEST_F(Contract, KeysAreMadeOnceAndFoundInAnyCase)
     EXPECT_EQ(Read(shouting, "username"), "second");
 }
 
-// Up to 254 bytes read back as written; a key not opened leaves 255 blanks.
 TEST_F(Contract, ValuesReadBackAsWrittenWithinTheBuffer)
 {
     std::string wide; // 127 two-byte letters: 254 bytes
@@ -82,19 +80,15 @@ TEST_F(Contract, ValuesReadBackAsWrittenWithinTheBuffer)
         {"one more read", std::string(255, 'x'), "", False},
         {"bytes counted as letters", wide, wide, True},
         {"a byte more read", wide + "é", "", False},
-        {"empty not read", "", "", True},
-    };
+        {"empty not read", "", "", True}};
     RegistryManager manager = AppKey(Unique("Co"), "Carrowby");
-    Bool16 result = True;
-    EXPECT_EQ(Read(manager, "Value", &result), std::string(255, ' '));
-    EXPECT_EQ(result, False);
+    const auto got = [&](Bool16 ok = True) { return std::tuple{Read(manager, "Value", &ok), ok}; };
+    EXPECT_EQ(got(), std::tuple(std::string(255, ' '), False));
     ASSERT_EQ(manager.CreateSubKey(), True);
-    EXPECT_EQ(Read(manager, "Value", &result), "");
-    EXPECT_EQ(result, False);
+    EXPECT_EQ(got(), std::tuple("", False));
     for (const auto& [fault, written, read, outcome] : rows) {
         EXPECT_EQ(manager.WriteValue("Value", written, REG_SZ), True);
-        EXPECT_EQ(Read(manager, "Value", &result), read) << fault;
-        EXPECT_EQ(result, outcome) << fault;
+        EXPECT_EQ(got(), std::tuple(read, outcome)) << fault;
     }
     EXPECT_EQ(manager.WriteValue("Typed", "abc", 3), True);
     EXPECT_EQ(Read(manager, "Typed"), "abc") << "text with its NUL whatever the type";
@@ -112,14 +106,12 @@ TEST_F(Contract, ValuesReadBackAsWrittenWithinTheBuffer)
     EXPECT_EQ(RegCloseKey(reader), ERROR_INVALID_HANDLE) << "closed already";
 }
 
-// Extensions tied to classes (lower-case keys, backups, a class's seven keys); addressing kept.
 TEST_F(Contract, AssociationsTieExtensionsToProgramClasses)
 {
     RegistryManager manager = AppKey("QZV", "Carrowby");
     manager.Subkey("Mine"), manager.UseCompanyName(7);
     const auto addressing = Addressing(manager);
-    const std::string ext = Unique("CBT");
-    const std::string key = "." + toolkit::AsciiLower(ext);
+    const std::string ext = Unique("CBT"), key = "." + toolkit::AsciiLower(ext);
     auto value = [&](const std::string& name) { return Read(Direct(Classes, key), name); };
     EXPECT_EQ(manager.IsAssociatedWithExtension("", ext), False) << "no key at all";
     EXPECT_EQ(manager.GetCurrentAssociation(ext), "");

@@ -19,62 +19,64 @@
 #include <unistd.h>
 
 using namespace results;
-using std::filesystem::perms, std::filesystem::status, testing::HasSubstr;
+namespace fs = std::filesystem;
+using fs::perms, fs::status, testing::HasSubstr;
+using testing::internal::CaptureStderr, testing::internal::GetCapturedStderr;
 using namespace std::chrono_literals;
 
-// The results in the test's own temporary folder.
 class ResultsTest : public RegistrySandbox
 {
   protected:
     std::string Path() const { return m_folder + "/carrowby/results.sqlite"; }
-    // The file as a parent reads it with sqlite3: rows joined by ';', their columns by '|'.
+    // The file, or file in m_folder, as a parent reads it with sqlite3: rows by ';', columns '|'.
     std::string Query(const std::string& sql, const std::string& file = "") const
     {
         sqlite3* db = nullptr;
         std::string rows;
-        sqlite3_open((file.empty() ? Path() : file).c_str(), &db);
-        sqlite3_exec(
-            db, sql.c_str(),
-            [](void* out, int count, char** values, char**) {
-                auto& text = *static_cast<std::string*>(out);
-                text += text.empty() ? "" : ";";
-                for (int i = 0; i < count; ++i)
-                    text += (i ? "|" : "") + std::string(values[i] ? values[i] : "NULL");
-                return 0;
-            },
-            &rows, nullptr);
+        const auto row = [](void* out, int count, char** values, char**) {
+            auto& text = *static_cast<std::string*>(out);
+            text += text.empty() ? "" : ";";
+            for (int i = 0; i < count; ++i)
+                text += (i ? "|" : "") + std::string(values[i] ? values[i] : "NULL");
+            return 0;
+        };
+        sqlite3_open((file.empty() ? Path() : m_folder + "/" + file).c_str(), &db);
+        sqlite3_exec(db, sql.c_str(), row, &rows, nullptr);
         sqlite3_close(db);
         return rows;
     }
-    void Folder() const { std::filesystem::create_directories(m_folder + "/carrowby"); }
+    std::string Dir() const { return m_folder + "/carrowby"; }
+    void Folder() const { fs::remove_all(Dir()), fs::create_directories(Dir()); } // anew
     // A test of Ada's with a product right after 2.3 seconds and a sum wrong.
     static Recorder& TwoAnswers(Recorder& recorder, const std::string& title = "Ada's Carrowby")
     {
         auto clock = std::make_shared<FakeClock>();
         recorder.SetClock(clock);
         recorder.TestStarted({title, "+x", "3,7", "Easy", 10, 240}, {0, 0, 10, {}, ""});
-        recorder.ProblemShown(1, 'x', {7, 3}, 21);
-        clock->Pass(2.34);
+        recorder.ProblemShown(1, 'x', {7, 3}, 21), clock->Pass(2.34);
         recorder.Answered("21", true, {1, 0, 9, 100, "A+"});
-        recorder.ProblemShown(2, '+', {3, 4}, 7);
-        clock->Pass(61);
+        recorder.ProblemShown(2, '+', {3, 4}, 7), clock->Pass(61);
         recorder.Answered(" 8x", false, {1, 1, 8, 50, "F"});
         return recorder;
     }
-    static void Written(Recorder& recorder)
+    static void ThirdRight(Recorder& r) // a sum, and the test's end, written
     {
-        EXPECT_TRUE(recorder.Flush(20s)) << recorder.State().waiting.value_or(Reason{}).English();
+        r.ProblemShown(3, '+', {5, 5}, 10), r.Answered("10", true, {2, 1, 7, 67, "D+"});
+        r.TestEnded({2, 1, 7, 67, "D+"}, EndReason::Finished), Written(r);
     }
+    static auto Waiting(Recorder& r) { return r.State().waiting.value_or(Reason{}).English(); }
+    static void Written(Recorder& r) { EXPECT_TRUE(r.Flush(20s)) << Waiting(r); }
+    static std::string Said(const auto& run) { return CaptureStderr(), run(), GetCapturedStderr(); }
 };
 
 TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
 {
     Recorder recorder;
-    EXPECT_FALSE(std::filesystem::exists(Path())) << "nothing is opened before a test starts";
+    EXPECT_FALSE(fs::exists(Path())) << "nothing is opened before a test starts";
     ResultsReader none;
     EXPECT_FALSE(none.Open() || !none.Why().English().empty()) << "and none read is no fault";
     Written(TwoAnswers(recorder));
-    EXPECT_EQ(status(m_folder + "/carrowby").permissions(), perms::owner_all);
+    EXPECT_EQ(status(Dir()).permissions(), perms::owner_all);
     EXPECT_EQ(status(Path()).permissions(), perms::owner_read | perms::owner_write);
     const std::string columns = "title, operations, numbers, difficulty, problems, time_limit, "
                                 "correct, incorrect, unanswered, percentage, grade, end_reason";
@@ -83,8 +85,7 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
         << "each answer kept as it is given";
     recorder.TestEnded({1, 1, 8, 10, "F"}, EndReason::Time);
     recorder.TestStarted({"Bo's Carrowby", "+", "7", "Hard", 20, 0}, {0, 0, 20, {}, ""});
-    recorder.TestStopped(); // nothing answered: no percentage, no grade
-    Written(recorder);
+    recorder.TestStopped(), Written(recorder); // nothing answered: no percentage, no grade
     EXPECT_EQ(Query("SELECT " + columns + " FROM tests"),
               "Ada's Carrowby|+x|3,7|Easy|10|240|1|1|8|10|F|time;"
               "Bo's Carrowby|+|7|Hard|20|0|0|0|20|NULL||stopped");
@@ -97,9 +98,8 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
         << times << ": local times, 63 s apart by the clock the recorder is given";
     EXPECT_EQ(Query("PRAGMA user_version") + Query("PRAGMA journal_mode"),
               std::to_string(SchemaVersion()) + "wal");
-    const std::string copy = m_folder + "/copy.sqlite"; // the file alone, as a backup copies it
-    std::filesystem::copy_file(Path(), copy);
-    EXPECT_EQ(Query("SELECT count(*) FROM problems", copy), "2") << "checkpointed at each end";
+    fs::copy_file(Path(), m_folder + "/copy"); // the file alone, as a backup copies it
+    EXPECT_EQ(Query("SELECT count(*) FROM problems", "copy"), "2") << "checkpointed at each end";
     chmod(Path().c_str(), 0644), chmod((Path() + "-wal").c_str(), 0644); // widened by hand
     ResultsWriter().Open(500);
     EXPECT_EQ(status(Path() + "-wal").permissions() | status(Path()).permissions(),
@@ -110,15 +110,14 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
     EXPECT_EQ(reader.Titles(), std::vector<std::string>({"Ada's Carrowby", "Bo's Carrowby"}));
     const std::vector<TestRow> tests = reader.Tests().value();
     ASSERT_EQ(tests.size(), 2u);
-    EXPECT_EQ(tests[0].title + StoredText(tests[0], TestColumns[12]), "Bo's Carrowby")
+    EXPECT_EQ(std::tuple(tests[0].title, StoredText(tests[0], TestColumns[12]), tests[0].endReason),
+              std::tuple("Bo's Carrowby", "", EndReason::Stopped))
         << "newest first, with no percentage";
-    EXPECT_EQ(tests[0].endReason, EndReason::Stopped);
     const Score ada = reader.Tests("Ada's Carrowby").value()[0];
     EXPECT_EQ(std::vector({ada.correct, ada.incorrect, ada.unanswered, ada.percentage.value()}),
               std::vector<int64_t>({1, 1, 8, 10}));
     std::vector<AnsweredProblem> answers;
-    EXPECT_TRUE(reader.ForEachAnswer("Ada's Carrowby",
-                                     [&](const auto& answer) { answers.push_back(answer); }));
+    EXPECT_TRUE(reader.ForEachAnswer("Ada's Carrowby", [&](auto one) { answers.push_back(one); }));
     ASSERT_EQ(answers.size(), 2u);
     EXPECT_EQ(std::tuple(answers[0].operation, answers[0].correct, answers[1].operands,
                          answers[1].ticked),
@@ -158,7 +157,6 @@ TEST_F(ResultsTest, OlderAndRestoredFilesAreBroughtUpToDateInPlace)
         {"a dump's tables made again", firstSchema, "0"},
         {"a dump of this schema made anew", "", "0"}}; // "": this program's schema
     for (const auto& [fault, schema, version] : rows) {
-        std::filesystem::remove_all(m_folder + "/carrowby");
         Folder();
         std::string recorded = tests; // this schema's tests never had 100% with no answer
         if (schema.empty())
@@ -166,33 +164,28 @@ TEST_F(ResultsTest, OlderAndRestoredFilesAreBroughtUpToDateInPlace)
         Query(schema + recorded + "PRAGMA user_version = " + version);
         Recorder recorder;
         Written(TwoAnswers(recorder));
-        EXPECT_EQ(Query("SELECT id, correct, percentage, grade FROM tests") + "|" +
-                      Query("PRAGMA user_version") + "|" +
-                      Query("SELECT count(*) FROM sqlite_master WHERE name = 'tests_by_title'") +
-                      Query("SELECT count(*) FROM problems"),
-                  "4|0|NULL|;5|3|30|F;6|1|50|F|" + std::to_string(SchemaVersion()) + "|13")
+        EXPECT_EQ(Query("SELECT id, correct, percentage, grade FROM tests; SELECT user_version, "
+                        "(SELECT count(*) FROM sqlite_master WHERE name = 'tests_by_title') || "
+                        "(SELECT count(*) FROM problems) FROM pragma_user_version"),
+                  "4|0|NULL|;5|3|30|F;6|1|50|F;" + std::to_string(SchemaVersion()) + "|13")
             << fault;
     }
 }
 
-// A file that is no database, or one that fails SQLite's check.
 TEST_F(ResultsTest, AFileThatIsNoDatabaseIsSetAsideAndANewOneBegun)
 {
     for (const bool damaged : {true, false}) {
-        std::filesystem::remove_all(m_folder + "/carrowby");
         Folder();
         std::string bytes = "my shopping list\n";
-        if (damaged) { // the second page's cells
+        if (damaged) { // fails SQLite's check: the second page's cells
             TwoAnswers(*std::make_unique<Recorder>());
             bytes = FileText(Path()).replace(4096 + 8, 8, std::string(8, '\xff'));
         }
         std::ofstream(Path(), std::ios::binary) << bytes;
-        testing::internal::CaptureStderr();
         Recorder recorder;
-        Written(TwoAnswers(recorder));
-        const std::string said = testing::internal::GetCapturedStderr();
+        const std::string said = Said([&] { Written(TwoAnswers(recorder)); });
         std::vector<std::string> aside;
-        for (const auto& entry : std::filesystem::directory_iterator(m_folder + "/carrowby"))
+        for (const auto& entry : fs::directory_iterator(Dir()))
             if (std::regex_search(entry.path().string(), std::regex("unreadable-[-0-9]+$")))
                 aside.push_back(entry.path());
         ASSERT_EQ(aside.size(), 1u) << damaged;
@@ -207,24 +200,21 @@ TEST_F(ResultsTest, AFileThatIsNoDatabaseIsSetAsideAndANewOneBegun)
 // The drill goes on at once; what waits is kept, its reason said as it first arises.
 TEST_F(ResultsTest, WhatCannotBeWrittenYetWaitsAndIsWrittenLater)
 {
-    std::ofstream(m_folder + "/carrowby") << "a file where the folder would be";
-    testing::internal::CaptureStderr();
-    {
+    std::ofstream(Dir()) << "a file where the folder would be";
+    const std::string said = Said([&] {
         Recorder recorder;
-        TwoAnswers(recorder);
-        EXPECT_FALSE(recorder.Flush(20s));
-        EXPECT_EQ(recorder.State().waiting.value_or(Reason{}).English(), "Not a directory");
-        std::filesystem::remove(m_folder + "/carrowby");
-        std::filesystem::create_directories(Path()); // a folder where the file would be
+        EXPECT_FALSE(TwoAnswers(recorder).Flush(20s));
+        EXPECT_EQ(Waiting(recorder), "Not a directory");
+        fs::remove(Dir());
+        fs::create_directories(Path()); // a folder where the file would be
         recorder.TestEnded({1, 1, 8, 10, "F"}, EndReason::Finished);
-        while (recorder.State().waiting.value_or(Reason{}).English() == "Not a directory")
+        while (Waiting(recorder) == "Not a directory")
             recorder.Flush(20s);
-        EXPECT_EQ(recorder.State().waiting.value_or(Reason{}).English(), "Is a directory");
-        std::filesystem::remove(Path());
+        EXPECT_EQ(Waiting(recorder), "Is a directory");
+        fs::remove(Path());
         Written(recorder);
         EXPECT_FALSE(recorder.State().waiting);
-    }
-    const std::string said = testing::internal::GetCapturedStderr();
+    });
     const auto waits = [this](const char* why) {
         return "carrowby: results cannot be written to " + Path() + " for now (" + why +
                "); they are kept until they can be\n";
@@ -239,18 +229,17 @@ TEST_F(ResultsTest, WhatCannotBeWrittenYetWaitsAndIsWrittenLater)
                                                 "count(*) FROM tests"}) {
         Query(std::string("PRAGMA journal_mode = ") + (held[0] == 'B' ? "WAL" : "DELETE"));
         Recorder recorder;
-        testing::internal::CaptureStderr();
+        CaptureStderr();
         sqlite3* holder = nullptr; // another program's: a backup, a sqlite3 left open
         sqlite3_open(Path().c_str(), &holder);
         EXPECT_EQ(sqlite3_exec(holder, held, nullptr, nullptr, nullptr), SQLITE_OK);
         const auto handed = std::chrono::steady_clock::now();
-        TwoAnswers(recorder);
-        recorder.TestEnded({1, 1, 8, 10, "F"}, EndReason::Finished);
+        TwoAnswers(recorder).TestEnded({1, 1, 8, 10, "F"}, EndReason::Finished);
         EXPECT_LT(std::chrono::steady_clock::now() - handed, 500ms) << "no verdict waits";
         EXPECT_FALSE(recorder.Flush(20s)) << held;
         sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr), sqlite3_close(holder);
         Written(recorder);
-        testing::internal::GetCapturedStderr();
+        GetCapturedStderr();
     }
     EXPECT_EQ(Query("SELECT count(*) FROM tests WHERE end_reason = 'finished'") +
                   Query("SELECT count(*) FROM problems"),
@@ -265,8 +254,8 @@ TEST_F(ResultsTest, AReaderChangesNothingAndFailsWhole)
     ResultsReader reader;
     ASSERT_TRUE(reader.Open());
     EXPECT_EQ(reader.Tests().value().size() + reader.Titles().value().size(), 0u);
-    EXPECT_EQ(std::filesystem::file_size(Path()), 0u);
-    std::filesystem::remove(Path());
+    EXPECT_EQ(fs::file_size(Path()), 0u);
+    fs::remove(Path());
     ResultsWriter().Open(500);
     Query(R"(WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)
              INSERT INTO tests (started, title, operations, numbers, difficulty, problems,
@@ -285,18 +274,14 @@ TEST_F(ResultsTest, AReaderChangesNothingAndFailsWhole)
         {"a version no program writes read", "PRAGMA user_version = -1", false},
         {"a damaged page read as fewer tests", "", true}};
     for (const auto& [fault, sql, opens] : rows) { // sql: what another program did to the file
-        std::filesystem::copy_file(Path(), Path() + ".good",
-                                   std::filesystem::copy_options::overwrite_existing);
-        if (sql.empty()) { // a page of tests, its header overwritten
-            std::fstream file(Path(), std::ios::in | std::ios::out | std::ios::binary);
-            file.seekp((std::stoll(page) - 1) * 4096);
-            file << std::string(8, '\x7f');
-        }
+        fs::copy_file(Path(), Path() + ".good", fs::copy_options::overwrite_existing);
+        if (sql.empty()) // a page of tests, its header overwritten
+            std::fstream(Path()).seekp((std::stoll(page) - 1) * 4096) << std::string(8, '\x7f');
         Query(sql);
         EXPECT_EQ(reader.Open(), opens) << fault;
         EXPECT_TRUE(!opens || !reader.Tests()) << fault;
         EXPECT_NE(reader.Why().English(), "") << fault;
-        std::filesystem::rename(Path() + ".good", Path());
+        fs::rename(Path() + ".good", Path());
     }
 }
 
@@ -309,42 +294,29 @@ TEST_F(ResultsTest, ForgettingWhileAnotherCopyIsInATestMixesNothing)
     ASSERT_TRUE(forgetting.Open(500) && forgetting.Forget()) << forgetting.Why().English();
     Recorder recorder;
     Written(TwoAnswers(recorder));
-    testing::internal::CaptureStderr();
-    other.ProblemShown(3, '+', {5, 5}, 10);
-    other.Answered("10", true, {2, 1, 7, 67, "D+"});
-    other.TestEnded({2, 1, 7, 67, "D+"}, EndReason::Finished);
-    Written(other);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+    EXPECT_EQ(Said([&] { ThirdRight(other); }),
               "carrowby: another copy of Carrowby forgot this test's results while it ran here; "
               "the rest of it is not kept\n")
         << "said once";
     EXPECT_EQ(other.State().lostAnswers, 1);
-    recorder.TestEnded({1, 1, 8, 50, "F"}, EndReason::Finished);
-    Written(recorder);
+    recorder.TestEnded({1, 1, 8, 50, "F"}, EndReason::Finished), Written(recorder);
     EXPECT_EQ(Query("SELECT title, correct, incorrect, end_reason, (SELECT group_concat(given) "
                     "FROM problems WHERE test = id) FROM tests"),
               "Ada's Carrowby|1|1|finished|21, 8x");
     other.TestStarted({"Bo's Carrowby", "+", "7", "Easy", 10, 0}, {});
-    other.TestStopped();
-    Written(other);
+    other.TestStopped(), Written(other);
     EXPECT_EQ(Query("SELECT count(*) FROM tests"), "2") << "the other goes on with its next test";
 }
 
-// The file removed or moved during a test: begun again at its place, with that test whole.
 TEST_F(ResultsTest, AFileMovedOrRemovedIsBegunAgainWithTheTestWhole)
 {
     for (const bool moved : {true, false}) {
         Recorder recorder;
         Written(TwoAnswers(recorder));
         for (const char* file : {"", "-wal", "-shm"})
-            moved ? std::filesystem::rename(Path() + file, m_folder + "/moved" + file)
-                  : (void)std::filesystem::remove(Path() + file);
-        testing::internal::CaptureStderr();
-        recorder.ProblemShown(3, '+', {5, 5}, 10);
-        recorder.Answered("10", true, {2, 1, 7, 67, "D+"});
-        recorder.TestEnded({2, 1, 7, 67, "D+"}, EndReason::Finished);
-        Written(recorder);
-        EXPECT_THAT(testing::internal::GetCapturedStderr(), HasSubstr("was moved or removed"));
+            moved ? fs::rename(Path() + file, m_folder + "/moved" + file)
+                  : (void)fs::remove(Path() + file);
+        EXPECT_THAT(Said([&] { ThirdRight(recorder); }), HasSubstr("was moved or removed"));
         EXPECT_EQ(Query("SELECT correct, end_reason, (SELECT group_concat(given) FROM problems "
                         "WHERE test = id) FROM tests"),
                   "2|finished|21, 8x,10")
@@ -356,8 +328,7 @@ TEST_F(ResultsTest, TwoCopiesRecordingAtOnceBothKeepEveryAnswer)
 {
     std::vector<pid_t> copies;
     for (const char* title : {"Ada's Carrowby", "Bo's Carrowby"}) {
-        const pid_t pid = fork();
-        if (pid == 0) {
+        if (copies.emplace_back(fork()) == 0) {
             Recorder recorder;
             for (int test = 0; test < 10; ++test) {
                 recorder.TestStarted({title, "+", "7", "Easy", 20, 0}, {});
@@ -373,7 +344,6 @@ TEST_F(ResultsTest, TwoCopiesRecordingAtOnceBothKeepEveryAnswer)
             }
             _exit(recorder.Flush(0s) ? 0 : 1);
         }
-        copies.push_back(pid);
     }
     for (int status = -1; const pid_t pid : copies)
         EXPECT_EQ(waitpid(pid, &status, 0) == pid ? status : -1, 0) << pid;
@@ -393,7 +363,7 @@ TEST_F(ResultsTest, ForgottenResultsCannotBeReadBackFromTheFilesBytes)
     }
     Written(recorder);
     const std::string aside = Path() + ".unreadable-20261201-080000";
-    std::filesystem::copy_file(Path(), aside); // a copy once set aside holds answers too
+    fs::copy_file(Path(), aside); // a copy once set aside holds answers too
     ResultsWriter writer;
     ResultsReader reader;
     auto gone = [&](const std::string& text) {
@@ -404,10 +374,10 @@ TEST_F(ResultsTest, ForgottenResultsCannotBeReadBackFromTheFilesBytes)
     ASSERT_TRUE(reader.Open());
     EXPECT_EQ(reader.Titles().value(), std::vector<std::string>{"Yan's Carrowby"});
     EXPECT_TRUE(gone("zebra-4242") && gone("Zoe's") && !gone("yak-7"));
-    EXPECT_TRUE(std::filesystem::exists(aside)) << "kept until every result is forgotten";
+    EXPECT_TRUE(fs::exists(aside)) << "kept until every result is forgotten";
     ASSERT_TRUE(writer.Forget()) << writer.Why().English();
     EXPECT_TRUE(reader.Tests().value().empty());
-    EXPECT_FALSE(std::filesystem::exists(aside));
+    EXPECT_FALSE(fs::exists(aside));
     EXPECT_TRUE(gone("yak-7") && gone("Yan's"));
     recorder.TestEnded({}, EndReason::Finished);
     Written(TwoAnswers(recorder));
@@ -439,8 +409,7 @@ TEST_F(ResultsTest, EachColumnIsInTheFileAndReadsBackAsWritten)
     for (const TestColumn& column : TestColumns)
         declared.insert(column.name), values.insert(StoredText(written, column));
     EXPECT_EQ(inFile, declared) << "a column missing from the schema's steps, or from TestColumns";
-    EXPECT_EQ(values.size(), std::size(TestColumns))
-        << "two columns kept in one place of the record";
+    EXPECT_EQ(values.size(), std::size(TestColumns)) << "two columns in one place of the record";
     written.id = writer.BeginTest(written).value_or(0);
     ASSERT_EQ(writer.EndTest(written), ResultsWriter::Kept);
     ResultsReader reader;
@@ -500,10 +469,9 @@ TEST(Progress, SpeaksOfTheNewestKindAlone)
         test.started = std::to_string(newestFirst.size());
     }
     const auto summary = Summarize(newestFirst).value();
-    EXPECT_EQ(summary.kind + " " + std::to_string(summary.tests) + " since " +
-                  summary.firstStarted + ", the last " + std::to_string(summary.lastFew) +
-                  " from " + std::to_string(summary.from) + " to " + std::to_string(summary.to),
-              "Medium 2 since 7, the last 2 from 40 to 70");
+    EXPECT_EQ(std::tuple(summary.kind, summary.tests, summary.firstStarted, summary.lastFew,
+                         summary.from, summary.to),
+              std::tuple("Medium", 2u, "7", 2u, 40, 70));
     newestFirst.erase(newestFirst.begin() + 3);
     EXPECT_EQ(Summarize(newestFirst)->tests, 6u) << "Easy, with something answered";
     EXPECT_EQ(Summarize(newestFirst)->from, 10) << "the first of the last five";

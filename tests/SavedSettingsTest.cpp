@@ -8,11 +8,11 @@
 
 #include <algorithm>
 
-using settings::SavedControls;
-using settings::SavedSettings;
+using settings::SavedControl, settings::SavedControls;
+using settings::SavedSettings, testing::HasSubstr;
 using SavedSettingsTest = RegistrySandbox;
 
-TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
+TEST_F(SavedSettingsTest, SettingsAreReadAsTheirControlsTakeThemAndEachChildKeepsItsOwn)
 {
     RegistryManager registry;
     SavedSettings::Address(registry);
@@ -20,8 +20,7 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
     SavedSettings::WriteDefaults(registry);
 
     auto place = [](std::string_view name) { // in SavedControls and the states
-        return std::ranges::find(SavedControls, name, &settings::SavedControl::name) -
-               SavedControls.begin();
+        return std::ranges::find(SavedControls, name, &SavedControl::name) - SavedControls.begin();
     };
     const auto box = place("chk10"), list = place("ctlTimed");
     const int16_t items = SavedControls[list].states, lastItem = items - 1;
@@ -35,8 +34,7 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
     };
     // clang-format on
     for (const auto& [fault, text, tick, item] : rows) {
-        registry.WriteValue("chk10", text, REG_SZ);
-        registry.WriteValue("ctlTimed", text, REG_SZ);
+        registry.WriteValue("chk10", text, REG_SZ), registry.WriteValue("ctlTimed", text, REG_SZ);
         const settings::SavedStates states = SavedSettings::Load(registry).states;
         EXPECT_EQ(std::pair(states[box], states[list]), std::pair(tick, item)) << fault;
     }
@@ -44,8 +42,7 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
     const SavedSettings tooLong = SavedSettings::Load(registry);
     EXPECT_EQ(tooLong.title, "") << "too long to read back";
     EXPECT_TRUE(tooLong.Save(registry));
-    EXPECT_THAT(FileText(m_folder + "/carrowby/registry.reg"),
-                testing::HasSubstr(std::string(255, 'x')));
+    EXPECT_THAT(FileText(m_folder + "/carrowby/registry.reg"), HasSubstr(std::string(255, 'x')));
     // First-run values go only into a key made now, never one whose read failed at start.
     registry.WriteValue("UserName", "Ada's Carrowby", REG_SZ);
     SavedSettings::WriteDefaults(registry);
@@ -56,14 +53,8 @@ TEST_F(SavedSettingsTest, SavedSettingsAreReadAsTheirControlsTakeThem)
     std::ofstream(m_folder + "/carrowby/registry.reg") << "a store broken by hand is kept aside";
     SavedSettings::WriteDefaults(registry);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder + "/carrowby"), {}), 2);
-}
 
-// A key for each child's title, the most recent first, beside the program's own values.
-TEST_F(SavedSettingsTest, EachChildKeepsItsOwnSettings)
-{
-    RegistryManager registry;
-    SavedSettings::Address(registry);
-    SavedSettings::WriteDefaults(registry);
+    // A key for each child's title, the most recent first, beside the program's own values.
     EXPECT_TRUE(settings::LoadChildren(registry).empty()) << "a store of before reads as one";
     settings::SavedStates sixToNine = settings::FirstRunStates();
     sixToNine[10] = sixToNine[11] = sixToNine[12] = sixToNine[13] = 1;

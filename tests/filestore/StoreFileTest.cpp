@@ -3,7 +3,6 @@
 #include "registry/filestore/StoreFile.h"
 #include "registry/filestore/FolderLock.h"
 #include "registry/filestore/StoreCalls.h"
-#include "registry/filestore/StoreFormat.h"
 #include "settings/Children.h"
 #include "support/RegistrySandbox.h"
 
@@ -26,10 +25,8 @@ class StoreFileTest : public RegistrySandbox
   protected:
     std::string Path() const { return m_folder + "/carrowby/registry.reg"; }
     std::string Read(const std::string& name) { return RegistrySandbox::Read(settings, name); }
-    long Files(const std::string& in = {}) const
-    {
-        return std::distance(fs::directory_iterator(in.empty() ? Folder() : in), {});
-    }
+    static long Files(const fs::path& in) { return std::distance(fs::directory_iterator(in), {}); }
+    long Files() const { return Files(Folder()); }
     std::string Folder() const { return m_folder + "/carrowby"; }
 
     RegistryManager settings = AppKey("QZV", "Carrowby");
@@ -110,14 +107,13 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
     static const auto fails = [](int error) { return errno = error, -1; };
     // clang-format off
     const std::tuple<registry::StoreCalls, const char*, std::string> rows[] = {
-        {{[](int, void*, size_t) -> ssize_t { return fails(EIO); }, real.flock, real.fsync,
-          real.write}, "Input/output error", std::string(255, ' ')},
+        {{[](auto...) -> ssize_t { return fails(EIO); }, real.flock, real.fsync, real.write},
+         "Input/output error", std::string(255, ' ')},
         {{real.read, [](int, int) { return fails(ENOLCK); }, real.fsync, real.write},
          "No locks available", std::string(255, ' ')},
         {{real.read, real.flock, [](int) { return fails(ENOSPC); }, real.write},
          "No space left on device", "Ada"},
-        {{real.read, real.flock, real.fsync,
-          [](int, const void*, size_t) -> ssize_t { return fails(EDQUOT); }},
+        {{real.read, real.flock, real.fsync, [](auto...) -> ssize_t { return fails(EDQUOT); }},
          "Disk quota exceeded", "Ada"},
     };
     // clang-format on
@@ -132,12 +128,11 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
         EXPECT_EQ(FileText(Path()) + std::to_string(Files()), before + "1") << why;
     }
     static bool interrupted = false; // a slow disk: every other call interrupted, 3 bytes a time
-    registry::Calls().read = [](int fd, void* to, size_t) {
-        return (interrupted = !interrupted) ? fails(EINTR) : read(fd, to, 3);
+    static const auto slow = [](auto call, int fd, auto at) {
+        return (interrupted = !interrupted) ? fails(EINTR) : call(fd, at, 3);
     };
-    registry::Calls().write = [](int fd, const void* from, size_t) {
-        return (interrupted = !interrupted) ? fails(EINTR) : write(fd, from, 3);
-    };
+    registry::Calls().read = [](int fd, void* at, size_t) { return slow(read, fd, at); };
+    registry::Calls().write = [](int fd, const void* at, size_t) { return slow(write, fd, at); };
     EXPECT_EQ(settings.WriteValue("UserName", "Bo \"Jo\" Ada", REG_SZ), True);
     EXPECT_EQ(Read("UserName"), "Bo \"Jo\" Ada");
     registry::Calls() = real;
@@ -223,8 +218,7 @@ TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
     EXPECT_EQ(store.WhyUnreadable(), "Permission denied");
     ASSERT_EQ(chmod(Path().c_str(), 0600) + chmod(Folder().c_str(), 0500), 0);
     EXPECT_EQ(settings.WriteValue("UserName", "x", REG_SZ), False) << "folder not writable";
-    EXPECT_EQ(registry::StoreFile(Folder() + "/to/make/store.reg").WhyUnwritable(),
-              "Permission denied");
+    EXPECT_EQ(registry::StoreFile(Folder() + "/a/b/c.reg").WhyUnwritable(), "Permission denied");
     EXPECT_EQ(Read("UserName"), "Carrowby");
     ASSERT_EQ(chmod(Folder().c_str(), 0700), 0); // a link from there into a writable folder
     fs::create_directory(m_folder + "/dotfiles");
@@ -282,10 +276,9 @@ TEST_F(StoreFileTest, WritersAtOnceOrKilledMidWriteLoseNothing)
     for (int round; read(confirmations[0], &round, sizeof round) == sizeof round;)
         confirmed = round;
     close(confirmations[0]);
-    for (int round = 0; round < 30; ++round)
-        ASSERT_EQ(Read("0-" + std::to_string(round)), "x") << round;
-    for (int round = 0; round <= confirmed; ++round)
-        ASSERT_EQ(Read("1-" + std::to_string(round)), "x") << round;
+    for (const auto& [writer, last] : {std::pair("0-", 29), {"1-", confirmed}}) // all confirmed
+        for (int round = 0; round <= last; ++round)
+            ASSERT_EQ(Read(writer + std::to_string(round)), "x") << writer << round;
     EXPECT_EQ(settings.WriteValue("after", "x", REG_SZ), True);
     EXPECT_EQ(Files(), 1) << "no temporary file is left";
     fs::remove_all(Folder()); // as on a first save, its folder still to be made

@@ -43,9 +43,8 @@ std::string Deep(int levels, size_t letters = 1)
 TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
 {
     // what the row shows, text read, values written back, lines skipped (a key line's negative)
-    using Row = std::tuple<const char*, std::string, std::string, std::vector<int>>;
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<const char*, std::string, std::string, std::vector<int>> rows[] = {
         {"text ending in one NUL quoted, quotes and backslashes escaped; other bytes in hex",
          Header + std::string(Key) + "\"q\"=\"say \\\"hi\\\" \\\\o/\"\n@=\"\"\n\"s\"=hex(1):61,00\n"
              "\"n\"=hex(1):61,62\n\"l\"=hex(1):61,0a,00\n\"e\"=hex:\n\"u\"=hex(1):ff,61,00\n" +
@@ -77,8 +76,7 @@ TEST(StoreFormat, WhatItReadsItWritesBackInTheExportForm)
         {"keys beyond the registry's limits; a key line ends a hex value continued before it",
          Header + Deep(1, 256) + Deep(1, 255) + Deep(513) + Deep(512) + Key +
              "\"h\"=hex:01,\\\n[HKEY_CURRENT_USER\\Software\\QZV\\Carrowby\\Sub]\n\"s\"=\"x\"\n",
-         "", {-2, -4, 7}},
-    };
+         "", {-2, -4, 7}}};
     // clang-format on
     for (const auto& [name, text, values, skippedLines] : rows) {
         const auto parsed = ParseStore(text);

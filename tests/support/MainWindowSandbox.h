@@ -72,8 +72,7 @@ class MainWindowSandbox : public RegistrySandbox
         window = std::make_unique<frmMain>();
         window->SetProgramEnd([this] { ++programEnds; });
         // The clock stands still until the test moves it; the timer looks at it often.
-        window->SetClock(clock);
-        Timer()->setInterval(1);
+        window->SetClock(clock), Timer()->setInterval(1);
         window->show(), window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
@@ -145,8 +144,7 @@ class MainWindowSandbox : public RegistrySandbox
     // random numbers give 7 and each first operand in turn.
     ScriptedRandom* Script(int seconds, std::initializer_list<int> firsts)
     {
-        Tick({"chkAddition", "chk7"});
-        Choose("ctlTimed", seconds);
+        Tick({"chkAddition", "chk7"}), Choose("ctlTimed", seconds);
         auto* script = new ScriptedRandom;
         for (int first : firsts)
             script->draws.insert(script->draws.end(), {Op(1), Operand(7, 1), Operand(first, 1)});
@@ -183,7 +181,8 @@ class MainWindowSandbox : public RegistrySandbox
         WhenModal([=](QWidget* modal) {
             auto* dialog = qobject_cast<QInputDialog*>(modal);
             EXPECT_EQ(dialog->windowTitle() + dialog->labelText() + dialog->textValue(),
-                      "Personalize CarrowbyWhat is your name?");
+                      QCoreApplication::translate("frmMain", "Personalize Carrowby") +
+                          QCoreApplication::translate("frmMain", "What is your name?"));
             if (offered)
                 *offered = dialog->comboBoxItems();
             for (const QChar letter : typed)
@@ -201,8 +200,7 @@ class MainWindowSandbox : public RegistrySandbox
     void Answer(const QString& typed, std::function<void(QWidget*)> feedback)
     {
         WhenModal(std::move(feedback));
-        QTest::keyClicks(Input(), typed);
-        QTest::keyClick(Input(), Qt::Key_Return);
+        QTest::keyClicks(Input(), typed), QTest::keyClick(Input(), Qt::Key_Return);
     }
 
     // A click as the window system sends it to the control's window, `after` ms after the last

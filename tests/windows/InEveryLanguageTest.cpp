@@ -25,28 +25,6 @@ class InEveryLanguage : public MainWindowSandbox
             << "no translation into " << language.toStdString();
     }
 
-    // Looks at every window at once: the main window, the answer window, About, Results over a
-    // test with a wrong answer, and that test's problems gone over.
-    void WithEveryWindow(const std::function<void(const QList<QWidget*>&)>& look)
-    {
-        Recorded("Carrowby");
-        QDialog* results = OpenResults();
-        ASSERT_TRUE(results);
-        auto* tabs = results->findChild<QTabWidget*>();
-        for (int tab = tabs->count(); tab-- > 0;) // each page laid out as it is shown
-            tabs->setCurrentIndex(tab);
-        frmAnswer feedback(nullptr);
-        frmAbout about(window.get());
-        bool looked = false;
-        WhenModal([&](QWidget* review) {
-            look({window.get(), &feedback, &about, results, review});
-            looked = true;
-            review->close();
-        });
-        QTest::keyClick(results->findChild<QTableView*>("grdTests"), Qt::Key_Return);
-        EXPECT_TRUE(looked);
-    }
-
     const QString language = qEnvironmentVariable("CARROWBY_TEST_LANGUAGE");
     const bool english = language.isEmpty() || language == "en";
     QTranslator shipped;
@@ -58,88 +36,56 @@ static QStringList ShownTexts(QObject* object)
     QStringList texts;
     for (const char* property : {"text", "title", "accessibleName", "accessibleDescription"})
         texts << object->property(property).toString();
-    auto* list = qobject_cast<QComboBox*>(object);
     auto* tabs = qobject_cast<QTabWidget*>(object);
-    for (int item = 0; item < (list ? list->count() : tabs ? tabs->count() : 0); ++item)
-        texts << (list ? list->itemText(item) : tabs->tabText(item));
-    if (auto* view = qobject_cast<QAbstractItemView*>(object)) {
-        const QAbstractItemModel* model = view->model();
-        for (int column = 0; column < model->columnCount(); ++column)
-            texts << model->headerData(column, Qt::Horizontal).toString();
-        for (int row = 0; row < model->rowCount(); ++row)
-            texts << model->headerData(row, Qt::Vertical).toString()
-                  << model->index(row, model->columnCount() - 1).data().toString();
-    }
+    for (int tab = 0; tabs && tab < tabs->count(); ++tab)
+        texts << tabs->tabText(tab);
+    auto* list = qobject_cast<QComboBox*>(object); // its items are its model's one column
+    auto* view = qobject_cast<QAbstractItemView*>(object);
+    const QAbstractItemModel* model = list ? list->model() : view ? view->model() : nullptr;
+    for (int column = 0; model && column < model->columnCount(); ++column)
+        texts << model->headerData(column, Qt::Horizontal).toString();
+    for (int row = 0; model && row < model->rowCount(); ++row)
+        texts << model->headerData(row, Qt::Vertical).toString()
+              << model->index(row, model->columnCount() - 1).data().toString();
     return texts;
 }
 
-static void ShowsWhole(QWidget* owner, const char* name, const QString& text)
+static void ShowsWhole(QLabel* label, const QString& text)
 {
-    auto* label = owner->findChild<QLabel*>(name);
     label->setText(text);
     const QRect room = label->contentsRect();
-    const QRect needed =
-        label->fontMetrics().boundingRect(room, static_cast<int>(label->alignment()), text);
+    const QRect needed = label->fontMetrics().boundingRect(room, int(label->alignment()), text);
     EXPECT_TRUE(room.contains(needed))
         << Heard(label) << ": " << needed.width() << " in " << room.width();
 }
 
-// The digits of the problem lines in columns; each button, box, list and frame as wide as it needs.
-TEST_F(InEveryLanguage, EachLabelShowsItsLongestTextWhole)
-{
-    WithEveryWindow([](const QList<QWidget*>& windows) {
-        QWidget *main = windows[0], *feedback = windows[1];
-        for (QWidget* owner : {main, feedback})
-            for (QLabel* line :
-                 owner->findChildren<QLabel*>(QRegularExpression("^txt(Line|Ans)"))) {
-                const QString name = line->objectName();
-                EXPECT_TRUE(line->fontInfo().fixedPitch()) << Heard(line);
-                EXPECT_EQ(line->geometry().right(),
-                          owner->findChild<QLabel*>("txtLine1")->geometry().right());
-                ShowsWhole(owner, qPrintable(name),
-                           name == "txtAnswer" ? " 2147483647" : " 1771560");
-            }
-        ShowsWhole(feedback, "txtMessage", QCoreApplication::translate("drill", "You were right!"));
-        for (const char* name : {"txtCorrect", "txtIncorrect", "txtPercentage"})
-            ShowsWhole(main, name, " 100");
-        ShowsWhole(main, "txtGrade", "A+");
-        ShowsWhole(main, "txtTimeRemaining", QCoreApplication::translate("drill", "Unlimited"));
-        for (QLabel* label : main->findChildren<QLabel*>(QRegularExpression("^Label")))
-            ShowsWhole(main, qPrintable(label->objectName()), label->text());
-        const QRegularExpression sized("Button|CheckBox|ComboBox|GroupBox");
-        for (QWidget* owner : windows)
-            for (QWidget* control : owner->findChildren<QWidget*>())
-                EXPECT_TRUE(!sized.match(control->metaObject()->className()).hasMatch() ||
-                            control->width() >=
-                                control->sizeHint().expandedTo(control->minimumSizeHint()).width())
-                    << Heard(control) << " " << control->width();
-    });
-}
-
-// A line under the menu may run past its window; the fixed windows are of a fixed size.
-TEST_F(InEveryLanguage, EachWindowHoldsItsControlsAndSpeaksTheLanguage)
+// Every window at once: the main window, the answer window, About, Results over a test with a
+// wrong answer, and that test's problems gone over. A line under the menu may run past its
+// window; the fixed windows are of a fixed size; the digits of the problem lines in columns; each
+// button, box, list and frame as wide as it needs (before the chart is drawn, which narrows the
+// lists' hidden popups).
+TEST_F(InEveryLanguage, EachWindowHoldsItsControlsWholeAndSpeaksTheLanguage)
 {
     EXPECT_EQ(Find<QGroupBox>("frmSettings")->title().toStdString(),
               english ? "Settings" : shipped.translate("frmMain", "Settings").toStdString());
     EXPECT_TRUE(english ||
                 QLocale().name().section('_', 0, 0) == shipped.language().section('_', 0, 0))
         << "its dates too: " << QLocale().name().toStdString();
-    WithEveryWindow([this](const QList<QWidget*>& windows) {
-        const QRect screen = window->screen()->availableGeometry();
-        EXPECT_TRUE(screen.size().expandedTo(windows[3]->size()) == screen.size())
-            << "Results whole on the screen";
+    Recorded("Carrowby");
+    QDialog* results = OpenResults();
+    ASSERT_TRUE(results);
+    auto* tabs = results->findChild<QTabWidget*>();
+    for (int tab = tabs->count(); tab-- > 0;) // each page laid out as it is shown
+        tabs->setCurrentIndex(tab);
+    frmAnswer feedback(nullptr);
+    frmAbout about(window.get());
+    bool looked = false;
+    WhenModal([&](QWidget* review) {
+        const QList<QWidget*> windows = {window.get(), &feedback, &about, results, review};
+        const QSize screen = window->screen()->availableSize();
+        EXPECT_EQ(screen.expandedTo(results->size()), screen) << "Results whole on the screen";
         for (QWidget* dialog : {windows[1], windows[2]})
             EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << Heard(dialog);
-        QStringList drawn; // on the chart, where the percentages are written as in the sentences
-        auto* chart = windows[3]->findChild<QChartView*>();
-        chart->grab();
-        for (QGraphicsItem* item : chart->scene()->items())
-            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
-                drawn << text->toPlainText(); // a no-break space read as a space
-        const QString hundred = QString(english ? "%d%" : shipped.translate("ProgressChart", "%d%"))
-                                    .replace("%d", "100")
-                                    .replace(QChar::Nbsp, u' ');
-        EXPECT_TRUE(drawn.contains(hundred)) << drawn.join(" | ").toStdString();
         for (QWidget* owner : windows)
             for (QObject* object : owner->findChildren<QObject*>() + QObjectList{owner}) {
                 auto* control = qobject_cast<QWidget*>(object);
@@ -156,7 +102,44 @@ TEST_F(InEveryLanguage, EachWindowHoldsItsControlsAndSpeaksTheLanguage)
                                         .contains(shipped.translate(context, qPrintable(text))))
                             << context << ": " << text.toStdString();
             }
+        for (QWidget* owner : {windows[0], windows[1]})
+            for (QLabel* line :
+                 owner->findChildren<QLabel*>(QRegularExpression("^txt(Line|Ans)"))) {
+                EXPECT_TRUE(line->fontInfo().fixedPitch()) << Heard(line);
+                EXPECT_EQ(line->geometry().right(), Find("txtLine1", owner)->geometry().right());
+                ShowsWhole(line, line->objectName() == "txtAnswer" ? " 2147483647" : " 1771560");
+            }
+        const auto drill = [](const char* text) {
+            return QCoreApplication::translate("drill", text);
+        };
+        ShowsWhole(Find<QLabel>("txtMessage", &feedback), drill("You were right!"));
+        for (const char* name : {"txtCorrect", "txtIncorrect", "txtPercentage"})
+            ShowsWhole(Find<QLabel>(name), " 100");
+        ShowsWhole(Find<QLabel>("txtGrade"), "A+");
+        ShowsWhole(Find<QLabel>("txtTimeRemaining"), drill("Unlimited"));
+        for (QLabel* label : window->findChildren<QLabel*>(QRegularExpression("^Label")))
+            ShowsWhole(label, label->text());
+        const QRegularExpression sized("Button|CheckBox|ComboBox|GroupBox");
+        for (QWidget* owner : windows)
+            for (QWidget* control : owner->findChildren<QWidget*>())
+                EXPECT_TRUE(!sized.match(control->metaObject()->className()).hasMatch() ||
+                            control->width() >=
+                                control->sizeHint().expandedTo(control->minimumSizeHint()).width())
+                    << Heard(control) << " " << control->width();
+        QStringList drawn; // on the chart, where the percentages are written as in the sentences
+        auto* chart = results->findChild<QChartView*>();
+        chart->grab();
+        for (QGraphicsItem* item : chart->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
+                drawn << text->toPlainText(); // a no-break space read as a space
+        QString hundred = english ? "%d%" : shipped.translate("ProgressChart", "%d%");
+        EXPECT_TRUE(drawn.contains(hundred.replace("%d", "100").replace(QChar::Nbsp, u' ')))
+            << drawn.join(" | ").toStdString();
+        looked = true;
+        review->close();
     });
+    QTest::keyClick(results->findChild<QTableView*>("grdTests"), Qt::Key_Return);
+    EXPECT_TRUE(looked);
 }
 
 // On a laptop's screen at a scale of 1 or 1.5.
@@ -182,10 +165,22 @@ TEST_F(InEveryLanguage, TheTestsTableNeedsNoSidewaysScroll)
         << "at " << results->width();
 }
 
-// On one line where it fits the screen, in the middle of the label's height; version and OK below.
-TEST_F(InEveryLanguage, AboutShowsAnyTitleWhole)
+// The child named as the language does; any title whole: on one line where it fits the screen,
+// in the middle of the label's height; version and OK below.
+TEST_F(InEveryLanguage, AboutNamesTheChildAsTheLanguageDoesAndShowsAnyTitleWhole)
 {
-    const QRect screen = window->screen()->availableGeometry();
+    const std::map<QString, QString> aboutAda = {
+        {"", "About Ada's Carrowby"},        {"en", "About Ada's Carrowby"},
+        {"de", "Über Carrowby von Ada"},     {"fr", "À propos de Carrowby pour Ada"},
+        {"es", "Acerca de Carrowby de Ada"}, {"it", "Informazioni su Carrowby di Ada"},
+        {"pt_BR", "Sobre o Carrowby de Ada"}};
+    const auto expected = aboutAda.find(language);
+    ASSERT_NE(expected, aboutAda.end()) << "no About title for " << language.toStdString();
+    Personalize("Ada");
+    const frmAbout ada(window.get());
+    EXPECT_EQ(toolkit::Caption(&ada), expected->second);
+    EXPECT_GE(ada.width(), toolkit::TitleBarWidth(&ada, toolkit::Caption(&ada)))
+        << "whole in its bar";
     for (const QString& name :
          QStringList{QString(243, 'W'), QString(121, QChar(0xC9)), "Ada", "Elizabeth",
                      "Ada Lovelace", "Jean-Baptiste", "Bartholomew"}) {
@@ -198,44 +193,20 @@ TEST_F(InEveryLanguage, AboutShowsAnyTitleWhole)
         EXPECT_GE(height, title->fontMetrics().height()) << "measured in its own font";
         EXPECT_EQ(height > title->heightForWidth(QWIDGETSIZE_MAX), long_)
             << "broken into lines only where too long for the screen: " << name.toStdString();
-        ShowsWhole(&about, "lblVersion", about.findChild<QLabel*>("lblVersion")->text());
-        EXPECT_LE(about.width(), screen.width());
-        for (const char* below : {"cmdOK", "lblVersion"}) {
-            const QRect place = about.findChild<QWidget*>(below)->geometry();
-            EXPECT_TRUE(about.rect().contains(place) && !place.intersects(title->geometry()))
-                << below;
-        }
-        const QImage middle = title->grab().toImage();
-        int top = middle.height(), bottom = -1; // what is drawn, from its top to its bottom
-        for (int y = 0; y < middle.height(); ++y)
-            for (int x = 0; x < middle.width(); ++x)
-                if (middle.pixel(x, y) != middle.pixel(0, 0))
-                    top = std::min(top, y), bottom = std::max(bottom, y);
-        EXPECT_EQ(bottom - top > title->fontMetrics().height() * middle.devicePixelRatio(), long_)
+        ShowsWhole(Find<QLabel>("lblVersion", &about), Text("lblVersion", &about));
+        EXPECT_LE(about.width(), window->screen()->availableSize().width());
+        for (QWidget* below : {Find("cmdOK", &about), Find("lblVersion", &about)})
+            EXPECT_TRUE(about.rect().contains(below->geometry()) &&
+                        !below->geometry().intersects(title->geometry()))
+                << qPrintable(below->objectName());
+        const QImage middle = title->grab().toImage(); // drawn where it is not the corner's colour
+        const QBitmap drawn = QBitmap::fromImage(middle.createMaskFromColor(middle.pixel(0, 0)));
+        const qreal line = title->fontMetrics().height() * middle.devicePixelRatio();
+        EXPECT_EQ(QRegion(drawn).boundingRect().height() - 1 > line, long_)
             << "its lines drawn one below the other: " << name.toStdString();
         title->resize(title->width(), title->height() + 20);
         const int lower = qRound(10 * middle.devicePixelRatio());
         EXPECT_EQ(title->grab().toImage().copy(middle.rect().translated(0, lower)), middle)
             << "in the middle of the label's height";
     }
-}
-
-TEST_F(InEveryLanguage, AboutNamesTheChildAsTheLanguageDoes)
-{
-    const std::map<QString, QString> aboutAda = {
-        {"", "About Ada's Carrowby"},        {"en", "About Ada's Carrowby"},
-        {"de", "Über Carrowby von Ada"},     {"fr", "À propos de Carrowby pour Ada"},
-        {"es", "Acerca de Carrowby de Ada"}, {"it", "Informazioni su Carrowby di Ada"},
-        {"pt_BR", "Sobre o Carrowby de Ada"}};
-    const auto expected = aboutAda.find(language);
-    ASSERT_NE(expected, aboutAda.end()) << "no About title for " << language.toStdString();
-    WhenModal([](QWidget* box) {
-        QTest::keyClicks(box->findChild<QLineEdit*>(), "Ada");
-        PressKey(box, Qt::Key_Return);
-    });
-    Find<QAction>("mFile_Personalize")->trigger();
-    const frmAbout ada(window.get());
-    EXPECT_EQ(toolkit::Caption(&ada), expected->second);
-    EXPECT_GE(ada.width(), toolkit::TitleBarWidth(&ada, toolkit::Caption(&ada)))
-        << "whole in its bar";
 }

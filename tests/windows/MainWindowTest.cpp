@@ -18,6 +18,14 @@
 
 using MainWindowTest = MainWindowSandbox;
 
+// What the program writes on stderr while it does that.
+static std::string Said(const std::function<void()>& doing)
+{
+    testing::internal::CaptureStderr();
+    doing();
+    return testing::internal::GetCapturedStderr();
+}
+
 // Enter on Start, in the answer box and on ENTER; the feedback window read and closed by Enter,
 // Escape (ignored) then Space, and the window system, after which it is unloaded.
 TEST_F(MainWindowTest, AWholeDrillByKeyboard)
@@ -34,8 +42,8 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
         {5700, {XCB_KEY_PRESS, XCB_KEY_RELEASE}}};
     for (const auto& [time, read] : strokes) {
         for (const uint8_t type : read) {
-            xcb_key_press_event_t key{
-                type, 36, 0, static_cast<xcb_timestamp_t>(time), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+            xcb_key_press_event_t key{type, 36, 0, xcb_timestamp_t(time), 0, 0, 0, 0, 0, 0, 0,
+                                      0,    0,  0};
             QCoreApplication::eventDispatcher()->filterNativeEvent("xcb_generic_event_t", &key, {});
         }
         QKeyEvent press(QEvent::KeyPress, time == 4000 ? Qt::Key_Enter : Qt::Key_Return,
@@ -76,13 +84,11 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
             EXPECT_EQ(window->focusWidget(), Find("btnSubmit"));
         }
         PressKey(window.get(), Qt::Key_Return);
-        const QString before = first ? QString(" %1").arg(first - (first > 4)) : "0";
-        EXPECT_EQ(seen.join("|"), QString("Problem %1 of 10||| 7| %2|+| %3|%4|%5|plusplus%6")
-                                      .arg(first + 1)
-                                      .arg(first)
-                                      .arg(7 + first)
-                                      .arg(first == 4 ? "Oops!!!" : "You were right!", before,
-                                           first % 3 == 1 ? "|open" : ""));
+        EXPECT_EQ(seen.join("|"), // the score before: "0", then " 1", " 2"...
+                  QString::asprintf("Problem %d of 10||| 7| %d|+| %d|%s|%s%d|plusplus%s", first + 1,
+                                    first, 7 + first, first == 4 ? "Oops!!!" : "You were right!",
+                                    first ? " " : "", first - (first > 4),
+                                    first % 3 == 1 ? "|open" : ""));
     }
     PressKey(window.get(), Qt::Key_Return); // in the drill's rhythm, after the end: no new test
     EXPECT_EQ(Screen(), QStringList({"idle", " 9", " 1", " 90", "A-", "230"}));
@@ -95,18 +101,9 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
     EXPECT_EQ(Find("ctlTimed")->focusPolicy(), Qt::WheelFocus) << "the settings in reach again";
 }
 
-TEST_F(MainWindowTest, TheRealTimerCountsTheSecondsDown)
-{
-    Script(10, {1});
-    window->SetClock(std::make_shared<toolkit::SystemClock>());
-    Timer()->setInterval(1000);
-    EXPECT_EQ(Start(), "");
-    EXPECT_TRUE(QTest::qWaitFor([this] { return Text("txtTimeRemaining") == "9"; }, 10000));
-}
-
 // A refused Start keeps the score; settings changed under the problem frame that admit no problem
-// end the test.
-TEST_F(MainWindowTest, TheTimeRunsOutAndRefusalsChangeNothing)
+// end the test; the real timer counts the seconds down.
+TEST_F(MainWindowTest, TheTimeRunsOutRefusalsChangeNothingAndAnAnswerCountsOnce)
 {
     ScriptedRandom* script = Script(10, {1, 1, 1, 1});
     EXPECT_EQ(Start(), ""); // run out before any answer, and any answer window
@@ -124,8 +121,7 @@ TEST_F(MainWindowTest, TheTimeRunsOutAndRefusalsChangeNothing)
     EXPECT_EQ(Screen(), score);
     EXPECT_EQ(script->draws.size(), 6u) << "no further problem was drawn";
 
-    Tick({"chkDivision", "chk0"});
-    Tick({"chk7"}, false);
+    Tick({"chkDivision", "chk0"}), Tick({"chk7"}, false);
     EXPECT_EQ(Start(), "Settings Error: Can not test 0 with Division!");
     EXPECT_EQ(Screen(), score);
     Tick({"chk7"});
@@ -135,13 +131,10 @@ TEST_F(MainWindowTest, TheTimeRunsOutAndRefusalsChangeNothing)
     Answer("8", [&](QWidget* verdict) { WhenMessage(prompt), PressKey(verdict, Qt::Key_Return); });
     EXPECT_EQ(prompt, "Settings Error: No test type selected!");
     EXPECT_EQ(Screen(), QStringList({"idle", " 1", " 0", " 100", "A+", "10"}));
-}
 
-// An answer counts once in its own test: not again by ENTER pressed past its verdict, nor by a
-// double-click on OK whose second half lands on ENTER or Start, nor in a test begun meanwhile.
-TEST_F(MainWindowTest, AnAnswerCountsOnceInItsOwnTest)
-{
-    Script(10, {1, 1, 1, 1});
+    // An answer counts once in its own test: not again by ENTER pressed past its verdict, nor by a
+    // double-click on OK whose second half lands on ENTER or Start, nor in a test begun meanwhile.
+    Tick({"chk0"}, false), Script(10, {1, 1, 1, 1});
     EXPECT_EQ(Start(), "");
     Answer("8", [this](QWidget* feedback) {
         Find<QPushButton>("btnSubmit")->click();
@@ -158,15 +151,24 @@ TEST_F(MainWindowTest, AnAnswerCountsOnceInItsOwnTest)
     EXPECT_EQ(Screen(), QStringList({"idle", " 1", " 0", " 10", "F", "10"}));
     Click(Find("btnStart"), 1000);
     EXPECT_EQ(Screen(), QStringList({"testing", "0", "0", "100", "A+", "10", "Problem 1 of 10"}));
+    Pass(10);
+    window->SetClock(std::make_shared<toolkit::SystemClock>()), Timer()->setInterval(1000);
+    EXPECT_EQ(Start(), "");
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Text("txtTimeRemaining") == "9"; }, 10000));
 }
 
 // The form and SavedControls agree both ways; Tab goes in the form's order.
 TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
 {
-    QStringList onForm; // the form's check boxes and lists, each one saved
-    for (QWidget* control : window->findChildren<QWidget*>())
+    // The form's check boxes and lists, each one saved; what Tab reaches, in the form's order.
+    QStringList onForm, form, tabbed = {"btnStart"};
+    for (QWidget* control : window->findChildren<QWidget*>()) {
         if (qobject_cast<QCheckBox*>(control) || qobject_cast<QComboBox*>(control))
             onForm << control->objectName();
+        if (control->isVisible() && control->focusPolicy() & Qt::TabFocus)
+            form.insert(control->objectName() == "btnStart" ? 0 : form.size(),
+                        control->objectName());
+    }
     for (const settings::SavedControl& control : settings::SavedControls) {
         const auto* list = window->findChild<QComboBox*>(control.name);
         const int states = onForm.removeAll(control.name) == 0 ? 0 : list ? list->count() : 2;
@@ -174,11 +176,6 @@ TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
             << control.name << ": a list?, its states (0: not on the form), on the form and saved";
     }
     EXPECT_EQ(onForm, QStringList()) << "on the form, neither saved nor named as not saved";
-    QStringList form, tabbed = {"btnStart"}; // Tab reaches each control in the form's order
-    for (QWidget* control : window->findChildren<QWidget*>())
-        if (control->isVisible() && control->focusPolicy() & Qt::TabFocus)
-            form.insert(control->objectName() == "btnStart" ? 0 : form.size(),
-                        control->objectName());
     for (Find("btnStart")->setFocus(); tabbed.size() < form.size();)
         PressKey(window.get(), Qt::Key_Tab), tabbed << window->focusWidget()->objectName();
     EXPECT_EQ(tabbed, form) << "Tab's order (<tabstops> in the form) against the form's";
@@ -193,20 +190,18 @@ TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
     }
     EXPECT_EQ(Saved("Installed") + Saved("UserName") + Saved("chk2"), "TrueCarrowby0");
     Tick({"chkAddition", "chk2", "chk10"});
-    Choose("ctlTimed", 120);
-    Choose("ctlDifficulty", "Diabloish");
+    Choose("ctlTimed", 120), Choose("ctlDifficulty", "Diabloish");
     Find<QComboBox>("ctlNumberOfProblems")->setCurrentIndex(-1);
     toolkit::SetCaption(window.get(), "Ada's [*] Carrowby");
     EXPECT_EQ(Saved("chk2"), "0") << "nothing is saved before the window unloads";
-    window->close();
-    Open();
-    EXPECT_EQ(programEnds, 1);
+    window->close(), Open();
     EXPECT_EQ(Saved("chkAddition") + Saved("chk3") + Saved("ctlNumberOfProblems") +
                   Saved("UserName"),
               " 1 0-1Ada's [*] Carrowby");
     EXPECT_EQ(Ticked() + "|" + Text("txtTimeRemaining") + "|" + window->windowHandle()->title(),
               "chkAddition chk2 chk10 Diabloish|120|Ada's [*] Carrowby");
-    EXPECT_EQ(Find<QComboBox>("ctlNumberOfProblems")->currentIndex(), -1);
+    EXPECT_EQ(std::pair(Find<QComboBox>("ctlNumberOfProblems")->currentIndex(), programEnds),
+              std::pair(-1, 1));
 }
 
 // Settings that could not be read give a plain first-run window, which then saves nothing,
@@ -219,20 +214,15 @@ TEST_F(MainWindowTest, AStoreThatCannotBeReadIsLeftAsItIs)
     window->close();
     const std::string store = registry::StoreFile::DefaultPath(), before = FileText(store);
     ASSERT_EQ(chmod(store.c_str(), 0000), 0);
-    testing::internal::CaptureStderr();
-    Open();
-    const std::string said = testing::internal::GetCapturedStderr();
+    const std::string said = Said([this] { Open(); });
     ASSERT_EQ(chmod(store.c_str(), 0600), 0);
-    EXPECT_EQ(window->windowTitle(), "Carrowby");
-    EXPECT_FALSE(Find<QCheckBox>("chk4")->isChecked());
+    EXPECT_EQ(window->windowTitle() + "|" + Ticked(), "Carrowby|Easy");
     EXPECT_THAT(said, testing::HasSubstr(store + " cannot be read (Permission denied)"));
     window->close();
     EXPECT_EQ(FileText(store), before);
     ASSERT_EQ(chmod(store.c_str(), 0400), 0);
-    testing::internal::CaptureStderr();
-    Open();
     EXPECT_THAT(
-        testing::internal::GetCapturedStderr(),
+        Said([this] { Open(); }),
         testing::HasSubstr("carrowby: the settings in " + store +
                            " cannot be saved (Permission denied); changes will not be kept\n"));
 }
@@ -287,11 +277,8 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
     Tick({"chk4"});
     const registry::StoreCalls real = registry::Calls(); // a save that fails says so
     registry::Calls().fsync = [](int) { return errno = ENOSPC, -1; };
-    testing::internal::CaptureStderr();
-    window->close();
-    registry::Calls() = real;
     EXPECT_THAT(
-        testing::internal::GetCapturedStderr(),
+        Said([&] { window->close(), registry::Calls() = real; }),
         testing::HasSubstr("could not be saved in " + store + " (No space left on device)"));
 }
 
@@ -299,22 +286,19 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
 TEST_F(MainWindowTest, EachChildKeepsItsOwnSettings)
 {
     Tick({"chk6", "chk7"});
-    EXPECT_EQ(Personalize("Maisie"), "Maisie's Carrowby");
-    EXPECT_EQ(Personalize("Tom"), "Tom's Carrowby");
-    EXPECT_EQ(Ticked(), "chk6 chk7 Easy");
+    EXPECT_EQ(QStringList({Personalize("Maisie"), Personalize("Tom"), Ticked()}),
+              QStringList({"Maisie's Carrowby", "Tom's Carrowby", "chk6 chk7 Easy"}));
     Tick({"chk6", "chk7"}, false);
     Tick({"chkAddition", "chk2"}); // the first of the saved controls too
-    window->close();
-    Open();
+    window->close(), Open();
     QStringList offered;
     QString said;
-    EXPECT_EQ(Personalize(" maisie", &offered, &said), "Maisie's Carrowby");
-    EXPECT_EQ(offered, QStringList({"Tom", "Maisie"}));
-    EXPECT_EQ(said, "Personalize Carrowby: “ maisie” is taken as Maisie, the name already used "
-                    "here, with the settings and the results kept for it.");
-    EXPECT_EQ(Ticked(), "chk6 chk7 Easy");
-    EXPECT_EQ(Personalize("Tom"), "Tom's Carrowby");
-    EXPECT_EQ(Ticked(), "chkAddition chk2 Easy");
+    EXPECT_EQ(QStringList({Personalize(" maisie", &offered, &said), offered.join(','), said,
+                           Ticked(), Personalize("Tom"), Ticked()}),
+              QStringList({"Maisie's Carrowby", "Tom,Maisie",
+                           "Personalize Carrowby: “ maisie” is taken as Maisie, the name already "
+                           "used here, with the settings and the results kept for it.",
+                           "chk6 chk7 Easy", "Tom's Carrowby", "chkAddition chk2 Easy"}));
     Tick({"chk8"});
     EXPECT_EQ(Personalize("Tom") + Ticked(), "Tom's CarrowbychkAddition chk2 chk8 Easy")
         << "chosen again";
@@ -327,17 +311,14 @@ TEST(ChildNames, ATypedNameFindsTheChildItOnlyLooksLike)
     const std::vector<settings::Child> children = {{"Émile"}, {"Tom "}, {"tom"}, {""}};
     const std::pair<const char*, int> rows[] = {
         {"Émile", 0}, {"émile", 0},  {" ÉMILE ", 0}, {"tom", 2}, {"Tom ", 1},
-        {"TOM", 1},   {"Emile", -1}, {"Tomás", -1},  {"", -1},   {" ", -1},
-    };
+        {"TOM", 1},   {"Emile", -1}, {"Tomás", -1},  {"", -1},   {" ", -1}};
     for (const auto& [typed, found] : rows) {
         const settings::Child* child = drill::ChildNamed(children, typed);
         EXPECT_EQ(child ? child - children.data() : -1, found) << typed;
     }
-    // clang-format off
-    const std::pair<QString, QString> titles[] = {{"Ada's Carrowby", "Ada"},
-        {"Carrowby pour Ada", "Ada"}, {"Carrowby", ""}, {"'s Carrowby", ""},
-        {"Carrowby pour ", ""}, {"Ada", ""}};
-    // clang-format on
+    const std::pair<QString, QString> titles[] = {
+        {"Ada's Carrowby", "Ada"}, {"Carrowby pour Ada", "Ada"}, {"Carrowby", ""},
+        {"'s Carrowby", ""},       {"Carrowby pour ", ""},       {"Ada", ""}};
     for (const auto& [title, name] : titles)
         EXPECT_EQ(drill::NameInTitle(title, "Carrowby pour %1"), name) << title.toStdString();
     EXPECT_EQ(drill::NameInTitle("Le Carrowby d'Ada !", "Le Carrowby d'%1 !"), "Ada");
@@ -365,9 +346,8 @@ TEST(ClassicFrames, AFrameIsALineInTheMidColour)
 // offers it beside Wayland and no platform was chosen; a display that does not open named.
 TEST(DisplayOpening, SaysWhatQtSaidAndNamesTheDisplayThatDidNotOpen)
 {
-    testing::internal::CaptureStderr();
-    toolkit::OpenDisplay([] { qWarning("held back"); });
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "carrowby: held back\n");
+    EXPECT_EQ(Said([] { toolkit::OpenDisplay([] { qWarning("held back"); }); }),
+              "carrowby: held back\n");
     EXPECT_DEATH(toolkit::OpenDisplay([] { qWarning("held back"), qFatal("cannot go on"); }),
                  "held back\n.*cannot go on")
         << "and before the program ends where it fails";
@@ -411,11 +391,8 @@ TEST(ScreenPlacement, AFrameIsCentredInsideThePanelsOrKeepsItsTitleBarOnTheScree
         {"the left edge off the screen", {100, 0, 800, 600}, {900, 300}, {}, {100, 150}},
         {"a dialog moved off its owner", {0, 0, 1024, 575}, {446, 420}, {{283, 52}}, {283, 52}},
         {"a dialog left under the panel", {0, 0, 1024, 575}, {446, 420}, {{900, 300}}, {578, 155}},
-        {"a dialog's title bar off", {0, 30, 1024, 570}, {780, 600}, {{122, -20}}, {122, 30}},
-    };
-    for (const auto& [fault, available, frame, shownAt, place] : rows)
-        EXPECT_EQ(shownAt ? toolkit::KeptInside(available, QRect(*shownAt, frame))
-                          : toolkit::FramePlace(available, frame),
-                  place)
-            << fault;
+        {"a dialog's title bar off", {0, 30, 1024, 570}, {780, 600}, {{122, -20}}, {122, 30}}};
+    using toolkit::FramePlace, toolkit::KeptInside;
+    for (const auto& [fault, room, frame, at, place] : rows)
+        EXPECT_EQ(at ? KeptInside(room, {*at, frame}) : FramePlace(room, frame), place) << fault;
 }

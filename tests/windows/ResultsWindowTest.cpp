@@ -30,6 +30,15 @@ class ResultsWindowTest : public MainWindowSandbox
         EXPECT_TRUE(QTest::qWaitFor([before] { return Ended().size() == before + 1; }));
         return OpenResults();
     }
+    // A test by another copy on the clock: 5 right of 10, ended the seconds given after its start.
+    void Taken(const results::TestSetup& setup, double seconds, results::EndReason why = {})
+    {
+        results::Recorder other;
+        other.SetClock(clock);
+        other.TestStarted(setup, {});
+        clock->Pass(seconds);
+        other.TestEnded({5, 5, 0, 50, "F"}, why);
+    }
     // The titles of the tests in the file that have ended, newest first.
     static QStringList Ended()
     {
@@ -52,8 +61,7 @@ class ResultsWindowTest : public MainWindowSandbox
     }
 };
 
-// In the file from its start; opened meanwhile, Results neither ticks nor forgets.
-TEST_F(ResultsWindowTest, ATestIsKeptFromItsStartAndNothingIsTickedWhileItRuns)
+TEST_F(ResultsWindowTest, ATestIsKeptFromItsStartNothingIsTickedWhileItRunsAndALostAnswerIsSaid)
 {
     Script(0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     EXPECT_EQ(Start(), "");
@@ -76,26 +84,17 @@ TEST_F(ResultsWindowTest, ATestIsKeptFromItsStartAndNothingIsTickedWhileItRuns)
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return TableRow(results, 0).section('|', 1) == "0:00|+ 7|Easy|–|0|10|0|0|F|Finished";
     })) << TableRow(results, 0).toStdString();
-    Script(0, {0});
-    EXPECT_EQ(Start(), "");
-    EXPECT_TRUE(running());
-}
-
-// Another copy forgets every result before this test's last answer: that one answer is said lost.
-TEST_F(ResultsWindowTest, AnAnswerAnotherCopyForgotIsSaidLost)
-{
-    QDialog* results = OpenResults();
     Script(0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     EXPECT_EQ(Start(), "");
+    EXPECT_TRUE(running());
+    // Another copy forgets all before this test's last answer: that one answer is said lost.
+    const auto nineIn = [&] { // nine answers of this test in the file
+        return reader.Open() && !reader.Tests()->empty() &&
+               reader.Problems(reader.Tests()->front().id)->size() == 9;
+    };
     for (int problem = 0; problem < 10; ++problem) {
-        results::ResultsReader reader; // once nine answers are in the file
         results::ResultsWriter other;
-        ASSERT_TRUE(problem < 9 ||
-                    (QTest::qWaitFor([&] {
-                         return reader.Open() && !reader.Tests()->empty() &&
-                                reader.Problems(reader.Tests()->front().id)->size() == 9;
-                     }) &&
-                     other.Open(500) && other.Forget()));
+        ASSERT_TRUE(problem < 9 || (QTest::qWaitFor(nineIn) && other.Open(500) && other.Forget()));
         Answer("99", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
     }
     EXPECT_TRUE(QTest::qWaitFor([&] {
@@ -103,7 +102,6 @@ TEST_F(ResultsWindowTest, AnAnswerAnotherCopyForgotIsSaidLost)
     })) << Text("txtNotKept", results).toStdString();
 }
 
-// Each kind its named line over the grades' bands, in place on the axes; points said by arrow keys.
 TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
 {
     QDialog* results = DrillAllWrong();
@@ -113,13 +111,8 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
         return qobject_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).value(0))->format();
     };
     EXPECT_EQ(format(), "d MMM HH:mm") << "one test: its hour";
-    {
-        results::Recorder medium;
-        medium.SetClock(clock);
-        clock->Pass(44 * 3600); // 48 h 24 min from end to end, with the margins
-        medium.TestStarted({"Carrowby", "+", "7", "Medium", 10, 0}, {});
-        medium.TestEnded({5, 5, 0, 50, "F"}, results::EndReason::Finished);
-    }
+    clock->Pass(44 * 3600); // 48 h 24 min from end to end, with the margins
+    Taken({"Carrowby", "+", "7", "Medium", 10, 0}, 0, results::EndReason::Finished);
     OpenResults();
     EXPECT_EQ(format(), "d MMM");
     const QRectF plot = chart->plotArea();
@@ -186,7 +179,6 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
     EXPECT_TRUE(view->accessibleDescription().endsWith("Medium, +: 50%, F"));
 }
 
-// The facts page, Ctrl+Shift+Tab away, marked, said and kept; Tick These Numbers then Start ready.
 TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst)
 {
     QDialog* results = DrillAllWrong(); // 7 + 0 to 7 + 9, each missed once, 7 ticked
@@ -224,7 +216,6 @@ TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst
     EXPECT_EQ(Saved("FluencySeconds"), " 5");
 }
 
-// Tick for Tom from Maisie's window switches to Tom and says so; Maisie's settings kept for her.
 TEST_F(ResultsWindowTest, TickingForAnotherChildSwitchesToThatChild)
 {
     Recorded("Tom's Carrowby");
@@ -245,7 +236,6 @@ TEST_F(ResultsWindowTest, TickingForAnotherChildSwitchesToThatChild)
               QStringList({"Maisie's Carrowby", "Tom,Maisie", "chk2 Easy"}));
 }
 
-// The facts still to learn, or a test opened by Alt+T and Enter, practised in the main window.
 TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
 {
     QDialog* results = DrillAllWrong();
@@ -280,51 +270,37 @@ TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
     EXPECT_EQ(table->selectionModel()->selectedRows().value(0).row(), 0);
     PressKey(results, Qt::Key_Return);
 }
-// Each of Export's four files offered under its name, written privately for a spreadsheet.
-TEST_F(ResultsWindowTest, ExportWritesWhatIsChosenPrivately)
+
+// Export's files are written privately for a spreadsheet; with no printer the report goes to a PDF.
+TEST_F(ResultsWindowTest, ExportAndPrintReportWriteTheirFiles)
 {
     QDialog* results = DrillAllWrong();
     QMenu* exports = Find<QPushButton>("cmdExport", results)->menu();
     emit exports->aboutToShow();
-    QStringList offered;
-    for (const QAction* item : exports->actions())
-        offered << item->text();
-    EXPECT_EQ(offered.join('|'), "&Tests of Carrowby...|Every &Answer of Carrowby...|Tests of "
-                                 "&Every Title...|Every A&nswer of Every Title...");
-    // clang-format off
-    const std::tuple<int, QString, int> rows[] = {{0, "Carrowby tests ", 2},
-        {1, "Carrowby answers ", 11}, {2, "Everyone tests ", 2}, {3, "Everyone answers ", 11}};
-    // clang-format on
+    ASSERT_EQ(exports->actions().size(), 4);
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
     QString csv;
-    for (const auto& [item, named, lines] : rows) {
-        csv = QDir::home().filePath(named + QDate::currentDate().toString(Qt::ISODate) + ".csv");
+    const std::tuple<const char*, const char*, int> rows[] = {
+        {"&Tests of Carrowby...", "Carrowby tests ", 2},
+        {"Every &Answer of Carrowby...", "Carrowby answers ", 11},
+        {"Tests of &Every Title...", "Everyone tests ", 2},
+        {"Every A&nswer of Every Title...", "Everyone answers ", 11}};
+    for (int item = 0; const auto& [offered, named, lines] : rows) {
+        QAction* offer = exports->actions()[item++];
+        csv = QDir::home().filePath(named + today + ".csv");
         WhenModal([&](QWidget* dialog) {
             EXPECT_EQ(qobject_cast<QFileDialog*>(dialog)->selectedFiles().value(0), csv);
             PressKey(dialog, Qt::Key_Return);
         });
-        exports->actions()[item]->trigger();
-        const std::string written = FileText(csv.toStdString());
-        EXPECT_EQ(std::ranges::count(written, '\n'), lines) << named.toStdString();
-        EXPECT_EQ(written.substr(0, 3), "\xEF\xBB\xBF") << "with a byte order mark";
-        EXPECT_EQ(std::filesystem::status(csv.toStdString()).permissions(),
-                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+        offer->trigger();
+        const std::string written = FileText(csv.toStdString()); // with a byte order mark
+        EXPECT_EQ(
+            std::tuple(offer->text(), std::ranges::count(written, '\n'), written.substr(0, 3),
+                       std::filesystem::status(csv.toStdString()).permissions()),
+            std::tuple(offered, lines, "\xEF\xBB\xBF",
+                       std::filesystem::perms::owner_read | std::filesystem::perms::owner_write));
     }
-    std::ofstream(results::DefaultResultsPath()) << "my shopping list"; // read as none
-    Find<QAction>("mFile_Results")->trigger();
-    QString said;
-    WhenMessage(said);
-    exports->actions()[3]->trigger(); // the file of the last row left as it was
-    EXPECT_TRUE(said.startsWith("Export Answers: The results cannot be read: "))
-        << said.toStdString();
-    EXPECT_EQ(std::ranges::count(FileText(csv.toStdString()), '\n'), 11);
-}
-
-// One page for the title shown, to a PDF file where there is no printer.
-TEST_F(ResultsWindowTest, PrintReportPrintsOnePageForTheTitleShown)
-{
-    QDialog* results = DrillAllWrong();
-    const QString pdf = QDir::home().filePath("Carrowby report " +
-                                              QDate::currentDate().toString(Qt::ISODate) + ".pdf");
+    const QString pdf = QDir::home().filePath("Carrowby report " + today + ".pdf");
     WhenModal([](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Print Report");
         PressKey(dialog, Qt::Key_Return);
@@ -338,22 +314,22 @@ TEST_F(ResultsWindowTest, PrintReportPrintsOnePageForTheTitleShown)
     for (const char* shown : {"Carrowby", "Progress", "% correct", "Facts: Addition",
                               "Still missed: 0 + 7", "The last ten tests", "Easy"})
         EXPECT_TRUE(page.contains(shown)) << shown << "\n" << page.toStdString();
+    std::ofstream(results::DefaultResultsPath()) << "my shopping list"; // read as none
+    Find<QAction>("mFile_Results")->trigger();
+    QString said;
+    WhenMessage(said);
+    exports->actions()[3]->trigger(); // the file of the last row left as it was
+    EXPECT_TRUE(said.startsWith("Export Answers: The results cannot be read: "))
+        << said.toStdString();
+    EXPECT_EQ(std::ranges::count(FileText(csv.toStdString()), '\n'), 11);
 }
 
 TEST_F(ResultsWindowTest, TheTableAndTheChartFollowNewTests)
 {
     QDialog* results = DrillAllWrong();
-    {
-        results::Recorder more;
-        more.SetClock(clock);
-        for (int test = 0; test < 11; ++test) {
-            more.TestStarted(
-                {"Carrowby", "+x", "2,3,4,7", test == 0 ? "Hard" : "Easy", 10, test * 9}, {});
-            clock->Pass(125);
-            more.TestEnded({5, 5, 0, 50, "F"},
-                           test == 10 ? results::EndReason::Time : results::EndReason{});
-        }
-    }
+    for (int test = 0; test < 11; ++test)
+        Taken({"Carrowby", "+x", "2,3,4,7", test == 0 ? "Hard" : "Easy", 10, test * 9}, 125,
+              test == 10 ? results::EndReason::Time : results::EndReason{});
     Find<QAction>("mFile_Results")->trigger();
     EXPECT_EQ(TableRow(results, 0).section('|', 1),
               "2:05|+ x 2–4, 7|Easy|1:30|5|5|0|50|F|Time ran out");
@@ -367,17 +343,16 @@ TEST_F(ResultsWindowTest, TheTableAndTheChartFollowNewTests)
     EXPECT_TRUE(Text("txtSummary", results).startsWith("Easy: 11 tests since"));
 }
 
-// Forgetting asks first, Enter answering No; Yes forgets the title's tests, or every test.
+// Enter answers No; only Yes forgets.
 TEST_F(ResultsWindowTest, ForgettingAsksFirst)
 {
     Recorded("Tom's Carrowby");
     QDialog* results = DrillAllWrong();
-    // clang-format off
     const std::tuple<const char*, Qt::Key, const char*> rows[] = {
         {"cmdForgetTitle", Qt::Key_Return, "Carrowby Tom's Carrowby"},
         {"cmdForgetTitle", Qt::Key_Y, "Tom's Carrowby"},
-        {"cmdForget", Qt::Key_Return, "Tom's Carrowby"}, {"cmdForget", Qt::Key_Y, ""}};
-    // clang-format on
+        {"cmdForget", Qt::Key_Return, "Tom's Carrowby"},
+        {"cmdForget", Qt::Key_Y, ""}};
     for (const auto& [button, key, left] : rows) {
         WhenModal([key](QWidget* ask) { PressKey(ask, key); });
         QTest::mouseClick(Find<QPushButton>(button, results), Qt::LeftButton);
