@@ -127,6 +127,7 @@ TEST_F(Contract, AssociationsTieExtensionsToProgramClasses)
     EXPECT_EQ(value("") + "/" + value("backup"), "Third/FIRST");
     EXPECT_EQ(manager.IsAssociatedWithExtension("THIRD", ext), True);
     EXPECT_EQ(manager.IsAssociatedWithExtension("Other", ext), False);
+    EXPECT_EQ(Addressing(manager), addressing);
     EXPECT_EQ(manager.GetCurrentAssociation(ext), "Third");
     const std::string bare = Unique("nodef");
     ASSERT_EQ(Direct(Classes, "." + bare).CreateSubKey(), True);

@@ -103,6 +103,17 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
 
 // A refused Start keeps the score; settings changed under the problem frame that admit no problem
 // end the test; the real timer counts the seconds down.
+TEST_F(MainWindowTest, AHardSumShowsEachNumberOnItsLine)
+{
+    Script(0, {})->draws = {Op(1),         Power(6, 6), Operand(100, 6), Power(5, 5),
+                            Operand(5, 5), Power(1, 5), Operand(6, 1)};
+    Choose("ctlDifficulty", "Hard");
+    EXPECT_EQ(Start(), "");
+    EXPECT_EQ(Text("txtLine4") + "|" + Text("txtLine3") + "|" + Text("txtLine2") + "|" +
+                  Text("txtLine1"),
+              "| 100| 5| 6");
+}
+
 TEST_F(MainWindowTest, TheTimeRunsOutRefusalsChangeNothingAndAnAnswerCountsOnce)
 {
     ScriptedRandom* script = Script(10, {1, 1, 1, 1});
@@ -194,7 +205,7 @@ TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
     Find<QComboBox>("ctlNumberOfProblems")->setCurrentIndex(-1);
     toolkit::SetCaption(window.get(), "Ada's [*] Carrowby");
     EXPECT_EQ(Saved("chk2"), "0") << "nothing is saved before the window unloads";
-    window->close(), Open();
+    Find<QAction>("mFile_Exit")->trigger(), Open(); // File > Exit: saved, and the program ends
     EXPECT_EQ(Saved("chkAddition") + Saved("chk3") + Saved("ctlNumberOfProblems") +
                   Saved("UserName"),
               " 1 0-1Ada's [*] Carrowby");
@@ -302,6 +313,9 @@ TEST_F(MainWindowTest, EachChildKeepsItsOwnSettings)
     Tick({"chk8"});
     EXPECT_EQ(Personalize("Tom") + Ticked(), "Tom's CarrowbychkAddition chk2 chk8 Easy")
         << "chosen again";
+    EXPECT_THAT(Said([this] { Personalize("Maisie"); }),
+                testing::Not(testing::HasSubstr("carrowby")))
+        << "Tom's kept, with nothing to say";
 }
 
 // A typed name is the child of that very name, else the one it differs from only in case or in
