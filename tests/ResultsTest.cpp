@@ -420,8 +420,7 @@ TEST_F(ResultsTest, EachColumnIsInTheFileAndReadsBackAsWritten)
         EXPECT_EQ(StoredText(read[0], column), StoredText(written, column)) << column.name;
 }
 
-// Quoted where a field holds a separator (a comma, or the semicolon where a decimal comma is
-// used), a tab, a quote or a line break; a formula's first sign kept as text.
+// Quoted where a field holds a separator, a tab, a quote or a line break; a formula kept as text.
 TEST(ResultsCsv, GivesASpreadsheetEveryFieldAsText)
 {
     // clang-format off

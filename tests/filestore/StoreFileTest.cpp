@@ -60,8 +60,7 @@ TEST_F(StoreFileTest, LivesPrivatelyInTheUsersConfigFolder)
     setenv("HOME", home.c_str(), 1);
 }
 
-// A file that is no export is moved aside; one with a line not read, or a comment, keeps its
-// values and a copy of it as it was before it is replaced. Reading alone changes neither.
+// No export: moved aside. A line not read, or a comment: values kept, a copy kept before a rewrite.
 TEST_F(StoreFileTest, FilesThatCannotBeReadWholeAreKept)
 {
     using Row = std::tuple<std::string, std::string, Bool16, Bool16>; // read, written, created
@@ -162,8 +161,7 @@ TEST_F(StoreFileTest, FaultsFailTheCallAndChangeNothing)
     EXPECT_EQ(Files(m_folder), 2);
 }
 
-// A pipe, a device or a huge file is no store: never waited for, read or changed. A link to an
-// empty file or one that is no export stays, its file keeps its mode, a copy kept once replaced.
+// Pipes, devices and huge files are no store and never read; a link stays, and its file's mode.
 TEST_F(StoreFileTest, OnlyARegularFileIsReadAndALinkStays)
 {
     settings.CreateSubKey();
@@ -228,8 +226,7 @@ TEST_F(StoreFileTest, FilePermissionsDecideWhatMayBeDone)
     EXPECT_EQ(settings.WriteValue("UserName", "x", REG_SZ), True) << "what the link leads to is";
 }
 
-// Two writers of eleven-value transactions, one killed at random (the seed replays it): the file
-// always holds one transaction's values, nothing confirmed is lost, the next writer goes on.
+// Two writers, one killed at random (the seed replays it): one transaction's values, none lost.
 TEST_F(StoreFileTest, WritersAtOnceOrKilledMidWriteLoseNothing)
 {
     const unsigned seed = std::random_device{}();

@@ -16,8 +16,7 @@
 class InEveryLanguage : public MainWindowSandbox
 {
   protected:
-    // The shipped translation of the language asked for; none in English, which comes first
-    // even before German.
+    // The shipped translation of the language asked for; none in English, first even before German.
     InEveryLanguage()
     {
         EXPECT_TRUE(english || shipped.load(QLocale(language), "carrowby", "_",
@@ -59,11 +58,8 @@ static void ShowsWhole(QLabel* label, const QString& text)
         << Heard(label) << ": " << needed.width() << " in " << room.width();
 }
 
-// Every window at once: the main window, the answer window, About, Results over a test with a
-// wrong answer, and that test's problems gone over. A line under the menu may run past its
-// window; the fixed windows are of a fixed size; the digits of the problem lines in columns; each
-// button, box, list and frame as wide as it needs (before the chart is drawn, which narrows the
-// lists' hidden popups).
+// Every window: main, answer, About, Results and a test's review. Widths are checked before the
+// chart is drawn, which narrows the lists' hidden popups.
 TEST_F(InEveryLanguage, EachWindowHoldsItsControlsWholeAndSpeaksTheLanguage)
 {
     EXPECT_EQ(Find<QGroupBox>("frmSettings")->title().toStdString(),
@@ -165,8 +161,7 @@ TEST_F(InEveryLanguage, TheTestsTableNeedsNoSidewaysScroll)
         << "at " << results->width();
 }
 
-// The child named as the language does; any title whole: on one line where it fits the screen,
-// in the middle of the label's height; version and OK below.
+// The child named as the language does; any title whole, on one line where it fits the screen.
 TEST_F(InEveryLanguage, AboutNamesTheChildAsTheLanguageDoesAndShowsAnyTitleWhole)
 {
     const std::map<QString, QString> aboutAda = {

@@ -26,8 +26,8 @@ static std::string Said(const std::function<void()>& doing)
     return testing::internal::GetCapturedStderr();
 }
 
-// Enter on Start, in the answer box and on ENTER; the feedback window read and closed by Enter,
-// Escape (ignored) then Space, and the window system, after which it is unloaded.
+// Enter on Start, in the answer box, on ENTER; the verdict closed by Enter, Space, the window
+// system.
 TEST_F(MainWindowTest, AWholeDrillByKeyboard)
 {
     EXPECT_EQ(Screen(), QStringList({"idle", "0", "0", "0", "", "Unlimited"}));
@@ -101,19 +101,16 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
     EXPECT_EQ(Find("ctlTimed")->focusPolicy(), Qt::WheelFocus) << "the settings in reach again";
 }
 
-// A refused Start keeps the score; settings changed under the problem frame that admit no problem
-// end the test; the real timer counts the seconds down.
 TEST_F(MainWindowTest, AHardSumShowsEachNumberOnItsLine)
 {
     Script(0, {})->draws = {Op(1),         Power(6, 6), Operand(100, 6), Power(5, 5),
                             Operand(5, 5), Power(1, 5), Operand(6, 1)};
-    Choose("ctlDifficulty", "Hard");
-    EXPECT_EQ(Start(), "");
-    EXPECT_EQ(Text("txtLine4") + "|" + Text("txtLine3") + "|" + Text("txtLine2") + "|" +
-                  Text("txtLine1"),
-              "| 100| 5| 6");
+    EXPECT_EQ((Choose("ctlDifficulty", "Hard"), Start()), "");
+    EXPECT_EQ(Text("txtLine4") + Text("txtLine3") + Text("txtLine2") + Text("txtLine1"),
+              " 100 5 6");
 }
 
+// A refused Start keeps the score; settings that admit no problem end the test; the real timer.
 TEST_F(MainWindowTest, TheTimeRunsOutRefusalsChangeNothingAndAnAnswerCountsOnce)
 {
     ScriptedRandom* script = Script(10, {1, 1, 1, 1});
@@ -215,8 +212,7 @@ TEST_F(MainWindowTest, SettingsLiveThroughAnUnloadAndANewLoad)
               std::pair(-1, 1));
 }
 
-// Settings that could not be read give a plain first-run window, which then saves nothing,
-// even once the store could be written again; settings that cannot be saved say so at once.
+// Unreadable settings give a first-run window that never saves; unsaveable ones say so at once.
 TEST_F(MainWindowTest, AStoreThatCannotBeReadIsLeftAsItIs)
 {
     if (geteuid() == 0)
@@ -318,8 +314,7 @@ TEST_F(MainWindowTest, EachChildKeepsItsOwnSettings)
         << "Tom's kept, with nothing to say";
 }
 
-// A typed name is the child of that very name, else the one it differs from only in case or in
-// blanks around it; the name in a title made by personalizing, in the language shown or English.
+// A name found whatever its case and blanks around it; the name in a title, in any language.
 TEST(ChildNames, ATypedNameFindsTheChildItOnlyLooksLike)
 {
     const std::vector<settings::Child> children = {{"Émile"}, {"Tom "}, {"tom"}, {""}};
@@ -349,15 +344,13 @@ TEST(Accessibility, EachSignIsSpokenAsAWord)
 TEST(ClassicFrames, AFrameIsALineInTheMidColour)
 {
     QGroupBox frame("Status ");
-    frame.resize(120, 60);
-    const QImage drawn = frame.grab().toImage();
+    const QImage drawn = (frame.resize(120, 60), frame.grab().toImage());
     const int top = frame.fontMetrics().size(Qt::TextShowMnemonic, frame.title()).height() / 2;
     for (const QPoint edge : {QPoint(2, top), QPoint(0, 40), QPoint(60, 59), QPoint(119, 40)})
         EXPECT_EQ(drawn.pixel(edge), frame.palette().mid().color().rgb()) << edge.x();
 }
 
-// What Qt says while the display opens is said once it has opened or failed. X11 where the session
-// offers it beside Wayland and no platform was chosen; a display that does not open named.
+// Qt's words said once the display opens or fails; X11 beside Wayland; a display not opened named.
 TEST(DisplayOpening, SaysWhatQtSaidAndNamesTheDisplayThatDidNotOpen)
 {
     EXPECT_EQ(Said([] { toolkit::OpenDisplay([] { qWarning("held back"); }); }),

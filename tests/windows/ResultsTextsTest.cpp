@@ -30,8 +30,7 @@ TEST(ResultsTexts, NumbersAndDurationsAreWrittenShort)
     EXPECT_EQ(resultstexts::SpreadsheetStyle().separator, ',');
 }
 
-// Each shipped language counts as it does (French takes 0 as one, Italian does not), writes the
-// first of a month as it says it, and gives the program's reasons in its own words.
+// Each language counts as it does (French takes 0 as one), dates and gives reasons in its words.
 TEST(ResultsTexts, EachLanguageCountsAndDatesAsItWrites)
 {
     const QLocale before;
