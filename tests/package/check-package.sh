@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The installed files and the .deb pass Debian's and the desktop's checks, say the program's
-# version, and start from a clean root; the sources state every file's licence.
+# The installed files and the .deb pass Debian's checks and start from a clean root; every file
+# states its licence.
 set -euo pipefail
 build=$1 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -15,8 +15,7 @@ report=$(TMPDIR=$root timeout 90 lintian "$deb" 2>&1) || { echo "$report"; exit 
 if grep -E '^[EW]: ' <<<"$report"; then exit 1; fi
 version=$(env -u DISPLAY "$build/app/carrowby" --version) # answered without a display
 env -u DISPLAY "$build/app/carrowby" --help | grep -q '^  -v, --version'
-# Refusals, no display, a platform not installed, an answer that cannot be written (standard
-# output closed, its descriptor taken by no other file): the status and the program's own line.
+# Refusals, no display, no such platform, an answer that cannot be written: status and one line.
 refused() { # status, what stderr starts with, then the command
     local said status=0; said=$(env QT_QPA_PLATFORM= "${@:3}" 2>&1 >&-) || status=$?
     [ $status = "$1" ] && [[ $said == "$2"* ]] || { echo "$*: $status, $said"; exit 1; }
@@ -32,9 +31,8 @@ zcat "$root"/install/usr/share/doc/carrowby/changelog.gz | head -1 | grep -qF "(
 dpkg-deb -f "$deb" Depends | grep 'fonts-liberation2' | grep -q 'libqt6widgets6 (>='
 (cd .. && reuse lint -q)
 dpkg-deb -x "$deb" "$root/clean"
-# The recorded tests as CSV from the package's own program, without a display, read as they
-# stand (a title's NUL too) and nothing written; a file that is no database, or whose tests cannot
-# all be read, is an error.
+# The tests as CSV without a display, read as they stand (a title's NUL too), nothing written; a
+# file that is no database, or whose tests cannot all be read, is an error.
 mkdir -p "$root/data/carrowby"
 results=$root/data/carrowby/results.sqlite
 csv=(env -u DISPLAY XDG_DATA_HOME="$root/data" "$root/clean/usr/bin/carrowby" --results-csv)
@@ -58,9 +56,8 @@ refused 1 "carrowby: the results in $results cannot be read" "${csv[@]}"
 diff <(cd ../translations && ls carrowby_*.ts | sed 's/ts$/qm/') <(ls "$root/clean/usr/share/carrowby/translations")
 export HOME=$root XDG_CONFIG_HOME=$root/config XDG_DATA_HOME=$root/data XDG_RUNTIME_DIR=$root \
     QT_QPA_PLATFORM=
-# Started as nohup does and in the background (SIGHUP and SIGINT ignored), it leaves them so;
-# started with standard input and error closed, it holds them on /dev/null; File > Results opens
-# the window from the module the package installs.
+# Started as nohup does (SIGHUP and SIGINT ignored) it leaves them so; with its standard input and
+# error closed it holds them on /dev/null; File > Results opens the installed module's window.
 setsid xvfb-run -a bash -c 'trap "" HUP; "$1" <&- 2>&- & wid=$(timeout 20 xdotool search --sync \
     --onlyvisible --name "^Carrowby\$"); found=$?; ignored=$(grep -Po "SigIgn:\s*\K\S+" /proc/$!/status)
     xdotool windowfocus --sync $wid key alt+f r

@@ -177,7 +177,7 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
     Find<QTabWidget>("tabResults", results)->setCurrentIndex(0);
     QApplication::setActiveWindow(results), view->setFocus();
     EXPECT_TRUE(unfocused == 0 && dots() > 0) << unfocused;
-    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_Right), QTest::keyClick(view, Qt::Key_Left); // the first stays
     EXPECT_TRUE(view->accessibleDescription().contains(QRegularExpression(", Easy, \\+ 7: 0%, F$")))
         << view->accessibleDescription().toStdString();
     QTest::keyClick(view, Qt::Key_End);
