@@ -26,8 +26,7 @@ static std::string Said(const std::function<void()>& doing)
     return testing::internal::GetCapturedStderr();
 }
 
-// Enter on Start, in the answer box, on ENTER; the verdict closed by Enter, Space, the window
-// system.
+// Enter on Start, in the answer box, on ENTER; the verdict closed by Enter, Space or its frame.
 TEST_F(MainWindowTest, AWholeDrillByKeyboard)
 {
     EXPECT_EQ(Screen(), QStringList({"idle", "0", "0", "0", "", "Unlimited"}));
