@@ -66,16 +66,17 @@ TEST(Facts, WhatIsStillToLearnAndWhichNumbersToTick)
         {'x', {9, 8}, false, 2, {8, 9}}, {'x', {4, 3}, true, 5, {3}},
         {'x', {6, 2}, true, 4.5, {6}},   {'x', {6, 6}, true, 1, {6}},
         {'/', {9, 3}, false, 1, {3}},    {'+', {12, 3}, false, 9, {}},
-        {'-', {10, 4}, false, 3, {}}};
+        {'-', {10, 4}, false, 3, {}},    {'x', {10, 6}, false, 0.5, {10}}};
     for (const auto& [operation, operands, right, seconds, ticked] : answers)
         facts.Add({operation, operands, right, seconds, ticked});
     std::string toLearn;
     for (const Fact& fact : facts.ToLearn())
         toLearn += FactText(fact) + ", ";
-    EXPECT_EQ(toLearn, "7 x 8, 5 x 7, 10 - 4, 8 x 9, 9 / 3, 3 x 4, 2 x 6, ");
+    EXPECT_EQ(toLearn, "7 x 8, 5 x 7, 10 - 4, 8 x 9, 9 / 3, 6 x 10, 3 x 4, 2 x 6, ");
     const Practice tick = facts.ToTick();
-    EXPECT_EQ(std::tuple(tick.operations, tick.numbers), std::tuple("-x/", std::vector{3, 4, 7, 8}))
-        << "7 and 8 held twice, 4 of a test that ticked none; never the unticked 5 of 5 x 7";
+    EXPECT_EQ(std::tuple(tick.operations, tick.numbers),
+              std::tuple("-x/", std::vector{3, 7, 8, 10}))
+        << "7, 8 and 10 held twice, 10 by a test that ticked none; never the unticked 5 of 5 x 7";
     EXPECT_TRUE(FactTable().ToTick().Empty() && !FactTable().AnyAsked());
 }
 
