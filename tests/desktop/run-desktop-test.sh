@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# The real-window test on a virtual display with a window manager and the accessibility bus;
-# whatever ends it, everything it started ends with it and its folders are removed.
+# The real-window test under Xvfb, a window manager and the accessibility bus; all it starts ends.
 set -euo pipefail
 export CARROWBY=$1 QT_QPA_PLATFORM= XDG_RUNTIME_DIR
 XDG_RUNTIME_DIR=$(mktemp -d)

@@ -1,5 +1,4 @@
-// Feeds arbitrary bytes to the store file's parser. What it reads must write back to a text that
-// reads whole, to the same tree, no deeper than the registry allows and bounded in size.
+// Arbitrary bytes for the store's parser: what it reads writes back whole, bounded, not too deep.
 
 #include "registry/filestore/StoreFormat.h"
 
@@ -18,8 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!again || !again->skipped.empty() || registry::SerializeStore(again->tree) != written ||
         written.size() > 300 * (size + 100))
         std::abort();
-    // A line that starts a key starts it whatever ends the line before: a comment put before
-    // each changes nothing.
+    // A key line starts a key whatever ends the line before: a comment before each changes nothing.
     std::string spaced(reinterpret_cast<const char*>(data), size);
     for (size_t at = spaced.find("\n["); at != std::string::npos; at = spaced.find("\n[", at + 6))
         spaced.insert(at, "\n; x");

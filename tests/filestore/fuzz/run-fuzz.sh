@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# run-fuzz.sh SECONDS: the store parser under libFuzzer; crashing inputs are left in
-# build-fuzz/crashes/, each to become a row of tests/filestore/StoreFormatTest.cpp.
+# run-fuzz.sh SECONDS: the store parser under libFuzzer; crashes go to build-fuzz/crashes/.
 set -euo pipefail
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/../../.." && pwd)
