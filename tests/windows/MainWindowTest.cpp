@@ -347,6 +347,7 @@ TEST(ClassicFrames, AFrameIsALineInTheMidColour)
     const int top = frame.fontMetrics().size(Qt::TextShowMnemonic, frame.title()).height() / 2;
     for (const QPoint edge : {QPoint(2, top), QPoint(0, 40), QPoint(60, 59), QPoint(119, 40)})
         EXPECT_EQ(drawn.pixel(edge), frame.palette().mid().color().rgb()) << edge.x();
+    EXPECT_EQ(drawn.pixel(7, top), frame.palette().window().color().rgb()) << "under the title";
 }
 
 // Qt's words said once the display opens or fails; X11 beside Wayland; a display not opened named.
