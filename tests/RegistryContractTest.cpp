@@ -111,7 +111,7 @@ TEST_F(Contract, AssociationsTieExtensionsToProgramClasses)
     RegistryManager manager = AppKey("QZV", "Carrowby");
     manager.Subkey("Mine"), manager.UseCompanyName(7);
     const auto addressing = Addressing(manager);
-    const std::string ext = Unique("CBT"), key = "." + toolkit::AsciiLower(ext);
+    const std::string ext = Unique("CBT"), key = toolkit::AsciiLower("." + ext);
     auto value = [&](const std::string& name) { return Read(Direct(Classes, key), name); };
     EXPECT_EQ(manager.IsAssociatedWithExtension("", ext), False) << "no key at all";
     EXPECT_EQ(manager.GetCurrentAssociation(ext), "");
