@@ -2,8 +2,8 @@
 // verdict (under 5 ms in 95 cases of 100), writing it, opening the Results window over 10,000
 // recorded tests (under 300 ms), and where every fact stands over their 100,000 answers.
 
+#include "learning/Facts.h"
 #include "results/Database.h"
-#include "results/Facts.h"
 #include "results/Recorder.h"
 #include "results/ResultsReader.h"
 #include "windows/ResultsWindow.h"
@@ -96,7 +96,7 @@ void FactTableOf(benchmark::State& state)
     for (auto _ : state) {
         results::ResultsReader reader;
         reader.Open();
-        results::FactTable facts;
+        learning::FactTable facts;
         reader.ForEachAnswer("Carrowby",
                              [&](const results::AnsweredProblem& answer) { facts.Add(answer); });
         benchmark::DoNotOptimize(facts.ToLearn());

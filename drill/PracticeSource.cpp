@@ -2,7 +2,7 @@
 
 namespace drill {
 
-Problem ProblemOf(const results::Asked& asked)
+Problem ProblemOf(const learning::Asked& asked)
 {
     Problem problem;
     for (const Operation operation : {Addition, Subtraction, Multiplication, Division})
@@ -17,10 +17,10 @@ Problem ProblemOf(const results::Asked& asked)
     return problem;
 }
 
-PracticeSource::PracticeSource(const std::vector<results::Asked>& asked)
+PracticeSource::PracticeSource(const std::vector<learning::Asked>& asked)
     : m_length(static_cast<int16_t>(asked.size()))
 {
-    for (const results::Asked& problem : asked)
+    for (const learning::Asked& problem : asked)
         m_waiting.push_back({ProblemOf(problem)});
 }
 

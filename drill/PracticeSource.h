@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ProblemSource.h"
-#include "results/Practice.h"
+#include "learning/Practice.h"
 
 #include <deque>
 #include <vector>
@@ -18,7 +18,7 @@ class PracticeSource : public ProblemSource
     static constexpr size_t ComesBackAfter = 2;
     static constexpr int ReturnsEach = 3;
 
-    explicit PracticeSource(const std::vector<results::Asked>& asked);
+    explicit PracticeSource(const std::vector<learning::Asked>& asked);
 
     std::optional<std::string> WhyNone() const override { return std::nullopt; }
     Problem Next() override;
@@ -38,6 +38,6 @@ class PracticeSource : public ProblemSource
 
 // The problem the drill poses for one asked again: its sign, and its operands top to bottom,
 // with as many lines as they fill.
-Problem ProblemOf(const results::Asked& asked);
+Problem ProblemOf(const learning::Asked& asked);
 
 } // namespace drill

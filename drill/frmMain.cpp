@@ -239,15 +239,15 @@ void frmMain::Begin(std::unique_ptr<drill::ProblemSource> source, const results:
     NextProblem();
 }
 
-void frmMain::StartPractice(const std::vector<results::Asked>& asked)
+void frmMain::StartPractice(const std::vector<learning::Asked>& asked)
 {
     if (m_run.Running() || asked.empty())
         return;
     // As many as a test of the length chosen has, the first first.
     const auto length = static_cast<size_t>(
         toolkit::ReadStrict(ui->ctlNumberOfProblems->currentText().toStdString()).value_or(10));
-    const std::vector<results::Asked> practised(asked.begin(),
-                                                asked.begin() + std::min(length, asked.size()));
+    const std::vector<learning::Asked> practised(asked.begin(),
+                                                 asked.begin() + std::min(length, asked.size()));
     std::string operations;
     for (const char operation : std::string_view(results::Operations))
         if (std::ranges::any_of(practised,
@@ -515,11 +515,11 @@ void frmMain::mFile_Results_Click()
             this,
             m_recorder.Path(),
             {},
-            [this](const QString& title, const results::Practice& practice) {
+            [this](const QString& title, const learning::Practice& practice) {
                 ForChild(title);
                 TickForPractice(practice);
             },
-            [this](const QString& title, const std::vector<results::Asked>& asked) {
+            [this](const QString& title, const std::vector<learning::Asked>& asked) {
                 ForChild(title);
                 StartPractice(asked);
             },
@@ -543,7 +543,7 @@ void frmMain::mFile_Results_Click()
     m_resultsWindow->activateWindow();
 }
 
-void frmMain::TickForPractice(const results::Practice& practice)
+void frmMain::TickForPractice(const learning::Practice& practice)
 {
     ui->ctlDifficulty->setCurrentIndex(drill::Easy);
     const auto operations = OperationBoxes();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "drill/TestRun.h"
+#include "learning/Practice.h"
 #include "registry/RegistryManager.h"
-#include "results/Practice.h"
 #include "results/Recorder.h"
 #include "settings/Children.h"
 #include "settings/SavedSettings.h"
@@ -75,9 +75,9 @@ class frmMain : public QMainWindow
     void mFile_Personalize_Click();
     void mHelp_About_Click();
     // Sets the settings to practise these on Easy, ready for Start.
-    void TickForPractice(const results::Practice& practice);
+    void TickForPractice(const learning::Practice& practice);
     // Starts a practice of these, as many as a test of the length chosen has.
-    void StartPractice(const std::vector<results::Asked>& asked);
+    void StartPractice(const std::vector<learning::Asked>& asked);
     // Shows the Results window anew, where it is open, once a test's start or end is in the file.
     void ShowRecorded();
 

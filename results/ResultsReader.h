@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Database.h"
-#include "Facts.h"
 #include "ResultsCsv.h"
 #include "ResultsFile.h"
 #include "TestColumns.h"
+#include "TestRecord.h"
 
 #include <functional>
 #include <optional>

@@ -11,6 +11,9 @@
 // What is kept of a test and of each of its problems, as the drill showed them.
 namespace results {
 
+// The operations as the drill writes them, in the order of its boxes.
+inline constexpr char Operations[] = "+-x/";
+
 // How a test ended; a test that is still running, or whose program was killed, has none.
 enum class EndReason
 {
@@ -91,6 +94,18 @@ struct ProblemRow
     std::string given; // the text as typed
     bool correct = false;
     double seconds = 0; // from the problem shown to the answer taken
+};
+
+// An answered problem as the learning rules read it, with the numbers ticked in its test where
+// those chose the problem (an Easy test): a miss is held against a number only where it was
+// ticked.
+struct AnsweredProblem
+{
+    char operation = '+';
+    std::vector<int64_t> operands;
+    bool correct = false;
+    double seconds = 0;
+    std::vector<int> ticked; // empty where the numbers did not choose the problem
 };
 
 } // namespace results

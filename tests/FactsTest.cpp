@@ -1,10 +1,11 @@
 // Each fact's state, what is still to learn, which numbers to tick, and a practice of the missed.
 
-#include "results/Facts.h"
+#include "learning/Facts.h"
 #include "drill/PracticeSource.h"
 
 #include <gtest/gtest.h>
 
+using namespace learning;
 using namespace results;
 
 TEST(Facts, AFactIsTwoNumbersUpToTenAsPosed)

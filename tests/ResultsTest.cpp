@@ -1,6 +1,6 @@
 // The record of every test, kept and read back whatever befalls its file; the tests as CSV.
 
-#include "results/Progress.h"
+#include "learning/Progress.h"
 #include "results/Recorder.h"
 #include "results/ResultsCsv.h"
 #include "results/ResultsReader.h"
@@ -18,6 +18,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace learning;
 using namespace results;
 namespace fs = std::filesystem;
 using fs::perms, fs::status, testing::HasSubstr;

@@ -9,7 +9,7 @@
 
 #include <ranges>
 
-using results::FactState;
+using learning::FactState;
 
 namespace factsgrid {
 
@@ -48,12 +48,12 @@ bool Posed(char operation, int top, int bottom)
 }
 
 // The first few facts by name, and how many more there are.
-QString FactsList(const std::vector<results::Fact>& facts)
+QString FactsList(const std::vector<learning::Fact>& facts)
 {
     constexpr size_t Named = 8;
     QStringList named;
-    for (const results::Fact& fact : facts | std::views::take(Named))
-        named << toolkit::Text(results::FactText(fact));
+    for (const learning::Fact& fact : facts | std::views::take(Named))
+        named << toolkit::Text(learning::FactText(fact));
     if (const size_t more = facts.size() - std::min(facts.size(), Named))
         named << QCoreApplication::translate("FactsGrid", "%n more", nullptr, int(more));
     return QLocale().createSeparatedList(named);
@@ -61,7 +61,7 @@ QString FactsList(const std::vector<results::Fact>& facts)
 
 } // namespace
 
-QString Said(const results::FactTable& facts, const results::Fact& fact, const QString& posed)
+QString Said(const learning::FactTable& facts, const learning::Fact& fact, const QString& posed)
 {
     const FactState state = facts.StateOf(fact);
     const auto last = facts.LastAnswers(fact);
@@ -69,7 +69,7 @@ QString Said(const results::FactTable& facts, const results::Fact& fact, const Q
         return QCoreApplication::translate("FactsGrid", "%1: not yet asked").arg(posed);
     int right = 0;
     double slowest = 0;
-    for (const results::FactAnswer& answer : last)
+    for (const learning::FactAnswer& answer : last)
         right += answer.right, slowest = std::max(slowest, answer.seconds);
     return QCoreApplication::translate(
                "FactsGrid", "%1: %2, %n right out of %3, the slowest in %4 s", nullptr, right)
@@ -78,7 +78,7 @@ QString Said(const results::FactTable& facts, const results::Fact& fact, const Q
         .arg(QLocale().toString(slowest, 'f', 1));
 }
 
-void Show(QTableWidget* grid, const results::FactTable& facts, char operation)
+void Show(QTableWidget* grid, const learning::FactTable& facts, char operation)
 {
     for (int top = 0; top <= 10; ++top)
         for (int bottom = 0; bottom <= 10; ++bottom) {
@@ -92,7 +92,7 @@ void Show(QTableWidget* grid, const results::FactTable& facts, char operation)
                     Qt::AccessibleTextRole,
                     QCoreApplication::translate("FactsGrid", "%1: never asked").arg(posed));
             } else {
-                const auto fact = results::FactOf(operation, {top, bottom});
+                const auto fact = learning::FactOf(operation, {top, bottom});
                 const Look& look = LookOf(facts.StateOf(*fact));
                 cell->setText(QString::fromUtf8(look.mark));
                 cell->setBackground(look.colour);
@@ -115,10 +115,10 @@ void ShowLegend(QLabel* known, QLabel* learning, QLabel* slow, QLabel* missed, Q
     }
 }
 
-QString ToLearnText(const results::FactTable& facts)
+QString ToLearnText(const learning::FactTable& facts)
 {
-    std::vector<results::Fact> missed, slow;
-    for (const results::Fact& fact : facts.ToLearn())
+    std::vector<learning::Fact> missed, slow;
+    for (const learning::Fact& fact : facts.ToLearn())
         (facts.StateOf(fact) == FactState::Missed ? missed : slow).push_back(fact);
     if (!facts.AnyAsked())
         return QCoreApplication::translate("FactsGrid", "No fact has been asked yet.");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/Facts.h"
+#include "learning/Facts.h"
 
 #include <QString>
 
@@ -13,13 +13,13 @@ namespace factsgrid {
 
 // Fills the grid with the operation's facts; a cell that is no problem the drill poses (a
 // difference below 0, a division by 0) stays empty and grey.
-void Show(QTableWidget* grid, const results::FactTable& facts, char operation);
+void Show(QTableWidget* grid, const learning::FactTable& facts, char operation);
 // Colours and marks the legend's labels as the cells are: known, learning, slow, missed, and
 // not yet asked.
 void ShowLegend(QLabel* known, QLabel* learning, QLabel* slow, QLabel* missed, QLabel* notAsked);
 // The facts still to learn, in a sentence.
-QString ToLearnText(const results::FactTable& facts);
+QString ToLearnText(const learning::FactTable& facts);
 // A fact as its cell says it: "7 x 8: missed: right once in the last 3, the slowest in 4.2 s".
-QString Said(const results::FactTable& facts, const results::Fact& fact, const QString& posed);
+QString Said(const learning::FactTable& facts, const learning::Fact& fact, const QString& posed);
 
 } // namespace factsgrid

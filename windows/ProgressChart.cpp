@@ -1,7 +1,7 @@
 #include "ProgressChart.h"
 
 #include "ResultsTexts.h"
-#include "results/Progress.h"
+#include "learning/Progress.h"
 
 #include <QAccessible>
 #include <QAreaSeries>
@@ -29,7 +29,7 @@ std::vector<results::TestRow> Charted(const std::vector<results::TestRow>& newes
     std::vector<results::TestRow> charted;
     std::copy_if(newestFirst.rbegin(), newestFirst.rend(), std::back_inserter(charted),
                  [](const results::TestRow& test) {
-                     return results::Charted(test) && StartOf(test).isValid();
+                     return learning::Charted(test) && StartOf(test).isValid();
                  });
     std::stable_sort(charted.begin(), charted.end(),
                      [](const auto& a, const auto& b) { return StartOf(a) < StartOf(b); });
@@ -133,8 +133,8 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
     // A line for each kind of test, in the order the kinds first came.
     std::vector<std::string> kinds;
     for (const results::TestRow& test : m_points)
-        if (std::ranges::find(kinds, results::KindOf(test)) == kinds.end())
-            kinds.push_back(results::KindOf(test));
+        if (std::ranges::find(kinds, learning::KindOf(test)) == kinds.end())
+            kinds.push_back(learning::KindOf(test));
     for (size_t kind = 0; kind < kinds.size(); ++kind) {
         auto* line = new QLineSeries;
         line->setName(KindText(kinds[kind]));
@@ -142,7 +142,7 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
         const LineLook& look = Looks[kind % std::size(Looks)];
         line->setPen(QPen(look.colour, 2, look.dash));
         for (const results::TestRow& test : m_points)
-            if (results::KindOf(test) == kinds[kind])
+            if (learning::KindOf(test) == kinds[kind])
                 line->append(StartOf(test).toMSecsSinceEpoch(), *test.percentage);
         chart->addSeries(line);
         line->attachAxis(time);
@@ -260,7 +260,7 @@ void ProgressChart::drawForeground(QPainter* painter, const QRectF& rect)
 QString ProgressChart::PointText(const results::TestRow& test)
 {
     return tr("%1, %2, %3: %4%, %5")
-        .arg(resultstexts::WhenText(StartOf(test)), KindText(results::KindOf(test)),
+        .arg(resultstexts::WhenText(StartOf(test)), KindText(learning::KindOf(test)),
              resultstexts::SumsText(test))
         .arg(*test.percentage)
         .arg(QString::fromStdString(test.grade));
@@ -268,7 +268,7 @@ QString ProgressChart::PointText(const results::TestRow& test)
 
 QString ProgressChart::Summary(const std::vector<results::TestRow>& newestFirst)
 {
-    const auto summary = results::Summarize(newestFirst);
+    const auto summary = learning::Summarize(newestFirst);
     if (!summary)
         return tr("No test has been finished yet.");
     const QString day = resultstexts::DayText(resultstexts::TimeOf(summary->firstStarted).date());

@@ -1,6 +1,6 @@
 #include "ResultsTexts.h"
 
-#include "results/Progress.h"
+#include "learning/Progress.h"
 #include "toolkit/QtText.h"
 
 #include <QCoreApplication>
@@ -37,8 +37,8 @@ std::vector<int> NumbersOf(const std::string& stored)
 
 QString KindText(const std::string& kind)
 {
-    return kind == results::PracticeKind
-               ? QCoreApplication::translate("TestsModel", results::PracticeKind)
+    return kind == learning::PracticeKind
+               ? QCoreApplication::translate("TestsModel", learning::PracticeKind)
                : QCoreApplication::translate("frmMain", kind.c_str());
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/Practice.h"
+#include "learning/Practice.h"
 #include "results/Recorder.h"
 
 #include <QString>
@@ -26,9 +26,9 @@ class ResultsWindow
         // Each grade's letter and the lowest percentage that gets it, highest first.
         std::vector<std::pair<QString, int>> bands = {};
         // Sets the main window to practise these numbers, for the child of this title.
-        std::function<void(const QString&, const results::Practice&)> tick = {};
+        std::function<void(const QString&, const learning::Practice&)> tick = {};
         // Starts a practice of these problems in the main window, for the child of this title.
-        std::function<void(const QString&, const std::vector<results::Asked>&)> ask = {};
+        std::function<void(const QString&, const std::vector<learning::Asked>&)> ask = {};
         // The seconds within which a right answer is fluent, and where a new choice goes.
         int fluencySeconds = 3;
         std::function<void(int)> fluencyChosen = {};

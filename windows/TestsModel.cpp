@@ -1,7 +1,7 @@
 #include "TestsModel.h"
 
 #include "ResultsTexts.h"
-#include "results/Progress.h"
+#include "learning/Progress.h"
 #include "toolkit/QtText.h"
 
 #include <QCoreApplication>
@@ -44,7 +44,7 @@ QString Cell(const results::TestRow& test, const results::TestColumn& column)
     case Shown::Sums:
         return resultstexts::SumsText(test);
     case Shown::Difficulty:
-        return resultstexts::KindText(results::KindOf(test));
+        return resultstexts::KindText(learning::KindOf(test));
     case Shown::TimeLimit:
         return TimeLimitText(test.timeLimit);
     case Shown::Ending:

@@ -178,7 +178,7 @@ void frmResults::ShowTests()
 
 void frmResults::ShowFacts()
 {
-    m_facts = results::FactTable(ui->ctlFluency->currentData().toInt());
+    m_facts = learning::FactTable(ui->ctlFluency->currentData().toInt());
     if (!m_reader.ForEachAnswer(ChosenTitle().toStdString(),
                                 [this](const auto& answer) { m_facts.Add(answer); }) &&
         !m_unread)
@@ -222,20 +222,20 @@ void frmResults::SayHowRecordingStands()
 
 void frmResults::cmdTickNumbers_Click()
 {
-    if (const results::Practice practice = m_facts.ToTick(); !practice.Empty())
+    if (const learning::Practice practice = m_facts.ToTick(); !practice.Empty())
         Tick(practice);
 }
 
 void frmResults::cmdPractiseFacts_Click()
 {
-    std::vector<results::Asked> asked;
-    for (const results::Fact& fact : m_facts.ToLearn())
-        asked.push_back({fact.operation, results::OperandsOf(fact)});
+    std::vector<learning::Asked> asked;
+    for (const learning::Fact& fact : m_facts.ToLearn())
+        asked.push_back({fact.operation, learning::OperandsOf(fact)});
     if (!asked.empty())
         Ask(asked);
 }
 
-void frmResults::Ask(const std::vector<results::Asked>& asked)
+void frmResults::Ask(const std::vector<learning::Asked>& asked)
 {
     const QString switched = ForChosenTitle();
     m_setup.ask(ChosenTitle(), asked);
@@ -243,7 +243,7 @@ void frmResults::Ask(const std::vector<results::Asked>& asked)
     ui->txtHanded->setVisible(!switched.isEmpty());
 }
 
-void frmResults::Tick(const results::Practice& practice)
+void frmResults::Tick(const learning::Practice& practice)
 {
     const QString switched = ForChosenTitle();
     m_setup.tick(ChosenTitle(), practice);

@@ -2,7 +2,7 @@
 
 #include "ProgressChart.h"
 #include "ResultsWindow.h"
-#include "results/Facts.h"
+#include "learning/Facts.h"
 #include "results/ResultsReader.h"
 
 #include <QDialog>
@@ -52,9 +52,9 @@ class frmResults : public QDialog, public ResultsWindow
     // The keyboard on the first control of the page shown, the table's newest test on Tests.
     void FocusPage();
     // Hands the main window numbers to practise, and says what.
-    void Tick(const results::Practice& practice);
+    void Tick(const learning::Practice& practice);
     // Starts a practice of these in the main window.
-    void Ask(const std::vector<results::Asked>& asked);
+    void Ask(const std::vector<learning::Asked>& asked);
     void ShowTests();
     // Saves as CSV for a spreadsheet the tests, or every answer, of the title chosen or of every
     // title, in a file the user names.
@@ -76,7 +76,7 @@ class frmResults : public QDialog, public ResultsWindow
     std::unique_ptr<Ui::frmResults> ui;
     results::ResultsReader m_reader;
     TestsModel* m_tests;
-    results::FactTable m_facts;
+    learning::FactTable m_facts;
     results::Recording m_recording;
     std::optional<results::Reason> m_unread; // why the file could not be read, where it could not
     QString m_titleInUse;

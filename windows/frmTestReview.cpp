@@ -22,7 +22,7 @@ enum Column
 };
 
 // The problem on one line, its operands top to bottom: "17 - 9".
-QString PosedText(const results::Asked& problem)
+QString PosedText(const learning::Asked& problem)
 {
     QStringList operands;
     for (const int64_t operand : problem.operands)
@@ -31,11 +31,11 @@ QString PosedText(const results::Asked& problem)
 }
 
 // Each problem answered wrong, once, in the order it came.
-std::vector<results::Asked> Missed(const std::vector<results::ProblemRow>& problems)
+std::vector<learning::Asked> Missed(const std::vector<results::ProblemRow>& problems)
 {
-    std::vector<results::Asked> missed;
+    std::vector<learning::Asked> missed;
     for (const results::ProblemRow& problem : problems)
-        if (const results::Asked asked{problem.operation, problem.operands};
+        if (const learning::Asked asked{problem.operation, problem.operands};
             !problem.correct && std::ranges::find(missed, asked) == missed.end())
             missed.push_back(asked);
     return missed;
@@ -79,7 +79,7 @@ frmTestReview::frmTestReview(QWidget* owner, const results::TestRow& test,
     }
     ui->grdProblems->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     QStringList missed;
-    for (const results::Asked& problem : m_missed)
+    for (const learning::Asked& problem : m_missed)
         missed << PosedText(problem);
     ui->txtMissed->setText(missed.isEmpty()
                                ? tr("Nothing was missed in this test.")

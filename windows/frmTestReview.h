@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/Practice.h"
+#include "learning/Practice.h"
 #include "results/TestRecord.h"
 
 #include <QDialog>
@@ -28,9 +28,9 @@ class frmTestReview : public QDialog
 
   signals:
     // Starts a practice of these in the main window.
-    void Practise(const std::vector<results::Asked>& asked);
+    void Practise(const std::vector<learning::Asked>& asked);
 
   private:
     std::unique_ptr<Ui::frmTestReview> ui;
-    std::vector<results::Asked> m_missed; // each problem answered wrong, once
+    std::vector<learning::Asked> m_missed; // each problem answered wrong, once
 };

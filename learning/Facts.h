@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Practice.h"
-#include "TestRecord.h"
+#include "results/TestRecord.h"
 
 #include <array>
 #include <cstdint>
@@ -16,7 +16,10 @@
 // and 8 x 7), named with the smaller first; a subtraction or a division is the fact as posed
 // (9 - 4, 9 / 4, whose remainder the drill drops). A problem with an operand above 10, or with
 // more than two, is no fact.
-namespace results {
+namespace learning {
+
+using results::AnsweredProblem;
+using results::Operations;
 
 struct Fact
 {
@@ -54,17 +57,6 @@ struct FactAnswer
     uint16_t blamed = 0; // for a wrong one: the numbers 0 to 10 it is held against, one bit each
 };
 
-// An answered problem as the results keep it, with the numbers ticked in its test where those
-// chose the problem (an Easy test): a miss is held against a number only where it was ticked.
-struct AnsweredProblem
-{
-    char operation = '+';
-    std::vector<int64_t> operands;
-    bool correct = false;
-    double seconds = 0;
-    std::vector<int> ticked; // empty where the numbers did not choose the problem
-};
-
 // Every fact's last answers, and what they say.
 class FactTable
 {
@@ -100,4 +92,4 @@ class FactTable
     std::array<Answers, 4 * 11 * 11> m_facts{};
 };
 
-} // namespace results
+} // namespace learning

@@ -1,13 +1,16 @@
 #pragma once
 
-#include "TestRecord.h"
+#include "results/TestRecord.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
 // What the progress chart draws and says: like with like, each kind of test apart.
-namespace results {
+namespace learning {
+
+using results::EndReason;
+using results::TestRow;
 
 // Whether a test has a percentage to draw: it ran to its end or to its time limit, with
 // something answered.
@@ -30,4 +33,4 @@ struct ProgressSummary
 // Of tests newest first; nothing where none is charted.
 std::optional<ProgressSummary> Summarize(const std::vector<TestRow>& newestFirst);
 
-} // namespace results
+} // namespace learning

@@ -5,12 +5,9 @@
 #include <vector>
 
 // What Results hands the main window to practise.
-namespace results {
+namespace learning {
 
-// The operations as the drill writes them, in the order of its boxes.
-inline constexpr char Operations[] = "+-x/";
-
-// What to tick: operations of Operations and numbers 0 to 10, each in order.
+// What to tick: operations of results::Operations and numbers 0 to 10, each in order.
 struct Practice
 {
     std::string operations;
@@ -26,4 +23,4 @@ struct Asked
     bool operator==(const Asked&) const = default;
 };
 
-} // namespace results
+} // namespace learning

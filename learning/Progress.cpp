@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace results {
+namespace learning {
 
 bool Charted(const TestRow& test)
 {
@@ -34,4 +34,4 @@ std::optional<ProgressSummary> Summarize(const std::vector<TestRow>& newestFirst
     return summary;
 }
 
-} // namespace results
+} // namespace learning

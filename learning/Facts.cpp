@@ -5,7 +5,7 @@
 #include <set>
 #include <span>
 
-namespace results {
+namespace learning {
 
 namespace {
 
@@ -160,4 +160,4 @@ Practice FactTable::ToTick() const
     return practice;
 }
 
-} // namespace results
+} // namespace learning
