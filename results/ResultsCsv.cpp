@@ -1,9 +1,8 @@
 #include "ResultsCsv.h"
 
+#include "ProblemColumns.h"
 #include "ResultsReader.h"
 #include "TestColumns.h"
-
-#include <cstdio>
 
 namespace results {
 
@@ -42,24 +41,6 @@ std::string Begun(const CsvStyle& style)
     return style.spreadsheet ? "\xEF\xBB\xBF" : "";
 }
 
-std::string Decimal(double value, const CsvStyle& style)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    std::string written = text;
-    if (const size_t point = written.find_first_of(".,"); point != std::string::npos)
-        written[point] = style.decimal; // whatever the C locale's point is
-    return written;
-}
-
-std::string List(const std::vector<int64_t>& numbers, const CsvStyle& style)
-{
-    std::string list;
-    for (const int64_t number : numbers)
-        list += (list.empty() ? "" : style.spreadsheet ? ", " : ",") + std::to_string(number);
-    return list;
-}
-
 } // namespace
 
 std::string TestsCsv(const std::vector<TestRow>& tests, const CsvStyle& style)
@@ -81,15 +62,18 @@ std::string TestsCsv(const std::vector<TestRow>& tests, const CsvStyle& style)
 
 std::string AnswersCsv(const std::vector<AnswerRow>& answers, const CsvStyle& style)
 {
-    std::string csv = Begun(style) + Row({"title", "started", "number", "operation", "operands",
-                                          "right_answer", "given", "correct", "seconds"},
-                                         style);
-    for (const auto& [title, started, problem] : answers)
-        csv +=
-            Row({title, started, std::to_string(problem.number), std::string(1, problem.operation),
-                 List(problem.operands, style), std::to_string(problem.rightAnswer), problem.given,
-                 problem.correct ? "1" : "0", Decimal(problem.seconds, style)},
-                style);
+    const auto columns = ProblemColumnsListed(false); // the test by its title and start
+    std::vector<std::string> fields = {"title", "started"};
+    for (const ProblemColumn* column : columns)
+        fields.emplace_back(column->name);
+    std::string csv = Begun(style) + Row(fields, style);
+    for (const auto& [title, started, problem] : answers) {
+        fields = {title, started};
+        for (const ProblemColumn* column : columns)
+            fields.push_back(
+                StoredText(problem, *column, style.decimal, style.spreadsheet ? ", " : ","));
+        csv += Row(fields, style);
+    }
     return csv;
 }
 

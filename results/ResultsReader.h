@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Database.h"
+#include "ProblemColumns.h"
 #include "ResultsCsv.h"
 #include "ResultsFile.h"
 #include "TestColumns.h"
@@ -44,10 +45,17 @@ class ResultsReader
     // Hands over each problem of the rows selected, its columns from first on; false where the
     // rows cannot all be read.
     bool ReadProblems(Statement& select, int first, const std::function<void(ProblemRow&&)>& take);
+    // The declared columns the file's table has, in order; false, with why (missing, naming the
+    // column), where one that every version has is missing.
+    template <typename Column, size_t Count>
+    bool Present(const char* table, const Column (&declared)[Count],
+                 std::vector<const Column*>& present, const char* missing);
 
     std::string m_path;
     Database m_db;
-    std::set<std::string> m_columns; // those of the tests table; none where it has none yet
+    // The declared columns of the file's tables; none where it has no tables yet.
+    std::vector<const TestColumn*> m_tests;
+    std::vector<const ProblemColumn*> m_problems;
 };
 
 } // namespace results

@@ -1,5 +1,6 @@
 #include "ResultsWriter.h"
 
+#include "ColumnValues.h"
 #include "Schema.h"
 #include "toolkit/Say.h"
 
@@ -9,29 +10,6 @@
 namespace results {
 
 namespace {
-
-std::string OperandsText(const std::vector<int64_t>& operands)
-{
-    std::string text;
-    for (const int64_t operand : operands)
-        text += (text.empty() ? "" : ",") + std::to_string(operand);
-    return text;
-}
-
-// Binds each column's value from the test, in order.
-Statement& BindColumns(Statement& statement, const TestRow& test,
-                       const std::vector<const TestColumn*>& columns)
-{
-    for (const TestColumn* column : columns) {
-        if (const auto* number = std::get_if<int64_t TestRow::*>(&column->field))
-            statement.Bind(test.**number);
-        else if (const auto* maybe = std::get_if<std::optional<int64_t> TestRow::*>(&column->field))
-            statement.Bind(test.**maybe);
-        else
-            statement.Bind(StoredText(test, *column));
-    }
-    return statement;
-}
 
 // SQLite's check of the file: SQLITE_OK when it is whole, SQLITE_NOTADB or SQLITE_CORRUPT when it
 // is no database or a damaged one, another code when it could not be checked (another program
@@ -45,6 +23,15 @@ int Integrity(Database& db)
         return db.Code();
     db.Fail(SQLITE_CORRUPT, Reason{TRANSLATABLE("results", "it fails SQLite's check")});
     return SQLITE_CORRUPT;
+}
+
+// "?, ?, ?" for so many values.
+std::string Placeholders(size_t count)
+{
+    std::string values;
+    for (size_t at = 0; at < count; ++at)
+        values += at ? ", ?" : "?";
+    return values;
 }
 
 } // namespace
@@ -118,7 +105,7 @@ ResultsWriter::Outcome ResultsWriter::Change(const TestRow& test, const std::fun
 bool ResultsWriter::Update(const TestRow& test, std::initializer_list<Written> moments)
 {
     const auto columns = ColumnsWritten(moments);
-    Statement update(m_db, "UPDATE tests SET " + Names(columns, " = ?") + " WHERE id = ?");
+    Statement update(m_db, "UPDATE tests SET " + Names(columns, "", " = ?") + " WHERE id = ?");
     return BindColumns(update, test, columns).Bind(test.id).Done();
 }
 
@@ -128,10 +115,8 @@ std::optional<int64_t> ResultsWriter::BeginTest(const TestRow& test,
     if (!m_db.Run("BEGIN IMMEDIATE"))
         return std::nullopt;
     const auto columns = ColumnsWritten({Written::AtStart, Written::WithEachAnswer});
-    std::string values(2 * columns.size() - 1, ',');
-    for (size_t at = 0; at < values.size(); at += 2)
-        values[at] = '?';
-    Statement insert(m_db, "INSERT INTO tests (" + Names(columns) + ") VALUES (" + values + ")");
+    Statement insert(m_db, "INSERT INTO tests (" + Names(columns) + ") VALUES (" +
+                               Placeholders(columns.size()) + ")");
     bool done = BindColumns(insert, test, columns).Done();
     const int64_t id = sqlite3_last_insert_rowid(m_db.Handle());
     for (const ProblemRow& problem : answered)
@@ -147,18 +132,12 @@ std::optional<int64_t> ResultsWriter::BeginTest(const TestRow& test,
 
 bool ResultsWriter::InsertProblem(int64_t test, const ProblemRow& problem)
 {
-    Statement insert(m_db, "INSERT INTO problems (test, number, operation, operands, "
-                           "right_answer, given, correct, seconds) "
-                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
-    return insert.Bind(test)
-        .Bind(problem.number)
-        .Bind(std::string_view(&problem.operation, 1))
-        .Bind(OperandsText(problem.operands))
-        .Bind(problem.rightAnswer)
-        .Bind(problem.given)
-        .Bind(int64_t{problem.correct})
-        .Bind(problem.seconds)
-        .Done();
+    static const std::vector<const ProblemColumn*> columns = ProblemColumnsListed();
+    ProblemRow row = problem;
+    row.test = test;
+    Statement insert(m_db, "INSERT INTO problems (" + Names(columns) + ") VALUES (" +
+                               Placeholders(columns.size()) + ")");
+    return BindColumns(insert, row, columns).Done();
 }
 
 ResultsWriter::Outcome ResultsWriter::RecordAnswer(const TestRow& test, const ProblemRow& problem)

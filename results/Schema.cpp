@@ -103,9 +103,9 @@ std::optional<int64_t> FileVersion(Database& db)
     return version;
 }
 
-bool BringUpToDate(Database& db)
+bool BringUpToDate(Database& db, int64_t upTo)
 {
-    if (const auto version = FileVersion(db); !version || *version >= SchemaVersion())
+    if (const auto version = FileVersion(db); !version || *version >= upTo)
         return version && db.Run("PRAGMA foreign_keys = ON");
     // The tables are made anew with their references to each other left off, or a test's
     // answers would go with its old table.
@@ -113,14 +113,14 @@ bool BringUpToDate(Database& db)
     const bool begun = done;
     const std::optional<int64_t> version = done ? FileVersion(db) : std::nullopt; // within it
     done = done && version;
-    for (int64_t step = version.value_or(0); done && step < SchemaVersion(); ++step) {
+    for (int64_t step = version.value_or(0); done && step < upTo; ++step) {
         const Step& next = Steps[static_cast<size_t>(step)];
         Statement present(db, next.present.empty() ? "SELECT NULL WHERE 0" : next.present);
         const bool there = present.Step();
         done = !present.Failed() && (there || db.Run(next.change));
     }
-    if (done && *version < SchemaVersion())
-        done = db.Run("PRAGMA user_version = " + std::to_string(SchemaVersion()));
+    if (done && *version < upTo)
+        done = db.Run("PRAGMA user_version = " + std::to_string(upTo));
     done = done && db.Run("COMMIT");
     if (!done && begun) {
         const Reason why = db.Why();

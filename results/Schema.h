@@ -18,9 +18,10 @@ int64_t SchemaVersion();
 // this program knows.
 std::optional<int64_t> FileVersion(Database& db);
 
-// Takes each step from the file's version on, in one change; a step whose change the file
-// already holds (restored from a dump, which keeps no version) is passed over.
-bool BringUpToDate(Database& db);
+// Takes each step from the file's version on, up to this program's or an older one, in one
+// change; a step whose change the file already holds (restored from a dump, which keeps no
+// version) is passed over.
+bool BringUpToDate(Database& db, int64_t version = SchemaVersion());
 
 // The columns a table of the file has; nothing, with why, where they cannot be read.
 std::optional<std::set<std::string>> ColumnsOf(Database& db, const char* table);

@@ -13,14 +13,6 @@ std::vector<const TestColumn*> ColumnsWritten(std::initializer_list<Written> mom
     return columns;
 }
 
-std::string Names(const std::vector<const TestColumn*>& columns, std::string_view suffix)
-{
-    std::string names;
-    for (const TestColumn* column : columns)
-        names += (names.empty() ? "" : ", ") + std::string(column->name) + std::string(suffix);
-    return names;
-}
-
 std::string StoredText(const TestRow& test, const TestColumn& column)
 {
     struct Visitor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ColumnNames.h"
 #include "TestRecord.h"
 
 #include <initializer_list>
@@ -82,8 +83,6 @@ inline constexpr TestColumn TestColumns[] = {
 
 // The columns written at any of these moments, in their order.
 std::vector<const TestColumn*> ColumnsWritten(std::initializer_list<Written> moments);
-// Their names as a statement lists them: "a, b", or with a suffix "a = ?, b = ?".
-std::string Names(const std::vector<const TestColumn*>& columns, std::string_view suffix = "");
 
 // A column's value as the file and the CSV hold it: a number's digits (none for no number), a
 // way of ending's word.

@@ -84,7 +84,7 @@ struct TestRow : TestSetup, Score
     std::optional<EndReason> endReason;
 };
 
-// One answered problem.
+// One answered problem: the columns of the problems table (ProblemColumns).
 struct ProblemRow
 {
     int64_t number = 0; // 1 for a test's first
@@ -94,6 +94,7 @@ struct ProblemRow
     std::string given; // the text as typed
     bool correct = false;
     double seconds = 0; // from the problem shown to the answer taken
+    int64_t test = 0;   // the id of the test it belongs to
 };
 
 // An answered problem as the learning rules read it, with the numbers ticked in its test where

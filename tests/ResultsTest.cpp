@@ -1,6 +1,7 @@
 // The record of every test, kept and read back whatever befalls its file; the tests as CSV.
 
 #include "learning/Progress.h"
+#include "results/ColumnValues.h"
 #include "results/Recorder.h"
 #include "results/ResultsCsv.h"
 #include "results/ResultsReader.h"
@@ -385,40 +386,107 @@ TEST_F(ResultsTest, ForgottenResultsCannotBeReadBackFromTheFilesBytes)
     EXPECT_EQ(reader.Tests().value().size(), 1u) << "recording goes on";
 }
 
-// A column of the tests table is one row in TestColumns.
-TEST_F(ResultsTest, EachColumnIsInTheFileAndReadsBackAsWritten)
+// Each column of a row a value of its own.
+template <typename Row, typename Column, size_t Count>
+static Row Distinct(const Column (&columns)[Count])
 {
-    ResultsWriter writer;
-    ASSERT_TRUE(writer.Open(500));
-    TestRow written; // each column a value of its own
-    for (size_t at = 0; at < std::size(TestColumns); ++at)
+    Row row;
+    for (size_t at = 0; at < Count; ++at)
         std::visit(
             [&](auto field) {
-                using Value = std::remove_reference_t<decltype(written.*field)>;
+                using Value = std::remove_reference_t<decltype(row.*field)>;
                 if constexpr (std::is_same_v<Value, std::string>)
-                    written.*field = "text " + std::to_string(at);
+                    row.*field = "text " + std::to_string(at);
                 else if constexpr (std::is_same_v<Value, std::optional<EndReason>>)
-                    written.*field = EndReason::Time;
+                    row.*field = EndReason::Time;
+                else if constexpr (std::is_same_v<Value, std::vector<int64_t>>)
+                    row.*field = {int64_t(at), 7};
+                else if constexpr (std::is_same_v<Value, char> || std::is_same_v<Value, bool>)
+                    row.*field = static_cast<Value>('a' + at);
                 else
-                    written.*field = static_cast<int64_t>(100 + at);
+                    row.*field = static_cast<Value>(100 + at);
             },
-            TestColumns[at].field);
-    std::set<std::string> inFile, declared, values;
-    for (std::string row = Query("SELECT name FROM pragma_table_info('tests')") + ";"; !row.empty();
-         row.erase(0, row.find(';') + 1))
-        inFile.insert(row.substr(0, row.find(';')));
-    for (const TestColumn& column : TestColumns)
-        declared.insert(column.name), values.insert(StoredText(written, column));
-    EXPECT_EQ(inFile, declared) << "a column missing from the schema's steps, or from TestColumns";
-    EXPECT_EQ(values.size(), std::size(TestColumns)) << "two columns in one place of the record";
-    written.id = writer.BeginTest(written).value_or(0);
-    ASSERT_EQ(writer.EndTest(written), ResultsWriter::Kept);
-    ResultsReader reader;
-    ASSERT_TRUE(reader.Open());
-    const std::vector<TestRow> read = reader.Tests("text 3").value();
-    ASSERT_EQ(read.size(), 1u);
-    for (const TestColumn& column : TestColumns)
-        EXPECT_EQ(StoredText(read[0], column), StoredText(written, column)) << column.name;
+            columns[at].field);
+    return row;
+}
+
+// A column of either table is one row of TestColumns or ProblemColumns: in the file, written and
+// read back; a file of each older version is read as it stands, a column it lacks as none.
+TEST_F(ResultsTest, EachColumnIsInTheFileAndReadsBackAsWritten)
+{
+    auto test = Distinct<TestRow>(TestColumns);
+    auto answer = Distinct<ProblemRow>(ProblemColumns);
+    for (int64_t version = 1; version <= SchemaVersion(); ++version) {
+        Folder();
+        Database db; // the file made as a program of that version made it
+        ASSERT_TRUE(db.Open(Path(), Database::Beginning, 500) && BringUpToDate(db, version));
+        std::set<std::string> inFile, declared;
+        std::vector<std::string> expected, read;
+        // Each column as "name=value", a column the file lacks as its default.
+        const auto said = [&](const auto& columns, const auto& row, const std::string& table,
+                              std::vector<std::string>& into) {
+            const auto there = ColumnsOf(db, table.c_str()).value();
+            for (const auto& column : columns)
+                into.push_back(column.name + ("=" + StoredText(there.contains(column.name)
+                                                                   ? row
+                                                                   : std::decay_t<decltype(row)>{},
+                                                               column)));
+            return there;
+        };
+        for (const auto& [table, there] :
+             {std::pair("tests", said(TestColumns, test, "tests", expected)),
+              std::pair("problems", said(ProblemColumns, answer, "problems", expected))})
+            inFile.insert(there.begin(), there.end());
+        const auto since = [&](const auto& columns) { // those of this version or before
+            for (const auto& column : columns)
+                declared.insert(column.since <= version ? column.name : "");
+        };
+        since(TestColumns), since(ProblemColumns), declared.erase("");
+        EXPECT_EQ(inFile, declared)
+            << "a column missing from the schema's steps, or declared since "
+               "another version; version "
+            << version;
+        if (version == SchemaVersion()) { // as this program writes it
+            std::set<std::string> values; // each column in a place of its own
+            for (const TestColumn& column : TestColumns)
+                values.insert(StoredText(test, column));
+            for (const ProblemColumn& column : ProblemColumns)
+                values.insert("problems " + StoredText(answer, column));
+            EXPECT_EQ(values.size(), std::size(TestColumns) + std::size(ProblemColumns))
+                << "two columns kept in one place of the record";
+            ResultsWriter writer;
+            ASSERT_TRUE(writer.Open(500));
+            test.id = answer.test = writer.BeginTest(test, {answer}).value_or(0);
+            ASSERT_EQ(writer.EndTest(test), ResultsWriter::Kept);
+            expected.clear();
+            said(TestColumns, test, "tests", expected),
+                said(ProblemColumns, answer, "problems", expected);
+        } else { // as a program of that version wrote it
+            answer.test = test.id;
+            const auto add = [&](const std::string& table, const auto& row, const auto& columns) {
+                const auto there = ColumnsOf(db, table.c_str()).value();
+                std::vector<std::decay_t<decltype(&columns[0])>> present;
+                std::string values = "?";
+                for (const auto& column : columns)
+                    if (there.contains(column.name))
+                        present.push_back(&column), values += present.size() > 1 ? ", ?" : "";
+                Statement insert(db, "INSERT INTO " + table + " (" + Names(present) + ") VALUES (" +
+                                         values + ")");
+                EXPECT_TRUE(BindColumns(insert, row, present).Done()) << db.Why().English();
+            };
+            add("tests", test, TestColumns), add("problems", answer, ProblemColumns);
+        }
+        db.Close();
+        ResultsReader reader;
+        ASSERT_TRUE(reader.Open()) << reader.Why().English();
+        const auto tests = reader.Tests("text 3").value();
+        const auto answers = reader.Problems(test.id).value();
+        ASSERT_EQ(tests.size() + answers.size(), 2u) << "version " << version;
+        ASSERT_TRUE(db.Open(Path(), Database::Reading, 500));
+        said(TestColumns, tests[0], "tests", read),
+            said(ProblemColumns, answers[0], "problems", read);
+        EXPECT_EQ(read, expected) << "version " << version;
+    }
 }
 
 // Quoted where a field holds a separator, a tab, a quote or a line break; a formula kept as text.
