@@ -1,5 +1,9 @@
 #include "PracticeSource.h"
 
+#include "DrillRecord.h"
+
+#include <algorithm>
+
 namespace drill {
 
 Problem ProblemOf(const learning::Asked& asked)
@@ -40,6 +44,22 @@ void PracticeSource::Judged(bool right)
                          static_cast<ptrdiff_t>(std::min(ComesBackAfter, m_waiting.size())),
                      m_posed);
     ++m_length;
+}
+
+PracticeStart Practise(const std::vector<learning::Asked>& asked, int16_t length,
+                       const std::string& title)
+{
+    const std::vector<learning::Asked> practised(
+        asked.begin(), asked.begin() + std::min<ptrdiff_t>(std::max<int16_t>(length, 0),
+                                                           static_cast<ptrdiff_t>(asked.size())));
+    std::string operations;
+    for (const char operation : std::string_view(results::Operations))
+        if (std::ranges::any_of(practised,
+                                [&](const auto& one) { return one.operation == operation; }))
+            operations += operation;
+    return {std::make_unique<PracticeSource>(practised),
+            {title, operations, "", DifficultyName(Easy), static_cast<int64_t>(practised.size()), 0,
+             1}};
 }
 
 } // namespace drill

@@ -2,8 +2,10 @@
 
 #include "ProblemSource.h"
 #include "learning/Practice.h"
+#include "results/TestRecord.h"
 
 #include <deque>
+#include <memory>
 #include <vector>
 
 namespace drill {
@@ -39,5 +41,16 @@ class PracticeSource : public ProblemSource
 // The problem the drill poses for one asked again: its sign, and its operands top to bottom,
 // with as many lines as they fill.
 Problem ProblemOf(const learning::Asked& asked);
+
+// A practice of these, as many of them as a test of the length chosen has, the first first: its
+// problems, and its settings as the record keeps them (the title's, on Easy, with the operations
+// it asks and no time limit: a practice takes its time).
+struct PracticeStart
+{
+    std::unique_ptr<PracticeSource> source;
+    results::TestSetup setup;
+};
+PracticeStart Practise(const std::vector<learning::Asked>& asked, int16_t length,
+                       const std::string& title);
 
 } // namespace drill

@@ -6,14 +6,17 @@ namespace drill {
 
 TestRun::TestRun(std::shared_ptr<const toolkit::Clock> clock) : m_clock(std::move(clock)) {}
 
-void TestRun::Start(std::unique_ptr<ProblemSource> source)
+void TestRun::Start(std::unique_ptr<ProblemSource> source, const results::TestSetup& setup)
 {
     m_source = std::move(source);
+    m_setup = setup;
     m_ended.reset();
     ++m_generation;
     m_problemNumber = 0;
     m_correct = 0;
     m_incorrect = 0;
+    SetTimeLimit(static_cast<int>(setup.timeLimit));
+    Tell(&TestListener::Begun, m_setup, Score());
 }
 
 std::optional<std::string> TestRun::PoseNext()
@@ -25,21 +28,26 @@ std::optional<std::string> TestRun::PoseNext()
     ++m_problemNumber;
     m_problem = m_source->Next();
     m_rightAnswer = ComputeAnswer(m_problem);
+    Tell(&TestListener::Posed, m_problemNumber, m_problem, m_rightAnswer);
     return std::nullopt;
 }
 
-Judgement TestRun::Answer(std::string_view typed)
+Judgement TestRun::Answer(const std::string& typed)
 {
     Judgement judgement = Judge(typed, m_rightAnswer);
     ++(judgement.right ? m_correct : m_incorrect);
     m_source->Judged(judgement.right);
+    Tell(&TestListener::Judged, typed, judgement, Score());
     return judgement;
 }
 
 void TestRun::End(results::EndReason reason)
 {
+    if (!Running())
+        return;
     m_ended = reason;
     ++m_generation;
+    Tell(&TestListener::Ended, Score(), reason);
 }
 
 void TestRun::SetTimeLimit(int seconds)

@@ -2,6 +2,7 @@
 
 #include "ProblemSource.h"
 #include "Scoring.h"
+#include "TestListener.h"
 #include "results/TestRecord.h"
 #include "toolkit/Clock.h"
 
@@ -9,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace drill {
 
@@ -19,23 +21,27 @@ namespace drill {
 // A test starts, poses a problem, judges the answer (the status shown changes only once the
 // verdict has been read), and either poses the next or ends. The one-second timer's ticks count
 // a time limit down by the clock; when it runs out the problems not answered count against the
-// percentage.
+// percentage. Its listeners are told each of these as it happens.
 class TestRun
 {
   public:
     explicit TestRun(std::shared_ptr<const toolkit::Clock> clock);
 
     void SetClock(std::shared_ptr<const toolkit::Clock> clock) { m_clock = std::move(clock); }
+    // Tells the listener what happens from now on, after those listening already.
+    void Listen(TestListener& listener) { m_listeners.push_back(&listener); }
 
-    // Begins a test of this source's problems, nothing answered yet.
-    void Start(std::unique_ptr<ProblemSource> source);
+    // Begins a test of this source's problems with these settings, nothing answered yet, its time
+    // limit counted from now.
+    void Start(std::unique_ptr<ProblemSource> source, const results::TestSetup& setup);
     // Poses the next problem; where the source can pose none, ends the test as stopped and says
     // why, in the words of the "Settings Error" message.
     std::optional<std::string> PoseNext();
     // Judges the typed text against the problem posed and counts it.
-    Judgement Answer(std::string_view typed);
+    Judgement Answer(const std::string& typed);
     // Whether problems are left to pose.
     bool ProblemsRemain() const { return m_problemNumber < NumberOfProblems(); }
+    // Ends the test that runs; nothing where none does.
     void End(results::EndReason reason);
 
     // The time limit chosen, 0 for none: shown as it is while no test runs, counted down from
@@ -46,6 +52,10 @@ class TestRun
     bool Tick();
 
     bool Running() const { return m_source && !m_ended; }
+    // The settings of the test begun last.
+    const results::TestSetup& Setup() const { return m_setup; }
+    // Whether the test that runs is a practice, which takes its time.
+    bool Practising() const { return Running() && m_setup.practice != 0; }
     std::optional<results::EndReason> Ended() const { return m_ended; }
     // Changes as each test starts and ends, so that an answer knows its own test.
     unsigned Generation() const { return m_generation; }
@@ -62,8 +72,17 @@ class TestRun
     results::Score Score() const;
 
   private:
+    template <typename Event, typename... Arguments>
+    void Tell(Event event, const Arguments&... arguments)
+    {
+        for (TestListener* listener : m_listeners)
+            (listener->*event)(arguments...);
+    }
+
     std::shared_ptr<const toolkit::Clock> m_clock;
+    std::vector<TestListener*> m_listeners;
     std::unique_ptr<ProblemSource> m_source;
+    results::TestSetup m_setup;
     std::optional<results::EndReason> m_ended;
     unsigned m_generation = 0;
     Problem m_problem;

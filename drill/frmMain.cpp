@@ -83,7 +83,8 @@ frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()),
       m_clock(std::make_shared<toolkit::SystemClock>()),
       m_random(std::make_unique<toolkit::TimeSeededRandom>()), m_run(m_clock),
-      m_recorder(results::DefaultResultsPath(), m_clock, WriterFromModule), m_endProgram([] {
+      m_recorder(results::DefaultResultsPath(), m_clock, WriterFromModule), m_recording(m_recorder),
+      m_endProgram([] {
           for (QWidget* window : QApplication::topLevelWidgets())
               window->hide();
           QCoreApplication::exit(0);
@@ -114,6 +115,7 @@ frmMain::frmMain(QWidget* parent)
     connect(ui->mFile_Exit, &QAction::triggered, this, &frmMain::mFile_Exit_Click);
     connect(ui->mHelp_About, &QAction::triggered, this, &frmMain::mHelp_About_Click);
     connect(&myTimer, &QTimer::timeout, this, &frmMain::myTimer_Timer);
+    m_run.Listen(m_recording);
 
     // The Results window shows a test once it is in the file, which the recorder's thread says.
     m_recorder.SetWritten(
@@ -224,17 +226,12 @@ void frmMain::Begin(std::unique_ptr<drill::ProblemSource> source, const results:
     ui->frmProblem->setVisible(true);
     CoverSettings(true);
     ui->btnStart->setEnabled(false);
-    m_run.Start(std::move(source));
+    m_run.Start(std::move(source), setup);
     ShowStatus(drill::StartingStatus);
-    m_recorder.TestStarted(setup, m_run.Score());
     if (Results())
         Results()->SetTestRunning(true);
     m_random->SeedFromTimeOfDay();
     ctlTimed_Click();
-    m_practising = setup.practice != 0;
-    if (m_practising) // a practice takes its time
-        ui->txtTimeRemaining->setText(Translated(drill::SecondsCaption(std::nullopt))),
-            m_run.SetTimeLimit(0);
     myTimer.start();
     NextProblem();
 }
@@ -243,21 +240,15 @@ void frmMain::StartPractice(const std::vector<learning::Asked>& asked)
 {
     if (m_run.Running() || asked.empty())
         return;
-    // As many as a test of the length chosen has, the first first.
-    const auto length = static_cast<size_t>(
-        toolkit::ReadStrict(ui->ctlNumberOfProblems->currentText().toStdString()).value_or(10));
-    const std::vector<learning::Asked> practised(asked.begin(),
-                                                 asked.begin() + std::min(length, asked.size()));
-    std::string operations;
-    for (const char operation : std::string_view(results::Operations))
-        if (std::ranges::any_of(practised,
-                                [&](const auto& one) { return one.operation == operation; }))
-            operations += operation;
+    auto practice = drill::Practise(
+        asked,
+        toolkit::ToInt16(
+            toolkit::ReadStrict(ui->ctlNumberOfProblems->currentText().toStdString()).value_or(10))
+            .value_or(10),
+        toolkit::Caption(this).toStdString());
     raise(); // in front of the Results window
     activateWindow();
-    Begin(std::make_unique<drill::PracticeSource>(practised),
-          {toolkit::Caption(this).toStdString(), operations, "", drill::DifficultyName(drill::Easy),
-           static_cast<int64_t>(practised.size()), 0, 1});
+    Begin(std::move(practice.source), practice.setup);
 }
 
 void frmMain::NextProblem()
@@ -265,15 +256,12 @@ void frmMain::NextProblem()
     if (const auto why = m_run.PoseNext()) {
         SettingsError(*why);
         EndTest();
-        RecordEnd();
         return;
     }
     const drill::Problem& problem = m_run.Posed();
     ui->txtOp->setText(Text(drill::OperationSign(problem.operation)));
     ui->txtOp->setAccessibleDescription(toolkit::SpokenSign(ui->txtOp->text()));
     ShowProblem();
-    m_recorder.ProblemShown(m_run.ProblemNumber(), drill::OperationSign(problem.operation)[0],
-                            drill::ShownOperands(problem), m_run.RightAnswer());
     ui->btnSubmit->setEnabled(true);
     ui->txtInput->setEnabled(true);
     ui->txtInput->setFocus();
@@ -299,7 +287,6 @@ void frmMain::btnSubmit_Click()
     if (m_answering)
         return;
     const drill::Judgement judgement = m_run.Answer(ui->txtInput->text().toStdString());
-    m_recorder.Answered(ui->txtInput->text().toStdString(), judgement.right, m_run.Score());
     if (!m_frmAnswer)
         m_frmAnswer = new frmAnswer(this);
     const unsigned test = m_run.Generation();
@@ -324,15 +311,7 @@ void frmMain::btnSubmit_Click()
     } else {
         m_run.End(results::EndReason::Finished);
         EndTest();
-        RecordEnd();
     }
-}
-
-void frmMain::RecordEnd()
-{
-    m_recorder.TestEnded(m_run.Score(), m_run.Ended().value_or(results::EndReason::Stopped));
-    if (Results())
-        Results()->SetTestRunning(false);
 }
 
 void frmMain::ShowRecorded()
@@ -349,8 +328,8 @@ void frmMain::UpdateStatus()
 void frmMain::EndTest()
 {
     myTimer.stop();
-    if (m_practising) // the time limit chosen shows again
-        m_practising = false, ctlTimed_Click();
+    if (m_run.Setup().practice) // the time limit chosen shows again
+        ctlTimed_Click();
     ui->txtInput->setEnabled(false);
     ui->btnStart->setEnabled(true);
     ui->frmProblem->setVisible(false);
@@ -359,6 +338,8 @@ void frmMain::EndTest()
     // end, must not reach Start and wipe the score: the focus rests on the score, from where
     // Tab leads to Start, and Alt+S or a click starts the next test.
     ui->frmStatus->setFocus();
+    if (Results())
+        Results()->SetTestRunning(false);
 }
 
 void frmMain::CoverSettings(bool covered)
@@ -380,7 +361,8 @@ void frmMain::CoverSettings(bool covered)
 
 void frmMain::ctlTimed_Click()
 {
-    m_run.SetTimeLimit(ui->ctlTimed->currentData().toInt());
+    if (!m_run.Practising()) // a practice takes its time
+        m_run.SetTimeLimit(ui->ctlTimed->currentData().toInt());
     ui->txtTimeRemaining->setText(Translated(drill::SecondsCaption(m_run.SecondsLeft())));
 }
 
@@ -395,7 +377,6 @@ void frmMain::myTimer_Timer()
     EndTest();
     ctlTimed_Click();
     UpdateStatus();
-    RecordEnd();
 }
 
 void frmMain::Form_Load()
@@ -474,7 +455,7 @@ void frmMain::SaveBeforeLostDisplay()
         return;
     m_unloaded = true;
     m_recorder.SetWritten({});
-    m_recorder.TestStopped();
+    m_run.End(results::EndReason::Stopped);
     SaveShownSettings();
     m_recorder.Flush(std::chrono::seconds(2)); // the program ends without the window's end
 }
@@ -491,7 +472,7 @@ void frmMain::Form_Unload()
     m_unloaded = true;
     myTimer.stop();
     m_recorder.SetWritten({});
-    m_recorder.TestStopped();
+    m_run.End(results::EndReason::Stopped);
     SaveSettings();
     Registry.reset();
     m_endProgram();

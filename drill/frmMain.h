@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drill/TestRecording.h"
 #include "drill/TestRun.h"
 #include "learning/Practice.h"
 #include "registry/RegistryManager.h"
@@ -106,7 +107,6 @@ class frmMain : public QMainWindow
     // The settings as the controls show them, kept current as they change.
     void KeepShownSettings();
     void SaveShownSettings();
-    void RecordEnd();
     // The children kept in the store, the most recently used first.
     std::vector<settings::Child> Children() const;
     // The child kept with this title, or a new one with the settings shown.
@@ -136,11 +136,11 @@ class frmMain : public QMainWindow
     ResultsWindow* m_results = nullptr;
     QPointer<QWidget> m_resultsWindow;
     results::Recorder m_recorder;
+    drill::TestRecording m_recording; // the recorder following each test
     std::function<void()> m_endProgram;
     bool m_settingsReadable = true; // a store that could not be read is never written
     bool m_titleRead = true;        // a stored title that could not be read is kept
     bool m_unloaded = false;
-    bool m_answering = false;  // an answer's verdict is up
-    bool m_practising = false; // the test in progress is a practice
+    bool m_answering = false; // an answer's verdict is up
     std::vector<std::pair<QWidget*, Qt::FocusPolicy>> m_coveredFocus;
 };

@@ -105,12 +105,6 @@ void Recorder::Shown(const Score& shown)
     m_test->problems = shown.correct + shown.incorrect + shown.unanswered;
 }
 
-void Recorder::TestStopped()
-{
-    if (m_test)
-        TestEnded(*m_test, EndReason::Stopped);
-}
-
 bool Recorder::Flush(std::chrono::milliseconds most)
 {
     std::unique_lock lock(m_mutex);

@@ -59,8 +59,6 @@ class Recorder
                       int64_t rightAnswer);
     void Answered(const std::string& given, bool correct, const Score& shown);
     void TestEnded(const Score& shown, EndReason reason);
-    // Ended by the program's end, with the status as it was last recorded.
-    void TestStopped();
 
     // Waits until everything handed over so far is written, or until writing it has failed since
     // the call, for at most this long; true when everything is written.

@@ -49,10 +49,41 @@ struct Begun : TestRun
     explicit Begun(int limit = 0, std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>())
         : TestRun(clock), clock(clock)
     {
-        Start(std::unique_ptr<Sums>(sums)), SetTimeLimit(limit), PoseNext(), Answer("8");
+        Start(std::unique_ptr<Sums>(sums), {"Carrowby", "+", "7", "Easy", 10, limit});
+        PoseNext(), Answer("8");
     }
     std::shared_ptr<FakeClock> clock;
     Sums* sums = new Sums(10); // the test's from the start
+};
+
+// What a listener hears of a test, in order: "begun Ada +", "posed 1: 8 = 7 + 1", ...
+struct Heard : TestListener
+{
+    void Begun(const results::TestSetup& setup, const results::Score& shown) override
+    {
+        said += "begun " + setup.title + " " + setup.operations + Of(shown);
+    }
+    void Posed(int16_t number, const Problem& problem, int32_t right) override
+    {
+        said += "posed " + std::to_string(number) + ": " + std::to_string(right) + " = " +
+                std::to_string(problem.SecondOperand) + OperationSign(problem.operation) +
+                std::to_string(problem.FirstOperand) + "|";
+    }
+    void Judged(const std::string& typed, const Judgement& judgement,
+                const results::Score& shown) override
+    {
+        said += "judged " + typed + (judgement.right ? " right" : " wrong") + Of(shown);
+    }
+    void Ended(const results::Score& shown, results::EndReason reason) override
+    {
+        said += "ended " + std::string(results::WordsFor(reason).stored) + Of(shown);
+    }
+    static std::string Of(const results::Score& shown)
+    {
+        return ", " + std::to_string(shown.correct) + "/" + std::to_string(shown.incorrect) + "/" +
+               std::to_string(shown.unanswered) + " " + shown.grade + "|";
+    }
+    std::string said;
 };
 
 } // namespace
@@ -209,8 +240,10 @@ TEST(Drill, StatusAndGrade)
 TEST(TestRun, CountsEachAnswerAndEndsAfterTheLast)
 {
     TestRun run(std::make_shared<FakeClock>());
+    Heard heard;
+    run.Listen(heard);
     Sums* sums = new Sums(3); // the test's from the start
-    run.Start(std::unique_ptr<Sums>(sums));
+    run.Start(std::unique_ptr<Sums>(sums), {"Ada", "+", "7", "Easy", 3, 0});
     const unsigned started = run.Generation();
     EXPECT_FALSE(run.Score().percentage) << "no percentage kept before an answer";
     std::string seen;
@@ -230,6 +263,11 @@ TEST(TestRun, CountsEachAnswerAndEndsAfterTheLast)
     EXPECT_EQ(std::tuple(run.Running(), run.Generation() == started, score.correct, score.incorrect,
                          score.unanswered, *score.percentage, score.grade),
               std::tuple(false, false, 2, 1, 0, 67, "D+"));
+    run.End(results::EndReason::Stopped); // once ended, ended
+    EXPECT_EQ(heard.said, "begun Ada +, 0/0/3 |posed 1: 8 = 7+1|judged 8 right, 1/0/2 A+|"
+                          "posed 2: 9 = 7+2|judged x wrong, 1/1/1 F|posed 3: 10 = 7+3|"
+                          "judged  10 right, 2/1/0 D+|ended finished, 2/1/0 D+|")
+        << "each listener told what happens, as it happens";
 }
 
 TEST(TestRun, ATestEndsWhenItsTimeIsUpOrItsSourceRunsDry)

@@ -99,4 +99,11 @@ TEST(Facts, APracticeAsksAMissedOneAgainUntilItIsRight)
     EXPECT_EQ(std::tuple(sum.ThirdOperand, sum.SecondOperand, sum.FirstOperand, sum.difficulty),
               std::tuple(30, 5, 12, int16_t(drill::Hard)))
         << "its lines top to bottom, as many as it fills";
+    // As many as the length chosen, the first first, on Easy with no time limit, its operations
+    // in the order of the boxes.
+    const auto begun = drill::Practise({{'/', {8, 2}}, {'+', {3, 4}}, {'x', {8, 7}}}, 2, "Ada");
+    const results::TestSetup& setup = begun.setup;
+    EXPECT_EQ(std::tuple(setup.title, setup.operations, setup.numbers, setup.difficulty,
+                         setup.problems, setup.timeLimit, setup.practice, begun.source->Length()),
+              std::tuple("Ada", "+/", "", "Easy", 2, 0, 1, 2));
 }

@@ -87,7 +87,7 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
         << "each answer kept as it is given";
     recorder.TestEnded({1, 1, 8, 10, "F"}, EndReason::Time);
     recorder.TestStarted({"Bo's Carrowby", "+", "7", "Hard", 20, 0}, {0, 0, 20, {}, ""});
-    recorder.TestStopped(), Written(recorder); // nothing answered: no percentage, no grade
+    recorder.TestEnded({0, 0, 20, {}, ""}, EndReason::Stopped), Written(recorder); // no percentage
     EXPECT_EQ(Query("SELECT " + columns + " FROM tests"),
               "Ada's Carrowby|+x|3,7|Easy|10|240|1|1|8|10|F|time;"
               "Bo's Carrowby|+|7|Hard|20|0|0|0|20|NULL||stopped");
@@ -306,7 +306,7 @@ TEST_F(ResultsTest, ForgettingWhileAnotherCopyIsInATestMixesNothing)
                     "FROM problems WHERE test = id) FROM tests"),
               "Ada's Carrowby|1|1|finished|21, 8x");
     other.TestStarted({"Bo's Carrowby", "+", "7", "Easy", 10, 0}, {});
-    other.TestStopped(), Written(other);
+    other.TestEnded({}, EndReason::Stopped), Written(other);
     EXPECT_EQ(Query("SELECT count(*) FROM tests"), "2") << "the other goes on with its next test";
 }
 
