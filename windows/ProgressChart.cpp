@@ -81,6 +81,7 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
     m_summary = Summary(newestFirst);
     setAccessibleDescription(m_summary);
     chart->legend()->setVisible(!m_points.empty());
+    chart->legend()->setFont(font());
     if (m_points.empty())
         return;
     // A margin on either side keeps the first and the last point clear of the edges.
@@ -102,8 +103,10 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
     percent->setTickCount(6);
     percent->setTitleText(tr("% correct"));
     chart->addAxis(percent, Qt::AlignLeft);
+    // The window's own font, never the chart theme's, which the machine's fonts decide.
     for (QAbstractAxis* axis :
          {static_cast<QAbstractAxis*>(time), static_cast<QAbstractAxis*>(percent)}) {
+        axis->setLabelsFont(font());
         QFont title = font(); // no larger than the labels, which a small window needs room for
         title.setBold(true);
         axis->setTitleFont(title);

@@ -61,6 +61,7 @@ class ChartObject : public QObject, public QTextObjectInterface
     explicit ChartObject(const Contents& contents)
     {
         m_chart.SetGradeBands(contents.bands);
+        m_chart.setFont(contents.font);
         m_chart.setAttribute(Qt::WA_DontShowOnScreen);
         m_chart.resize(ChartWidth, ChartHeight);
         m_chart.show(); // laid out as on screen, never seen
@@ -101,7 +102,7 @@ std::unique_ptr<QTextDocument> Document(const Contents& contents)
         heading.arg(QCoreApplication::translate("Report", "The last ten tests")) +
         HtmlTable(*contents.lastTests, 10, false);
     auto document = std::make_unique<QTextDocument>();
-    QFont font = document->defaultFont();
+    QFont font = contents.font;
     font.setPointSizeF(8.5);
     document->setDefaultFont(font);
     auto* chart = new ChartObject(contents);

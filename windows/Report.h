@@ -3,6 +3,7 @@
 #include "ProgressChart.h"
 #include "results/TestRecord.h"
 
+#include <QFont>
 #include <QString>
 
 #include <memory>
@@ -26,6 +27,7 @@ struct Contents
     const QAbstractItemModel* facts;     // the table of facts as the window shows it
     const QAbstractItemModel* lastTests; // the tests as the window's table shows them
     QString toLearn;
+    QFont font; // the window's, which the report is printed in whatever the machine's fonts
 };
 
 // The report as a document, all of it read from the contents as it is made.

@@ -331,7 +331,7 @@ void frmResults::cmdPrint_Click()
     // The page as the window shows it now, whatever a test that ends meanwhile changes.
     const auto page =
         report::Document({ChosenTitle(), Charted(), m_setup.bands, ui->ctlOperation->currentText(),
-                          ui->grdFacts->model(), m_tests, ui->txtToLearn->text()});
+                          ui->grdFacts->model(), m_tests, ui->txtToLearn->text(), font()});
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(ChosenTitle());
     if (QPrinterInfo::availablePrinters().isEmpty()) // then a PDF file, offered a name
