@@ -205,3 +205,89 @@ TEST_F(InEveryLanguage, AboutNamesTheChildAsTheLanguageDoesAndShowsAnyTitleWhole
             << "in the middle of the label's height";
     }
 }
+
+// Each access key of a window as it stands (a page of Results, say): no two controls in sight, nor
+// two items of one menu, share one, and each takes its own control there. A control that takes
+// its key swallows it here, so that nothing is pressed.
+static void EachAccessKeyReachesItsControl(QWidget* window)
+{
+    struct Taken : QObject
+    {
+        bool eventFilter(QObject* control, QEvent* event) override
+        {
+            if (event->type() != QEvent::Shortcut)
+                return false;
+            by = static_cast<QShortcutEvent*>(event)->isAmbiguous() ? nullptr : control;
+            return true;
+        }
+        QObject* by = nullptr;
+    } taken;
+    EXPECT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
+        << "keys reach the active window alone";
+    std::map<QString, QStringList> controls; // by key, in the window and in each of its menus
+    std::vector<std::pair<QKeySequence, QWidget*>> keys;
+    const auto key = [&](const QString& text, const QString& where = {}) {
+        const QKeySequence found = QKeySequence::mnemonic(text);
+        if (!found.isEmpty())
+            controls[where + found.toString(QKeySequence::NativeText)] << text;
+        return found;
+    };
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        QStringList texts;
+        if (auto* menu = qobject_cast<QMenu*>(control)) {
+            emit menu->aboutToShow(); // which names its items
+            for (QAction* item : menu->actions())
+                key(item->text(), menu->title() + control->objectName() + " ");
+        }
+        if (!control->isVisibleTo(window))
+            continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            texts << button->text();
+        else if (auto* label = qobject_cast<QLabel*>(control); label && label->buddy())
+            texts << label->text();
+        else if (auto* tabs = qobject_cast<QTabBar*>(control))
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                texts << tabs->tabText(tab);
+        else if (auto* bar = qobject_cast<QMenuBar*>(control))
+            for (QAction* menu : bar->actions())
+                texts << menu->text();
+        for (const QString& text : texts)
+            if (const QKeySequence found = key(text); !found.isEmpty())
+                keys.emplace_back(found, control), control->installEventFilter(&taken);
+    }
+    for (const auto& [pressed, texts] : controls)
+        EXPECT_EQ(texts.size(), 1)
+            << pressed.toStdString() << ": " << texts.join(", ").toStdString();
+    for (const auto& [pressed, control] : keys) {
+        taken.by = window;
+        QTest::keySequence(window->focusWidget() ? window->focusWidget() : window, pressed);
+        EXPECT_TRUE(!control->isEnabled() || taken.by == control)
+            << pressed.toString().toStdString() << " takes " << Heard(control);
+    }
+}
+
+// Every window's keys, each page of Results apart, a test's review and the menus included.
+TEST_F(InEveryLanguage, EachAccessKeyIsOneControlsAndTakesIt)
+{
+    EachAccessKeyReachesItsControl(window.get());
+    frmAnswer feedback(window.get());
+    frmAbout about(window.get());
+    for (QDialog* dialog : {static_cast<QDialog*>(&feedback), static_cast<QDialog*>(&about)}) {
+        WhenModal([](QWidget* shown) { EachAccessKeyReachesItsControl(shown), shown->close(); });
+        dialog->exec();
+    }
+    Recorded("Carrowby");
+    QDialog* results = OpenResults();
+    ASSERT_TRUE(results && QTest::qWaitForWindowActive(results));
+    auto* tabs = results->findChild<QTabWidget*>();
+    for (int tab = 0; tab < tabs->count(); ++tab)
+        tabs->setCurrentIndex(tab), EachAccessKeyReachesItsControl(results);
+    tabs->setCurrentIndex(1);
+    bool looked = false;
+    WhenModal([&](QWidget* review) {
+        EachAccessKeyReachesItsControl(review), looked = true;
+        review->close();
+    });
+    QTest::keyClick(results->findChild<QTableView*>("grdTests"), Qt::Key_Return);
+    EXPECT_TRUE(looked);
+}
