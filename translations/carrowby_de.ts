@@ -846,10 +846,6 @@
         <translation>den Tests in der Datei fehlt die Spalte %1</translation>
     </message>
     <message>
-        <source>its problems have other columns than these</source>
-        <translation>die Aufgaben in der Datei haben andere Spalten als erwartet</translation>
-    </message>
-    <message>
         <source>it fails SQLite&apos;s check</source>
         <translation>die Datei besteht die Prüfung von SQLite nicht</translation>
     </message>
@@ -876,6 +872,10 @@
     <message>
         <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
         <translation>eine andere Kopie von Carrowby hat die Ergebnisse des Tests gelöscht, während er lief</translation>
+    </message>
+    <message>
+        <source>its answers have no column %1</source>
+        <translation>den Antworten in der Datei fehlt die Spalte %1</translation>
     </message>
 </context>
 <context>

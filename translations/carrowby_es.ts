@@ -846,10 +846,6 @@
         <translation>las pruebas del archivo no tienen la columna %1</translation>
     </message>
     <message>
-        <source>its problems have other columns than these</source>
-        <translation>las cuentas del archivo tienen otras columnas que las esperadas</translation>
-    </message>
-    <message>
         <source>it fails SQLite&apos;s check</source>
         <translation>el archivo no pasa la comprobación de SQLite</translation>
     </message>
@@ -876,6 +872,10 @@
     <message>
         <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
         <translation>otra copia de Carrowby borró los resultados de la prueba mientras se hacía</translation>
+    </message>
+    <message>
+        <source>its answers have no column %1</source>
+        <translation>las respuestas del archivo no tienen la columna %1</translation>
     </message>
 </context>
 <context>

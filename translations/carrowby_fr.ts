@@ -846,10 +846,6 @@
         <translation>les tests du fichier n’ont pas de colonne %1</translation>
     </message>
     <message>
-        <source>its problems have other columns than these</source>
-        <translation>les calculs du fichier ont d’autres colonnes que celles attendues</translation>
-    </message>
-    <message>
         <source>it fails SQLite&apos;s check</source>
         <translation>le fichier ne passe pas la vérification de SQLite</translation>
     </message>
@@ -876,6 +872,10 @@
     <message>
         <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
         <translation>un autre exemplaire de Carrowby a effacé les résultats du test pendant qu’il se déroulait</translation>
+    </message>
+    <message>
+        <source>its answers have no column %1</source>
+        <translation>les réponses du fichier n’ont pas de colonne %1</translation>
     </message>
 </context>
 <context>

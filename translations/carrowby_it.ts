@@ -846,10 +846,6 @@
         <translation>le prove del file non hanno la colonna %1</translation>
     </message>
     <message>
-        <source>its problems have other columns than these</source>
-        <translation>i calcoli del file hanno colonne diverse da quelle attese</translation>
-    </message>
-    <message>
         <source>it fails SQLite&apos;s check</source>
         <translation>il file non supera il controllo di SQLite</translation>
     </message>
@@ -876,6 +872,10 @@
     <message>
         <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
         <translation>un’altra copia di Carrowby ha cancellato i risultati della prova mentre si svolgeva</translation>
+    </message>
+    <message>
+        <source>its answers have no column %1</source>
+        <translation>le risposte del file non hanno la colonna %1</translation>
     </message>
 </context>
 <context>

@@ -846,10 +846,6 @@
         <translation>os testes do arquivo não têm a coluna %1</translation>
     </message>
     <message>
-        <source>its problems have other columns than these</source>
-        <translation>as contas do arquivo têm colunas diferentes das esperadas</translation>
-    </message>
-    <message>
         <source>it fails SQLite&apos;s check</source>
         <translation>o arquivo não passa na verificação do SQLite</translation>
     </message>
@@ -876,6 +872,10 @@
     <message>
         <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
         <translation>outra cópia do Carrowby apagou os resultados do teste enquanto ele acontecia</translation>
+    </message>
+    <message>
+        <source>its answers have no column %1</source>
+        <translation>as respostas do arquivo não têm a coluna %1</translation>
     </message>
 </context>
 <context>
