@@ -3,6 +3,7 @@
 #include "drill/frmMain.h"
 #include "toolkit/Application.h"
 #include "toolkit/DisplayOpening.h"
+#include "toolkit/FontsReadAhead.h"
 #include "toolkit/Say.h"
 #include "toolkit/Translations.h"
 
@@ -47,10 +48,12 @@ int main(int argc, char* argv[])
         toolkit::Say(why);
         return 2;
     }
+    toolkit::FontsReadAhead fonts;
     std::unique_ptr<QApplication> app;
     toolkit::OpenDisplay([&] { app = std::make_unique<QApplication>(argc, argv); });
     toolkit::SetUpApplication();
     toolkit::InstallTranslations();
+    fonts.Wait();
 
     frmMain window;
     // Every way of leaving passes through the window's unload handler, which saves. A session

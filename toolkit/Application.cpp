@@ -6,7 +6,6 @@
 #include "Version.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QVersionNumber>
 
 namespace toolkit {
@@ -20,10 +19,6 @@ void SetUpApplication()
     NameLabelsByTheirText();
     OnePressOneAction();
     QApplication::setStyle(new ClassicFrames);
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"),
-                               {QStringLiteral("Liberation Mono"), QStringLiteral("Courier")});
 }
 
 VersionNumbers ApplicationVersion()
