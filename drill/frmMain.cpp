@@ -440,9 +440,11 @@ void frmMain::SaveShownSettings()
     bool saved = m_shown.Save(*Registry);
     const std::vector<settings::Child> children = Children();
     if (const auto shown = std::ranges::find(children, m_shown.title, &settings::Child::title);
-        shown != children.end() && shown->states != m_shown.states) {
+        shown != children.end() &&
+        (shown->states != m_shown.states || shown->fluencySeconds != m_shown.fluencySeconds)) {
         settings::Child kept = *shown;
         kept.states = m_shown.states;
+        kept.fluencySeconds = m_shown.fluencySeconds;
         saved = settings::KeepChild(*Registry, kept) && saved;
     }
     if (!whole.Commit() || !saved)
@@ -504,8 +506,9 @@ void frmMain::mFile_Results_Click()
                 ForChild(title);
                 StartPractice(asked);
             },
-            m_shown.fluencySeconds,
-            [this](int seconds) { m_shown.fluencySeconds = static_cast<int16_t>(seconds); }};
+            m_clock,
+            [this](const QString& title) { return FluencyOf(title); },
+            [this](const QString& title, int seconds) { KeepFluency(title, seconds); }};
         for (const auto& [letter, lowest] : drill::LetterBands())
             setup.bands.emplace_back(Text(letter), lowest);
         QString why;
@@ -560,9 +563,9 @@ void frmMain::mFile_Personalize_Click()
                                "the settings and the results kept for it.")
                                 .arg(name, Text(known->name)),
                             tr("Personalize Carrowby"));
-    SwitchChild(
-        known ? *known
-              : settings::Child{name.toStdString(), TitleFor(name).toStdString(), m_shown.states});
+    SwitchChild(known ? *known
+                      : settings::Child{name.toStdString(), TitleFor(name).toStdString(),
+                                        m_shown.states, m_shown.fluencySeconds});
 }
 
 std::vector<settings::Child> frmMain::Children() const
@@ -578,7 +581,7 @@ settings::Child frmMain::ChildTitled(const std::string& title,
                ? *kept
                : settings::Child{
                      drill::NameInTitle(Text(title), TitleFor(QStringLiteral("%1"))).toStdString(),
-                     title, m_shown.states};
+                     title, m_shown.states, m_shown.fluencySeconds};
 }
 
 void frmMain::SwitchChild(const settings::Child& to)
@@ -586,6 +589,7 @@ void frmMain::SwitchChild(const settings::Child& to)
     KeepShownSettings();
     settings::Child shown = ChildTitled(m_shown.title, Children());
     shown.states = m_shown.states;
+    shown.fluencySeconds = m_shown.fluencySeconds;
     // Chosen again, the child shown keeps the settings it shows. Another child brings back its
     // own, and the child shown until now keeps its settings, under its own key or by the name in
     // its title.
@@ -598,9 +602,29 @@ void frmMain::SwitchChild(const settings::Child& to)
     toolkit::SetCaption(this, Text(now.title));
     for (size_t i = 0; i < m_savedControls.size(); ++i)
         ShowState(m_savedControls[i], now.states[i]);
+    m_shown.fluencySeconds = now.fluencySeconds;
     if (m_settingsReadable && !settings::KeepChild(*Registry, now))
         toolkit::Say(settings::UnsavedNotice());
     ShowRecorded(); // an open Results window acts for the child shown from now on
+}
+
+int frmMain::FluencyOf(const QString& title) const
+{
+    return title == toolkit::Caption(this)
+               ? m_shown.fluencySeconds
+               : ChildTitled(title.toStdString(), Children()).fluencySeconds;
+}
+
+void frmMain::KeepFluency(const QString& title, int seconds)
+{
+    if (title == toolkit::Caption(this)) { // saved with the settings shown
+        m_shown.fluencySeconds = static_cast<int16_t>(seconds);
+        return;
+    }
+    settings::Child child = ChildTitled(title.toStdString(), Children());
+    child.fluencySeconds = static_cast<int16_t>(seconds);
+    if (m_settingsReadable && !settings::KeepChild(*Registry, child, false))
+        toolkit::Say(settings::UnsavedNotice());
 }
 
 void frmMain::ForChild(const QString& title)

@@ -118,6 +118,10 @@ class frmMain : public QMainWindow
     // Switches to the child of this title, where another is shown: one kept, or one new with
     // the settings shown.
     void ForChild(const QString& title);
+    // The seconds within which a right answer is fluent for the child of this title, and a new
+    // choice of them, kept with that child's settings.
+    int FluencyOf(const QString& title) const;
+    void KeepFluency(const QString& title, int seconds);
 
     std::unique_ptr<Ui::frmMain> ui;
     // The saved controls, found by their names, in the order of the saved settings.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <set>
 #include <span>
 
 namespace learning {
@@ -20,43 +19,150 @@ size_t OperationIndex(char operation)
     return found && operation != '\0' ? static_cast<size_t>(found - Operations) : 4;
 }
 
+bool IsPart(int64_t number)
+{
+    return number >= 0 && number <= 10;
+}
+
+// A number's place in the teaching order.
+int Rank(int number)
+{
+    return static_cast<int>(std::ranges::find(TeachingOrder, number) - std::begin(TeachingOrder));
+}
+
+// Where a fact comes in the teaching order: by the earliest of its numbers, then the other.
+std::pair<int, int> TeachingPlace(const Fact& fact)
+{
+    if (!Commutes(fact.operation)) // by the number taken away, or the divisor
+        return {Rank(fact.first), Rank(fact.second)};
+    return std::minmax(Rank(fact.first), Rank(fact.second));
+}
+
 } // namespace
 
 std::optional<Fact> FactOf(char operation, const std::vector<int64_t>& operands)
 {
     if (OperationIndex(operation) > 3 || operands.size() != 2)
         return std::nullopt;
-    for (const int64_t operand : operands)
-        if (operand < 0 || operand > 10)
-            return std::nullopt;
-    Fact fact{operation, static_cast<int>(operands[0]), static_cast<int>(operands[1])};
-    if (Commutes(operation) && fact.top > fact.bottom)
-        std::swap(fact.top, fact.bottom);
-    return fact;
+    const int64_t top = operands[0], bottom = operands[1];
+    switch (operation) {
+    case '-': // the number taken away, and the difference
+        return IsPart(bottom) && IsPart(top - bottom)
+                   ? std::optional(Fact{operation, int(bottom), int(top - bottom)})
+                   : std::nullopt;
+    case '/': // the divisor, and a quotient with no remainder
+        return bottom > 0 && IsPart(bottom) && top >= 0 && top % bottom == 0 && IsPart(top / bottom)
+                   ? std::optional(Fact{operation, int(bottom), int(top / bottom)})
+                   : std::nullopt;
+    default:
+        return IsPart(top) && IsPart(bottom)
+                   ? std::optional(
+                         Fact{operation, int(std::min(top, bottom)), int(std::max(top, bottom))})
+                   : std::nullopt;
+    }
 }
 
-std::string FactText(const Fact& fact)
+std::optional<Fact> FactAt(char operation, int row, int column)
 {
-    return std::to_string(fact.top) + " " + fact.operation + " " + std::to_string(fact.bottom);
+    if (OperationIndex(operation) > 3 || !IsPart(row) || !IsPart(column) ||
+        (operation == '/' && row == 0))
+        return std::nullopt;
+    return Commutes(operation) ? Fact{operation, std::min(row, column), std::max(row, column)}
+                               : Fact{operation, row, column};
 }
 
 std::vector<int64_t> OperandsOf(const Fact& fact)
 {
-    // An addition or a multiplication posed as the exercise book writes it, the larger on top.
-    if (Commutes(fact.operation))
-        return {std::max(fact.top, fact.bottom), std::min(fact.top, fact.bottom)};
-    return {fact.top, fact.bottom};
+    switch (fact.operation) {
+    case '-':
+        return {fact.first + fact.second, fact.first};
+    case '/':
+        return {fact.first * fact.second, fact.first};
+    default: // posed as the exercise book writes it, the larger on top
+        return {fact.second, fact.first};
+    }
 }
 
-FactTable::FactTable(double fluencySeconds) : m_fluency(fluencySeconds) {}
+std::string FactText(const Fact& fact)
+{
+    const std::vector<int64_t> operands = OperandsOf(fact);
+    if (Commutes(fact.operation)) // named with the smaller first
+        return std::to_string(fact.first) + " " + fact.operation + " " +
+               std::to_string(fact.second);
+    return std::to_string(operands[0]) + " " + fact.operation + " " + std::to_string(operands[1]);
+}
+
+int FactsIn(char operation)
+{
+    return Commutes(operation) ? 11 * 12 / 2 : operation == '/' ? 10 * 11 : 11 * 11;
+}
+
+void FactTable::Track::Add(const FactAnswer& answer, double fluency)
+{
+    std::shift_right(last.begin(), last.end(), 1);
+    last[0] = answer;
+    count = std::min(count + 1, AnswersKept);
+    if (!answer.right || answer.seconds > fluency) {
+        known = false; // and the ladder begins again once it is
+        return;
+    }
+    if (known) {
+        if (answer.day >= due) // asked when due, and known still: the next step
+            step = std::min(step + 1, std::size(Ladder) - 1), due = answer.day + Ladder[step];
+        return;
+    }
+    const auto kept = std::span(last).first(count);
+    const bool fluent = std::ranges::all_of(
+        kept, [&](const FactAnswer& one) { return one.right && one.seconds <= fluency; });
+    const bool days =
+        std::ranges::any_of(kept, [&](const FactAnswer& one) { return one.day != answer.day; });
+    if (count == AnswersKept && fluent && days)
+        known = true, knownSince = answer.day, step = 0, due = answer.day + Ladder[0];
+}
+
+FactState FactTable::Track::State(Day today, double fluency) const
+{
+    const auto kept = std::span(last).first(count);
+    if (kept.empty())
+        return FactState::NotAsked;
+    if (std::ranges::any_of(kept, [](const FactAnswer& answer) { return !answer.right; }))
+        return FactState::Missed;
+    if (Slowest() > fluency)
+        return FactState::Slow;
+    if (known)
+        return today >= due ? FactState::DueAgain : FactState::Known;
+    return FactState::Learning;
+}
+
+double FactTable::Track::Slowest() const
+{
+    double slowest = 0;
+    for (size_t at = 0; at < count; ++at)
+        slowest = std::max(slowest, last[at].seconds);
+    return slowest;
+}
+
+// Whether an index of the table stands for a fact: one of its operation's cells, and for + and x
+// the one with the smaller part first.
+static bool Canonical(size_t index)
+{
+    const int first = int(index / 11 % 11), second = int(index % 11);
+    const auto fact = FactAt(Operations[index / 121], first, second);
+    return fact && fact->first == first && fact->second == second;
+}
+
+FactTable::FactTable(double fluencySeconds, Day today)
+    : m_fluency(fluencySeconds), m_today(today), m_weekAgo(today - 7)
+{
+}
 
 size_t FactTable::IndexOf(const Fact& fact)
 {
-    return (OperationIndex(fact.operation) * 11 + static_cast<size_t>(fact.top)) * 11 +
-           static_cast<size_t>(fact.bottom);
+    return (OperationIndex(fact.operation) * 11 + static_cast<size_t>(fact.first)) * 11 +
+           static_cast<size_t>(fact.second);
 }
 
-Fact FactTable::FactAt(size_t index)
+Fact FactTable::FactAtIndex(size_t index)
 {
     return {Operations[index / 121], static_cast<int>(index / 11 % 11),
             static_cast<int>(index % 11)};
@@ -67,97 +173,171 @@ void FactTable::Add(const AnsweredProblem& answer)
     const auto fact = FactOf(answer.operation, answer.operands);
     if (!fact)
         return;
-    FactAnswer given{answer.correct, answer.seconds, 0};
+    // A day after today is a clock that was put back: today it is.
+    FactAnswer given{answer.correct, answer.seconds,
+                     std::min(DayOf(answer.started).value_or(m_today), m_today), 0};
+    // Held against the numbers ticked in its test, or where none chose it, both of its own.
     for (const int64_t operand : answer.operands)
-        if (!answer.correct &&
+        if (IsPart(operand) &&
             (answer.ticked.empty() || std::ranges::count(answer.ticked, operand)))
-            given.blamed |= static_cast<uint16_t>(1u << operand);
-    Answers& answers = m_facts[IndexOf(*fact)];
-    std::shift_right(answers.last.begin(), answers.last.end(), 1);
-    answers.last[0] = given;
-    answers.count = std::min(answers.count + 1, AnswersKept);
+            given.held |= static_cast<uint16_t>(1u << operand);
+    const size_t index = IndexOf(*fact);
+    m_facts[index].Add(given, m_fluency);
+    if (given.day <= m_weekAgo)
+        m_factsWeekAgo[index].Add(given, m_fluency);
 }
 
 FactState FactTable::StateOf(const Fact& fact) const
 {
-    const Answers& answers = m_facts[IndexOf(fact)];
-    const auto kept = std::span(answers.last).first(answers.count);
-    if (kept.empty())
-        return FactState::NotAsked;
-    if (std::ranges::any_of(kept, [](const FactAnswer& answer) { return !answer.right; }))
-        return FactState::Missed;
-    if (Slowest(answers) > m_fluency)
-        return FactState::Slow;
-    return kept.size() < AnswersKept ? FactState::Learning : FactState::Known;
+    return m_facts[IndexOf(fact)].State(m_today, m_fluency);
 }
 
-std::vector<FactAnswer> FactTable::LastAnswers(const Fact& fact) const
+Standing FactTable::StandingOf(const Fact& fact) const
 {
-    const Answers& answers = m_facts[IndexOf(fact)];
-    return {answers.last.begin(), answers.last.begin() + static_cast<ptrdiff_t>(answers.count)};
-}
-
-double FactTable::Slowest(const Answers& answers) const
-{
-    double slowest = 0;
-    for (size_t at = 0; at < answers.count; ++at)
-        slowest = std::max(slowest, answers.last[at].seconds);
-    return slowest;
+    const Track& track = m_facts[IndexOf(fact)];
+    Standing standing{
+        track.State(m_today, m_fluency),
+        {track.last.begin(), track.last.begin() + static_cast<ptrdiff_t>(track.count)},
+        {},
+        {}};
+    if (standing.state == FactState::Known || standing.state == FactState::DueAgain)
+        standing.knownSince = track.knownSince, standing.due = track.due;
+    return standing;
 }
 
 bool FactTable::AnyAsked() const
 {
-    return std::ranges::any_of(m_facts, [](const Answers& answers) { return answers.count > 0; });
+    return std::ranges::any_of(m_facts, [](const Track& track) { return track.count > 0; });
 }
 
-std::vector<Fact> FactTable::ToLearn() const
+std::vector<size_t> FactTable::InState(char operation, FactState state) const
 {
-    std::vector<std::pair<size_t, double>> missed, slow; // each fact's index and slowest answer
-    for (size_t index = 0; index < m_facts.size(); ++index) {
-        const FactState state = StateOf(FactAt(index));
-        if (state == FactState::Missed || state == FactState::Slow)
-            (state == FactState::Missed ? missed : slow)
-                .emplace_back(index, Slowest(m_facts[index]));
-    }
+    std::vector<size_t> found;
+    for (size_t index = 0; index < m_facts.size(); ++index)
+        if ((!operation || Operations[index / 121] == operation) && Canonical(index) &&
+            m_facts[index].State(m_today, m_fluency) == state)
+            found.push_back(index);
+    return found;
+}
+
+std::vector<Fact> FactTable::ToLearn(char operation) const
+{
     std::vector<Fact> facts;
-    for (auto* some : {&missed, &slow}) {
-        std::ranges::stable_sort(*some, std::greater<>(), &std::pair<size_t, double>::second);
-        for (const auto& [index, slowest] : *some)
-            facts.push_back(FactAt(index));
+    for (const FactState state : {FactState::Missed, FactState::Slow}) {
+        std::vector<size_t> some = InState(operation, state);
+        std::ranges::stable_sort(some, std::greater<>(),
+                                 [&](size_t index) { return m_facts[index].Slowest(); });
+        for (const size_t index : some)
+            facts.push_back(FactAtIndex(index));
     }
     return facts;
 }
 
 Practice FactTable::ToTick() const
 {
-    // How many missed facts each number is held against, and in which operations.
-    std::array<int, 11> held{};
-    std::array<std::set<char>, 11> operations;
-    for (size_t index = 0; index < m_facts.size(); ++index) {
-        const Fact fact = FactAt(index);
-        if (StateOf(fact) != FactState::Missed)
-            continue;
-        uint16_t blamed = 0;
-        for (const FactAnswer& answer : LastAnswers(fact))
-            blamed |= answer.right ? 0 : answer.blamed;
-        for (int number = 0; number <= 10; ++number)
-            if (blamed & (1u << number))
-                ++held[static_cast<size_t>(number)], operations[number].insert(fact.operation);
+    std::vector<size_t> toCover = InState(0, FactState::Missed);
+    if (toCover.empty())
+        toCover = InState(0, FactState::Slow);
+    // The numbers each fact is held against, by its answers that were not fluent.
+    std::vector<uint16_t> held;
+    for (const size_t index : toCover) {
+        uint16_t numbers = 0;
+        const Track& track = m_facts[index];
+        for (size_t at = 0; at < track.count; ++at)
+            if (!track.last[at].right || track.last[at].seconds > m_fluency)
+                numbers |= track.last[at].held;
+        held.push_back(numbers);
     }
-    std::vector<int> numbers;
-    for (int number = 0; number <= 10; ++number)
-        if (held[static_cast<size_t>(number)] > 0)
-            numbers.push_back(number);
-    std::ranges::stable_sort(numbers, std::greater<>(),
-                             [&](int number) { return held[static_cast<size_t>(number)]; });
-    numbers.resize(std::min<size_t>(numbers.size(), 4));
-    std::ranges::sort(numbers);
+    const auto heldBy = [&](int number, const std::vector<bool>& among) {
+        int facts = 0;
+        for (size_t at = 0; at < held.size(); ++at)
+            facts += among[at] && (held[at] & (1u << number)) ? 1 : 0;
+        return facts;
+    };
+    std::vector<bool> uncovered(held.size(), true);
+    const std::vector<bool> all(held.size(), true);
     Practice practice;
+    while (practice.numbers.size() < 4) {
+        int best = -1;
+        for (int number = 0; number <= 10; ++number)
+            if (heldBy(number, uncovered) > 0 &&
+                (best < 0 || std::pair(heldBy(number, uncovered), heldBy(number, all)) >
+                                 std::pair(heldBy(best, uncovered), heldBy(best, all))))
+                best = number;
+        if (best < 0)
+            break;
+        practice.numbers.push_back(best);
+        for (size_t at = 0; at < held.size(); ++at)
+            uncovered[at] = uncovered[at] && !(held[at] & (1u << best));
+    }
+    std::ranges::sort(practice.numbers);
     for (const char operation : std::string_view(Operations))
-        if (std::ranges::any_of(numbers, [&](int n) { return operations[n].contains(operation); }))
-            practice.operations += operation;
-    practice.numbers = numbers;
+        for (size_t at = 0; at < held.size(); ++at)
+            if (!uncovered[at] && Operations[toCover[at] / 121] == operation) {
+                practice.operations += operation;
+                break;
+            }
     return practice;
+}
+
+std::vector<Fact> FactTable::ToPractise(char operation, size_t most) const
+{
+    std::vector<Fact> facts = ToLearn(operation);
+    std::vector<size_t> due = InState(operation, FactState::DueAgain);
+    std::ranges::stable_sort(due, {}, [&](size_t index) { return m_facts[index].due; });
+    std::vector<size_t> learning;
+    for (const size_t index : InState(operation, FactState::Learning))
+        if (m_facts[index].last[0].day < m_today) // not asked again on the day it was right
+            learning.push_back(index);
+    std::ranges::stable_sort(learning, {},
+                             [&](size_t index) { return m_facts[index].last[0].day; });
+    std::vector<size_t> fresh = InState(operation, FactState::NotAsked);
+    std::ranges::stable_sort(fresh, {},
+                             [](size_t index) { return TeachingPlace(FactAtIndex(index)); });
+    fresh.resize(std::min(fresh.size(), NewFactsAtOnce));
+    for (const auto* some : {&due, &learning, &fresh})
+        for (const size_t index : *some)
+            facts.push_back(FactAtIndex(index));
+    facts.resize(std::min(facts.size(), most));
+    return facts;
+}
+
+FactTable::Counts FactTable::CountsOf(char operation) const
+{
+    Counts counts;
+    counts.facts = FactsIn(operation);
+    for (size_t index = 0; index < m_facts.size(); ++index) {
+        if (Operations[index / 121] != operation || !Canonical(index))
+            continue;
+        const FactState now = m_facts[index].State(m_today, m_fluency);
+        const FactState then = m_factsWeekAgo[index].State(m_weekAgo, m_fluency);
+        counts.known += now == FactState::Known || now == FactState::DueAgain;
+        counts.due += now == FactState::DueAgain;
+        counts.knownWeekAgo += then == FactState::Known || then == FactState::DueAgain;
+    }
+    return counts;
+}
+
+std::vector<Fact> FactTable::DueBy(char operation, Day day) const
+{
+    std::vector<size_t> due;
+    for (const FactState state : {FactState::Known, FactState::DueAgain})
+        for (const size_t index : InState(operation, state))
+            if (m_facts[index].due <= day)
+                due.push_back(index);
+    std::ranges::stable_sort(due, {}, [&](size_t index) { return m_facts[index].due; });
+    std::vector<Fact> facts;
+    for (const size_t index : due)
+        facts.push_back(FactAtIndex(index));
+    return facts;
+}
+
+std::vector<Fact> FactTable::Known(char operation) const
+{
+    std::vector<Fact> facts;
+    for (const size_t index : InState(operation, FactState::Known))
+        facts.push_back(FactAtIndex(index));
+    return facts;
 }
 
 } // namespace learning

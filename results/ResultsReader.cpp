@@ -130,19 +130,20 @@ bool ResultsReader::ForEachAnswer(const std::string& title,
     const std::string chosen =
         practices ? "t.difficulty = 'Easy' AND t.practice = 0" : "t.difficulty = 'Easy'";
     Statement select(m_db, "SELECT CASE WHEN " + chosen + " THEN t.numbers ELSE '' END, " +
-                               Names(m_problems, "p.") +
+                               "t.started, " + Names(m_problems, "p.") +
                                " FROM problems p JOIN tests t ON p.test = t.id WHERE t.title = ? "
                                "ORDER BY p.test, p.number");
     select.Bind(title);
     AnsweredProblem answer; // one for all, so that its lists keep their room
     ProblemRow problem;
     while (select.Step()) {
-        ReadColumns(select, 1, problem, m_problems);
+        ReadColumns(select, 2, problem, m_problems);
         answer.operation = problem.operation;
         answer.operands.swap(problem.operands);
         answer.correct = problem.correct;
         answer.seconds = problem.seconds;
         ReadList(select.Text(0), answer.ticked);
+        answer.started = select.Text(1);
         take(answer);
         problem.operands.swap(answer.operands);
     }

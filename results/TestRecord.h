@@ -98,8 +98,8 @@ struct ProblemRow
 };
 
 // An answered problem as the learning rules read it, with the numbers ticked in its test where
-// those chose the problem (an Easy test): a miss is held against a number only where it was
-// ticked.
+// those chose the problem (an Easy test), so that a miss is held against a number only where it
+// was ticked, and when its test began.
 struct AnsweredProblem
 {
     char operation = '+';
@@ -107,6 +107,7 @@ struct AnsweredProblem
     bool correct = false;
     double seconds = 0;
     std::vector<int> ticked; // empty where the numbers did not choose the problem
+    std::string started;     // when its test began, as kept
 };
 
 } // namespace results

@@ -1,5 +1,7 @@
 #include "Children.h"
 
+#include "toolkit/NumberText.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -33,6 +35,7 @@ std::vector<Child> LoadChildren(RegistryManager& registry)
 {
     const RegistryManager::Transaction whole(RegistryManager::Transaction::Reading);
     std::vector<Child> children;
+    const int16_t fluency = ReadFluency(registry); // where an older store's children start
     for (int n = 1;; ++n) {
         const ChildKey key(registry, n);
         Child child;
@@ -45,13 +48,14 @@ std::vector<Child> LoadChildren(RegistryManager& registry)
         registry.ReadValue(LastUsedValue, lastUsed);
         std::from_chars(lastUsed.data(), lastUsed.data() + lastUsed.size(), child.lastUsed);
         child.states = ReadStates(registry);
+        child.fluencySeconds = ReadFluency(registry, fluency);
         children.push_back(std::move(child));
     }
     std::ranges::stable_sort(children, std::ranges::greater{}, &Child::lastUsed);
     return children;
 }
 
-bool KeepChild(RegistryManager& registry, const Child& child)
+bool KeepChild(RegistryManager& registry, const Child& child, bool used)
 {
     RegistryManager::Transaction whole(RegistryManager::Transaction::Writing);
     const std::vector<Child> children = LoadChildren(registry);
@@ -59,12 +63,16 @@ bool KeepChild(RegistryManager& registry, const Child& child)
         return child.key ? other.key == child.key : other.title == child.title;
     });
     const int n = kept != children.end() ? kept->key : static_cast<int>(children.size()) + 1;
-    const int64_t lastUsed = children.empty() ? 1 : children.front().lastUsed + 1;
+    const int64_t lastUsed = !used && kept != children.end() ? kept->lastUsed
+                             : children.empty()              ? 1
+                                                             : children.front().lastUsed + 1;
     const ChildKey key(registry, n);
     registry.CreateSubKey();
     return (child.name.empty() || registry.WriteValue(NameValue, child.name, REG_SZ) == True) &&
            registry.WriteValue(TitleValue, child.title, REG_SZ) == True &&
            registry.WriteValue(LastUsedValue, std::to_string(lastUsed), REG_SZ) == True &&
+           registry.WriteValue(FluencyValue, toolkit::SignedBlankText(child.fluencySeconds),
+                               REG_SZ) == True &&
            WriteStates(registry, child.states) && whole.Commit();
 }
 

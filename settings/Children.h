@@ -11,7 +11,8 @@ namespace settings {
 // A child who has personalized Carrowby on this computer, with the settings last used under that
 // title. Each is kept in a key of its own beside the program's, Software\QZV\Carrowby\Children\<n>
 // with n counting from 1: "Name" (as typed), "UserName" (the title), "LastUsed" (greater for the
-// more recently used) and a value for each saved control, as the program's key has them. The
+// more recently used), a value for each saved control, as the program's key has them, and its
+// own fluency time ("FluencySeconds"; where its key has none, the program's key's). The
 // program's key keeps the settings shown, as it always has, so that a store without children
 // reads as before, and a program that knows of none leaves them as they are.
 struct Child
@@ -19,6 +20,7 @@ struct Child
     std::string name = {};
     std::string title = {};
     SavedStates states = FirstRunStates();
+    int16_t fluencySeconds = FluencyFirstRun;
     int64_t lastUsed = 0;
     int key = 0; // the n of its key; 0 for one not kept yet
 };
@@ -27,8 +29,9 @@ struct Child
 // read.
 std::vector<Child> LoadChildren(RegistryManager& registry);
 
-// Keeps child as the most recently used, under its key, or that of the child kept with its
-// title, or a new one; an empty name leaves the one kept. False when it could not be written.
-bool KeepChild(RegistryManager& registry, const Child& child);
+// Keeps child, as the most recently used unless not used now, under its key, or that of the child
+// kept with its title, or a new one; an empty name leaves the one kept. False when it could not
+// be written.
+bool KeepChild(RegistryManager& registry, const Child& child, bool used = true);
 
 } // namespace settings

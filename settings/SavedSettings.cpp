@@ -9,7 +9,6 @@ namespace {
 
 constexpr char InstalledValue[] = "Installed";
 constexpr char TitleValue[] = "UserName";
-constexpr char FluencyValue[] = "FluencySeconds";
 
 // What ReadValue leaves when the key cannot be opened: its whole buffer of blanks.
 const std::string KeyNotOpened(255, ' ');
@@ -34,6 +33,15 @@ int16_t ReadState(RegistryManager& registry, const SavedControl& control)
 }
 
 } // namespace
+
+int16_t ReadFluency(RegistryManager& registry, int16_t otherwise)
+{
+    std::string fluency;
+    registry.ReadValue(FluencyValue, fluency);
+    const auto seconds = StoredNumber(fluency);
+    return seconds && *seconds >= FluencyShortest && *seconds <= FluencyLongest ? *seconds
+                                                                                : otherwise;
+}
 
 SavedStates ReadStates(RegistryManager& registry)
 {
@@ -80,10 +88,7 @@ SavedSettings SavedSettings::Load(RegistryManager& registry)
     if (!saved.titleRead && saved.title == KeyNotOpened)
         return {.readable = false};
     saved.states = ReadStates(registry);
-    std::string fluency;
-    registry.ReadValue(FluencyValue, fluency);
-    if (const auto seconds = StoredNumber(fluency); seconds && *seconds >= 1 && *seconds <= 60)
-        saved.fluencySeconds = *seconds;
+    saved.fluencySeconds = ReadFluency(registry);
     return saved;
 }
 

@@ -47,6 +47,13 @@ constexpr SavedStates FirstRunStates()
     return states;
 }
 
+// The value that keeps the fluency time, in the program's key and in each child's.
+inline constexpr char FluencyValue[] = "FluencySeconds";
+// The fluency time's range in seconds, and what it is where none is kept.
+inline constexpr int16_t FluencyFirstRun = 3, FluencyShortest = 2, FluencyLongest = 12;
+// The fluency time the key that registry addresses holds, or otherwise where it holds none.
+int16_t ReadFluency(RegistryManager& registry, int16_t otherwise = FluencyFirstRun);
+
 // The saved controls' states as the key that registry addresses holds them, each its control's
 // first-run state where it is no state of it.
 SavedStates ReadStates(RegistryManager& registry);
@@ -62,8 +69,8 @@ struct SavedSettings
     std::string title = "Carrowby";
     SavedStates states = FirstRunStates(); // each control's, in the order of SavedControls
     // The seconds within which a right answer counts as fluent (a choice of the Results window,
-    // kept as "FluencySeconds"); 3 where it is missing or no whole number of seconds from 1 to 60.
-    int16_t fluencySeconds = 3;
+    // kept as "FluencySeconds"); FluencyFirstRun where it is missing or out of its range.
+    int16_t fluencySeconds = FluencyFirstRun;
     // False when the key could not be opened for reading; the values are then the first-run
     // ones, and the store is to be left as it is.
     bool readable = true;

@@ -48,17 +48,127 @@
         <translation>Richtig, aber langsam: %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
-        <translation>
-            <numerusform>%1: %2, %n von %3 richtig, die langsamste in %4&#xa0;s</numerusform>
-            <numerusform>%1: %2, %n von %3 richtig, die langsamste in %4&#xa0;s</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n more</source>
         <translation>
             <numerusform>%n weitere</numerusform>
             <numerusform>%n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>due again</source>
+        <translation>wieder dran</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>gestern</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days ago</source>
+        <translation>
+            <numerusform>vor %n Tag</numerusform>
+            <numerusform>vor %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: known since %2, due again on %3, last asked %4</source>
+        <translation>%1: sitzt seit %2, wieder dran am %3, zuletzt gefragt %4</translation>
+    </message>
+    <message>
+        <source>%1: due again, known since %2, last asked %3</source>
+        <translation>%1: wieder dran, sitzt seit %2, zuletzt gefragt %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3 today, the slowest in %4 s</source>
+        <translation>
+            <numerusform>%1: %2, heute %n von %3 richtig, langsamste Antwort: %4&#xa0;s</numerusform>
+            <numerusform>%1: %2, heute %n von %3 richtig, langsamste Antwort: %4&#xa0;s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3, the slowest in %4 s, last asked %5</source>
+        <translation>
+            <numerusform>%1: %2, %n von %3 richtig, langsamste Antwort: %4&#xa0;s, zuletzt gefragt %5</numerusform>
+            <numerusform>%1: %2, %n von %3 richtig, langsamste Antwort: %4&#xa0;s, zuletzt gefragt %5</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Facts, the number taken away down and the difference across</source>
+        <translation>Aufgaben: die abgezogene Zahl nach unten, das Ergebnis nach rechts</translation>
+    </message>
+    <message>
+        <source>Facts, the divisor down and the quotient across</source>
+        <translation>Aufgaben: der Teiler nach unten, das Ergebnis nach rechts</translation>
+    </message>
+    <message>
+        <source>Facts, the top number down and the bottom one across</source>
+        <translation>Aufgaben: die obere Zahl nach unten, die untere nach rechts</translation>
+    </message>
+    <message numerus="yes">
+        <source>And %n to learn in other operations.</source>
+        <translation>
+            <numerusform>Dazu noch %n in anderen Rechenarten.</numerusform>
+            <numerusform>Dazu noch %n in anderen Rechenarten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n addition facts</source>
+        <translation>
+            <numerusform>Sitzt: %1 von %n Plusaufgaben</numerusform>
+            <numerusform>Sitzt: %1 von %n Plusaufgaben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n subtraction facts</source>
+        <translation>
+            <numerusform>Sitzt: %1 von %n Minusaufgaben</numerusform>
+            <numerusform>Sitzt: %1 von %n Minusaufgaben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n multiplication facts</source>
+        <translation>
+            <numerusform>Sitzt: %1 von %n Malaufgaben</numerusform>
+            <numerusform>Sitzt: %1 von %n Malaufgaben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n division facts</source>
+        <translation>
+            <numerusform>Sitzt: %1 von %n Geteiltaufgaben</numerusform>
+            <numerusform>Sitzt: %1 von %n Geteiltaufgaben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2; %3.</source>
+        <translation>%1, %2; %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more than a week ago</source>
+        <translation>
+            <numerusform>%n mehr als vor einer Woche</numerusform>
+            <numerusform>%n mehr als vor einer Woche</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fewer than a week ago</source>
+        <translation>
+            <numerusform>%n weniger als vor einer Woche</numerusform>
+            <numerusform>%n weniger als vor einer Woche</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>as many as a week ago</source>
+        <translation>so viele wie vor einer Woche</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due again</source>
+        <translation>
+            <numerusform>%n wieder dran</numerusform>
+            <numerusform>%n wieder dran</numerusform>
         </translation>
     </message>
 </context>
@@ -666,10 +776,6 @@
         <translation>&amp;Diese Aufgaben üben</translation>
     </message>
     <message>
-        <source>Nothing to Practise</source>
-        <translation>Nichts zu üben</translation>
-    </message>
-    <message>
         <source>The main window now shows %1.</source>
         <translation>Das Hauptfenster zeigt jetzt %1.</translation>
     </message>
@@ -749,6 +855,38 @@
     <message>
         <source>The report could not be saved in %1.</source>
         <translation>Der Bericht konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>7 seconds</source>
+        <translation>7 Sekunden</translation>
+    </message>
+    <message>
+        <source>8 seconds</source>
+        <translation>8 Sekunden</translation>
+    </message>
+    <message>
+        <source>9 seconds</source>
+        <translation>9 Sekunden</translation>
+    </message>
+    <message>
+        <source>10 seconds</source>
+        <translation>10 Sekunden</translation>
+    </message>
+    <message>
+        <source>11 seconds</source>
+        <translation>11 Sekunden</translation>
+    </message>
+    <message>
+        <source>12 seconds</source>
+        <translation>12 Sekunden</translation>
+    </message>
+    <message>
+        <source>↻ Due again</source>
+        <translation>↻ Wieder dran</translation>
+    </message>
+    <message>
+        <source>Nothing to Practise Today</source>
+        <translation>Heute nichts zu üben</translation>
     </message>
 </context>
 <context>

@@ -4,17 +4,87 @@
 <context>
     <name>FactsGrid</name>
     <message numerus="yes">
-        <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
-        <translation>
-            <numerusform>%1: %2, %n right out of %3, the slowest in %4 s</numerusform>
-            <numerusform>%1: %2, %n right out of %3, the slowest in %4 s</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n more</source>
         <translation>
             <numerusform>%n more</numerusform>
             <numerusform>%n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days ago</source>
+        <translation>
+            <numerusform>%n day ago</numerusform>
+            <numerusform>%n days ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3 today, the slowest in %4 s</source>
+        <translation>
+            <numerusform>%1: %2, %n right out of %3 today, the slowest in %4 s</numerusform>
+            <numerusform>%1: %2, %n right out of %3 today, the slowest in %4 s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3, the slowest in %4 s, last asked %5</source>
+        <translation>
+            <numerusform>%1: %2, %n right out of %3, the slowest in %4 s, last asked %5</numerusform>
+            <numerusform>%1: %2, %n right out of %3, the slowest in %4 s, last asked %5</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>And %n to learn in other operations.</source>
+        <translation>
+            <numerusform>And %n to learn in other operations.</numerusform>
+            <numerusform>And %n to learn in other operations.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n addition facts</source>
+        <translation>
+            <numerusform>Known: %1 of %n addition fact</numerusform>
+            <numerusform>Known: %1 of %n addition facts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n subtraction facts</source>
+        <translation>
+            <numerusform>Known: %1 of %n subtraction fact</numerusform>
+            <numerusform>Known: %1 of %n subtraction facts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n multiplication facts</source>
+        <translation>
+            <numerusform>Known: %1 of %n multiplication fact</numerusform>
+            <numerusform>Known: %1 of %n multiplication facts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n division facts</source>
+        <translation>
+            <numerusform>Known: %1 of %n division fact</numerusform>
+            <numerusform>Known: %1 of %n division facts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more than a week ago</source>
+        <translation>
+            <numerusform>%n more than a week ago</numerusform>
+            <numerusform>%n more than a week ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fewer than a week ago</source>
+        <translation>
+            <numerusform>%n fewer than a week ago</numerusform>
+            <numerusform>%n fewer than a week ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due again</source>
+        <translation>
+            <numerusform>%n due again</numerusform>
+            <numerusform>%n due again</numerusform>
         </translation>
     </message>
 </context>

@@ -48,17 +48,127 @@
         <translation>Bien, pero lentas: %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
-        <translation>
-            <numerusform>%1: %2, %n bien de %3, la más lenta en %4&#xa0;s</numerusform>
-            <numerusform>%1: %2, %n bien de %3, la más lenta en %4&#xa0;s</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n more</source>
         <translation>
             <numerusform>%n más</numerusform>
             <numerusform>%n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>due again</source>
+        <translation>para repasar</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>ayer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days ago</source>
+        <translation>
+            <numerusform>hace %n día</numerusform>
+            <numerusform>hace %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: known since %2, due again on %3, last asked %4</source>
+        <translation>%1: dominada desde el %2, para repasar el %3, preguntada por última vez %4</translation>
+    </message>
+    <message>
+        <source>%1: due again, known since %2, last asked %3</source>
+        <translation>%1: para repasar, dominada desde el %2, preguntada por última vez %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3 today, the slowest in %4 s</source>
+        <translation>
+            <numerusform>%1: %2, hoy %n de %3 bien, la más lenta en %4&#xa0;s</numerusform>
+            <numerusform>%1: %2, hoy %n de %3 bien, la más lenta en %4&#xa0;s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3, the slowest in %4 s, last asked %5</source>
+        <translation>
+            <numerusform>%1: %2, %n de %3 bien, la más lenta en %4&#xa0;s, preguntada por última vez %5</numerusform>
+            <numerusform>%1: %2, %n de %3 bien, la más lenta en %4&#xa0;s, preguntada por última vez %5</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Facts, the number taken away down and the difference across</source>
+        <translation>Cuentas: el número que se quita hacia abajo, la diferencia hacia la derecha</translation>
+    </message>
+    <message>
+        <source>Facts, the divisor down and the quotient across</source>
+        <translation>Cuentas: el divisor hacia abajo, el cociente hacia la derecha</translation>
+    </message>
+    <message>
+        <source>Facts, the top number down and the bottom one across</source>
+        <translation>Cuentas: el número de arriba hacia abajo, el de abajo hacia la derecha</translation>
+    </message>
+    <message numerus="yes">
+        <source>And %n to learn in other operations.</source>
+        <translation>
+            <numerusform>Y %n por aprender en otras operaciones.</numerusform>
+            <numerusform>Y %n por aprender en otras operaciones.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n addition facts</source>
+        <translation>
+            <numerusform>Dominadas: %1 de %n cuentas de sumar</numerusform>
+            <numerusform>Dominadas: %1 de %n cuentas de sumar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n subtraction facts</source>
+        <translation>
+            <numerusform>Dominadas: %1 de %n cuentas de restar</numerusform>
+            <numerusform>Dominadas: %1 de %n cuentas de restar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n multiplication facts</source>
+        <translation>
+            <numerusform>Dominadas: %1 de %n cuentas de multiplicar</numerusform>
+            <numerusform>Dominadas: %1 de %n cuentas de multiplicar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n division facts</source>
+        <translation>
+            <numerusform>Dominadas: %1 de %n cuentas de dividir</numerusform>
+            <numerusform>Dominadas: %1 de %n cuentas de dividir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2; %3.</source>
+        <translation>%1, %2; %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more than a week ago</source>
+        <translation>
+            <numerusform>%n más que hace una semana</numerusform>
+            <numerusform>%n más que hace una semana</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fewer than a week ago</source>
+        <translation>
+            <numerusform>%n menos que hace una semana</numerusform>
+            <numerusform>%n menos que hace una semana</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>as many as a week ago</source>
+        <translation>las mismas que hace una semana</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due again</source>
+        <translation>
+            <numerusform>%n para repasar</numerusform>
+            <numerusform>%n para repasar</numerusform>
         </translation>
     </message>
 </context>
@@ -666,10 +776,6 @@
         <translation>Practicar es&amp;tas cuentas</translation>
     </message>
     <message>
-        <source>Nothing to Practise</source>
-        <translation>Nada que practicar</translation>
-    </message>
-    <message>
         <source>The main window now shows %1.</source>
         <translation>La ventana principal muestra ahora %1.</translation>
     </message>
@@ -749,6 +855,38 @@
     <message>
         <source>The report could not be saved in %1.</source>
         <translation>No se ha podido guardar el informe en %1.</translation>
+    </message>
+    <message>
+        <source>7 seconds</source>
+        <translation>7 segundos</translation>
+    </message>
+    <message>
+        <source>8 seconds</source>
+        <translation>8 segundos</translation>
+    </message>
+    <message>
+        <source>9 seconds</source>
+        <translation>9 segundos</translation>
+    </message>
+    <message>
+        <source>10 seconds</source>
+        <translation>10 segundos</translation>
+    </message>
+    <message>
+        <source>11 seconds</source>
+        <translation>11 segundos</translation>
+    </message>
+    <message>
+        <source>12 seconds</source>
+        <translation>12 segundos</translation>
+    </message>
+    <message>
+        <source>↻ Due again</source>
+        <translation>↻ Para repasar</translation>
+    </message>
+    <message>
+        <source>Nothing to Practise Today</source>
+        <translation>Nada que practicar hoy</translation>
     </message>
 </context>
 <context>

@@ -48,17 +48,127 @@
         <translation>Justes, mais lents&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
-        <translation>
-            <numerusform>%1&#xa0;: %2, %n juste sur %3, la plus lente en %4&#xa0;s</numerusform>
-            <numerusform>%1&#xa0;: %2, %n justes sur %3, la plus lente en %4&#xa0;s</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n more</source>
         <translation>
             <numerusform>%n autre</numerusform>
             <numerusform>%n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>due again</source>
+        <translation>à réviser</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>aujourd’hui</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>hier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days ago</source>
+        <translation>
+            <numerusform>il y a %n jour</numerusform>
+            <numerusform>il y a %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: known since %2, due again on %3, last asked %4</source>
+        <translation>%1&#xa0;: acquis depuis le %2, à réviser le %3, vu %4</translation>
+    </message>
+    <message>
+        <source>%1: due again, known since %2, last asked %3</source>
+        <translation>%1&#xa0;: à réviser, acquis depuis le %2, vu %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3 today, the slowest in %4 s</source>
+        <translation>
+            <numerusform>%1&#xa0;: %2, %n juste sur %3 aujourd’hui, réponse la plus lente&#xa0;: %4&#xa0;s</numerusform>
+            <numerusform>%1&#xa0;: %2, %n justes sur %3 aujourd’hui, réponse la plus lente&#xa0;: %4&#xa0;s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3, the slowest in %4 s, last asked %5</source>
+        <translation>
+            <numerusform>%1&#xa0;: %2, %n juste sur %3, réponse la plus lente&#xa0;: %4&#xa0;s, vu %5</numerusform>
+            <numerusform>%1&#xa0;: %2, %n justes sur %3, réponse la plus lente&#xa0;: %4&#xa0;s, vu %5</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Facts, the number taken away down and the difference across</source>
+        <translation>Calculs&#xa0;: le nombre enlevé vers le bas, la différence vers la droite</translation>
+    </message>
+    <message>
+        <source>Facts, the divisor down and the quotient across</source>
+        <translation>Calculs&#xa0;: le diviseur vers le bas, le quotient vers la droite</translation>
+    </message>
+    <message>
+        <source>Facts, the top number down and the bottom one across</source>
+        <translation>Calculs&#xa0;: le nombre du haut vers le bas, celui du bas vers la droite</translation>
+    </message>
+    <message numerus="yes">
+        <source>And %n to learn in other operations.</source>
+        <translation>
+            <numerusform>Et %n à apprendre dans les autres opérations.</numerusform>
+            <numerusform>Et %n à apprendre dans les autres opérations.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n addition facts</source>
+        <translation>
+            <numerusform>Acquis&#xa0;: %1 sur %n calculs d’addition</numerusform>
+            <numerusform>Acquis&#xa0;: %1 sur %n calculs d’addition</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n subtraction facts</source>
+        <translation>
+            <numerusform>Acquis&#xa0;: %1 sur %n calculs de soustraction</numerusform>
+            <numerusform>Acquis&#xa0;: %1 sur %n calculs de soustraction</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n multiplication facts</source>
+        <translation>
+            <numerusform>Acquis&#xa0;: %1 sur %n calculs de multiplication</numerusform>
+            <numerusform>Acquis&#xa0;: %1 sur %n calculs de multiplication</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n division facts</source>
+        <translation>
+            <numerusform>Acquis&#xa0;: %1 sur %n calculs de division</numerusform>
+            <numerusform>Acquis&#xa0;: %1 sur %n calculs de division</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2; %3.</source>
+        <translation>%1, %2&#x202f;; %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more than a week ago</source>
+        <translation>
+            <numerusform>%n de plus qu’il y a une semaine</numerusform>
+            <numerusform>%n de plus qu’il y a une semaine</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fewer than a week ago</source>
+        <translation>
+            <numerusform>%n de moins qu’il y a une semaine</numerusform>
+            <numerusform>%n de moins qu’il y a une semaine</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>as many as a week ago</source>
+        <translation>autant qu’il y a une semaine</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due again</source>
+        <translation>
+            <numerusform>%n à réviser</numerusform>
+            <numerusform>%n à réviser</numerusform>
         </translation>
     </message>
 </context>
@@ -666,10 +776,6 @@
         <translation>Revoir ces ca&amp;lculs</translation>
     </message>
     <message>
-        <source>Nothing to Practise</source>
-        <translation>Rien à revoir</translation>
-    </message>
-    <message>
         <source>The main window now shows %1.</source>
         <translation>La fenêtre principale montre maintenant %1.</translation>
     </message>
@@ -749,6 +855,38 @@
     <message>
         <source>The report could not be saved in %1.</source>
         <translation>Le bilan n’a pas pu être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>7 seconds</source>
+        <translation>7 secondes</translation>
+    </message>
+    <message>
+        <source>8 seconds</source>
+        <translation>8 secondes</translation>
+    </message>
+    <message>
+        <source>9 seconds</source>
+        <translation>9 secondes</translation>
+    </message>
+    <message>
+        <source>10 seconds</source>
+        <translation>10 secondes</translation>
+    </message>
+    <message>
+        <source>11 seconds</source>
+        <translation>11 secondes</translation>
+    </message>
+    <message>
+        <source>12 seconds</source>
+        <translation>12 secondes</translation>
+    </message>
+    <message>
+        <source>↻ Due again</source>
+        <translation>↻ À réviser</translation>
+    </message>
+    <message>
+        <source>Nothing to Practise Today</source>
+        <translation>Rien à revoir aujourd’hui</translation>
     </message>
 </context>
 <context>

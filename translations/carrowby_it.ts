@@ -48,17 +48,127 @@
         <translation>Giusti, ma lenti: %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
-        <translation>
-            <numerusform>%1: %2, %n giusta su %3, la più lenta in %4 s</numerusform>
-            <numerusform>%1: %2, %n giuste su %3, la più lenta in %4 s</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n more</source>
         <translation>
             <numerusform>altro %n</numerusform>
             <numerusform>altri %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>due again</source>
+        <translation>da ripassare</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>oggi</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>ieri</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days ago</source>
+        <translation>
+            <numerusform>%n giorno fa</numerusform>
+            <numerusform>%n giorni fa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: known since %2, due again on %3, last asked %4</source>
+        <translation>%1: imparato dal giorno %2, da ripassare il giorno %3, chiesto l’ultima volta %4</translation>
+    </message>
+    <message>
+        <source>%1: due again, known since %2, last asked %3</source>
+        <translation>%1: da ripassare, imparato dal giorno %2, chiesto l’ultima volta %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3 today, the slowest in %4 s</source>
+        <translation>
+            <numerusform>%1: %2, oggi %n giusto su %3, il più lento in %4&#xa0;s</numerusform>
+            <numerusform>%1: %2, oggi %n giusti su %3, il più lento in %4&#xa0;s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3, the slowest in %4 s, last asked %5</source>
+        <translation>
+            <numerusform>%1: %2, %n giusto su %3, il più lento in %4&#xa0;s, chiesto l’ultima volta %5</numerusform>
+            <numerusform>%1: %2, %n giusti su %3, il più lento in %4&#xa0;s, chiesto l’ultima volta %5</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Facts, the number taken away down and the difference across</source>
+        <translation>Calcoli: il numero tolto in verticale, la differenza in orizzontale</translation>
+    </message>
+    <message>
+        <source>Facts, the divisor down and the quotient across</source>
+        <translation>Calcoli: il divisore in verticale, il quoziente in orizzontale</translation>
+    </message>
+    <message>
+        <source>Facts, the top number down and the bottom one across</source>
+        <translation>Calcoli: il numero di sopra in verticale, quello di sotto in orizzontale</translation>
+    </message>
+    <message numerus="yes">
+        <source>And %n to learn in other operations.</source>
+        <translation>
+            <numerusform>E ancora %n in altre operazioni.</numerusform>
+            <numerusform>E ancora %n in altre operazioni.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n addition facts</source>
+        <translation>
+            <numerusform>Imparati: %1 su %n calcoli di addizione</numerusform>
+            <numerusform>Imparati: %1 su %n calcoli di addizione</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n subtraction facts</source>
+        <translation>
+            <numerusform>Imparati: %1 su %n calcoli di sottrazione</numerusform>
+            <numerusform>Imparati: %1 su %n calcoli di sottrazione</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n multiplication facts</source>
+        <translation>
+            <numerusform>Imparati: %1 su %n calcoli di moltiplicazione</numerusform>
+            <numerusform>Imparati: %1 su %n calcoli di moltiplicazione</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n division facts</source>
+        <translation>
+            <numerusform>Imparati: %1 su %n calcoli di divisione</numerusform>
+            <numerusform>Imparati: %1 su %n calcoli di divisione</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2; %3.</source>
+        <translation>%1, %2; %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more than a week ago</source>
+        <translation>
+            <numerusform>%n in più di una settimana fa</numerusform>
+            <numerusform>%n in più di una settimana fa</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fewer than a week ago</source>
+        <translation>
+            <numerusform>%n in meno di una settimana fa</numerusform>
+            <numerusform>%n in meno di una settimana fa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>as many as a week ago</source>
+        <translation>quanti una settimana fa</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due again</source>
+        <translation>
+            <numerusform>%n da ripassare</numerusform>
+            <numerusform>%n da ripassare</numerusform>
         </translation>
     </message>
 </context>
@@ -666,10 +776,6 @@
         <translation>Ripassa &amp;questi calcoli</translation>
     </message>
     <message>
-        <source>Nothing to Practise</source>
-        <translation>Niente da ripassare</translation>
-    </message>
-    <message>
         <source>The main window now shows %1.</source>
         <translation>La finestra principale ora mostra %1.</translation>
     </message>
@@ -749,6 +855,38 @@
     <message>
         <source>The report could not be saved in %1.</source>
         <translation>Non è stato possibile salvare il resoconto in %1.</translation>
+    </message>
+    <message>
+        <source>7 seconds</source>
+        <translation>7 secondi</translation>
+    </message>
+    <message>
+        <source>8 seconds</source>
+        <translation>8 secondi</translation>
+    </message>
+    <message>
+        <source>9 seconds</source>
+        <translation>9 secondi</translation>
+    </message>
+    <message>
+        <source>10 seconds</source>
+        <translation>10 secondi</translation>
+    </message>
+    <message>
+        <source>11 seconds</source>
+        <translation>11 secondi</translation>
+    </message>
+    <message>
+        <source>12 seconds</source>
+        <translation>12 secondi</translation>
+    </message>
+    <message>
+        <source>↻ Due again</source>
+        <translation>↻ Da ripassare</translation>
+    </message>
+    <message>
+        <source>Nothing to Practise Today</source>
+        <translation>Niente da ripassare oggi</translation>
     </message>
 </context>
 <context>

@@ -48,17 +48,127 @@
         <translation>Certas, mas lentas: %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
-        <translation>
-            <numerusform>%1: %2, %n certa de %3, a mais lenta em %4 s</numerusform>
-            <numerusform>%1: %2, %n certas de %3, a mais lenta em %4 s</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n more</source>
         <translation>
             <numerusform>mais %n</numerusform>
             <numerusform>mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>due again</source>
+        <translation>para revisar</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hoje</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>ontem</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days ago</source>
+        <translation>
+            <numerusform>há %n dia</numerusform>
+            <numerusform>há %n dias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: known since %2, due again on %3, last asked %4</source>
+        <translation>%1: sabida desde %2, para revisar em %3, perguntada pela última vez %4</translation>
+    </message>
+    <message>
+        <source>%1: due again, known since %2, last asked %3</source>
+        <translation>%1: para revisar, sabida desde %2, perguntada pela última vez %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3 today, the slowest in %4 s</source>
+        <translation>
+            <numerusform>%1: %2, hoje %n certa de %3, a mais lenta em %4&#xa0;s</numerusform>
+            <numerusform>%1: %2, hoje %n certas de %3, a mais lenta em %4&#xa0;s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2, %n right out of %3, the slowest in %4 s, last asked %5</source>
+        <translation>
+            <numerusform>%1: %2, %n certa de %3, a mais lenta em %4&#xa0;s, perguntada pela última vez %5</numerusform>
+            <numerusform>%1: %2, %n certas de %3, a mais lenta em %4&#xa0;s, perguntada pela última vez %5</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Facts, the number taken away down and the difference across</source>
+        <translation>Contas: o número tirado na vertical, a diferença na horizontal</translation>
+    </message>
+    <message>
+        <source>Facts, the divisor down and the quotient across</source>
+        <translation>Contas: o divisor na vertical, o quociente na horizontal</translation>
+    </message>
+    <message>
+        <source>Facts, the top number down and the bottom one across</source>
+        <translation>Contas: o número de cima na vertical, o de baixo na horizontal</translation>
+    </message>
+    <message numerus="yes">
+        <source>And %n to learn in other operations.</source>
+        <translation>
+            <numerusform>E mais %n em outras operações.</numerusform>
+            <numerusform>E mais %n em outras operações.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n addition facts</source>
+        <translation>
+            <numerusform>Sabidas: %1 de %n contas de somar</numerusform>
+            <numerusform>Sabidas: %1 de %n contas de somar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n subtraction facts</source>
+        <translation>
+            <numerusform>Sabidas: %1 de %n contas de subtrair</numerusform>
+            <numerusform>Sabidas: %1 de %n contas de subtrair</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n multiplication facts</source>
+        <translation>
+            <numerusform>Sabidas: %1 de %n contas de multiplicar</numerusform>
+            <numerusform>Sabidas: %1 de %n contas de multiplicar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Known: %1 of %n division facts</source>
+        <translation>
+            <numerusform>Sabidas: %1 de %n contas de dividir</numerusform>
+            <numerusform>Sabidas: %1 de %n contas de dividir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2; %3.</source>
+        <translation>%1, %2; %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more than a week ago</source>
+        <translation>
+            <numerusform>%n a mais que há uma semana</numerusform>
+            <numerusform>%n a mais que há uma semana</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fewer than a week ago</source>
+        <translation>
+            <numerusform>%n a menos que há uma semana</numerusform>
+            <numerusform>%n a menos que há uma semana</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>as many as a week ago</source>
+        <translation>as mesmas que há uma semana</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due again</source>
+        <translation>
+            <numerusform>%n para revisar</numerusform>
+            <numerusform>%n para revisar</numerusform>
         </translation>
     </message>
 </context>
@@ -666,10 +776,6 @@
         <translation>Pratica&amp;r estas contas</translation>
     </message>
     <message>
-        <source>Nothing to Practise</source>
-        <translation>Nada para praticar</translation>
-    </message>
-    <message>
         <source>The main window now shows %1.</source>
         <translation>A janela principal agora mostra %1.</translation>
     </message>
@@ -749,6 +855,38 @@
     <message>
         <source>The report could not be saved in %1.</source>
         <translation>Não foi possível salvar o relatório em %1.</translation>
+    </message>
+    <message>
+        <source>7 seconds</source>
+        <translation>7 segundos</translation>
+    </message>
+    <message>
+        <source>8 seconds</source>
+        <translation>8 segundos</translation>
+    </message>
+    <message>
+        <source>9 seconds</source>
+        <translation>9 segundos</translation>
+    </message>
+    <message>
+        <source>10 seconds</source>
+        <translation>10 segundos</translation>
+    </message>
+    <message>
+        <source>11 seconds</source>
+        <translation>11 segundos</translation>
+    </message>
+    <message>
+        <source>12 seconds</source>
+        <translation>12 segundos</translation>
+    </message>
+    <message>
+        <source>↻ Due again</source>
+        <translation>↻ Para revisar</translation>
+    </message>
+    <message>
+        <source>Nothing to Practise Today</source>
+        <translation>Nada para praticar hoje</translation>
     </message>
 </context>
 <context>

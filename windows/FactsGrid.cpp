@@ -1,5 +1,6 @@
 #include "FactsGrid.h"
 
+#include "ResultsTexts.h"
 #include "toolkit/QtText.h"
 
 #include <QCoreApplication>
@@ -15,16 +16,10 @@ namespace factsgrid {
 
 namespace {
 
-// How each state shows: its colour, its mark, and its word.
-struct Look
-{
-    FactState state;
-    QColor colour;
-    const char* mark;
-    const char* word;
-};
+// How each state shows, in the order of the legend.
 const Look Looks[] = {
     {FactState::Known, QColor(190, 235, 190), "✓", QT_TRANSLATE_NOOP("FactsGrid", "known")},
+    {FactState::DueAgain, QColor(200, 220, 255), "↻", QT_TRANSLATE_NOOP("FactsGrid", "due again")},
     {FactState::Learning, QColor(255, 255, 255), "○", QT_TRANSLATE_NOOP("FactsGrid", "learning")},
     {FactState::Slow, QColor(255, 225, 160), "…", QT_TRANSLATE_NOOP("FactsGrid", "slow")},
     {FactState::Missed, QColor(255, 190, 190), "✗", QT_TRANSLATE_NOOP("FactsGrid", "missed")},
@@ -32,19 +27,23 @@ const Look Looks[] = {
      QT_TRANSLATE_NOOP("FactsGrid", "not yet asked")},
 };
 
-const Look& LookOf(FactState state)
+QString Translated(const char* text, int count = -1)
 {
-    for (const Look& look : Looks)
-        if (look.state == state)
-            return look;
-    return Looks[0];
+    return QCoreApplication::translate("FactsGrid", text, nullptr, count);
 }
 
-// Whether the drill poses this problem at all.
-bool Posed(char operation, int top, int bottom)
+QString DayText(learning::Day day)
 {
-    return (operation != '-' && operation != '/') ||
-           (top >= bottom && !(operation == '/' && bottom == 0));
+    const learning::Date date = learning::DateOf(day);
+    return resultstexts::DayText(QDate(date.year, date.month, date.day));
+}
+
+// How long ago a day was: "today", "yesterday", "3 days ago".
+QString AgoText(int days)
+{
+    return days <= 0   ? QCoreApplication::translate("FactsGrid", "today")
+           : days == 1 ? QCoreApplication::translate("FactsGrid", "yesterday")
+                       : QCoreApplication::translate("FactsGrid", "%n days ago", nullptr, days);
 }
 
 // The first few facts by name, and how many more there are.
@@ -61,53 +60,84 @@ QString FactsList(const std::vector<learning::Fact>& facts)
 
 } // namespace
 
-QString Said(const learning::FactTable& facts, const learning::Fact& fact, const QString& posed)
+const Look& LookOf(FactState state)
 {
-    const FactState state = facts.StateOf(fact);
-    const auto last = facts.LastAnswers(fact);
-    if (last.empty())
+    for (const Look& look : Looks)
+        if (look.state == state)
+            return look;
+    return Looks[0];
+}
+
+QString Said(const learning::FactTable& facts, const learning::Fact& fact)
+{
+    const QString posed = toolkit::Text(learning::FactText(fact));
+    const learning::Standing standing = facts.StandingOf(fact);
+    if (standing.last.empty())
         return QCoreApplication::translate("FactsGrid", "%1: not yet asked").arg(posed);
+    const QString ago = AgoText(facts.Today() - standing.last.front().day);
+    if (standing.state == FactState::Known)
+        return QCoreApplication::translate("FactsGrid",
+                                           "%1: known since %2, due again on %3, last asked %4")
+            .arg(posed, DayText(*standing.knownSince), DayText(*standing.due), ago);
+    if (standing.state == FactState::DueAgain)
+        return QCoreApplication::translate("FactsGrid",
+                                           "%1: due again, known since %2, last asked %3")
+            .arg(posed, DayText(*standing.knownSince), ago);
     int right = 0;
     double slowest = 0;
-    for (const learning::FactAnswer& answer : last)
+    for (const learning::FactAnswer& answer : standing.last)
         right += answer.right, slowest = std::max(slowest, answer.seconds);
-    return QCoreApplication::translate(
-               "FactsGrid", "%1: %2, %n right out of %3, the slowest in %4 s", nullptr, right)
-        .arg(posed, QCoreApplication::translate("FactsGrid", LookOf(state).word))
-        .arg(last.size())
-        .arg(QLocale().toString(slowest, 'f', 1));
+    const bool today = standing.last.back().day == facts.Today();
+    return (today
+                ? QCoreApplication::translate(
+                      "FactsGrid", "%1: %2, %n right out of %3 today, the slowest in %4 s", nullptr,
+                      right)
+                : QCoreApplication::translate(
+                      "FactsGrid", "%1: %2, %n right out of %3, the slowest in %4 s, last asked %5",
+                      nullptr, right))
+        .arg(posed, Translated(LookOf(standing.state).word))
+        .arg(standing.last.size())
+        .arg(QLocale().toString(slowest, 'f', 1), ago);
 }
 
 void Show(QTableWidget* grid, const learning::FactTable& facts, char operation)
 {
-    for (int top = 0; top <= 10; ++top)
-        for (int bottom = 0; bottom <= 10; ++bottom) {
+    grid->setAccessibleName(
+        operation == '-'
+            ? QCoreApplication::translate(
+                  "FactsGrid", "Facts, the number taken away down and the difference across")
+        : operation == '/'
+            ? QCoreApplication::translate("FactsGrid",
+                                          "Facts, the divisor down and the quotient across")
+            : QCoreApplication::translate("FactsGrid",
+                                          "Facts, the top number down and the bottom one across"));
+    for (int row = 0; row <= 10; ++row)
+        for (int column = 0; column <= 10; ++column) {
             auto* cell = new QTableWidgetItem;
             cell->setTextAlignment(Qt::AlignCenter);
-            const QString posed =
-                QStringLiteral("%1 %2 %3").arg(top).arg(QChar::fromLatin1(operation)).arg(bottom);
-            if (!Posed(operation, top, bottom)) {
-                cell->setBackground(grid->palette().color(QPalette::Window));
-                cell->setData(
-                    Qt::AccessibleTextRole,
-                    QCoreApplication::translate("FactsGrid", "%1: never asked").arg(posed));
-            } else {
-                const auto fact = learning::FactOf(operation, {top, bottom});
+            if (const auto fact = learning::FactAt(operation, row, column)) {
                 const Look& look = LookOf(facts.StateOf(*fact));
                 cell->setText(QString::fromUtf8(look.mark));
                 cell->setBackground(look.colour);
-                const QString said = Said(facts, *fact, posed);
+                const QString said = Said(facts, *fact);
                 cell->setData(Qt::AccessibleTextRole, said);
                 cell->setToolTip(said);
+            } else {
+                cell->setBackground(grid->palette().color(QPalette::Window));
+                cell->setData(Qt::AccessibleTextRole,
+                              QCoreApplication::translate("FactsGrid", "%1: never asked")
+                                  .arg(QStringLiteral("%1 %2 %3")
+                                           .arg(row)
+                                           .arg(QChar::fromLatin1(operation))
+                                           .arg(column)));
             }
-            grid->setItem(top, bottom, cell);
+            grid->setItem(row, column, cell);
         }
 }
 
-void ShowLegend(QLabel* known, QLabel* learning, QLabel* slow, QLabel* missed, QLabel* notAsked)
+void ShowLegend(const std::vector<QLabel*>& labels)
 {
-    QLabel* labels[] = {known, learning, slow, missed, notAsked};
-    for (size_t at = 0; at < std::size(labels); ++at) {
+    for (size_t at = 0; at < labels.size() && at < std::size(Looks); ++at) {
         QPalette palette = labels[at]->palette();
         palette.setColor(QPalette::Window, Looks[at].colour);
         labels[at]->setPalette(palette);
@@ -115,16 +145,13 @@ void ShowLegend(QLabel* known, QLabel* learning, QLabel* slow, QLabel* missed, Q
     }
 }
 
-QString ToLearnText(const learning::FactTable& facts)
+QString ToLearnText(const learning::FactTable& facts, char operation)
 {
-    std::vector<learning::Fact> missed, slow;
-    for (const learning::Fact& fact : facts.ToLearn())
-        (facts.StateOf(fact) == FactState::Missed ? missed : slow).push_back(fact);
     if (!facts.AnyAsked())
         return QCoreApplication::translate("FactsGrid", "No fact has been asked yet.");
-    if (missed.empty() && slow.empty())
-        return QCoreApplication::translate("FactsGrid",
-                                           "Every fact asked is right, and none is slow.");
+    std::vector<learning::Fact> missed, slow;
+    for (const learning::Fact& fact : facts.ToLearn(operation))
+        (facts.StateOf(fact) == FactState::Missed ? missed : slow).push_back(fact);
     QStringList parts;
     if (!missed.empty())
         parts
@@ -132,7 +159,33 @@ QString ToLearnText(const learning::FactTable& facts)
     if (!slow.empty())
         parts << QCoreApplication::translate("FactsGrid", "Right, but slow: %1.")
                      .arg(FactsList(slow));
+    if (parts.isEmpty())
+        parts << QCoreApplication::translate("FactsGrid",
+                                             "Every fact asked is right, and none is slow.");
+    if (const auto others = facts.ToLearn().size() - missed.size() - slow.size())
+        parts << QCoreApplication::translate("FactsGrid", "And %n to learn in other operations.",
+                                             nullptr, int(others));
     return parts.join(u' ');
+}
+
+QString KnownText(const learning::FactTable& facts, char operation)
+{
+    const learning::FactTable::Counts counts = facts.CountsOf(operation);
+    const char* const known[] = {
+        QT_TRANSLATE_N_NOOP("FactsGrid", "Known: %1 of %n addition facts"),
+        QT_TRANSLATE_N_NOOP("FactsGrid", "Known: %1 of %n subtraction facts"),
+        QT_TRANSLATE_N_NOOP("FactsGrid", "Known: %1 of %n multiplication facts"),
+        QT_TRANSLATE_N_NOOP("FactsGrid", "Known: %1 of %n division facts")};
+    const auto at = std::string_view(learning::Operations).find(operation);
+    const int change = counts.known - counts.knownWeekAgo;
+    return QCoreApplication::translate("FactsGrid", "%1, %2; %3.")
+        .arg(Translated(known[std::min<size_t>(at, 3)], counts.facts).arg(counts.known),
+             change > 0   ? QCoreApplication::translate("FactsGrid", "%n more than a week ago",
+                                                        nullptr, change)
+             : change < 0 ? QCoreApplication::translate("FactsGrid", "%n fewer than a week ago",
+                                                        nullptr, -change)
+                          : QCoreApplication::translate("FactsGrid", "as many as a week ago"),
+             QCoreApplication::translate("FactsGrid", "%n due again", nullptr, counts.due));
 }
 
 } // namespace factsgrid

@@ -2,24 +2,39 @@
 
 #include "learning/Facts.h"
 
+#include <QColor>
 #include <QString>
+
+#include <vector>
 
 class QLabel;
 class QTableWidget;
 
-// The facts of one operation as a table, the top number down and the bottom one across, each
-// cell coloured and marked by where its fact stands, and said in words to a screen reader.
+// The facts of one operation as a table, the first part down and the second across, each cell
+// coloured and marked by where its fact stands, and said in words to a screen reader.
 namespace factsgrid {
 
-// Fills the grid with the operation's facts; a cell that is no problem the drill poses (a
-// difference below 0, a division by 0) stays empty and grey.
+// Fills the grid with the operation's facts, and names it for what its rows and columns are; a
+// cell that is no problem the drill poses (a division by 0) stays empty and grey.
 void Show(QTableWidget* grid, const learning::FactTable& facts, char operation);
-// Colours and marks the legend's labels as the cells are: known, learning, slow, missed, and
-// not yet asked.
-void ShowLegend(QLabel* known, QLabel* learning, QLabel* slow, QLabel* missed, QLabel* notAsked);
-// The facts still to learn, in a sentence.
-QString ToLearnText(const learning::FactTable& facts);
-// A fact as its cell says it: "7 x 8: missed: right once in the last 3, the slowest in 4.2 s".
-QString Said(const learning::FactTable& facts, const learning::Fact& fact, const QString& posed);
+// Colours and marks the legend's labels as the cells are: known, due again, learning, slow,
+// missed, and not yet asked.
+void ShowLegend(const std::vector<QLabel*>& labels);
+// The facts of the operation still to learn, in a sentence, with how many more the others have.
+QString ToLearnText(const learning::FactTable& facts, char operation);
+// How many facts of the operation are known, beside a week ago, and how many are due again:
+// "Known: 42 of 66 multiplication facts, 6 more than a week ago; 3 due again."
+QString KnownText(const learning::FactTable& facts, char operation);
+// A fact as its cell says it: "3 x 4: due again, known since 30 October, last asked 39 days ago".
+QString Said(const learning::FactTable& facts, const learning::Fact& fact);
+// A state's mark and its colour, as the cells show them.
+struct Look
+{
+    learning::FactState state;
+    QColor colour;
+    const char* mark;
+    const char* word;
+};
+const Look& LookOf(learning::FactState state);
 
 } // namespace factsgrid

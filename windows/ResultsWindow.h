@@ -2,10 +2,12 @@
 
 #include "learning/Practice.h"
 #include "results/Recorder.h"
+#include "toolkit/Clock.h"
 
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -29,9 +31,12 @@ class ResultsWindow
         std::function<void(const QString&, const learning::Practice&)> tick = {};
         // Starts a practice of these problems in the main window, for the child of this title.
         std::function<void(const QString&, const std::vector<learning::Asked>&)> ask = {};
-        // The seconds within which a right answer is fluent, and where a new choice goes.
-        int fluencySeconds = 3;
-        std::function<void(int)> fluencyChosen = {};
+        // What today is, as the facts count it.
+        std::shared_ptr<const toolkit::Clock> clock = {};
+        // The seconds within which a right answer is fluent for the child of a title, and where a
+        // new choice for it goes.
+        std::function<int(const QString&)> fluency = {};
+        std::function<void(const QString&, int)> fluencyChosen = {};
     };
 
     // Makes the window, a child of its owner, loading the module the first time; nothing, with

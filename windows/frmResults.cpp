@@ -24,11 +24,13 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include <limits>
+
 using toolkit::Text;
 
 frmResults::frmResults(const Setup& setup)
     : ui(std::make_unique<Ui::frmResults>()), m_reader(setup.path), m_tests(new TestsModel(this)),
-      m_facts(setup.fluencySeconds), m_setup(setup)
+      m_setup(setup)
 {
     ui->setupUi(this);
     // A window of its own, not one kept above the main window: once it has handed the main
@@ -50,11 +52,10 @@ frmResults::frmResults(const Setup& setup)
     const QStringList seconds = ui->ctlFluency->property("seconds").toStringList();
     for (int item = 0; item < ui->ctlFluency->count(); ++item)
         ui->ctlFluency->setItemData(item, seconds.value(item).toInt());
-    ui->ctlFluency->setCurrentIndex(std::max(0, ui->ctlFluency->findData(setup.fluencySeconds)));
     ui->grdFacts->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     ui->grdFacts->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    factsgrid::ShowLegend(ui->lblKnown, ui->lblLearning, ui->lblSlow, ui->lblMissed,
-                          ui->lblNotAsked);
+    factsgrid::ShowLegend({ui->lblKnown, ui->lblDueAgain, ui->lblLearning, ui->lblSlow,
+                           ui->lblMissed, ui->lblNotAsked});
 
     connect(ui->ctlTitle, &QComboBox::activated, this, &frmResults::ctlTitle_Click);
     connect(ui->ctlSpan, &QComboBox::currentIndexChanged, this, &frmResults::ctlSpan_Click);
@@ -131,12 +132,12 @@ template <typename Rows> Rows frmResults::Read(std::optional<Rows> rows)
 void frmResults::SetTestRunning(bool running)
 {
     m_testRunning = running;
-    const bool toTick = !m_facts.ToTick().Empty(), toLearn = !m_facts.ToLearn().empty();
+    const bool toTick = !m_facts.ToTick().Empty(), toPractise = !ToPractise().empty();
     ui->cmdTickNumbers->setEnabled(!running && toTick);
-    ui->cmdPractiseFacts->setEnabled(!running && toLearn);
+    ui->cmdPractiseFacts->setEnabled(!running && toPractise);
     // Where there is nothing to practise, the button says so.
-    ui->cmdPractiseFacts->setText(toLearn ? tr("Practise These F&acts")
-                                          : tr("Nothing to Practise"));
+    ui->cmdPractiseFacts->setText(toPractise ? tr("Practise These F&acts")
+                                             : tr("Nothing to Practise Today"));
     ui->cmdForget->setEnabled(!running);
     ui->cmdForgetTitle->setEnabled(!running);
 }
@@ -169,6 +170,8 @@ void frmResults::ctlSpan_Click()
 void frmResults::ShowTests()
 {
     const std::string title = ChosenTitle().toStdString();
+    ui->ctlFluency->setCurrentIndex(
+        std::max(0, ui->ctlFluency->findData(m_setup.fluency(ChosenTitle()))));
     m_tests->SetTests(Read(m_reader.Tests(title)));
     ui->grdTests->setCurrentIndex(m_tests->index(0, 0)); // the newest, opened by Enter
     ctlSpan_Click();
@@ -178,29 +181,45 @@ void frmResults::ShowTests()
 
 void frmResults::ShowFacts()
 {
-    m_facts = learning::FactTable(ui->ctlFluency->currentData().toInt());
+    m_facts = learning::FactTable(ui->ctlFluency->currentData().toInt(),
+                                  learning::LocalDay(m_setup.clock->Wall()));
     if (!m_reader.ForEachAnswer(ChosenTitle().toStdString(),
                                 [this](const auto& answer) { m_facts.Add(answer); }) &&
         !m_unread)
         m_unread = m_reader.Why();
-    // The operation of the fact most to learn, where there is one.
-    const auto toLearn = m_facts.ToLearn();
-    if (!toLearn.empty())
+    // The operation of the fact most to learn, or else of the first due again, where there is one.
+    auto first = m_facts.ToLearn();
+    for (const char operation : std::string_view(learning::Operations))
+        if (const auto due = m_facts.DueBy(operation, m_facts.Today());
+            first.empty() && !due.empty())
+            first = due;
+    if (!first.empty())
         ui->ctlOperation->setCurrentIndex(
-            ui->ctlOperation->findData(QChar::fromLatin1(toLearn.front().operation)));
+            ui->ctlOperation->findData(QChar::fromLatin1(first.front().operation)));
     ctlOperation_Click();
-    ui->txtToLearn->setText(factsgrid::ToLearnText(m_facts));
-    SetTestRunning(m_testRunning);
+}
+
+char frmResults::Operation() const
+{
+    return ui->ctlOperation->currentData().toChar().toLatin1();
+}
+
+std::vector<learning::Fact> frmResults::ToPractise() const
+{
+    return m_facts.ToPractise(Operation(), std::numeric_limits<size_t>::max());
 }
 
 void frmResults::ctlOperation_Click()
 {
-    factsgrid::Show(ui->grdFacts, m_facts, ui->ctlOperation->currentData().toChar().toLatin1());
+    factsgrid::Show(ui->grdFacts, m_facts, Operation());
+    ui->txtKnownCount->setText(factsgrid::KnownText(m_facts, Operation()));
+    ui->txtToLearn->setText(factsgrid::ToLearnText(m_facts, Operation()));
+    SetTestRunning(m_testRunning);
 }
 
 void frmResults::ctlFluency_Click()
 {
-    m_setup.fluencyChosen(ui->ctlFluency->currentData().toInt());
+    m_setup.fluencyChosen(ChosenTitle(), ui->ctlFluency->currentData().toInt());
     ShowFacts();
 }
 
@@ -229,7 +248,7 @@ void frmResults::cmdTickNumbers_Click()
 void frmResults::cmdPractiseFacts_Click()
 {
     std::vector<learning::Asked> asked;
-    for (const learning::Fact& fact : m_facts.ToLearn())
+    for (const learning::Fact& fact : ToPractise())
         asked.push_back({fact.operation, learning::OperandsOf(fact)});
     if (!asked.empty())
         Ask(asked);

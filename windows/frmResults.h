@@ -62,6 +62,9 @@ class frmResults : public QDialog, public ResultsWindow
     // After a confirmation, the tests of a title, or every test, gone for good.
     void Forget(const std::optional<QString>& title);
     void ShowFacts();
+    // The operation whose facts are shown, and what a practice of them asks, the first first.
+    char Operation() const;
+    std::vector<learning::Fact> ToPractise() const;
     void SayHowRecordingStands();
     // What a read gives, or nothing where it failed, whose reason is then shown.
     template <typename Rows> Rows Read(std::optional<Rows> rows);

@@ -2,6 +2,7 @@
 
 #include "results/ResultsReader.h"
 #include "results/ResultsWriter.h"
+#include "settings/Children.h"
 #include "support/MainWindowSandbox.h"
 
 #include <QAreaSeries>
@@ -206,13 +207,15 @@ TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst
               "✗✗");
     EXPECT_EQ(QStringList({grid->item(8, 7)->data(Qt::AccessibleTextRole).toString(),
                            grid->item(8, 7)->toolTip()}),
-              QStringList(2, "8 + 7: missed, 0 right out of 1, the slowest in 0.0 s"));
+              QStringList(2, "7 + 8: missed, 0 right out of 1 today, the slowest in 0.0 s"));
     QTest::keyClick(Find("ctlOperation", results), Qt::Key_Down); // Subtraction: nothing missed
     const auto said = [grid](int row, int column) {
         return grid->item(row, column)->data(Qt::AccessibleTextRole).toString();
     };
-    EXPECT_EQ(grid->item(8, 7)->text() + said(7, 0) + "|" + said(3, 7),
-              "7 - 0: not yet asked|3 - 7: never asked");
+    EXPECT_EQ(grid->item(8, 7)->text() + said(7, 0) + "|" + said(3, 7) + "|" +
+                  grid->accessibleName(),
+              "7 - 7: not yet asked|10 - 3: not yet asked|Facts, the number taken away down and "
+              "the difference across");
     QTest::keyClick(Find("ctlOperation", results), Qt::Key_Up);
     EXPECT_TRUE(Text("txtToLearn", results).startsWith("Still missed: 0 + 7, 1 + 7"));
     auto* fluency = Find<QComboBox>("ctlFluency", results);
@@ -238,10 +241,10 @@ TEST_F(ResultsWindowTest, TickingForAnotherChildSwitchesToThatChild)
     emit whose->activated(whose->currentIndex());
     QTest::mouseClick(Find<QPushButton>("cmdTickNumbers", results), Qt::LeftButton);
     EXPECT_EQ(window->windowTitle() + "|" + Ticked() + "|" + whose->currentText(),
-              "Tom's Carrowby|chkMultiplication chk3 chk7 Easy|Tom's Carrowby");
+              "Tom's Carrowby|chkMultiplication chk3 Easy|Tom's Carrowby");
     EXPECT_EQ(Text("txtHanded", results),
               "The main window now shows Tom's Carrowby. Ticked in the main window for practice: "
-              "Multiplication, with the numbers 3, 7.");
+              "Multiplication, with the numbers 3.");
     QStringList offered; // in the order given: the names offered once the dialog has shown
     EXPECT_EQ(QStringList({Personalize("Maisie", &offered), offered.join(','), Ticked()}),
               QStringList({"Maisie's Carrowby", "Tom,Maisie", "chk2 Easy"}));
@@ -369,4 +372,71 @@ TEST_F(ResultsWindowTest, ForgettingAsksFirst)
         QTest::mouseClick(Find<QPushButton>(button, results), Qt::LeftButton);
         EXPECT_EQ(Ended().join(' '), left) << button << " " << key;
     }
+}
+
+// The facts over the days of the clock, each child's fluency time its own, and a practice of the
+// operation shown.
+TEST_F(ResultsWindowTest, FactsFollowTheDaysAndEachChildsFluencyTime)
+{
+    EXPECT_EQ(Personalize("Tom"), "Tom's Carrowby");
+    EXPECT_EQ(Personalize("Maisie"), "Maisie's Carrowby");
+    Recorded("Tom's Carrowby");
+    const auto answered = [&](std::initializer_list<std::tuple<int, int, double>> products) {
+        results::Recorder recorder;
+        recorder.SetClock(clock);
+        recorder.TestStarted({"Maisie's Carrowby", "x", "", "Medium", 10, 0}, {});
+        int number = 0;
+        for (const auto& [top, bottom, seconds] : products) {
+            recorder.ProblemShown(++number, 'x', {top, bottom}, top * bottom), clock->Pass(seconds);
+            recorder.Answered(std::to_string(top * bottom), true,
+                              {number, 0, 10 - number, 100, ""});
+        }
+        recorder.TestEnded({number, 0, 10 - number, 100, "A+"}, results::EndReason::Finished);
+    };
+    answered({{7, 6, 1}, {7, 6, 1}, {4, 4, 4}});
+    clock->Pass(3 * 24 * 3600);
+    answered({{7, 6, 1}, {8, 7, 1}, {8, 7, 1}, {8, 7, 1}});
+    QDialog* results = OpenResults();
+    auto* grid = Find<QTableWidget>("grdFacts", results);
+    const auto cell = [&](int row, int column) {
+        return grid->item(row, column)->text() + " " +
+               grid->item(row, column)->data(Qt::AccessibleTextRole).toString();
+    };
+    EXPECT_EQ(QStringList({cell(6, 7), cell(7, 8), cell(4, 4), Text("txtKnownCount", results)}),
+              QStringList({"✓ 6 x 7: known since 4 December, due again on 7 December, last asked "
+                           "today",
+                           "○ 7 x 8: learning, 3 right out of 3 today, the slowest in 1.0 s",
+                           "… 4 x 4: slow, 1 right out of 1, the slowest in 4.0 s, last asked 3 "
+                           "days ago",
+                           "Known: 1 of 66 multiplication facts, 1 more than a week ago; 0 due "
+                           "again."}));
+    auto* fluency = Find<QComboBox>("ctlFluency", results);
+    QTest::keyClick(fluency, Qt::Key_Down), QTest::keyClick(fluency, Qt::Key_Down); // 3 s to 5 s
+    EXPECT_TRUE(cell(4, 4).startsWith("○ 4 x 4: learning")) << "the table drawn anew";
+    auto* whose = Find<QComboBox>("ctlTitle", results);
+    whose->setCurrentText("Tom's Carrowby");
+    emit whose->activated(whose->currentIndex());
+    EXPECT_EQ(fluency->currentText(), "3 seconds") << "Tom's own";
+    QTest::keyClick(fluency, Qt::Key_End);
+    const auto kept = [](const std::string& name) {
+        RegistryManager store = AppKey("QZV", "Carrowby");
+        const auto children = settings::LoadChildren(store);
+        return std::ranges::find(children, name, &settings::Child::name)->fluencySeconds;
+    };
+    EXPECT_EQ(std::vector({kept("Tom"), kept("Maisie")}), std::vector<int16_t>({12, 3}))
+        << "kept with Tom at once; Maisie's with the settings shown, as the window closes";
+    whose->setCurrentText("Maisie's Carrowby");
+    emit whose->activated(whose->currentIndex());
+    EXPECT_EQ(fluency->currentText(), "5 seconds");
+    // Learning since an earlier day, then four new facts in teaching order, 7 x 8 left for today.
+    QTest::mouseClick(Find<QPushButton>("cmdPractiseFacts", results), Qt::LeftButton);
+    QStringList asked;
+    for (int problem = 0; problem < 5; ++problem) {
+        asked << Text("txtLine2") + "x" + Text("txtLine1");
+        Answer(QString::number(Text("txtLine2").toInt() * Text("txtLine1").toInt()),
+               [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+    }
+    EXPECT_EQ(asked.join(' ').remove(' '), "4x40x01x02x010x0");
+    window->close();
+    EXPECT_EQ(kept("Maisie"), 5);
 }
