@@ -53,6 +53,7 @@ struct Problem
     int32_t ThirdOperand = 0;
     int32_t FourthOperand = 0; // top line
     int16_t difficulty = Easy; // the level it was drawn at, which decides the lines it shows
+    bool operator==(const Problem&) const = default;
 };
 
 // "+", "-", "x" or "/".

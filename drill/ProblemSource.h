@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace drill {
 
@@ -24,6 +25,8 @@ class ProblemSource
     virtual int16_t Length() const = 0;
     // The verdict on the problem last posed.
     virtual void Judged(bool /*right*/) {}
+    // For a practice: how many of the problems asked were right when last asked, and of how many.
+    virtual std::optional<std::pair<int, int>> RightNow() const { return std::nullopt; }
 };
 
 } // namespace drill

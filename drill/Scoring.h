@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/Translatable.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -14,8 +16,11 @@ namespace drill {
 struct Judgement
 {
     bool right = false;
-    std::string message; // "You were right!" or "Oops!!!"
+    std::string message;   // "You were right!" or "Oops!!!"
+    std::string note = {}; // in a practice, what a right but slow answer is told
 };
+// What a right answer slower than the fluency time is told in a practice.
+inline constexpr char SlowNote[] = TRANSLATABLE("drill", "It will come back, to be quicker.");
 
 // The typed text read leniently against the right answer; a number beyond the range of a
 // double is never right.

@@ -28,13 +28,23 @@ std::optional<std::string> TestRun::PoseNext()
     ++m_problemNumber;
     m_problem = m_source->Next();
     m_rightAnswer = ComputeAnswer(m_problem);
+    m_posedAt = m_clock->Steady();
     Tell(&TestListener::Posed, m_problemNumber, m_problem, m_rightAnswer);
     return std::nullopt;
+}
+
+bool TestRun::IsEcho(const std::string& typed) const
+{
+    return typed.empty() &&
+           m_clock->Steady() - m_posedAt < std::chrono::duration<double>(EchoSeconds);
 }
 
 Judgement TestRun::Answer(const std::string& typed)
 {
     Judgement judgement = Judge(typed, m_rightAnswer);
+    const std::chrono::duration<double> taken = m_clock->Steady() - m_posedAt;
+    if (judgement.right && Practising() && std::round(taken.count() * 10) / 10 > m_fluency)
+        judgement.note = SlowNote;
     ++(judgement.right ? m_correct : m_incorrect);
     m_source->Judged(judgement.right);
     Tell(&TestListener::Judged, typed, judgement, Score());
@@ -70,6 +80,11 @@ bool TestRun::Tick()
     m_problemNumber = NumberOfProblems();
     End(results::EndReason::Time);
     return true;
+}
+
+std::optional<std::pair<int, int>> TestRun::RightNow() const
+{
+    return m_source ? m_source->RightNow() : std::nullopt;
 }
 
 StatusCaptions TestRun::Status() const

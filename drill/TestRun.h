@@ -37,8 +37,14 @@ class TestRun
     // Poses the next problem; where the source can pose none, ends the test as stopped and says
     // why, in the words of the "Settings Error" message.
     std::optional<std::string> PoseNext();
-    // Judges the typed text against the problem posed and counts it.
+    // Whether the typed text is the echo of the Enter that closed the last verdict, not an
+    // answer: nothing typed, within EchoSeconds of its problem being posed.
+    bool IsEcho(const std::string& typed) const;
+    static constexpr double EchoSeconds = 0.5;
+    // Judges the typed text against the problem posed and counts it; in a practice, a right
+    // answer slower than the fluency time is told it comes back.
     Judgement Answer(const std::string& typed);
+    void SetFluency(double seconds) { m_fluency = seconds; }
     // Whether problems are left to pose.
     bool ProblemsRemain() const { return m_problemNumber < NumberOfProblems(); }
     // Ends the test that runs; nothing where none does.
@@ -70,6 +76,8 @@ class TestRun
     // The same, as the results keep it; with nothing answered, there is no percentage or grade
     // to keep.
     results::Score Score() const;
+    // For a practice: how many of the problems asked were right when last asked, and of how many.
+    std::optional<std::pair<int, int>> RightNow() const;
 
   private:
     template <typename Event, typename... Arguments>
@@ -91,6 +99,8 @@ class TestRun
     int16_t m_correct = 0;
     int16_t m_incorrect = 0;
     int m_timeLimit = 0;
+    double m_fluency = 3;
+    std::chrono::steady_clock::time_point m_posedAt;
     std::optional<int> m_secondsLeft;
     std::chrono::steady_clock::time_point m_countedFrom;
 };

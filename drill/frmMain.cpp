@@ -226,8 +226,10 @@ void frmMain::Begin(std::unique_ptr<drill::ProblemSource> source, const results:
     ui->frmProblem->setVisible(true);
     CoverSettings(true);
     ui->btnStart->setEnabled(false);
+    m_run.SetFluency(m_shown.fluencySeconds);
     m_run.Start(std::move(source), setup);
     ShowStatus(drill::StartingStatus);
+    ShowPanel(setup.practice != 0);
     if (Results())
         Results()->SetTestRunning(true);
     m_random->SeedFromTimeOfDay();
@@ -236,12 +238,13 @@ void frmMain::Begin(std::unique_ptr<drill::ProblemSource> source, const results:
     NextProblem();
 }
 
-void frmMain::StartPractice(const std::vector<learning::Asked>& asked)
+void frmMain::StartPractice(const std::vector<learning::Asked>& asked,
+                            const std::vector<learning::Asked>& between)
 {
     if (m_run.Running() || asked.empty())
         return;
     auto practice = drill::Practise(
-        asked,
+        asked, between,
         toolkit::ToInt16(
             toolkit::ReadStrict(ui->ctlNumberOfProblems->currentText().toStdString()).value_or(10))
             .value_or(10),
@@ -284,7 +287,7 @@ void frmMain::btnSubmit_Click()
 {
     // ENTER pressed again while the verdict is up (a screen reader reaches it past the modal
     // window) is no second answer.
-    if (m_answering)
+    if (m_answering || m_run.IsEcho(ui->txtInput->text().toStdString()))
         return;
     const drill::Judgement judgement = m_run.Answer(ui->txtInput->text().toStdString());
     if (!m_frmAnswer)
@@ -292,6 +295,7 @@ void frmMain::btnSubmit_Click()
     const unsigned test = m_run.Generation();
     const auto lines = drill::ProblemLines(m_run.Posed());
     m_answering = true;
+    m_frmAnswer->SetNote(judgement.note.empty() ? QString() : Translated(judgement.note));
     m_frmAnswer->SetupAnswer(Text(lines[0]), Text(lines[1]), Text(lines[2]), Text(lines[3]),
                              Text(drill::OperationSign(m_run.Posed().operation)),
                              Text(toolkit::SignedBlankText(m_run.RightAnswer())),
@@ -323,6 +327,22 @@ void frmMain::ShowRecorded()
 void frmMain::UpdateStatus()
 {
     ShowStatus(m_run.Status());
+    if (const auto rightNow = m_run.RightNow(); rightNow && rightNow->second > 0)
+        ui->txtPracticeNote->setText(
+            tr("%1 of %n facts right now", nullptr, rightNow->second).arg(rightNow->first));
+}
+
+void frmMain::ShowPanel(bool practice)
+{
+    // A practice is for learning: its counts and the facts right now, with no grade and no
+    // percentage to tell a child he failed.
+    ui->frmStatus->setTitle(practice ? tr("Practice ") : tr("Status "));
+    ui->frmStatus->setAccessibleName(practice ? tr("Practice") : tr("Status"));
+    for (QWidget* row : {ui->Label5, ui->txtGrade, ui->Label7, ui->txtPercentage})
+        row->setVisible(!practice);
+    ui->txtPracticeNote->setText(QString());
+    ui->txtPracticeNote->setVisible(practice);
+    ui->txtTimeUp->setVisible(false);
 }
 
 void frmMain::EndTest()
@@ -377,6 +397,10 @@ void frmMain::myTimer_Timer()
     EndTest();
     ctlTimed_Click();
     UpdateStatus();
+    // The seconds show the limit again: the time's running out is said beside them.
+    const int left = static_cast<int>(m_run.Score().unanswered);
+    ui->txtTimeUp->setText(tr("Time's up: %n unanswered", nullptr, left));
+    ui->txtTimeUp->setVisible(true);
 }
 
 void frmMain::Form_Load()
@@ -502,9 +526,10 @@ void frmMain::mFile_Results_Click()
                 ForChild(title);
                 TickForPractice(practice);
             },
-            [this](const QString& title, const std::vector<learning::Asked>& asked) {
+            [this](const QString& title, const std::vector<learning::Asked>& asked,
+                   const std::vector<learning::Asked>& between) {
                 ForChild(title);
-                StartPractice(asked);
+                StartPractice(asked, between);
             },
             m_clock,
             [this](const QString& title) { return FluencyOf(title); },
@@ -603,6 +628,7 @@ void frmMain::SwitchChild(const settings::Child& to)
     for (size_t i = 0; i < m_savedControls.size(); ++i)
         ShowState(m_savedControls[i], now.states[i]);
     m_shown.fluencySeconds = now.fluencySeconds;
+    ShowStatus({"0", "0", "0", ""}), ShowPanel(false); // none of another child's score
     if (m_settingsReadable && !settings::KeepChild(*Registry, now))
         toolkit::Say(settings::UnsavedNotice());
     ShowRecorded(); // an open Results window acts for the child shown from now on

@@ -77,8 +77,10 @@ class frmMain : public QMainWindow
     void mHelp_About_Click();
     // Sets the settings to practise these on Easy, ready for Start.
     void TickForPractice(const learning::Practice& practice);
-    // Starts a practice of these, as many as a test of the length chosen has.
-    void StartPractice(const std::vector<learning::Asked>& asked);
+    // Starts a practice of these, as many as a test of the length chosen has, with those to ask
+    // between where a missed one would come straight back.
+    void StartPractice(const std::vector<learning::Asked>& asked,
+                       const std::vector<learning::Asked>& between);
     // Shows the Results window anew, where it is open, once a test's start or end is in the file.
     void ShowRecorded();
 
@@ -100,6 +102,8 @@ class frmMain : public QMainWindow
     std::array<QCheckBox*, 4> OperationBoxes() const;
     drill::DrillChoice ReadDrillChoice() const;
     void ShowStatus(const drill::StatusCaptions& status);
+    // The status panel of a practice, or of a test.
+    void ShowPanel(bool practice);
     void SettingsError(const std::string& prompt);
     // While the problem frame covers the settings, they stay enabled but are out of the Tab
     // order, so the keyboard stays on what the user can see.

@@ -303,6 +303,20 @@ TEST(TestRun, ATestEndsWhenItsTimeIsUpOrItsSourceRunsDry)
                           run.Score().unanswered, run.Tick()}),
               std::tuple(true, results::EndReason::Time, " 10F", 9, false));
     EXPECT_EQ(SecondsCaption(std::nullopt) + SecondsCaption(240), "Unlimited240");
+    // An empty answer within half a second of its problem is the echo of the Enter before;
+    // a practice tells a right answer slower than the fluency time that it comes back.
+    Begun quick;
+    quick.PoseNext(), quick.clock->Pass(0.4);
+    std::string heard = quick.IsEcho("") ? "echo" : "answer";
+    quick.clock->Pass(0.1);
+    heard += quick.IsEcho("") || quick.IsEcho("3") ? " echo" : " answer";
+    for (const auto& [practice, seconds] :
+         {std::pair(0, 4.0), std::pair(1, 3.0), std::pair(1, 3.1)}) {
+        quick.Start(std::make_unique<Sums>(10), {"Ada", "+", "", "Easy", 10, 0, practice});
+        quick.PoseNext(), quick.clock->Pass(seconds);
+        heard += " " + std::to_string(seconds).substr(0, 3) + ":" + quick.Answer("8").note;
+    }
+    EXPECT_EQ(heard, "echo answer 4.0: 3.0: 3.1:It will come back, to be quicker.");
     Begun dry;
     dry.sums->why = "No test type selected!";
     EXPECT_EQ((std::tuple{dry.PoseNext().value_or(""), dry.Ended(), dry.ProblemNumber()}),

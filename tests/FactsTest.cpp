@@ -261,13 +261,25 @@ TEST(Facts, APracticeAsksAMissedOneAgainUntilItIsRight)
     }
     EXPECT_EQ(asked, "8x7 7x6 9x8 8x7 5x12 8x7 8x7 ");
     EXPECT_EQ(practice.Length(), 4 + 3) << "one more for each wrong one asked again, thrice";
+    EXPECT_EQ(practice.RightNow(), std::pair(3, 4)) << "the last verdict on each problem asked";
+    // The last one left comes back after known ones, each a problem more.
+    drill::PracticeSource last({{'+', {7, 5}}}, {{'+', {2, 2}}, {'x', {3, 1}}, {'x', {4, 1}}});
+    asked.clear();
+    for (const char verdict : std::string("wrrr")) {
+        const drill::Problem problem = last.Next();
+        asked += std::to_string(problem.SecondOperand) + drill::OperationSign(problem.operation) +
+                 std::to_string(problem.FirstOperand) + " ";
+        last.Judged(verdict == 'r');
+    }
+    EXPECT_EQ(std::tuple(asked, last.Length(), last.RightNow()),
+              std::tuple("7+5 2+2 3x1 7+5 ", 4, std::optional(std::pair(3, 3))));
     const drill::Problem sum = drill::ProblemOf({'+', {30, 5, 12}});
     EXPECT_EQ(std::tuple(sum.ThirdOperand, sum.SecondOperand, sum.FirstOperand, sum.difficulty),
               std::tuple(30, 5, 12, int16_t(drill::Hard)))
         << "its lines top to bottom, as many as it fills";
     // As many as the length chosen, the first first, on Easy with no time limit, its operations
     // in the order of the boxes.
-    const auto begun = drill::Practise({{'/', {8, 2}}, {'+', {3, 4}}, {'x', {8, 7}}}, 2, "Ada");
+    const auto begun = drill::Practise({{'/', {8, 2}}, {'+', {3, 4}}, {'x', {8, 7}}}, {}, 2, "Ada");
     const results::TestSetup& setup = begun.setup;
     EXPECT_EQ(std::tuple(setup.title, setup.operations, setup.numbers, setup.difficulty,
                          setup.problems, setup.timeLimit, setup.practice, begun.source->Length()),

@@ -62,12 +62,13 @@ int TitleBarWidth(const QWidget* window, const QString& caption)
     return QFontMetrics(titleFont, window).horizontalAdvance(caption) + 140;
 }
 
-void KeepSize(QWidget* window)
+void KeepSize(QWidget* window, std::optional<QSize> size)
 {
+    const QSize kept = size.value_or(window->size());
     if (OnWayland())
-        window->setMinimumSize(window->size());
+        window->setMinimumSize(kept), window->resize(kept);
     else
-        window->setFixedSize(window->size());
+        window->setFixedSize(kept);
 }
 
 QString InputBox(QWidget* owner, const QString& prompt, const QString& title, int maxUtf8Bytes,

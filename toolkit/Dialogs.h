@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QWidget;
 
@@ -20,9 +23,9 @@ QString InputBox(QWidget* owner, const QString& prompt, const QString& title, in
 // buttons, in the desktop's font in bold, as window managers draw titles.
 int TitleBarWidth(const QWidget* window, const QString& caption);
 
-// Keeps a classic window at its present size. A Wayland compositor may still maximize it (Qt
-// draws a maximize button on every window there, and ends the program if the window then keeps
-// its size), so there it only keeps it from getting smaller.
-void KeepSize(QWidget* window);
+// Keeps a classic window at its present size, or at this one. A Wayland compositor may still
+// maximize it (Qt draws a maximize button on every window there, and ends the program if the
+// window then keeps its size), so there it only keeps it from getting smaller.
+void KeepSize(QWidget* window, std::optional<QSize> size = std::nullopt);
 
 } // namespace toolkit

@@ -348,6 +348,10 @@
         <source>No difficulty selected!</source>
         <translation>Keine Stufe gewählt!</translation>
     </message>
+    <message>
+        <source>It will come back, to be quicker.</source>
+        <translation>Sie kommt wieder, damit du schneller wirst.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -612,6 +616,32 @@
     <message>
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
         <translation>„%1“ gilt als %2, ein Name, der hier schon benutzt wird, mit den Einstellungen und Ergebnissen dieses Namens.</translation>
+    </message>
+    <message>
+        <source>Facts right now</source>
+        <translation>Jetzt richtig</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n facts right now</source>
+        <translation>
+            <numerusform>Jetzt richtig: %1 von %n</numerusform>
+            <numerusform>Jetzt richtig: %1 von %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Practice </source>
+        <translation>Üben </translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message numerus="yes">
+        <source>Time&apos;s up: %n unanswered</source>
+        <translation>
+            <numerusform>Zeit ist um: %n offen</numerusform>
+            <numerusform>Zeit ist um: %n offen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,23 @@
     </message>
 </context>
 <context>
+    <name>frmMain</name>
+    <message numerus="yes">
+        <source>%1 of %n facts right now</source>
+        <translation>
+            <numerusform>%1 of %n fact right now</numerusform>
+            <numerusform>%1 of %n facts right now</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time&apos;s up: %n unanswered</source>
+        <translation>
+            <numerusform>Time&apos;s up: %n unanswered</numerusform>
+            <numerusform>Time&apos;s up: %n unanswered</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmResults</name>
     <message numerus="yes">
         <source>%n answers of this run could not be kept: %1.</source>

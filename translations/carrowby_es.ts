@@ -348,6 +348,10 @@
         <source>No difficulty selected!</source>
         <translation>¡No has elegido el nivel!</translation>
     </message>
+    <message>
+        <source>It will come back, to be quicker.</source>
+        <translation>Volverá, para que vayas más rápido.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -612,6 +616,32 @@
     <message>
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
         <translation>«%1» se toma como %2, el nombre ya usado aquí, con sus ajustes y sus resultados.</translation>
+    </message>
+    <message>
+        <source>Facts right now</source>
+        <translation>Bien ahora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n facts right now</source>
+        <translation>
+            <numerusform>Bien ahora: %1 de %n</numerusform>
+            <numerusform>Bien ahora: %1 de %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Practice </source>
+        <translation>Práctica </translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message numerus="yes">
+        <source>Time&apos;s up: %n unanswered</source>
+        <translation>
+            <numerusform>¡Tiempo! %n sin responder</numerusform>
+            <numerusform>¡Tiempo! %n sin responder</numerusform>
+        </translation>
     </message>
 </context>
 <context>

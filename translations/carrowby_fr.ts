@@ -348,6 +348,10 @@
         <source>No difficulty selected!</source>
         <translation>Aucun niveau choisi&#x202f;!</translation>
     </message>
+    <message>
+        <source>It will come back, to be quicker.</source>
+        <translation>Il reviendra, pour aller plus vite.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -612,6 +616,32 @@
     <message>
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
         <translation>«&#xa0;%1&#xa0;» est pris pour %2, le prénom déjà utilisé ici, avec ses réglages et ses résultats.</translation>
+    </message>
+    <message>
+        <source>Facts right now</source>
+        <translation>Justes maintenant</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n facts right now</source>
+        <translation>
+            <numerusform>Justes maintenant&#xa0;: %1 sur %n</numerusform>
+            <numerusform>Justes maintenant&#xa0;: %1 sur %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Practice </source>
+        <translation>Révision </translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Révision</translation>
+    </message>
+    <message numerus="yes">
+        <source>Time&apos;s up: %n unanswered</source>
+        <translation>
+            <numerusform>Temps fini&#xa0;: %n non faits</numerusform>
+            <numerusform>Temps fini&#xa0;: %n non faits</numerusform>
+        </translation>
     </message>
 </context>
 <context>

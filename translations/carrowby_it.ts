@@ -348,6 +348,10 @@
         <source>No difficulty selected!</source>
         <translation>Non hai scelto il livello!</translation>
     </message>
+    <message>
+        <source>It will come back, to be quicker.</source>
+        <translation>Tornerà, per essere più veloce.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -612,6 +616,32 @@
     <message>
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
         <translation>«%1» è considerato %2, il nome già usato qui, con le sue impostazioni e i suoi risultati.</translation>
+    </message>
+    <message>
+        <source>Facts right now</source>
+        <translation>Giusti ora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n facts right now</source>
+        <translation>
+            <numerusform>Giusti ora: %1 su %n</numerusform>
+            <numerusform>Giusti ora: %1 su %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Practice </source>
+        <translation>Ripasso </translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Ripasso</translation>
+    </message>
+    <message numerus="yes">
+        <source>Time&apos;s up: %n unanswered</source>
+        <translation>
+            <numerusform>Fine tempo: %n non fatti</numerusform>
+            <numerusform>Fine tempo: %n non fatti</numerusform>
+        </translation>
     </message>
 </context>
 <context>

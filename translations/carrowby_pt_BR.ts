@@ -348,6 +348,10 @@
         <source>No difficulty selected!</source>
         <translation>Você não escolheu o nível!</translation>
     </message>
+    <message>
+        <source>It will come back, to be quicker.</source>
+        <translation>Ela vai voltar, para você ficar mais rápido.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -612,6 +616,32 @@
     <message>
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
         <translation>“%1” é considerado %2, o nome já usado aqui, com suas configurações e seus resultados.</translation>
+    </message>
+    <message>
+        <source>Facts right now</source>
+        <translation>Certas agora</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n facts right now</source>
+        <translation>
+            <numerusform>Certas agora: %1 de %n</numerusform>
+            <numerusform>Certas agora: %1 de %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Practice </source>
+        <translation>Prática </translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Prática</translation>
+    </message>
+    <message numerus="yes">
+        <source>Time&apos;s up: %n unanswered</source>
+        <translation>
+            <numerusform>Fim do tempo: %n vazias</numerusform>
+            <numerusform>Fim do tempo: %n vazias</numerusform>
+        </translation>
     </message>
 </context>
 <context>

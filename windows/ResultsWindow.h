@@ -29,8 +29,11 @@ class ResultsWindow
         std::vector<std::pair<QString, int>> bands = {};
         // Sets the main window to practise these numbers, for the child of this title.
         std::function<void(const QString&, const learning::Practice&)> tick = {};
-        // Starts a practice of these problems in the main window, for the child of this title.
-        std::function<void(const QString&, const std::vector<learning::Asked>&)> ask = {};
+        // Starts a practice of these problems in the main window, for the child of this title,
+        // with those it knows to ask between where nothing else is left.
+        std::function<void(const QString&, const std::vector<learning::Asked>&,
+                           const std::vector<learning::Asked>&)>
+            ask = {};
         // What today is, as the facts count it.
         std::shared_ptr<const toolkit::Clock> clock = {};
         // The seconds within which a right answer is fluent for the child of a title, and where a

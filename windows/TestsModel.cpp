@@ -35,6 +35,11 @@ QString TookText(const results::TestRow& test)
 // A column's value as the table writes it.
 QString Cell(const results::TestRow& test, const results::TestColumn& column)
 {
+    // Giving up is never shown as a success: only a test that ran to its end or to its time
+    // limit has a percentage and a grade here; every test keeps its counts.
+    if (!learning::Charted(test) &&
+        (column.name == std::string_view("percentage") || column.name == std::string_view("grade")))
+        return {};
     const std::string stored = results::StoredText(test, column);
     switch (column.shown) {
     case Shown::Date:

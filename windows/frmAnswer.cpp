@@ -12,6 +12,7 @@
 frmAnswer::frmAnswer(QWidget* owner) : QDialog(owner), ui(std::make_unique<Ui::frmAnswer>())
 {
     ui->setupUi(this);
+    m_size = size(), m_frameAt = ui->Frame1->pos(), m_okAt = ui->btnOK->pos();
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     toolkit::KeepSize(this);
@@ -37,10 +38,21 @@ void frmAnswer::SetupAnswer(const QString& svLine1, const QString& svLine2, cons
     ui->txtAnswer->setText(svAnswer);
     // What a screen reader announces as the window opens: the verdict and the right answer.
     setAccessibleName(svMessage);
-    setAccessibleDescription(tr("The right answer is%1").arg(svAnswer));
+    setAccessibleDescription(
+        (tr("The right answer is%1").arg(svAnswer) + u' ' + ui->txtNote->text()).trimmed());
     ui->txtOp->setAccessibleDescription(toolkit::SpokenSign(qPrintable(svOp)));
     ui->btnOK->setFocus();
     exec();
+}
+
+void frmAnswer::SetNote(const QString& note)
+{
+    const int room = note.isEmpty() ? 0 : ui->txtNote->height();
+    ui->txtNote->setText(note);
+    ui->txtNote->setVisible(!note.isEmpty());
+    ui->Frame1->move(m_frameAt + QPoint(0, room));
+    ui->btnOK->move(m_okAt + QPoint(0, room));
+    toolkit::KeepSize(this, m_size + QSize(0, room));
 }
 
 void frmAnswer::btnOK_Click()

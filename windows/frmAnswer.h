@@ -24,6 +24,10 @@ class frmAnswer : public QDialog
                      const QString& svLine4, const QString& svOp, const QString& svAnswer,
                      const QString& svMessage);
 
+    // A line under the verdict for the next answer (in a practice, what a slow one is told); the
+    // window grows by it, and is as it always was without one.
+    void SetNote(const QString& note);
+
     void btnOK_Click();
 
     // Whether the window has been closed through the window system: unloaded, it is not shown
@@ -38,5 +42,7 @@ class frmAnswer : public QDialog
     void Form_Unload();
 
     std::unique_ptr<Ui::frmAnswer> ui;
+    QSize m_size; // as designed, without a note
+    QPoint m_frameAt, m_okAt;
     bool m_unloaded = false;
 };

@@ -257,7 +257,12 @@ void frmResults::cmdPractiseFacts_Click()
 void frmResults::Ask(const std::vector<learning::Asked>& asked)
 {
     const QString switched = ForChosenTitle();
-    m_setup.ask(ChosenTitle(), asked);
+    std::vector<learning::Asked> known; // of the operations asked
+    for (const char operation : std::string_view(learning::Operations))
+        if (std::ranges::count(asked, operation, &learning::Asked::operation))
+            for (const learning::Fact& fact : m_facts.Known(operation))
+                known.push_back({operation, learning::OperandsOf(fact)});
+    m_setup.ask(ChosenTitle(), asked, known);
     ui->txtHanded->setText(switched);
     ui->txtHanded->setVisible(!switched.isEmpty());
 }

@@ -126,7 +126,8 @@ class MainWindowSandbox : public RegistrySandbox
     }
 
     // What the window shows: idle or testing (the problem frame, Start, the timer, the answer
-    // box and Personalize agreeing on it), the status, the seconds remaining, and the problem.
+    // box and Personalize agreeing on it), the status ("-" for a figure not shown), the seconds
+    // remaining, the problem, and what the panels say besides.
     QStringList Screen() const
     {
         const bool testing = Find("frmProblem")->isVisible();
@@ -136,8 +137,13 @@ class MainWindowSandbox : public RegistrySandbox
         QStringList shown = {agree ? (testing ? "testing" : "idle") : "neither"};
         for (auto* label :
              {"txtCorrect", "txtIncorrect", "txtPercentage", "txtGrade", "txtTimeRemaining"})
-            shown << Text(label);
-        return testing ? shown << Find<QGroupBox>("frmProblem")->title() : shown;
+            shown << (Find(label)->isVisibleTo(window.get()) ? Text(label) : "-");
+        if (testing)
+            shown << Find<QGroupBox>("frmProblem")->title();
+        for (auto* said : {"txtPracticeNote", "txtTimeUp"})
+            if (Find(said)->isVisibleTo(window.get()))
+                shown << Find<QGroupBox>("frmStatus")->title() + Text(said);
+        return shown;
     }
 
     // Easy sums with 7, Addition and 7 ticked and the time limit of those seconds; the drill's

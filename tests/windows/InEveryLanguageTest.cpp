@@ -1,5 +1,6 @@
 // Every window in the language and at the scale the test is run in.
 
+#include "drill/Scoring.h"
 #include "support/MainWindowSandbox.h"
 #include "toolkit/Caption.h"
 #include "toolkit/Dialogs.h"
@@ -53,7 +54,8 @@ static void ShowsWhole(QLabel* label, const QString& text)
 {
     label->setText(text);
     const QRect room = label->contentsRect();
-    const QRect needed = label->fontMetrics().boundingRect(room, int(label->alignment()), text);
+    const QRect needed = label->fontMetrics().boundingRect(
+        room, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), text);
     EXPECT_TRUE(room.contains(needed))
         << Heard(label) << ": " << needed.width() << " in " << room.width();
 }
@@ -109,6 +111,12 @@ TEST_F(InEveryLanguage, EachWindowHoldsItsControlsWholeAndSpeaksTheLanguage)
             return QCoreApplication::translate("drill", text);
         };
         ShowsWhole(Find<QLabel>("txtMessage", &feedback), drill("You were right!"));
+        ShowsWhole(Find<QLabel>("txtNote", &feedback), drill(drill::SlowNote));
+        const auto main = [](const char* text) {
+            return QCoreApplication::translate("frmMain", text, nullptr, 100);
+        };
+        ShowsWhole(Find<QLabel>("txtTimeUp"), main("Time's up: %n unanswered"));
+        ShowsWhole(Find<QLabel>("txtPracticeNote"), main("%1 of %n facts right now").arg(100));
         for (const char* name : {"txtCorrect", "txtIncorrect", "txtPercentage"})
             ShowsWhole(Find<QLabel>(name), " 100");
         ShowsWhole(Find<QLabel>("txtGrade"), "A+");

@@ -115,7 +115,8 @@ TEST_F(MainWindowTest, TheTimeRunsOutRefusalsChangeNothingAndAnAnswerCountsOnce)
     ScriptedRandom* script = Script(10, {1, 1, 1, 1});
     EXPECT_EQ(Start(), ""); // run out before any answer, and any answer window
     Pass(10);
-    EXPECT_EQ(Screen(), QStringList({"idle", " 0", " 0", " 0", "F", "10"}));
+    EXPECT_EQ(Screen(), QStringList({"idle", " 0", " 0", " 0", "F", "10",
+                                     "Status Time's up: 10 unanswered"}));
     EXPECT_EQ(Start(), "");
     Pass(9);
     EXPECT_EQ(Text("txtTimeRemaining"), "1");
@@ -124,7 +125,8 @@ TEST_F(MainWindowTest, TheTimeRunsOutRefusalsChangeNothingAndAnAnswerCountsOnce)
         EXPECT_FALSE(feedback->isVisible());
         PressKey(window.get(), Qt::Key_Return); // meant for OK, it arrives after the end
     });
-    const QStringList score = {"idle", " 1", " 0", " 10", "F", "10"};
+    const QStringList score = {
+        "idle", " 1", " 0", " 10", "F", "10", "Status Time's up: 9 unanswered"};
     EXPECT_EQ(Screen(), score);
     EXPECT_EQ(script->draws.size(), 6u) << "no further problem was drawn";
 
@@ -155,7 +157,7 @@ TEST_F(MainWindowTest, TheTimeRunsOutRefusalsChangeNothingAndAnAnswerCountsOnce)
     EXPECT_EQ(Screen(), QStringList({"testing", "0", "0", "100", "A+", "10", "Problem 1 of 10"}));
     Answer("8", [&](QWidget* feedback) { Click(Find("btnOK", feedback), 10000), Pass(10); });
     Click(Find("btnStart"), 120);
-    EXPECT_EQ(Screen(), QStringList({"idle", " 1", " 0", " 10", "F", "10"}));
+    EXPECT_EQ(Screen(), score);
     Click(Find("btnStart"), 1000);
     EXPECT_EQ(Screen(), QStringList({"testing", "0", "0", "100", "A+", "10", "Problem 1 of 10"}));
     Pass(10);
@@ -286,6 +288,24 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
     EXPECT_THAT(
         Said([&] { window->close(), registry::Calls() = real; }),
         testing::HasSubstr("could not be saved in " + store + " (No space left on device)"));
+}
+
+// An Enter that echoes the one which closed the verdict answers nothing; another child starts
+// with a clear status.
+TEST_F(MainWindowTest, AStrayEnterAnswersNothingAndAnotherChildStartsClear)
+{
+    Script(0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0});
+    EXPECT_EQ(Start(), "");
+    Answer("8", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+    QTest::keyClick(Input(), Qt::Key_Return); // Enter pressed twice, the second 80 ms on
+    EXPECT_EQ(Screen(),
+              QStringList({"testing", " 1", " 0", " 100", "A+", "Unlimited", "Problem 2 of 10"}));
+    clock->Pass(0.5);
+    for (int problem = 2; problem <= 10; ++problem) // an empty answer from then on: 0
+        Answer("", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); }), clock->Pass(1);
+    EXPECT_EQ(Screen(), QStringList({"idle", " 1", " 9", " 10", "F", "Unlimited"}));
+    EXPECT_EQ(Personalize("Tom"), "Tom's Carrowby");
+    EXPECT_EQ(Screen(), QStringList({"idle", "0", "0", "0", "", "Unlimited"}));
 }
 
 // Across a restart, the most recent name offered first; a new child starts from the settings shown.

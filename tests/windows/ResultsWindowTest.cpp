@@ -263,6 +263,15 @@ TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
     for (const char* typed : {"6", "8", "9"})
         Answer(typed, [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
     EXPECT_EQ(problem(), "Problem 4 of 11: 7 0") << "the wrong one asked again";
+    EXPECT_EQ(Screen().mid(1, 4) + Screen().mid(7),
+              QStringList({" 2", " 1", "-", "-", "Practice 2 of 3 facts right now"}))
+        << "no grade for a practice";
+    clock->Pass(4); // right, slower than the fluency time: it comes back
+    Answer("7", [this](QWidget* feedback) {
+        EXPECT_EQ(Text("txtNote", feedback) + "|" + QString::number(feedback->height()),
+                  "It will come back, to be quicker.|331");
+        PressKey(feedback, Qt::Key_Return);
+    });
     auto* table = Find<QTableView>("grdTests", results);
     ASSERT_TRUE(QTest::qWaitFor([&] { return table->model()->rowCount() == 2; })) << "the practice";
     EXPECT_EQ(table->model()->index(0, 3).data().toString(), "Practice");
@@ -341,6 +350,7 @@ TEST_F(ResultsWindowTest, ExportAndPrintReportWriteTheirFiles)
 TEST_F(ResultsWindowTest, TheTableAndTheChartFollowNewTests)
 {
     QDialog* results = DrillAllWrong();
+    Taken({"Carrowby", "+", "7", "Easy", 10, 0}, 5, results::EndReason::Stopped); // given up
     for (int test = 0; test < 11; ++test)
         Taken({"Carrowby", "+x", "2,3,4,7", test == 0 ? "Hard" : "Easy", 10, test * 9}, 125,
               test == 10 ? results::EndReason::Time : results::EndReason{});
@@ -348,7 +358,8 @@ TEST_F(ResultsWindowTest, TheTableAndTheChartFollowNewTests)
     EXPECT_EQ(TableRow(results, 0).section('|', 1),
               "2:05|+ x 2–4, 7|Easy|1:30|5|5|0|50|F|Time ran out");
     EXPECT_EQ(TableRow(results, 10).section('|', 2, 3), "+ x|Hard") << "no numbers off Easy";
-    EXPECT_EQ(results->findChild<QTableView*>("grdTests")->verticalHeader()->count(), 12)
+    EXPECT_EQ(TableRow(results, 11).section('|', 5), "5|5|0|||Stopped") << "never a success";
+    EXPECT_EQ(results->findChild<QTableView*>("grdTests")->verticalHeader()->count(), 13)
         << "the table shown anew";
     auto* span = Find<QComboBox>("ctlSpan", results);
     span->setCurrentIndex(span->findData(10));
