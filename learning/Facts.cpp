@@ -205,9 +205,12 @@ Standing FactTable::StandingOf(const Fact& fact) const
     return standing;
 }
 
-bool FactTable::AnyAsked() const
+bool FactTable::AnyAsked(char operation) const
 {
-    return std::ranges::any_of(m_facts, [](const Track& track) { return track.count > 0; });
+    for (size_t index = 0; index < m_facts.size(); ++index)
+        if ((!operation || Operations[index / 121] == operation) && m_facts[index].count > 0)
+            return true;
+    return false;
 }
 
 std::vector<size_t> FactTable::InState(char operation, FactState state) const

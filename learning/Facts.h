@@ -95,8 +95,8 @@ class FactTable
 
     FactState StateOf(const Fact& fact) const;
     Standing StandingOf(const Fact& fact) const;
-    // Whether any fact has been asked.
-    bool AnyAsked() const;
+    // Whether any fact, of one operation or (none) of every one, has been asked.
+    bool AnyAsked(char operation = 0) const;
     // The facts still to learn, of one operation or (none) of every one: the missed, then the
     // slow, each the slowest first.
     std::vector<Fact> ToLearn(char operation = 0) const;

@@ -171,6 +171,17 @@
             <numerusform>%n wieder dran</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1. Known when right within %n seconds.</source>
+        <translation>
+            <numerusform>%1. Sitzt, wenn richtig in %n Sekunde.</numerusform>
+            <numerusform>%1. Sitzt, wenn richtig in %n Sekunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due again this week: %1.</source>
+        <translation>Diese Woche wieder dran: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressChart</name>
@@ -235,12 +246,16 @@
         <translation>Verlauf</translation>
     </message>
     <message>
-        <source>Facts: %1</source>
-        <translation>Aufgaben: %1</translation>
-    </message>
-    <message>
         <source>The last ten tests</source>
         <translation>Die letzten zehn Tests</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>The last ten practices</source>
+        <translation>Die letzten zehn Übungen</translation>
     </message>
 </context>
 <context>

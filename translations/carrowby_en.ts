@@ -87,6 +87,13 @@
             <numerusform>%n due again</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1. Known when right within %n seconds.</source>
+        <translation>
+            <numerusform>%1. Known when right within %n second.</numerusform>
+            <numerusform>%1. Known when right within %n seconds.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ProgressChart</name>

@@ -171,6 +171,17 @@
             <numerusform>%n para repasar</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1. Known when right within %n seconds.</source>
+        <translation>
+            <numerusform>%1. Dominada si está bien en %n segundo.</numerusform>
+            <numerusform>%1. Dominada si está bien en %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due again this week: %1.</source>
+        <translation>Para repasar esta semana: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressChart</name>
@@ -235,12 +246,16 @@
         <translation>Progreso</translation>
     </message>
     <message>
-        <source>Facts: %1</source>
-        <translation>Cuentas: %1</translation>
-    </message>
-    <message>
         <source>The last ten tests</source>
         <translation>Las diez últimas pruebas</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>The last ten practices</source>
+        <translation>Las diez últimas prácticas</translation>
     </message>
 </context>
 <context>

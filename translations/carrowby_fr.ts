@@ -171,6 +171,17 @@
             <numerusform>%n à réviser</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1. Known when right within %n seconds.</source>
+        <translation>
+            <numerusform>%1. Acquis si juste en %n seconde.</numerusform>
+            <numerusform>%1. Acquis si juste en %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due again this week: %1.</source>
+        <translation>À réviser cette semaine&#xa0;: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressChart</name>
@@ -235,12 +246,16 @@
         <translation>Progression</translation>
     </message>
     <message>
-        <source>Facts: %1</source>
-        <translation>Calculs&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>The last ten tests</source>
         <translation>Les dix derniers tests</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Calculs</translation>
+    </message>
+    <message>
+        <source>The last ten practices</source>
+        <translation>Les dix dernières révisions</translation>
     </message>
 </context>
 <context>

@@ -171,6 +171,17 @@
             <numerusform>%n da ripassare</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1. Known when right within %n seconds.</source>
+        <translation>
+            <numerusform>%1. Imparato se giusto entro %n secondo.</numerusform>
+            <numerusform>%1. Imparato se giusto entro %n secondi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due again this week: %1.</source>
+        <translation>Da ripassare questa settimana: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressChart</name>
@@ -235,12 +246,16 @@
         <translation>Progressi</translation>
     </message>
     <message>
-        <source>Facts: %1</source>
-        <translation>Calcoli: %1</translation>
-    </message>
-    <message>
         <source>The last ten tests</source>
         <translation>Le ultime dieci prove</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Calcoli</translation>
+    </message>
+    <message>
+        <source>The last ten practices</source>
+        <translation>Gli ultimi dieci ripassi</translation>
     </message>
 </context>
 <context>

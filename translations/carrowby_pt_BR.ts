@@ -171,6 +171,17 @@
             <numerusform>%n para revisar</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1. Known when right within %n seconds.</source>
+        <translation>
+            <numerusform>%1. Sabida se certa em até %n segundo.</numerusform>
+            <numerusform>%1. Sabida se certa em até %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due again this week: %1.</source>
+        <translation>Para revisar esta semana: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressChart</name>
@@ -235,12 +246,16 @@
         <translation>Progresso</translation>
     </message>
     <message>
-        <source>Facts: %1</source>
-        <translation>Contas: %1</translation>
-    </message>
-    <message>
         <source>The last ten tests</source>
         <translation>Os últimos dez testes</translation>
+    </message>
+    <message>
+        <source>Facts</source>
+        <translation>Contas</translation>
+    </message>
+    <message>
+        <source>The last ten practices</source>
+        <translation>As últimas dez práticas</translation>
     </message>
 </context>
 <context>

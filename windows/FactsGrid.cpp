@@ -100,17 +100,37 @@ QString Said(const learning::FactTable& facts, const learning::Fact& fact)
         .arg(QLocale().toString(slowest, 'f', 1), ago);
 }
 
+QString TableName(char operation)
+{
+    return operation == '-'
+               ? QCoreApplication::translate("FactsGrid", "Facts, the number taken away down "
+                                                          "and the difference across")
+           : operation == '/'
+               ? QCoreApplication::translate("FactsGrid",
+                                             "Facts, the divisor down and the quotient across")
+               : QCoreApplication::translate(
+                     "FactsGrid", "Facts, the top number down and the bottom one across");
+}
+
+QString LegendText(int fluencySeconds)
+{
+    QStringList marks;
+    for (const Look& look : Looks)
+        marks << (*look.mark ? QString::fromUtf8(look.mark) + u' ' : QString()) +
+                     QCoreApplication::translate("FactsGrid", look.word);
+    return QCoreApplication::translate("FactsGrid", "%1. Known when right within %n seconds.",
+                                       nullptr, fluencySeconds)
+        .arg(marks.join(QStringLiteral(", ")));
+}
+
+QString DueText(const std::vector<learning::Fact>& due)
+{
+    return QCoreApplication::translate("FactsGrid", "Due again this week: %1.").arg(FactsList(due));
+}
+
 void Show(QTableWidget* grid, const learning::FactTable& facts, char operation)
 {
-    grid->setAccessibleName(
-        operation == '-'
-            ? QCoreApplication::translate(
-                  "FactsGrid", "Facts, the number taken away down and the difference across")
-        : operation == '/'
-            ? QCoreApplication::translate("FactsGrid",
-                                          "Facts, the divisor down and the quotient across")
-            : QCoreApplication::translate("FactsGrid",
-                                          "Facts, the top number down and the bottom one across"));
+    grid->setAccessibleName(TableName(operation));
     for (int row = 0; row <= 10; ++row)
         for (int column = 0; column <= 10; ++column) {
             auto* cell = new QTableWidgetItem;
@@ -145,7 +165,7 @@ void ShowLegend(const std::vector<QLabel*>& labels)
     }
 }
 
-QString ToLearnText(const learning::FactTable& facts, char operation)
+QString ToLearnText(const learning::FactTable& facts, char operation, bool others)
 {
     if (!facts.AnyAsked())
         return QCoreApplication::translate("FactsGrid", "No fact has been asked yet.");
@@ -162,9 +182,10 @@ QString ToLearnText(const learning::FactTable& facts, char operation)
     if (parts.isEmpty())
         parts << QCoreApplication::translate("FactsGrid",
                                              "Every fact asked is right, and none is slow.");
-    if (const auto others = facts.ToLearn().size() - missed.size() - slow.size())
+    if (const auto elsewhere = facts.ToLearn().size() - missed.size() - slow.size();
+        others && elsewhere)
         parts << QCoreApplication::translate("FactsGrid", "And %n to learn in other operations.",
-                                             nullptr, int(others));
+                                             nullptr, int(elsewhere));
     return parts.join(u' ');
 }
 

@@ -20,8 +20,16 @@ void Show(QTableWidget* grid, const learning::FactTable& facts, char operation);
 // Colours and marks the legend's labels as the cells are: known, due again, learning, slow,
 // missed, and not yet asked.
 void ShowLegend(const std::vector<QLabel*>& labels);
-// The facts of the operation still to learn, in a sentence, with how many more the others have.
-QString ToLearnText(const learning::FactTable& facts, char operation);
+// The facts of the operation still to learn, in a sentence, with how many more the others have
+// unless told not to.
+QString ToLearnText(const learning::FactTable& facts, char operation, bool others = true);
+// What the rows and the columns of the operation's table are: "Facts, the divisor down and the
+// quotient across".
+QString TableName(char operation);
+// What each mark means, and the fluency time.
+QString LegendText(int fluencySeconds);
+// "Due again this week: 3 x 4, 6 x 7."
+QString DueText(const std::vector<learning::Fact>& due);
 // How many facts of the operation are known, beside a week ago, and how many are due again:
 // "Known: 42 of 66 multiplication facts, 6 more than a week ago; 3 due again."
 QString KnownText(const learning::FactTable& facts, char operation);

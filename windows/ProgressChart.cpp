@@ -50,6 +50,15 @@ const LineLook Looks[] = {{QColor(20, 60, 160), Qt::SolidLine},
                           {QColor(130, 40, 150), Qt::DashDotLine},
                           {QColor(70, 70, 70), Qt::DashDotDotLine}};
 
+// Each kind its own look, the same on every chart and report: the levels in order, then practice.
+const LineLook& LookOf(const std::string& kind)
+{
+    const std::string_view kinds[] = {"Easy", "Medium", "Hard", "Diabloish",
+                                      learning::PracticeKind};
+    const auto at = std::ranges::find(kinds, kind) - std::begin(kinds);
+    return Looks[static_cast<size_t>(at) % std::size(Looks)];
+}
+
 } // namespace
 
 ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
@@ -142,7 +151,7 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
         auto* line = new QLineSeries;
         line->setName(KindText(kinds[kind]));
         line->setPointsVisible(true);
-        const LineLook& look = Looks[kind % std::size(Looks)];
+        const LineLook& look = LookOf(kinds[kind]);
         line->setPen(QPen(look.colour, 2, look.dash));
         for (const results::TestRow& test : m_points)
             if (learning::KindOf(test) == kinds[kind])

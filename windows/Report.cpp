@@ -1,5 +1,9 @@
 #include "Report.h"
 
+#include "FactsGrid.h"
+#include "ResultsTexts.h"
+#include "TestsModel.h"
+
 #include <QAbstractItemModel>
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
@@ -17,35 +21,58 @@ namespace {
 
 constexpr int ChartWidth = 680, ChartHeight = 280; // at a document's 96 points an inch
 
-// A model's rows as a table, with its headers; each cell's colour behind it, faintly printed.
-QString HtmlTable(const QAbstractItemModel& model, int rows, bool rowHeaders)
+// A model's rows as a table, with its headers.
+QString HtmlTable(const QAbstractItemModel& model, int rows)
 {
-    const QString cell = QStringLiteral("<td align=\"center\"%1>%2</td>");
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" "
                                   "width=\"100%\"><tr>");
-    if (rowHeaders)
-        html += QStringLiteral("<th></th>");
     for (int column = 0; column < model.columnCount(); ++column)
         html += QStringLiteral("<th>%1</th>")
                     .arg(model.headerData(column, Qt::Horizontal).toString().toHtmlEscaped());
     html += QStringLiteral("</tr>");
     for (int row = 0; row < std::min(rows, model.rowCount()); ++row) {
         html += QStringLiteral("<tr>");
-        if (rowHeaders)
-            html += QStringLiteral("<th>%1</th>")
-                        .arg(model.headerData(row, Qt::Vertical).toString().toHtmlEscaped());
-        for (int column = 0; column < model.columnCount(); ++column) {
-            const QModelIndex at = model.index(row, column);
-            const QVariant back = at.data(Qt::BackgroundRole);
-            html += cell.arg(
-                back.isValid()
-                    ? QStringLiteral(" bgcolor=\"%1\"").arg(back.value<QBrush>().color().name())
-                    : QString(),
-                at.data().toString().toHtmlEscaped());
+        for (int column = 0; column < model.columnCount(); ++column)
+            html += QStringLiteral("<td align=\"center\">%1</td>")
+                        .arg(model.index(row, column).data().toString().toHtmlEscaped());
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+// The facts of an operation as the window's table shows them, each cell its mark on its colour,
+// faintly printed; the cells of problems never asked grey.
+QString FactsTable(const learning::FactTable& facts, char operation)
+{
+    QString html = QStringLiteral("<p>%1</p><table border=\"1\" cellspacing=\"0\" "
+                                  "cellpadding=\"1\"><tr><th></th>")
+                       .arg(factsgrid::TableName(operation).toHtmlEscaped());
+    for (int column = 0; column <= 10; ++column)
+        html += QStringLiteral("<th>%1</th>").arg(column);
+    for (int row = 0; row <= 10; ++row) {
+        html += QStringLiteral("<tr><th>%1</th>").arg(row);
+        for (int column = 0; column <= 10; ++column) {
+            const auto fact = learning::FactAt(operation, row, column);
+            const factsgrid::Look* look = fact ? &factsgrid::LookOf(facts.StateOf(*fact)) : nullptr;
+            html += QStringLiteral("<td align=\"center\" width=\"18\" bgcolor=\"%1\">%2</td>")
+                        .arg(look ? look->colour.name() : QStringLiteral("#d4d4d4"),
+                             look ? QString::fromUtf8(look->mark) : QString());
         }
         html += QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table>");
+}
+
+// The tests, or the practices, newest first, as the Tests table shows them.
+std::unique_ptr<TestsModel> TestsOf(const std::vector<results::TestRow>& tests, bool practices)
+{
+    std::vector<results::TestRow> some;
+    std::ranges::copy_if(tests, std::back_inserter(some), [&](const results::TestRow& test) {
+        return (test.practice != 0) == practices;
+    });
+    auto model = std::make_unique<TestsModel>();
+    model->SetTests(std::move(some));
+    return model;
 }
 
 // The chart as the window draws it, drawn again where the document puts it on paper: in lines
@@ -65,7 +92,7 @@ class ChartObject : public QObject, public QTextObjectInterface
         m_chart.setAttribute(Qt::WA_DontShowOnScreen);
         m_chart.resize(ChartWidth, ChartHeight);
         m_chart.show(); // laid out as on screen, never seen
-        m_chart.Show(contents.tests);
+        m_chart.Show(contents.charted);
         QCoreApplication::sendPostedEvents();
     }
     QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override
@@ -86,21 +113,34 @@ class ChartObject : public QObject, public QTextObjectInterface
 
 std::unique_ptr<QTextDocument> Document(const Contents& contents)
 {
-    const QString heading = QStringLiteral("<h3>%1</h3>");
+    const QString heading = QStringLiteral("<h3>%1</h3>"), paragraph = QStringLiteral("<p>%1</p>");
     const QString top =
         QStringLiteral("<h2>%1</h2><p>%2</p>")
             .arg(contents.title.toHtmlEscaped(),
                  QLocale().toString(QDate::currentDate(), QLocale::LongFormat).toHtmlEscaped()) +
         heading.arg(QCoreApplication::translate("Report", "Progress"));
     // The tables read before the chart is laid out, which lets the window's posted events run.
-    const QString tables =
-        heading.arg(QCoreApplication::translate("Report", "Facts: %1")
-                        .arg(contents.operation)
-                        .toHtmlEscaped()) +
-        HtmlTable(*contents.facts, contents.facts->rowCount(), true) +
-        QStringLiteral("<p>%1</p>").arg(contents.toLearn.toHtmlEscaped()) +
-        heading.arg(QCoreApplication::translate("Report", "The last ten tests")) +
-        HtmlTable(*contents.lastTests, 10, false);
+    const learning::FactTable& facts = *contents.facts;
+    QString tables = heading.arg(QCoreApplication::translate("Report", "Facts")) +
+                     paragraph.arg(factsgrid::LegendText(contents.fluencySeconds).toHtmlEscaped());
+    for (const char operation : std::string_view(learning::Operations)) {
+        if (!facts.AnyAsked(operation))
+            continue;
+        QStringList said = {factsgrid::KnownText(facts, operation),
+                            factsgrid::ToLearnText(facts, operation, false)};
+        if (const auto due = facts.DueBy(operation, facts.Today() + 6); !due.empty())
+            said << factsgrid::DueText(due);
+        tables += QStringLiteral("<h4>%1</h4>")
+                      .arg(resultstexts::OperationName(operation).toHtmlEscaped()) +
+                  FactsTable(facts, operation) + paragraph.arg(said.join(u' ').toHtmlEscaped());
+    }
+    for (const bool practices : {false, true})
+        if (const auto some = TestsOf(contents.tests, practices); some->rowCount() > 0)
+            tables +=
+                heading.arg(practices
+                                ? QCoreApplication::translate("Report", "The last ten practices")
+                                : QCoreApplication::translate("Report", "The last ten tests")) +
+                HtmlTable(*some, 10);
     auto document = std::make_unique<QTextDocument>();
     QFont font = contents.font;
     font.setPointSizeF(8.5);

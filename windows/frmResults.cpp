@@ -354,8 +354,8 @@ void frmResults::cmdPrint_Click()
         return toolkit::MessageBox(this, CannotBeRead(*m_unread), caption);
     // The page as the window shows it now, whatever a test that ends meanwhile changes.
     const auto page =
-        report::Document({ChosenTitle(), Charted(), m_setup.bands, ui->ctlOperation->currentText(),
-                          ui->grdFacts->model(), m_tests, ui->txtToLearn->text(), font()});
+        report::Document({ChosenTitle(), Charted(), m_setup.bands, &m_facts,
+                          ui->ctlFluency->currentData().toInt(), m_tests->Tests(), font()});
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(ChosenTitle());
     if (QPrinterInfo::availablePrinters().isEmpty()) // then a PDF file, offered a name

@@ -323,6 +323,7 @@ TEST_F(ResultsWindowTest, ExportAndPrintReportWriteTheirFiles)
             std::tuple(offered, lines, "\xEF\xBB\xBF",
                        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write));
     }
+    Recorded("Carrowby"), Find<QAction>("mFile_Results")->trigger(); // a product missed too
     const QString pdf = QDir::home().filePath("Carrowby report " + today + ".pdf");
     WhenModal([](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Print Report");
@@ -333,9 +334,11 @@ TEST_F(ResultsWindowTest, ExportAndPrintReportWriteTheirFiles)
     text.start("pdftotext", {"-layout", pdf, "-"});
     ASSERT_TRUE(text.waitForFinished(20000)) << pdf.toStdString();
     const QString page = QString::fromUtf8(text.readAllStandardOutput());
-    EXPECT_EQ(page.count(u'\f'), 1) << "one page";
-    for (const char* shown : {"Carrowby", "Progress", "% correct", "Facts: Addition",
-                              "Still missed: 0 + 7", "The last ten tests", "Easy"})
+    EXPECT_EQ(page.count(u'\f'), 2) << "two pages";
+    for (const char* shown :
+         {"Carrowby", "Progress", "% correct", "known, ↻ due again", "within 3 seconds", "Addition",
+          "Known: 0 of 66 addition facts", "Still missed: 0 + 7", "Multiplication",
+          "Still missed: 3 x 7.", "The last ten tests", "Easy"})
         EXPECT_TRUE(page.contains(shown)) << shown << "\n" << page.toStdString();
     std::ofstream(results::DefaultResultsPath()) << "my shopping list"; // read as none
     Find<QAction>("mFile_Results")->trigger();
