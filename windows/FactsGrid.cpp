@@ -88,16 +88,17 @@ QString Said(const learning::FactTable& facts, const learning::Fact& fact)
     for (const learning::FactAnswer& answer : standing.last)
         right += answer.right, slowest = std::max(slowest, answer.seconds);
     const bool today = standing.last.back().day == facts.Today();
-    return (today
-                ? QCoreApplication::translate(
-                      "FactsGrid", "%1: %2, %n right out of %3 today, the slowest in %4 s", nullptr,
-                      right)
-                : QCoreApplication::translate(
-                      "FactsGrid", "%1: %2, %n right out of %3, the slowest in %4 s, last asked %5",
-                      nullptr, right))
-        .arg(posed, Translated(LookOf(standing.state).word))
-        .arg(standing.last.size())
-        .arg(QLocale().toString(slowest, 'f', 1), ago);
+    const QString said =
+        (today ? QCoreApplication::translate(
+                     "FactsGrid", "%1: %2, %n right out of %3 today, the slowest in %4 s", nullptr,
+                     right)
+               : QCoreApplication::translate(
+                     "FactsGrid", "%1: %2, %n right out of %3, the slowest in %4 s, last asked %5",
+                     nullptr, right))
+            .arg(posed, QCoreApplication::translate("FactsGrid", LookOf(standing.state).word))
+            .arg(standing.last.size())
+            .arg(QLocale().toString(slowest, 'f', 1));
+    return today ? said : said.arg(ago);
 }
 
 QString TableName(char operation)
