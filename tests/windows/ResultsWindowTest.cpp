@@ -454,3 +454,28 @@ TEST_F(ResultsWindowTest, FactsFollowTheDaysAndEachChildsFluencyTime)
     window->close();
     EXPECT_EQ(kept("Maisie"), 5);
 }
+
+// Every button that hands the main window something does so, and is greyed while a test runs.
+TEST_F(ResultsWindowTest, EachButtonHandingTheMainWindowSomethingDoesSoAndWaitsForTheTest)
+{
+    QDialog* results = DrillAllWrong();
+    const auto handing =
+        results->findChildren<QPushButton*>(QRegularExpression("^cmd(Practise|Tick)"));
+    ASSERT_GE(handing.size(), 2);
+    for (QPushButton* button : handing) {
+        Tick({"chkAddition", "chk7"}, false);
+        const QString before = Ticked();
+        EXPECT_TRUE(button->isEnabled()) << Heard(button);
+        button->click();
+        const bool practising = Find("frmProblem")->isVisible();
+        EXPECT_TRUE(practising || Ticked() != before) << Heard(button) << " hands nothing";
+        if (!practising) {
+            EXPECT_EQ(Start(), "");
+        }
+        for (QPushButton* other : handing)
+            EXPECT_FALSE(other->isEnabled()) << Heard(other) << " while a test runs";
+        while (Find("frmProblem")->isVisible()) // each answered right
+            Answer(QString::number(Text("txtLine1").toInt() + Text("txtLine2").toInt()),
+                   [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+    }
+}
