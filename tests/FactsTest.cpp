@@ -277,6 +277,10 @@ TEST(Facts, APracticeAsksAMissedOneAgainUntilItIsRight)
     EXPECT_EQ(std::tuple(sum.ThirdOperand, sum.SecondOperand, sum.FirstOperand, sum.difficulty),
               std::tuple(30, 5, 12, int16_t(drill::Hard)))
         << "its lines top to bottom, as many as it fills";
+    const drill::Problem four = drill::ProblemOf({'+', {1000, 30, 5, 12}});
+    EXPECT_EQ(std::tuple(four.FourthOperand, four.FirstOperand, four.difficulty),
+              std::tuple(1000, 12, int16_t(drill::Diabloish)))
+        << "a Diabloish sum's fourth line kept";
     // As many as the length chosen, the first first, on Easy with no time limit, its operations
     // in the order of the boxes.
     const auto begun = drill::Practise({{'/', {8, 2}}, {'+', {3, 4}}, {'x', {8, 7}}}, {}, 2, "Ada");

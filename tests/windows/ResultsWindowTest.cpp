@@ -212,6 +212,11 @@ TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst
     const auto said = [grid](int row, int column) {
         return grid->item(row, column)->data(Qt::AccessibleTextRole).toString();
     };
+    QTest::keyClick(Find("ctlOperation", results), Qt::Key_End); // Division: 0 divides nothing
+    EXPECT_EQ(said(0, 3) + "|" + grid->item(0, 3)->background().color().name(),
+              "0 / 3: never asked|" + grid->palette().color(QPalette::Window).name());
+    QTest::keyClick(Find("ctlOperation", results), Qt::Key_Home);
+    QTest::keyClick(Find("ctlOperation", results), Qt::Key_Down); // Subtraction again
     EXPECT_EQ(grid->item(8, 7)->text() + said(7, 0) + "|" + said(3, 7) + "|" +
                   grid->accessibleName(),
               "7 - 7: not yet asked|10 - 3: not yet asked|Facts, the number taken away down and "
@@ -362,6 +367,11 @@ TEST_F(ResultsWindowTest, TheTableAndTheChartFollowNewTests)
               "2:05|+ x 2–4, 7|Easy|1:30|5|5|0|50|F|Time ran out");
     EXPECT_EQ(TableRow(results, 10).section('|', 2, 3), "+ x|Hard") << "no numbers off Easy";
     EXPECT_EQ(TableRow(results, 11).section('|', 5), "5|5|0|||Stopped") << "never a success";
+    const QAbstractItemModel* table = Find<QTableView>("grdTests", results)->model();
+    EXPECT_EQ(std::pair(table->index(0, 5).data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight,
+                        table->index(0, 2).data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight),
+              std::pair(int(Qt::AlignRight), 0))
+        << "numbers to the right";
     EXPECT_EQ(results->findChild<QTableView*>("grdTests")->verticalHeader()->count(), 13)
         << "the table shown anew";
     auto* span = Find<QComboBox>("ctlSpan", results);
