@@ -339,6 +339,12 @@ TEST_F(ResultsWindowTest, ExportAndPrintReportWriteTheirFiles)
     text.start("pdftotext", {"-layout", pdf, "-"});
     ASSERT_TRUE(text.waitForFinished(20000)) << pdf.toStdString();
     const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    text.start("pdftotext", {"-bbox", pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    const auto left = QRegularExpression("xMin=\"([0-9.]+)\"")
+                          .match(QString::fromUtf8(text.readAllStandardOutput()))
+                          .captured(1);
+    EXPECT_GT(left.toDouble(), 36) << "more than half an inch from the paper's edge";
     EXPECT_EQ(page.count(u'\f'), 2) << "two pages";
     for (const char* shown :
          {"Carrowby", "Progress", "% correct", "known, ↻ due again", "within 3 seconds", "Addition",
