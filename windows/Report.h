@@ -11,6 +11,7 @@
 
 class QAbstractItemModel;
 class QPagedPaintDevice;
+class QPrinter;
 class QTextDocument;
 
 // A page to take to a teacher for the title shown: the chart of its tests, its table of facts of
@@ -34,5 +35,8 @@ struct Contents
 std::unique_ptr<QTextDocument> Document(const Contents& contents);
 // Prints it on the device, a printer or a PDF file, as one page of the device's paper.
 void Print(QTextDocument& document, QPagedPaintDevice& device);
+// Saves it as the PDF file the printer names, on the printer's paper, whole and private (0600);
+// empty, or why it could not be saved.
+QString SavePdf(QTextDocument& document, const QPrinter& printer);
 
 } // namespace report

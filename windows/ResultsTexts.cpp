@@ -65,6 +65,20 @@ QString SumsText(const results::TestRow& test)
     return operations + u' ' + NumbersText(NumbersOf(test.numbers));
 }
 
+QString SetAsideText(const results::CopySetAside& copy)
+{
+    const auto tr = [](const char* text) { return QCoreApplication::translate("frmResults", text); };
+    const QString name = toolkit::Text(copy.path.substr(copy.path.find_last_of('/') + 1));
+    QString said = tr("A results file that could not be read whole is kept as %1.").arg(name);
+    if (copy.counted)
+        said += u' ' + tr("Tests saved from it: %1. Tests that could not be read: %2. Answers "
+                              "that could not be read: %3.")
+                           .arg(copy.saved)
+                           .arg(copy.unreadTests)
+                           .arg(copy.unreadAnswers);
+    return said;
+}
+
 QString ReasonText(const results::Reason& why)
 {
     return QCoreApplication::translate("results", why.text).arg(toolkit::Text(why.fill));

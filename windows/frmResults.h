@@ -44,6 +44,8 @@ class frmResults : public QDialog, public ResultsWindow
     void ctlFluency_Click();
     void cmdForget_Click();
     void cmdForgetTitle_Click();
+    // After a confirmation, the copies of the results file set aside as damaged gone for good.
+    void cmdForgetSetAside_Click();
     void cmdPrint_Click();
     // Opens a test of the table (Enter or a double-click) to go over its problems.
     void grdTests_Activated(const QModelIndex& row);
@@ -63,6 +65,8 @@ class frmResults : public QDialog, public ResultsWindow
     void Forget(const std::optional<QString>& title);
     void ShowFacts();
     void SayHowRecordingStands();
+    // What was set aside of a results file that could not be read whole, and saved from it.
+    void SaySetAside();
     // What a read gives, or nothing where it failed, whose reason is then shown.
     template <typename Rows> Rows Read(std::optional<Rows> rows);
     QString ChosenTitle() const;

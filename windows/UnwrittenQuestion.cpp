@@ -1,0 +1,66 @@
+#include "UnwrittenQuestion.h"
+
+#include "ResultsTexts.h"
+#include "results/Recorder.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A question whose Wait button keeps it open: it waits until it is closed for it.
+class WaitingQuestion : public QMessageBox
+{
+  public:
+    using QMessageBox::QMessageBox;
+    QPushButton* wait = nullptr;
+    bool written = false;
+
+    void done(int result) override
+    {
+        if (!written && clickedButton() == wait) {
+            wait->setEnabled(false); // waiting already; Leave Now is still there
+            return;
+        }
+        QMessageBox::done(result);
+    }
+};
+
+QString Tr(const char* text, int count = -1)
+{
+    return QCoreApplication::translate("UnwrittenQuestion", text, nullptr, count);
+}
+
+} // namespace
+
+void WaitForUnwritten(QWidget* owner, results::Recorder& recorder)
+{
+    // Most often written in a moment; the first try that fails ends this wait at once.
+    if (recorder.Flush(500ms))
+        return;
+    const results::Recording state = recorder.State();
+    WaitingQuestion ask(QMessageBox::Warning, Tr("Answers Not Written Yet"),
+                        Tr("%n answers cannot be written to the results file yet: %1.",
+                           static_cast<int>(state.pendingAnswers))
+                                .arg(resultstexts::ReasonText(
+                                    state.waiting.value_or(results::Reason{"%1", ""}))) +
+                            u' ' +
+                            Tr("Carrowby waits for them and closes once they are written. Leave "
+                               "now, and they are kept and written the next time a test starts."),
+                        QMessageBox::NoButton, owner);
+    ask.addButton(Tr("&Leave Now"), QMessageBox::DestructiveRole);
+    ask.wait = ask.addButton(Tr("&Wait"), QMessageBox::AcceptRole);
+    ask.setDefaultButton(ask.wait);
+    ask.setEscapeButton(ask.wait);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &ask, [&] {
+        if (recorder.Flush(0ms))
+            ask.written = true, ask.accept();
+    });
+    poll.start(100);
+    ask.exec();
+}
