@@ -498,8 +498,10 @@ void frmMain::WaitForRecording()
 {
     if (m_unloaded)
         return;
-    myTimer.stop();
-    m_run.End(results::EndReason::Stopped);
+    if (m_run.Running()) {
+        m_run.End(results::EndReason::Stopped);
+        EndTest();
+    }
     WaitForUnwritten(this, m_recorder);
 }
 

@@ -12,22 +12,13 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A question whose Wait button keeps it open: it waits until it is closed for it.
+// A question that waits: it closes itself once everything is written.
 class WaitingQuestion : public QMessageBox
 {
   public:
     using QMessageBox::QMessageBox;
     QPushButton* wait = nullptr;
     bool written = false;
-
-    void done(int result) override
-    {
-        if (!written && clickedButton() == wait) {
-            wait->setEnabled(false); // waiting already; Leave Now is still there
-            return;
-        }
-        QMessageBox::done(result);
-    }
 };
 
 QString Tr(const char* text, int count = -1)
@@ -62,5 +53,9 @@ void WaitForUnwritten(QWidget* owner, results::Recorder& recorder)
             ask.written = true, ask.accept();
     });
     poll.start(100);
-    ask.exec();
+    // Wait (Enter, Escape, the title bar's close) asks again, until everything is written or
+    // the user leaves.
+    do
+        ask.exec();
+    while (!ask.written && ask.clickedButton() == ask.wait);
 }
