@@ -149,6 +149,13 @@ bool Statement::Done()
     return !m_failed;
 }
 
+bool Statement::Any()
+{
+    const bool row = Step();
+    sqlite3_reset(m_statement);
+    return row;
+}
+
 int Statement::Columns() const
 {
     return sqlite3_column_count(m_statement);

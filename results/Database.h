@@ -85,6 +85,9 @@ class Statement
     bool Step();
     // Steps to the end; false when the statement failed.
     bool Done();
+    // Whether the statement gives a row; reset after, so that it holds no read of the file (which
+    // would keep the log from being emptied at the commit).
+    bool Any();
     bool Failed() const { return m_failed; }
     // The columns each row has.
     int Columns() const;

@@ -102,9 +102,13 @@ bool ResultsWriter::Salvage(const std::string& aside, bool fromPages)
     const std::vector<PageRow> rows = fromPages ? ReadPageRows(aside) : std::vector<PageRow>{};
     if (!m_db.Run("BEGIN IMMEDIATE"))
         return false;
-    Statement count(m_db, "SELECT count(*) FROM tests");
-    const int64_t had = fromPages && count.Step() ? count.Integer(0) : 0;
-    bool done = !count.Failed();
+    int64_t had = 0;
+    bool done = true;
+    {
+        Statement count(m_db, "SELECT count(*) FROM tests");
+        had = fromPages && count.Step() ? count.Integer(0) : 0;
+        done = !count.Failed();
+    }
     int64_t highest = 0;        // the highest number the file ever gave a test
     std::set<int64_t> answered; // the tests that answers are found for
     for (const PageRow& row : rows) {
@@ -134,15 +138,16 @@ bool ResultsWriter::Salvage(const std::string& aside, bool fromPages)
                            "FROM problems WHERE test = id))), max(id) FROM tests");
     done = counts.Step() && done;
     const int64_t saved = counts.Integer(0) - had;
+    const auto unreadAnswers = fromPages ? static_cast<int64_t>(counts.Real(1)) : 0;
+    highest = std::max(highest, counts.Integer(2));
+    counts.Done(); // read to its end: the file held no longer
     int64_t unreadTests = 0;
     for (const int64_t test : answered) {
         Statement there(m_db, "SELECT 1 FROM tests WHERE id = ?");
-        there.Bind(test);
-        unreadTests += there.Step() ? 0 : 1;
+        unreadTests += there.Bind(test).Any() ? 0 : 1;
     }
-    const auto unreadAnswers = fromPages ? static_cast<int64_t>(counts.Real(1)) : 0;
     Statement numbered(m_db, "UPDATE sqlite_sequence SET seq = max(seq, ?) WHERE name = 'tests'");
-    numbered.Bind(std::max(highest, counts.Integer(2)));
+    numbered.Bind(highest);
     Statement kept(m_db, "INSERT INTO set_aside VALUES (?, ?, ?, ?)");
     kept.Bind(aside.substr(aside.find_last_of('/') + 1)).Bind(saved).Bind(unreadTests);
     done = numbered.Done() && kept.Bind(unreadAnswers).Done() && done && m_db.Commit();

@@ -90,7 +90,7 @@ ResultsWriter::Outcome ResultsWriter::Change(const TestRow& test, const std::fun
         return Failure();
     Statement ours(m_db, "SELECT 1 FROM tests WHERE id = ? AND started = ? AND title = ?");
     ours.Bind(test.id).Bind(test.started).Bind(test.title);
-    const bool there = ours.Step();
+    const bool there = ours.Any();
     bool done = !ours.Failed() && there && work() && m_db.Commit();
     if (done)
         return Kept;

@@ -23,7 +23,7 @@ bool ResultsWriter::KeepTest(const WholeTest& whole, int64_t number, bool insert
     test.id = number;
     Statement ours(m_db, "SELECT 1 FROM tests WHERE id = ? AND started = ? AND title = ?");
     ours.Bind(test.id).Bind(test.started).Bind(test.title);
-    const bool there = number != 0 && ours.Step();
+    const bool there = number != 0 && ours.Any();
     bool done = !ours.Failed();
     if (there) {
         done = done && Update(test, {Written::WithEachAnswer, Written::AtEnd});

@@ -78,6 +78,8 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
     ResultsReader none;
     EXPECT_FALSE(none.Open() || !none.Why().English().empty()) << "and none read is no fault";
     Written(TwoAnswers(recorder));
+    EXPECT_EQ(fs::file_size(Path() + "-wal"), 0u)
+        << "its log emptied after each change, so that a program killed leaves nothing in it";
     EXPECT_EQ(status(Dir()).permissions(), perms::owner_all);
     EXPECT_EQ(status(Path()).permissions(), perms::owner_read | perms::owner_write);
     const std::string columns = "title, operations, numbers, difficulty, problems, time_limit, "
