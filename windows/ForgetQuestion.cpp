@@ -8,9 +8,9 @@ bool ConfirmForget(QWidget* owner, const QString& caption, const QString& questi
 {
     QMessageBox ask(QMessageBox::Question, caption, question, QMessageBox::NoButton, owner);
     QPushButton* forget =
-        ask.addButton(QCoreApplication::translate("ForgetQuestion", "For&get Them"),
+        ask.addButton(QCoreApplication::translate("ForgetQuestion", "For&get"),
                       QMessageBox::DestructiveRole);
-    QPushButton* keep = ask.addButton(QCoreApplication::translate("ForgetQuestion", "&Keep Them"),
+    QPushButton* keep = ask.addButton(QCoreApplication::translate("ForgetQuestion", "&Keep"),
                                       QMessageBox::RejectRole);
     ask.setDefaultButton(keep);
     ask.setEscapeButton(keep);

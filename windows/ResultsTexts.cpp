@@ -73,9 +73,9 @@ QString SetAsideText(const results::CopySetAside& copy)
     if (copy.counted)
         said += u' ' + tr("Tests saved from it: %1. Tests that could not be read: %2. Answers "
                               "that could not be read: %3.")
-                           .arg(copy.saved)
-                           .arg(copy.unreadTests)
-                           .arg(copy.unreadAnswers);
+                           .arg(QLocale().toString(copy.saved),
+                                QLocale().toString(copy.unreadTests),
+                                QLocale().toString(copy.unreadAnswers));
     return said;
 }
 

@@ -375,15 +375,24 @@ void frmResults::Forget(const std::optional<QString>& title)
                              : tr("Forget every test recorded on this computer, of every title? "
                                   "They cannot be brought back.")))
         return;
-    // Waits a moment at most for another program that holds the file.
+    Forgotten(caption, [&](results::ResultsWriter& writer) {
+        return writer.Forget(title ? std::optional(title->toStdString()) : std::nullopt);
+    });
+}
+
+void frmResults::Forgotten(const QString& caption,
+                           const std::function<bool(results::ResultsWriter&)>& forget)
+{
+    // Waits a moment at most for another program that holds the file, and lets go of it before
+    // anything is said: the program that closes it last moves its log into it.
     results::ResultsWriter writer(m_reader.Path());
-    if (!writer.Open(500) ||
-        !writer.Forget(title ? std::optional(title->toStdString()) : std::nullopt))
-        toolkit::MessageBox(this,
-                            tr("Not every result could be forgotten: %1.")
-                                .arg(resultstexts::ReasonText(writer.Why())),
-                            caption);
+    const bool forgotten = writer.Open(500) && forget(writer);
+    const results::Reason why = writer.Why();
     writer.Close();
+    if (!forgotten)
+        toolkit::MessageBox(
+            this, tr("Not every result could be forgotten: %1.").arg(resultstexts::ReasonText(why)),
+            caption);
     Refresh(m_titleInUse, m_recording);
 }
 
@@ -404,14 +413,7 @@ void frmResults::cmdForgetSetAside_Click()
                        tr("Forget the copy of the results set aside as damaged? What could not be "
                           "read from it cannot be brought back.")))
         return;
-    results::ResultsWriter writer(m_reader.Path());
-    if (!writer.Open(500) || !writer.ForgetCopiesSetAside())
-        toolkit::MessageBox(this,
-                            tr("Not every result could be forgotten: %1.")
-                                .arg(resultstexts::ReasonText(writer.Why())),
-                            caption);
-    writer.Close();
-    Refresh(m_titleInUse, m_recording);
+    Forgotten(caption, [](results::ResultsWriter& writer) { return writer.ForgetCopiesSetAside(); });
 }
 
 void frmResults::grdTests_Activated(const QModelIndex& row)

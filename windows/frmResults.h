@@ -4,9 +4,11 @@
 #include "ResultsWindow.h"
 #include "learning/Facts.h"
 #include "results/ResultsReader.h"
+#include "results/ResultsWriter.h"
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -63,6 +65,9 @@ class frmResults : public QDialog, public ResultsWindow
     void Export(bool answers, bool everyTitle);
     // After a confirmation, the tests of a title, or every test, gone for good.
     void Forget(const std::optional<QString>& title);
+    // Forgets through a writer of the file, and says what could not be forgotten.
+    void Forgotten(const QString& caption,
+                   const std::function<bool(results::ResultsWriter&)>& forget);
     void ShowFacts();
     void SayHowRecordingStands();
     // What was set aside of a results file that could not be read whole, and saved from it.
