@@ -67,12 +67,15 @@ QString SumsText(const results::TestRow& test)
 
 QString SetAsideText(const results::CopySetAside& copy)
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("frmResults", text); };
     const QString name = toolkit::Text(copy.path.substr(copy.path.find_last_of('/') + 1));
-    QString said = tr("A results file that could not be read whole is kept as %1.").arg(name);
+    QString said = QCoreApplication::translate(
+                       "frmResults", "A results file that could not be read whole is kept as %1.")
+                       .arg(name);
     if (copy.counted)
-        said += u' ' + tr("Tests saved from it: %1. Tests that could not be read: %2. Answers "
-                              "that could not be read: %3.")
+        said += u' ' + QCoreApplication::translate("frmResults",
+                                                   "Tests saved from it: %1. Tests that could not "
+                                                   "be read: %2. Answers that could not be read: "
+                                                   "%3.")
                            .arg(QLocale().toString(copy.saved),
                                 QLocale().toString(copy.unreadTests),
                                 QLocale().toString(copy.unreadAnswers));

@@ -21,11 +21,6 @@ class WaitingQuestion : public QMessageBox
     bool written = false;
 };
 
-QString Tr(const char* text, int count = -1)
-{
-    return QCoreApplication::translate("UnwrittenQuestion", text, nullptr, count);
-}
-
 } // namespace
 
 void WaitForUnwritten(QWidget* owner, results::Recorder& recorder)
@@ -34,17 +29,24 @@ void WaitForUnwritten(QWidget* owner, results::Recorder& recorder)
     if (recorder.Flush(500ms))
         return;
     const results::Recording state = recorder.State();
-    WaitingQuestion ask(QMessageBox::Warning, Tr("Answers Not Written Yet"),
-                        Tr("%n answers cannot be written to the results file yet: %1.",
-                           static_cast<int>(state.pendingAnswers))
-                                .arg(resultstexts::ReasonText(
-                                    state.waiting.value_or(results::Reason{"%1", ""}))) +
-                            u' ' +
-                            Tr("Carrowby waits for them and closes once they are written. Leave "
-                               "now, and they are kept and written the next time a test starts."),
-                        QMessageBox::NoButton, owner);
-    ask.addButton(Tr("&Leave Now"), QMessageBox::DestructiveRole);
-    ask.wait = ask.addButton(Tr("&Wait"), QMessageBox::AcceptRole);
+    const int answers = static_cast<int>(state.pendingAnswers);
+    WaitingQuestion ask(
+        QMessageBox::Warning,
+        QCoreApplication::translate("UnwrittenQuestion", "Answers Not Written Yet"),
+        QCoreApplication::translate("UnwrittenQuestion",
+                                    "%n answers cannot be written to the results file yet: %1.",
+                                    nullptr, answers)
+                .arg(resultstexts::ReasonText(state.waiting.value_or(results::Reason{"%1", ""}))) +
+            u' ' +
+            QCoreApplication::translate("UnwrittenQuestion",
+                                        "Carrowby waits for them and closes once they are "
+                                        "written. Leave now, and they are kept and written the "
+                                        "next time a test starts."),
+        QMessageBox::NoButton, owner);
+    ask.addButton(QCoreApplication::translate("UnwrittenQuestion", "&Leave Now"),
+                  QMessageBox::DestructiveRole);
+    ask.wait = ask.addButton(QCoreApplication::translate("UnwrittenQuestion", "&Wait"),
+                             QMessageBox::AcceptRole);
     ask.setDefaultButton(ask.wait);
     ask.setEscapeButton(ask.wait);
     QTimer poll;
