@@ -225,7 +225,7 @@ TEST_F(ResultsTest, AFileThatCannotBeReadWholeIsSetAsideAndWhatItHoldsSaved)
     {
         const char* fault;
         std::vector<std::pair<std::string, std::string>> damage; // pages overwritten: by zeroes
-        int64_t testsLost, answersLost;                         // ("") or by another page
+        int64_t testsLost, answersLost;                          // ("") or by another page
     };
     for (const char* what : {"zeroed", "index", "tests copied", "first"}) {
         Folder();
@@ -241,7 +241,9 @@ TEST_F(ResultsTest, AFileThatCannotBeReadWholeIsSetAsideAndWhatItHoldsSaved)
         const std::string tests = pages("tests"), answers = pages("problems");
         Row row{what, {}, 0, 0};
         if (what == std::string("zeroed")) { // a page of tests, two of answers, one of an index
-            row.damage = {{nth(tests, 3), ""}, {nth(answers, 40), ""}, {nth(answers, 90), ""},
+            row.damage = {{nth(tests, 3), ""},
+                          {nth(answers, 40), ""},
+                          {nth(answers, 90), ""},
                           {nth(pages("tests_by_title"), 2), ""}};
             row.testsLost = cells(nth(tests, 3));
             row.answersLost = cells(nth(answers, 40)) + cells(nth(answers, 90));
@@ -271,9 +273,9 @@ TEST_F(ResultsTest, AFileThatCannotBeReadWholeIsSetAsideAndWhatItHoldsSaved)
             << what;
         EXPECT_EQ(Query("SELECT count(*), count(DISTINCT id), max(id) FROM tests; SELECT count(*) "
                         "FROM problems; PRAGMA integrity_check"),
-                  std::to_string(2001 - row.testsLost) + "|" + std::to_string(2001 - row.testsLost) +
-                      "|2001;" + std::to_string(20002 - 10 * row.testsLost - row.answersLost) +
-                      ";ok")
+                  std::to_string(2001 - row.testsLost) + "|" +
+                      std::to_string(2001 - row.testsLost) + "|2001;" +
+                      std::to_string(20002 - 10 * row.testsLost - row.answersLost) + ";ok")
             << what << ": the new test numbered after the highest ever given";
         ResultsWriter forgetting;
         ASSERT_TRUE(forgetting.Open(500) && forgetting.Forget());
@@ -381,7 +383,9 @@ TEST_F(ResultsTest, WhatCannotBeWrittenByTheEndIsKeptForTheNextRecording)
         ResultsWriter().Open(500);
         sqlite3* holder = nullptr;
         sqlite3_open(Path().c_str(), &holder);
-        const auto hold = [&] { sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr); };
+        const auto hold = [&] {
+            sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+        };
         const std::string said = Said([&] {
             Recorder recorder;
             if (begun) {
@@ -436,18 +440,38 @@ TEST_F(ResultsTest, AReaderChangesNothingAndFailsWhole)
     EXPECT_EQ(reader.Tests().value()[0].title, std::string("Ada\0s", 5)) << "whole, its NUL too";
     EXPECT_EQ(FileText(Path()), before) << "nothing written";
 
-    const std::string page = Query("SELECT max(pageno) FROM dbstat WHERE name = 'tests'");
-    const std::tuple<const char*, std::string, bool> rows[] = {
-        {"a column renamed read as empty", "ALTER TABLE tests RENAME COLUMN grade TO mark", false},
-        {"a version no program writes read", "PRAGMA user_version = -1", false},
-        {"a damaged page read as fewer tests", "", true}};
-    for (const auto& [fault, sql, opens] : rows) { // sql: what another program did to the file
+    const auto page = [&](const char* of, const char* which) {
+        return std::stoll(Query(std::string("SELECT ") + which +
+                                "(pageno) FROM dbstat WHERE name = '" + of +
+                                "' AND pagetype = 'leaf'"));
+    };
+    const int64_t lastTests = page("tests", "max"), firstTests = page("tests", "min"),
+                  firstIndex = page("tests_by_title", "min"),
+                  lastIndex = page("tests_by_title", "max");
+    // sql: what another program did to the file; else a page overwritten by another, or its
+    // header by bytes that are no page's (0).
+    const std::tuple<const char*, std::string, std::pair<int64_t, int64_t>, bool> rows[] = {
+        {"a column renamed read as empty",
+         "ALTER TABLE tests RENAME COLUMN grade TO mark",
+         {},
+         false},
+        {"a version no program writes read", "PRAGMA user_version = -1", {}, false},
+        {"a damaged page read as fewer tests", "", {lastTests, 0}, true},
+        {"a page of tests over another read as tests twice", "", {lastTests, firstTests}, true},
+        {"an index page over another read as whole", "", {lastIndex, firstIndex}, true}};
+    for (const auto& [fault, sql, damage, opens] : rows) {
         fs::copy_file(Path(), Path() + ".good", fs::copy_options::overwrite_existing);
-        if (sql.empty()) // a page of tests, its header overwritten
-            std::fstream(Path()).seekp((std::stoll(page) - 1) * 4096) << std::string(8, '\x7f');
+        if (sql.empty()) {
+            std::fstream file(Path(), std::ios::in | std::ios::out | std::ios::binary);
+            std::string bytes(8, '\x7f');
+            if (damage.second)
+                bytes.resize(4096), file.seekg((damage.second - 1) * 4096),
+                    file.read(bytes.data(), 4096);
+            file.seekp((damage.first - 1) * 4096), file.write(bytes.data(), std::ssize(bytes));
+        }
         Query(sql);
         EXPECT_EQ(reader.Open(), opens) << fault;
-        EXPECT_TRUE(!opens || !reader.Tests()) << fault;
+        EXPECT_TRUE(!opens || !reader.Tests(std::string("Ada\0s", 5))) << fault;
         EXPECT_NE(reader.Why().English(), "") << fault;
         fs::rename(Path() + ".good", Path());
     }

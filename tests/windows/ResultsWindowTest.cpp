@@ -360,6 +360,8 @@ TEST_F(ResultsWindowTest, TheTableAndTheChartFollowNewTests)
 TEST_F(ResultsWindowTest, ForgettingAsksFirst)
 {
     Recorded("Tom's Carrowby");
+    const std::string aside = results::DefaultResultsPath() + ".unreadable-20261201-080000";
+    std::ofstream(aside) << "a copy set aside as damaged";
     QDialog* results = DrillAllWrong();
     for (QAbstractButton* button : results->findChildren<QAbstractButton*>())
         EXPECT_NE(button->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F)) << Heard(button);
@@ -379,4 +381,10 @@ TEST_F(ResultsWindowTest, ForgettingAsksFirst)
         QTest::mouseClick(Find<QPushButton>(button, results), Qt::LeftButton);
         EXPECT_EQ(Ended().join(' '), left) << button << " " << key;
     }
+    // The copy set aside stays until it is forgotten itself, from the line that names it.
+    EXPECT_TRUE(std::filesystem::exists(aside));
+    EXPECT_TRUE(Text("txtSetAside", results).contains("unreadable-20261201-080000"));
+    WhenModal([](QWidget* ask) { PressKey(ask, Qt::Key_G); });
+    QTest::mouseClick(Find<QPushButton>("cmdForgetSetAside", results), Qt::LeftButton);
+    EXPECT_FALSE(std::filesystem::exists(aside) || Find("cmdForgetSetAside", results)->isVisible());
 }
