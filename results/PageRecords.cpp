@@ -61,8 +61,10 @@ bool ReadRecord(const Bytes& bytes, size_t at, size_t end, std::vector<PageValue
         if (!bytes.Varint(types, at + headerSize, type) || type == 10 || type == 11)
             return false;
         static constexpr size_t IntegerWidth[] = {0, 1, 2, 3, 4, 6, 8};
-        const size_t width = type <= 6 ? IntegerWidth[type] : type == 7 ? 8 : type < 12 ? 0
-                                                                                        : (type - 12) / 2;
+        const size_t width = type <= 6   ? IntegerWidth[type]
+                             : type == 7 ? 8
+                             : type < 12 ? 0
+                                         : (type - 12) / 2;
         if (body + width > end)
             return false;
         if (type == 0) {
@@ -142,7 +144,8 @@ std::vector<PageRow> ReadPageRows(const std::string& path)
     if (reserved >= pageSize - 480)
         return rows;
     const uint64_t pages = bytes.Size() / pageSize;
-    const std::set<uint64_t> free = headed ? FreePages(bytes, pageSize, pages) : std::set<uint64_t>{};
+    const std::set<uint64_t> free =
+        headed ? FreePages(bytes, pageSize, pages) : std::set<uint64_t>{};
     for (uint64_t number = 1; number <= pages; ++number) {
         const size_t page = (number - 1) * pageSize;
         const size_t header = page + (number == 1 ? 100 : 0);

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <functional>
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -72,7 +72,8 @@ std::string SetAside(const std::string& path)
 
 // Each name in the file's folder that begins as a copy set aside does, with its path; false,
 // with errno set, where the folder cannot be read, which is no fault where it is missing.
-bool ForEachAside(const std::string& path, const std::function<void(std::string_view, std::string)>& take)
+bool ForEachAside(const std::string& path,
+                  const std::function<void(std::string_view, std::string)>& take)
 {
     const std::string folder = FolderOf(path);
     const std::string prefix = path.substr(folder.size() + 1) + ".unreadable-";

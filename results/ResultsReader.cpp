@@ -105,14 +105,14 @@ std::optional<std::vector<TestRow>> ResultsReader::Tests(const std::optional<std
         if (title)
             statement.Bind(*title);
     };
-    Statement select(m_db, "SELECT " + Names(m_tests) + " FROM tests" + which + " ORDER BY id DESC");
+    Statement select(m_db,
+                     "SELECT " + Names(m_tests) + " FROM tests" + which + " ORDER BY id DESC");
     bind(select);
     std::set<int64_t> ids;
     while (select.Step())
         ReadColumns(select, 0, tests.emplace_back(), m_tests), ids.insert(tests.back().id);
-    if (select.Failed() ||
-        !Agrees(tests.size(), ids.size() == tests.size(), "SELECT count(*) FROM tests %1" + which,
-                bind))
+    if (select.Failed() || !Agrees(tests.size(), ids.size() == tests.size(),
+                                   "SELECT count(*) FROM tests %1" + which, bind))
         return std::nullopt;
     return tests;
 }
@@ -226,9 +226,8 @@ bool ResultsReader::ForEachAnswer(const std::string& title,
         take(answer);
         problem.operands.swap(answer.operands);
     }
-    return !select.Failed() &&
-           Agrees(count, read.size() == count, std::string(AnswersCounted),
-                  [&](Statement& counted) { counted.Bind(title).Bind(title); });
+    return !select.Failed() && Agrees(count, read.size() == count, std::string(AnswersCounted),
+                                      [&](Statement& counted) { counted.Bind(title).Bind(title); });
 }
 
 std::vector<CopySetAside> ResultsReader::CopiesSetAside()

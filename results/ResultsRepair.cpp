@@ -19,7 +19,8 @@ namespace {
 template <typename Row, typename Field> bool Fits(const PageValue& value, Field Row::*)
 {
     if constexpr (std::is_same_v<Field, std::optional<int64_t>>)
-        return !std::holds_alternative<double>(value) && !std::holds_alternative<std::string>(value);
+        return !std::holds_alternative<double>(value) &&
+               !std::holds_alternative<std::string>(value);
     else if constexpr (std::is_same_v<Field, int64_t> || std::is_same_v<Field, bool>)
         return std::holds_alternative<int64_t>(value);
     else if constexpr (std::is_same_v<Field, double>) // a whole number may be kept as one

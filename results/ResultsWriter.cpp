@@ -134,7 +134,8 @@ bool ResultsWriter::InsertProblem(int64_t test, const ProblemRow& problem, bool 
     static const std::vector<const ProblemColumn*> columns = ProblemColumnsListed();
     ProblemRow row = problem;
     row.test = test;
-    Statement insert(m_db, std::string(unlessThere ? "INSERT OR IGNORE" : "INSERT") + " INTO problems (" + Names(columns) + ") VALUES (" +
+    Statement insert(m_db, std::string(unlessThere ? "INSERT OR IGNORE" : "INSERT") +
+                               " INTO problems (" + Names(columns) + ") VALUES (" +
                                Placeholders(columns.size()) + ")");
     return BindColumns(insert, row, columns).Done();
 }

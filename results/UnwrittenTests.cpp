@@ -28,8 +28,8 @@ bool ResultsWriter::KeepTest(const WholeTest& whole, int64_t number, bool insert
     if (there) {
         done = done && Update(test, {Written::WithEachAnswer, Written::AtEnd});
     } else {
-        const auto columns = ColumnsWritten({Written::AtStart, Written::WithEachAnswer,
-                                             Written::AtEnd});
+        const auto columns =
+            ColumnsWritten({Written::AtStart, Written::WithEachAnswer, Written::AtEnd});
         const bool numbered = insertNumbered && number != 0;
         Statement insert(m_db, "INSERT INTO tests (" + std::string(numbered ? "id, " : "") +
                                    Names(columns) + ") VALUES (" + (numbered ? "?, " : "") +

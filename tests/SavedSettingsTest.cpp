@@ -79,8 +79,8 @@ TEST_F(SavedSettingsTest, ADamagedOrMissingChildsKeyHidesAndOverwritesNoOther)
 {
     const std::string key = "[HKEY_CURRENT_USER\\Software\\QZV\\Carrowby\\Children\\";
     const auto child = [&](int n, const std::string& name, const std::string& title) {
-        return key + std::to_string(n) + "]\n\"Name\"=\"" + name + "\"\n" + title + "\"LastUsed\"=\"" +
-               std::to_string(n) + "\"\n\n";
+        return key + std::to_string(n) + "]\n\"Name\"=\"" + name + "\"\n" + title +
+               "\"LastUsed\"=\"" + std::to_string(n) + "\"\n\n";
     };
     const std::string maisie = child(1, "Maisie", "\"UserName\"=\"Maisie's Carrowby\n"); // unclosed
     const std::string ada = child(2, "Ada", "\"UserName\"=\"Ada's Carrowby\"\n");

@@ -21,8 +21,9 @@ int Checked(long result)
 int SaveWhole(const std::string& path, std::string_view bytes)
 {
     const size_t slash = path.find_last_of('/');
-    std::string temporary = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) +
-                            "." + path.substr(slash + 1) + ".new-XXXXXX";
+    std::string temporary =
+        (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + "." +
+        path.substr(slash + 1) + ".new-XXXXXX";
     const int fd = mkostemp(temporary.data(), O_CLOEXEC); // made 0600
     if (fd < 0)
         return errno;

@@ -7,9 +7,8 @@
 bool ConfirmForget(QWidget* owner, const QString& caption, const QString& question)
 {
     QMessageBox ask(QMessageBox::Question, caption, question, QMessageBox::NoButton, owner);
-    QPushButton* forget =
-        ask.addButton(QCoreApplication::translate("ForgetQuestion", "For&get"),
-                      QMessageBox::DestructiveRole);
+    QPushButton* forget = ask.addButton(QCoreApplication::translate("ForgetQuestion", "For&get"),
+                                        QMessageBox::DestructiveRole);
     QPushButton* keep = ask.addButton(QCoreApplication::translate("ForgetQuestion", "&Keep"),
                                       QMessageBox::RejectRole);
     ask.setDefaultButton(keep);

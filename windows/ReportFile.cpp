@@ -25,8 +25,9 @@ QString SavePdf(QTextDocument& document, const QPrinter& printer)
         Print(document, pdf);
     }
     const QByteArray& pdf = bytes.data();
-    const int error = toolkit::SaveWhole(printer.outputFileName().toStdString(),
-                                         std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
+    const int error =
+        toolkit::SaveWhole(printer.outputFileName().toStdString(),
+                           std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
     return error ? QString::fromLocal8Bit(std::strerror(error)) : QString();
 }
 

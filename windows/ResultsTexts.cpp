@@ -72,13 +72,13 @@ QString SetAsideText(const results::CopySetAside& copy)
                        "frmResults", "A results file that could not be read whole is kept as %1.")
                        .arg(name);
     if (copy.counted)
-        said += u' ' + QCoreApplication::translate("frmResults",
-                                                   "Tests saved from it: %1. Tests that could not "
-                                                   "be read: %2. Answers that could not be read: "
-                                                   "%3.")
-                           .arg(QLocale().toString(copy.saved),
-                                QLocale().toString(copy.unreadTests),
-                                QLocale().toString(copy.unreadAnswers));
+        said +=
+            u' ' + QCoreApplication::translate("frmResults",
+                                               "Tests saved from it: %1. Tests that could not "
+                                               "be read: %2. Answers that could not be read: "
+                                               "%3.")
+                       .arg(QLocale().toString(copy.saved), QLocale().toString(copy.unreadTests),
+                            QLocale().toString(copy.unreadAnswers));
     return said;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "results/Reason.h"
-#include "results/ResultsFile.h"
 #include "results/ResultsCsv.h"
+#include "results/ResultsFile.h"
 #include "results/TestRecord.h"
 
 #include <QDate>

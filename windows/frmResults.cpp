@@ -344,10 +344,10 @@ void frmResults::cmdPrint_Click()
         return;
     if (!printer.outputFileName().isEmpty()) { // a PDF file
         if (const QString why = report::SavePdf(*page, printer); !why.isEmpty())
-            toolkit::MessageBox(this,
-                                tr("The report could not be saved in %1 (%2).")
-                                    .arg(printer.outputFileName(), why),
-                                caption);
+            toolkit::MessageBox(
+                this,
+                tr("The report could not be saved in %1 (%2).").arg(printer.outputFileName(), why),
+                caption);
         return;
     }
     report::Print(*page, printer);
@@ -413,7 +413,8 @@ void frmResults::cmdForgetSetAside_Click()
                        tr("Forget the copy of the results set aside as damaged? What could not be "
                           "read from it cannot be brought back.")))
         return;
-    Forgotten(caption, [](results::ResultsWriter& writer) { return writer.ForgetCopiesSetAside(); });
+    Forgotten(caption,
+              [](results::ResultsWriter& writer) { return writer.ForgetCopiesSetAside(); });
 }
 
 void frmResults::grdTests_Activated(const QModelIndex& row)
