@@ -451,3 +451,20 @@ TEST_F(MainWindowTest, LeavingWithAnAnswerUnwrittenWaitsOrLeavesOnTheUsersWord)
         next.TestEnded({}, results::EndReason::Stopped);
     }
 }
+
+// Alt+S and an Enter at once, as a quick hand presses them on the first test of a run: one test,
+// ended when the window closes.
+TEST_F(MainWindowTest, OnePressOfStartStartsOneTest)
+{
+    Script(0, {1, 1});
+    Find("btnStart")->setFocus();
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+    QTest::keyClick(Find("btnStart"), Qt::Key_Return);
+    QTest::qWait(300); // past the access key's animated press
+    window.reset();
+    results::ResultsReader reader;
+    ASSERT_TRUE(reader.Open());
+    const auto tests = reader.Tests().value();
+    ASSERT_EQ(tests.size(), 1u);
+    EXPECT_EQ(tests[0].endReason, results::EndReason::Stopped);
+}
