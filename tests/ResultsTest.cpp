@@ -221,6 +221,18 @@ TEST_F(ResultsTest, AFileThatCannotBeReadWholeIsSetAsideAndWhatItHoldsSaved)
         }
         return each.at(n % each.size());
     };
+    const auto twoThousand = [&] {
+        Folder();
+        ResultsWriter().Open(500);
+        Query(R"(WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)
+                     INSERT INTO tests (started, title, operations, numbers, difficulty, problems,
+                         time_limit, correct, incorrect) SELECT '2026-12-01T08:00:00+01:00',
+                         CASE i % 2 WHEN 0 THEN 'Ada' ELSE 'Bo' END, '+', '7', 'Easy', 10, 0, 4, 6
+                     FROM n;
+                     INSERT INTO problems SELECT id, k, '+', '7,' || k, 7 + k, '1', 0, 1.5 FROM tests,
+                         (WITH RECURSIVE m(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM m WHERE k < 10)
+                          SELECT k FROM m);)");
+    };
     struct Row
     {
         const char* fault;
@@ -228,16 +240,7 @@ TEST_F(ResultsTest, AFileThatCannotBeReadWholeIsSetAsideAndWhatItHoldsSaved)
         int64_t testsLost, answersLost;                          // ("") or by another page
     };
     for (const char* what : {"zeroed", "index", "tests copied", "first"}) {
-        Folder();
-        ResultsWriter().Open(500);
-        Query(R"(WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)
-                 INSERT INTO tests (started, title, operations, numbers, difficulty, problems,
-                     time_limit, correct, incorrect) SELECT '2026-12-01T08:00:00+01:00',
-                     CASE i % 2 WHEN 0 THEN 'Ada' ELSE 'Bo' END, '+', '7', 'Easy', 10, 0, 4, 6
-                 FROM n;
-                 INSERT INTO problems SELECT id, k, '+', '7,' || k, 7 + k, '1', 0, 1.5 FROM tests,
-                     (WITH RECURSIVE m(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM m WHERE k < 10)
-                      SELECT k FROM m);)");
+        twoThousand();
         const std::string tests = pages("tests"), answers = pages("problems");
         Row row{what, {}, 0, 0};
         if (what == std::string("zeroed")) { // a page of tests, two of answers, one of an index
@@ -282,6 +285,16 @@ TEST_F(ResultsTest, AFileThatCannotBeReadWholeIsSetAsideAndWhatItHoldsSaved)
         EXPECT_EQ(Aside(Path()).size(), 1u) << "kept by Forget All";
         EXPECT_TRUE(forgetting.ForgetCopiesSetAside() && Aside(Path()).empty());
     }
+    // Rows another program deleted without zeroing them stay on the file's free pages: never
+    // brought back.
+    twoThousand();
+    Query("PRAGMA secure_delete = OFF; DELETE FROM problems; DELETE FROM tests WHERE id <= 1000");
+    std::fstream(Path(), std::ios::in | std::ios::out | std::ios::binary)
+        .seekp((std::stoll(nth(pages("tests"), 30)) - 1) * 4096)
+        .write(std::string(4096, '\0').data(), 4096);
+    Recorder recorder;
+    CaptureStderr(), Written(TwoAnswers(recorder, "Bo")), GetCapturedStderr();
+    EXPECT_EQ(Query("SELECT count(*) FROM tests WHERE id <= 1000"), "0");
 }
 
 // Whatever is put at the file's place, while the program runs or after it was killed, is what
