@@ -8,6 +8,7 @@ TestRun::TestRun(std::shared_ptr<const toolkit::Clock> clock) : m_clock(std::mov
 
 void TestRun::Start(std::unique_ptr<ProblemSource> source, const results::TestSetup& setup)
 {
+    End(results::EndReason::Stopped); // a test is never left without its end
     m_source = std::move(source);
     m_setup = setup;
     m_ended.reset();

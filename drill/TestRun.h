@@ -32,7 +32,7 @@ class TestRun
     void Listen(TestListener& listener) { m_listeners.push_back(&listener); }
 
     // Begins a test of this source's problems with these settings, nothing answered yet, its time
-    // limit counted from now.
+    // limit counted from now; a test that still runs ends first, stopped.
     void Start(std::unique_ptr<ProblemSource> source, const results::TestSetup& setup);
     // Poses the next problem; where the source can pose none, ends the test as stopped and says
     // why, in the words of the "Settings Error" message.

@@ -19,6 +19,7 @@
 #include "toolkit/Twips.h"
 #include "ui_frmMain.h"
 #include "windows/ResultsWindow.h"
+#include "windows/UnwrittenQuestion.h"
 #include "windows/frmAbout.h"
 #include "windows/frmAnswer.h"
 
@@ -203,6 +204,8 @@ drill::DrillChoice frmMain::ReadDrillChoice() const
 
 void frmMain::btnStart_Click()
 {
+    if (m_run.Running()) // a second press that reached Start before the first had begun its test
+        return;
     // The length is the number its item says, as it reads at the start.
     const auto length =
         toolkit::ToInt16(
@@ -506,13 +509,26 @@ void frmMain::Form_Unload()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    WaitForRecording();
     Form_Unload();
     event->accept();
 }
 
 void frmMain::mFile_Exit_Click()
 {
+    WaitForRecording();
     Form_Unload();
+}
+
+void frmMain::WaitForRecording()
+{
+    if (m_unloaded)
+        return;
+    if (m_run.Running()) {
+        m_run.End(results::EndReason::Stopped);
+        EndTest();
+    }
+    WaitForUnwritten(this, m_recorder);
 }
 
 void frmMain::mFile_Results_Click()

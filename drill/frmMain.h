@@ -95,6 +95,9 @@ class frmMain : public QMainWindow
     void SaveSettings();
     void Form_Terminate();
     void Form_Unload();
+    // Before the window unloads on the user's word: the test that runs ended, and what the
+    // recorder still holds waited for, or left for the next start, as the user chooses.
+    void WaitForRecording();
     void txtInput_KeyPress(int16_t& KeyAscii);
 
     // Begins a test, or a practice, of this source's problems.

@@ -19,4 +19,13 @@ std::string Names(const std::vector<const Column*>& columns, std::string_view pr
     return names;
 }
 
+// "?, ?, ?" for so many values.
+inline std::string Placeholders(size_t count)
+{
+    std::string values;
+    for (size_t at = 0; at < count; ++at)
+        values += at ? ", ?" : "?";
+    return values;
+}
+
 } // namespace results

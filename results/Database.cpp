@@ -31,6 +31,21 @@ void Database::Close()
     m_db = nullptr;
 }
 
+bool Database::Commit()
+{
+    if (!Run("COMMIT"))
+        return false;
+    Statement(*this, "PRAGMA wal_checkpoint(TRUNCATE)").Done();
+    return true;
+}
+
+void Database::CloseAsFound()
+{
+    if (m_db)
+        sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    Close();
+}
+
 bool Database::Run(std::string_view sql)
 {
     const std::string statements(sql);
@@ -132,6 +147,13 @@ bool Statement::Done()
     while (Step()) {
     }
     return !m_failed;
+}
+
+bool Statement::Any()
+{
+    const bool row = Step();
+    sqlite3_reset(m_statement);
+    return row;
 }
 
 int Statement::Columns() const

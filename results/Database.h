@@ -34,9 +34,17 @@ class Database
     // another program that holds the file.
     bool Open(const std::string& path, Mode mode, int waitMs);
     void Close();
+    // Closes without moving what the write-ahead log holds into the file, which then stays as it
+    // is, its log beside it: for a file that is not whole, set aside as it was found.
+    void CloseAsFound();
     bool IsOpen() const { return m_db != nullptr; }
     // Runs statements that return nothing to read.
     bool Run(std::string_view sql);
+    // Commits the transaction, then moves the write-ahead log into the file and empties it,
+    // where no reader stands in the way: so the log is empty between changes, and one left by a
+    // program killed never holds more than the change it was making (which a file put in its
+    // place would take for its own). A log that cannot be emptied fails nothing.
+    bool Commit();
     // Rows changed by the last statement.
     int64_t Changed() const;
     // Whether the file at the path is no longer the one open: removed, moved or replaced.
@@ -77,6 +85,9 @@ class Statement
     bool Step();
     // Steps to the end; false when the statement failed.
     bool Done();
+    // Whether the statement gives a row; reset after, so that it holds no read of the file (which
+    // would keep the log from being emptied at the commit).
+    bool Any();
     bool Failed() const { return m_failed; }
     // The columns each row has.
     int Columns() const;

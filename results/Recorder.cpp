@@ -3,6 +3,7 @@
 #include "LocalTime.h"
 #include "toolkit/Say.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace results {
@@ -34,13 +35,46 @@ Recorder::~Recorder()
     lock.unlock();
     if (m_thread.joinable())
         m_thread.join();
-    int64_t answers = 0;
-    for (const Step& step : m_steps)
-        answers += step.kind == Step::Answer ? 1 : 0;
-    if (!m_steps.empty())
+    if (m_steps.empty())
+        return;
+    const int64_t answers = PendingAnswers();
+    const std::string why = m_state.waiting.value_or(Reason{}).English();
+    const std::string unwritten = UnwrittenPath(m_path);
+    std::string unmade;
+    const auto writer = m_makeWriter(unwritten, unmade);
+    if (writer && writer->Open(TryWaitMs) && writer->KeepUnwritten(Unwritten())) {
+        writer->Close();
         toolkit::Say(std::to_string(answers) + " answers, and how their test went, could not be " +
-                     "written to " + m_path + " (" + m_state.waiting.value_or(Reason{}).English() +
-                     ") and are lost");
+                     "written to " + m_path + " (" + why + "); they are kept in " + unwritten +
+                     " and written there at the next recording");
+    } else {
+        toolkit::Say(std::to_string(answers) + " answers, and how their test went, could not be " +
+                     "written to " + m_path + " (" + why + ") and are lost");
+    }
+}
+
+int64_t Recorder::PendingAnswers() const
+{
+    return std::ranges::count(m_steps, Step::Answer, &Step::kind);
+}
+
+std::vector<WholeTest> Recorder::Unwritten() const
+{
+    std::vector<WholeTest> tests;
+    // The test written in part goes on with what was written of it, under its number.
+    if (m_steps.front().kind != Step::Begin && !m_forgotten)
+        tests.push_back({m_begun, m_answered}), tests.back().test.id = m_id.value_or(0);
+    for (const Step& step : m_steps) {
+        if (step.kind == Step::Begin)
+            tests.push_back({step.test, {}});
+        else if (tests.empty())
+            continue; // the rest of a test another copy forgot
+        if (step.kind == Step::Answer)
+            tests.back().answers.push_back(step.problem);
+        const int64_t id = tests.back().test.id;
+        tests.back().test = step.test, tests.back().test.id = id;
+    }
+    return tests;
 }
 
 void Recorder::SetWritten(std::function<void()> written)
@@ -116,7 +150,9 @@ bool Recorder::Flush(std::chrono::milliseconds most)
 Recording Recorder::State() const
 {
     const std::lock_guard lock(m_mutex);
-    return m_state;
+    Recording state = m_state;
+    state.pendingAnswers = PendingAnswers();
+    return state;
 }
 
 void Recorder::Said(const std::optional<Reason>& waiting)
@@ -209,7 +245,7 @@ TestWriter::Outcome Recorder::Apply(const Step& step)
         if (step.kind == Step::Answer)
             m_answered.push_back(step.problem);
         else
-            m_writer->Checkpoint(), m_id.reset();
+            m_writer->Checkpoint(), m_writer->Close(), m_id.reset();
     }
     return outcome;
 }

@@ -31,6 +31,7 @@ namespace results {
 struct Recording
 {
     std::optional<Reason> waiting;
+    int64_t pendingAnswers = 0; // answers handed over and not yet written
     int64_t lostAnswers = 0;
     Reason lostWhy;
 };
@@ -44,7 +45,7 @@ class Recorder
         std::shared_ptr<const toolkit::Clock> clock = std::make_shared<toolkit::SystemClock>(),
         MakeWriter makeWriter = SQLiteWriter);
     // Writes what is left, waiting at most a moment for the file; what could not be written by
-    // then is said.
+    // then is kept beside it (UnwrittenPath) until the next recording, and said.
     ~Recorder();
     Recorder(const Recorder&) = delete;
     Recorder& operator=(const Recorder&) = delete;
@@ -86,6 +87,9 @@ class Recorder
     void Write();
     TestWriter::Outcome Apply(const Step& step);
     void Said(const std::optional<Reason>& waiting);
+    int64_t PendingAnswers() const;
+    // The tests of the steps not written, each whole: once the thread has ended.
+    std::vector<WholeTest> Unwritten() const;
 
     const std::string m_path;
     std::shared_ptr<const toolkit::Clock> m_clock;

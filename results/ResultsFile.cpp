@@ -2,10 +2,12 @@
 
 #include "toolkit/UserFiles.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -68,19 +70,49 @@ std::string SetAside(const std::string& path)
     return aside;
 }
 
-bool ForgetSetAside(const std::string& path)
+// Each name in the file's folder that begins as a copy set aside does, with its path; false,
+// with errno set, where the folder cannot be read, which is no fault where it is missing.
+bool ForEachAside(const std::string& path,
+                  const std::function<void(std::string_view, std::string)>& take)
 {
     const std::string folder = FolderOf(path);
     const std::string prefix = path.substr(folder.size() + 1) + ".unreadable-";
     DIR* entries = opendir(folder.c_str());
     if (!entries)
         return errno == ENOENT;
-    bool all = true;
     while (const dirent* entry = readdir(entries))
-        if (std::string_view(entry->d_name).starts_with(prefix))
-            all = (unlink((folder + "/" + entry->d_name).c_str()) == 0) && all;
+        if (const std::string_view name = entry->d_name; name.starts_with(prefix))
+            take(name, folder + "/" + entry->d_name);
     closedir(entries);
-    return all;
+    return true;
+}
+
+bool ForgetSetAside(const std::string& path)
+{
+    bool all = true;
+    int error = 0;
+    const bool listed = ForEachAside(path, [&](std::string_view, const std::string& aside) {
+        if (unlink(aside.c_str()) != 0)
+            all = false, error = errno;
+    });
+    errno = error ? error : errno;
+    return listed && all;
+}
+
+std::vector<CopySetAside> CopiesSetAside(const std::string& path)
+{
+    std::vector<CopySetAside> copies;
+    ForEachAside(path, [&](std::string_view name, std::string aside) {
+        if (!name.ends_with("-wal") && !name.ends_with("-shm"))
+            copies.push_back({std::move(aside)});
+    });
+    std::ranges::sort(copies, {}, &CopySetAside::path); // named by the time they were set aside
+    return copies;
+}
+
+std::string UnwrittenPath(const std::string& path)
+{
+    return path + ".unwritten";
 }
 
 } // namespace results

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // Where the results file lives, and what is done to the file itself rather than to its
 // contents: its folder made, the file begun private, a file that cannot be read set aside, and
@@ -23,5 +25,23 @@ std::string SetAside(const std::string& path);
 
 // Removes every copy of the file set aside; false, with errno set, where one could not be.
 bool ForgetSetAside(const std::string& path);
+
+// A copy of the file set aside as it was found, and what was saved from it into the file, where
+// that is known.
+struct CopySetAside
+{
+    std::string path;
+    bool counted = false;
+    int64_t saved = 0;         // tests saved into the file
+    int64_t unreadTests = 0;   // tests that could not be read
+    int64_t unreadAnswers = 0; // answers of the tests saved that could not be read
+};
+
+// The copies of the file set aside (without SQLite's files beside them), oldest first.
+std::vector<CopySetAside> CopiesSetAside(const std::string& path);
+
+// Where what could not be written by the program's end is kept until the next recording:
+// <path>.unwritten, a results file of its own.
+std::string UnwrittenPath(const std::string& path);
 
 } // namespace results

@@ -14,7 +14,10 @@
 #include <vector>
 
 // Reads the results file as it is, changing nothing in it: a file of an older schema is read as
-// it stands. Every read is whole or fails with why: a part is never given as the whole.
+// it stands. Every read is whole or fails with why: a part is never given as the whole, nor a
+// test or an answer twice (what is read is checked against the file's own counts, which a
+// damaged page or index does not give alike). The file is held only while it is read, so that
+// the program that closes it last may move its log into it.
 namespace results {
 
 class ResultsReader
@@ -40,8 +43,18 @@ class ResultsReader
     // test where they chose its problem; false where they cannot all be read.
     bool ForEachAnswer(const std::string& title,
                        const std::function<void(const AnsweredProblem&)>& take);
+    // The copies of the file set aside beside it, with what was saved from each where the file
+    // says.
+    std::vector<CopySetAside> CopiesSetAside();
 
   private:
+    // Holds the file open for a read, and lets go of it after.
+    class Reading;
+    // Whether so many rows read, each once, agree with the count the query gives with and
+    // without the file's indexes (NOT INDEXED where the query says %1), its value bound by
+    // bind; false, with why, where they do not or the file cannot be read.
+    bool Agrees(size_t read, bool once, const std::string& count,
+                const std::function<void(Statement&)>& bind);
     // Hands over each problem of the rows selected, its columns from first on; false where the
     // rows cannot all be read.
     bool ReadProblems(Statement& select, int first, const std::function<void(ProblemRow&&)>& take);

@@ -6,17 +6,24 @@
 
 #include <cstring>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace results {
 
 namespace {
 
+// Waits at most so long for another program that holds the tests kept unwritten.
+constexpr int TryWaitMs = 250;
+
+} // namespace
+
 // SQLite's check of the file: SQLITE_OK when it is whole, SQLITE_NOTADB or SQLITE_CORRUPT when it
 // is no database or a damaged one, another code when it could not be checked (another program
-// holds it, say).
+// holds it, say). The whole check, which also finds an index that does not agree with its table
+// (the quick one does not); on the recorder's thread, once a test.
 int Integrity(Database& db)
 {
-    Statement check(db, "PRAGMA quick_check");
+    Statement check(db, "PRAGMA integrity_check(1)");
     if (check.Step() && check.Text(0) == "ok")
         return SQLITE_OK;
     if (check.Failed())
@@ -24,17 +31,6 @@ int Integrity(Database& db)
     db.Fail(SQLITE_CORRUPT, Reason{TRANSLATABLE("results", "it fails SQLite's check")});
     return SQLITE_CORRUPT;
 }
-
-// "?, ?, ?" for so many values.
-std::string Placeholders(size_t count)
-{
-    std::string values;
-    for (size_t at = 0; at < count; ++at)
-        values += at ? ", ?" : "?";
-    return values;
-}
-
-} // namespace
 
 ResultsWriter::ResultsWriter(std::string path) : m_path(std::move(path)) {}
 
@@ -54,25 +50,28 @@ bool ResultsWriter::Open(int waitMs)
         return m_db.Fail(SQLITE_READONLY, std::strerror(EACCES));
     }
     const int integrity = Integrity(m_db);
-    if (integrity == SQLITE_NOTADB || integrity == SQLITE_CORRUPT) {
-        m_db.Close();
-        const std::string aside = SetAside(m_path);
-        if (aside.empty())
-            return m_db.Fail(integrity,
-                             Reason{TRANSLATABLE("results", "it is no results file, and cannot be "
-                                                            "moved aside")});
-        toolkit::Say("the results file " + m_path + " could not be read; it was moved to " + aside +
-                     " and a new one is begun");
-        return Open(waitMs);
-    }
+    if (integrity == SQLITE_NOTADB || integrity == SQLITE_CORRUPT)
+        return SetAsideUnreadable(integrity, waitMs);
     // The write-ahead log lets readers read while a test is written; where another program
     // reading the file keeps it in its rollback journal, it stays so until the next opening.
     Statement(m_db, "PRAGMA journal_mode = WAL").Done();
     if (integrity == SQLITE_OK &&
-        m_db.Run("PRAGMA synchronous = NORMAL; PRAGMA secure_delete = ON;") && BringUpToDate(m_db))
+        m_db.Run("PRAGMA synchronous = NORMAL; PRAGMA secure_delete = ON;") &&
+        BringUpToDate(m_db)) {
+        TakeInUnwritten();
         return true;
+    }
     m_db.Close(); // the next change tries again
     return false;
+}
+
+void ResultsWriter::Close()
+{
+    // SQLite leaves the log of a file moved away at the path, where the file now there would
+    // take it for its own: emptied into its own file, the log left there holds nothing.
+    if (m_db.IsOpen() && m_db.HasMoved())
+        Statement(m_db, "PRAGMA wal_checkpoint(TRUNCATE)").Done();
+    m_db.Close();
 }
 
 std::unique_ptr<TestWriter> SQLiteWriter(const std::string& path, std::string&)
@@ -91,8 +90,8 @@ ResultsWriter::Outcome ResultsWriter::Change(const TestRow& test, const std::fun
         return Failure();
     Statement ours(m_db, "SELECT 1 FROM tests WHERE id = ? AND started = ? AND title = ?");
     ours.Bind(test.id).Bind(test.started).Bind(test.title);
-    const bool there = ours.Step();
-    bool done = !ours.Failed() && there && work() && m_db.Run("COMMIT");
+    const bool there = ours.Any();
+    bool done = !ours.Failed() && there && work() && m_db.Commit();
     if (done)
         return Kept;
     const Reason why = m_db.Why();
@@ -121,7 +120,7 @@ std::optional<int64_t> ResultsWriter::BeginTest(const TestRow& test,
     const int64_t id = sqlite3_last_insert_rowid(m_db.Handle());
     for (const ProblemRow& problem : answered)
         done = done && InsertProblem(id, problem);
-    if (done && m_db.Run("COMMIT"))
+    if (done && m_db.Commit())
         return id;
     const Reason why = m_db.Why();
     const int code = m_db.Code();
@@ -130,12 +129,13 @@ std::optional<int64_t> ResultsWriter::BeginTest(const TestRow& test,
     return std::nullopt;
 }
 
-bool ResultsWriter::InsertProblem(int64_t test, const ProblemRow& problem)
+bool ResultsWriter::InsertProblem(int64_t test, const ProblemRow& problem, bool unlessThere)
 {
     static const std::vector<const ProblemColumn*> columns = ProblemColumnsListed();
     ProblemRow row = problem;
     row.test = test;
-    Statement insert(m_db, "INSERT INTO problems (" + Names(columns) + ") VALUES (" +
+    Statement insert(m_db, std::string(unlessThere ? "INSERT OR IGNORE" : "INSERT") +
+                               " INTO problems (" + Names(columns) + ") VALUES (" +
                                Placeholders(columns.size()) + ")");
     return BindColumns(insert, row, columns).Done();
 }
@@ -154,7 +154,7 @@ ResultsWriter::Outcome ResultsWriter::EndTest(const TestRow& test)
 
 void ResultsWriter::Checkpoint()
 {
-    Statement(m_db, "PRAGMA wal_checkpoint(PASSIVE)").Done();
+    Statement(m_db, "PRAGMA wal_checkpoint(TRUNCATE)").Done();
 }
 
 bool ResultsWriter::Forget(const std::optional<std::string>& title)
@@ -170,7 +170,7 @@ bool ResultsWriter::Forget(const std::optional<std::string>& title)
     Statement tests(m_db, "DELETE FROM tests" + std::string(title ? titled : all));
     if (title)
         problems.Bind(*title), tests.Bind(*title);
-    if (!problems.Done() || !tests.Done() || !m_db.Run("COMMIT")) {
+    if (!problems.Done() || !tests.Done() || !m_db.Commit()) {
         const Reason why = m_db.Why();
         m_db.Run("ROLLBACK");
         return m_db.Fail(SQLITE_ERROR, why);
@@ -180,15 +180,26 @@ bool ResultsWriter::Forget(const std::optional<std::string>& title)
     Statement checkpoint(m_db, "PRAGMA wal_checkpoint(TRUNCATE)");
     if (!checkpoint.Step())
         return false;
-    if (checkpoint.Integer(0) != 0)
+    // Another program reading the file holds the log's earlier pages until it lets go of the
+    // file; the last to close it moves the log into the file and removes it.
+    if (checkpoint.Integer(0) != 0 || checkpoint.Integer(1) != checkpoint.Integer(2))
         return m_db.Fail(SQLITE_BUSY,
-                         Reason{TRANSLATABLE("results", "another copy of Carrowby is reading "
-                                                        "them; what it has read is gone once it "
-                                                        "closes")});
-    return title || ForgetSetAside(m_path) ||
-           m_db.Fail(SQLITE_IOERR,
-                     Reason{TRANSLATABLE("results", "a copy set aside cannot be removed (%1)"),
-                            std::strerror(errno)});
+                         Reason{TRANSLATABLE("results", "another program has the results file "
+                                                        "open; what it has read stays in the file "
+                                                        "until that program closes it")});
+    ResultsWriter unwritten(UnwrittenPath(m_path));
+    return access(unwritten.Path().c_str(), F_OK) != 0 ||
+           (unwritten.Open(TryWaitMs) && unwritten.Forget(title)) ||
+           m_db.Fail(unwritten.Failure() == Busy ? SQLITE_BUSY : SQLITE_ERROR, unwritten.Why());
+}
+
+bool ResultsWriter::ForgetCopiesSetAside()
+{
+    if (!ForgetSetAside(m_path))
+        return m_db.Fail(SQLITE_IOERR,
+                         Reason{TRANSLATABLE("results", "a copy set aside cannot be removed (%1)"),
+                                std::strerror(errno)});
+    return m_db.Run("DELETE FROM set_aside");
 }
 
 } // namespace results

@@ -78,6 +78,14 @@ constexpr Step Steps[] = {
     // 4: a practice of what was missed told from a test.
     {"ALTER TABLE tests ADD COLUMN practice INTEGER NOT NULL DEFAULT 0;",
      "SELECT 1 FROM pragma_table_info('tests') WHERE name = 'practice'"},
+    // 5: what was saved from a file that could not be read whole, kept until the copy set aside
+    // is forgotten: its name beside this file, and how many tests were saved from it and how
+    // many tests and answers could not be read.
+    {R"(CREATE TABLE IF NOT EXISTS set_aside (
+            name TEXT NOT NULL,
+            saved INTEGER NOT NULL,
+            unread_tests INTEGER NOT NULL,
+            unread_answers INTEGER NOT NULL);)"},
 };
 
 } // namespace
@@ -121,7 +129,7 @@ bool BringUpToDate(Database& db, int64_t upTo)
     }
     if (done && *version < upTo)
         done = db.Run("PRAGMA user_version = " + std::to_string(upTo));
-    done = done && db.Run("COMMIT");
+    done = done && db.Commit();
     if (!done && begun) {
         const Reason why = db.Why();
         const int code = db.Code();

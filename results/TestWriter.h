@@ -11,6 +11,13 @@
 
 namespace results {
 
+// A test with its answers, as the file is to hold it once written.
+struct WholeTest
+{
+    TestRow test; // its id the file's, where it was written there; else 0
+    std::vector<ProblemRow> answers;
+};
+
 // What the recorder asks of the results file, on its own thread: its tests written one change
 // at a time. The file itself is SQLite's (ResultsWriter), kept in a module of its own so that
 // the program loads SQLite only once a test is to be recorded.
@@ -49,6 +56,10 @@ class TestWriter
     // Moves what the write-ahead log holds into the file itself, where no reader stands in the
     // way, so that a copy of the file alone holds every test.
     virtual void Checkpoint() = 0;
+    // Makes the file hold each test whole, numbered as it is given: for tests that could not be
+    // written into the results file by the program's end, kept in a file of their own until the
+    // next recording (UnwrittenPath). False, with why, where they could not all be kept.
+    virtual bool KeepUnwritten(const std::vector<WholeTest>& tests) = 0;
 };
 
 // Makes the writer of the file at a path; none, with why, where it cannot be had.

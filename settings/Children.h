@@ -25,13 +25,14 @@ struct Child
     int key = 0; // the n of its key; 0 for one not kept yet
 };
 
-// Every child kept, the most recently used first; none where the store holds none or cannot be
+// Every child kept whose key can be read, the most recently used first, whatever keys are missing
+// or damaged among theirs; none where the store holds none or cannot be
 // read.
 std::vector<Child> LoadChildren(RegistryManager& registry);
 
 // Keeps child, as the most recently used unless not used now, under its key, or that of the child
-// kept with its title, or a new one; an empty name leaves the one kept. False when it could not
-// be written.
+// kept with its title, or a new one numbered after every key there (a damaged key is never written
+// over); an empty name leaves the one kept. False when it could not be written.
 bool KeepChild(RegistryManager& registry, const Child& child, bool used = true);
 
 } // namespace settings

@@ -268,6 +268,14 @@ TEST(TestRun, CountsEachAnswerAndEndsAfterTheLast)
                           "posed 2: 9 = 7+2|judged x wrong, 1/1/1 F|posed 3: 10 = 7+3|"
                           "judged  10 right, 2/1/0 D+|ended finished, 2/1/0 D+|")
         << "each listener told what happens, as it happens";
+    // A test begun while one runs (two presses of Start at once) ends that one first.
+    heard.said.clear();
+    run.Start(std::make_unique<Sums>(3), {"Bo", "x", "7", "Easy", 3, 0});
+    run.PoseNext(), run.Answer("7");
+    run.Start(std::make_unique<Sums>(3), {"Bo", "x", "7", "Easy", 3, 0});
+    EXPECT_EQ(heard.said, "begun Bo x, 0/0/3 |posed 1: 8 = 7+1|judged 7 wrong, 0/1/2 F|"
+                          "ended stopped, 0/1/2 F|begun Bo x, 0/0/3 |")
+        << "no test is left without its end";
 }
 
 TEST(TestRun, ATestEndsWhenItsTimeIsUpOrItsSourceRunsDry)

@@ -72,3 +72,44 @@ TEST_F(SavedSettingsTest, SettingsAreReadAsTheirControlsTakeThemAndEachChildKeep
               std::tuple(settings::FirstRunStates(), sixToNine, 1));
     EXPECT_EQ(Saved("UserName") + "|" + Saved("chk6"), "Carrowby| 0") << "its own key as it was";
 }
+
+// A key damaged by hand (its title unreadable) or removed hides no other child, and is never
+// written over: a new child takes a number after every key there.
+TEST_F(SavedSettingsTest, ADamagedOrMissingChildsKeyHidesAndOverwritesNoOther)
+{
+    const std::string key = "[HKEY_CURRENT_USER\\Software\\QZV\\Carrowby\\Children\\";
+    const auto child = [&](int n, const std::string& name, const std::string& title) {
+        return key + std::to_string(n) + "]\n\"Name\"=\"" + name + "\"\n" + title +
+               "\"LastUsed\"=\"" + std::to_string(n) + "\"\n\n";
+    };
+    const std::string maisie = child(1, "Maisie", "\"UserName\"=\"Maisie's Carrowby\n"); // unclosed
+    const std::string ada = child(2, "Ada", "\"UserName\"=\"Ada's Carrowby\"\n");
+    const std::string tom = child(3, "Tom", "\"UserName\"=\"Tom's Carrowby\"\n");
+    const std::tuple<const char*, std::string, const char*> rows[] = {
+        {"the first key's title unreadable", maisie + ada + tom, "Tom,Ada"},
+        {"the second key removed", child(1, "Maisie", "\"UserName\"=\"Maisie's Carrowby\"\n") + tom,
+         "Tom,Maisie"}};
+    for (const auto& [fault, keys, offered] : rows) {
+        std::filesystem::create_directories(m_folder + "/carrowby");
+        std::ofstream(m_folder + "/carrowby/registry.reg")
+            << "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\QZV\\"
+               "Carrowby]\n\"UserName\"=\"Carrowby\"\n\n"
+            << keys;
+        RegistryManager registry;
+        SavedSettings::Address(registry);
+        testing::internal::CaptureStderr();
+        std::string names;
+        for (const settings::Child& each : settings::LoadChildren(registry))
+            names += (names.empty() ? "" : ",") + each.name;
+        EXPECT_EQ(names, offered) << fault;
+        ASSERT_TRUE(settings::KeepChild(registry, {"Zoe", "Zoe's Carrowby"})) << fault;
+        testing::internal::GetCapturedStderr();
+        for (const auto& [n, name] : {std::pair(4, "Zoe"), std::pair(1, "Maisie")}) {
+            registry.Subkey("Children\\" + std::to_string(n));
+            std::string read;
+            registry.ReadValue("Name", read);
+            EXPECT_EQ(read.c_str(), std::string(name)) << fault << ": key " << n;
+        }
+        registry.Subkey("");
+    }
+}

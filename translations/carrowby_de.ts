@@ -184,6 +184,17 @@
     </message>
 </context>
 <context>
+    <name>ForgetQuestion</name>
+    <message>
+        <source>For&amp;get</source>
+        <translation>&amp;Vergessen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Behalten</translation>
+    </message>
+</context>
+<context>
     <name>ProgressChart</name>
     <message>
         <source>d MMMM</source>
@@ -323,6 +334,32 @@
     <message>
         <source>Practice</source>
         <translation>Übung</translation>
+    </message>
+</context>
+<context>
+    <name>UnwrittenQuestion</name>
+    <message>
+        <source>Answers Not Written Yet</source>
+        <translation>Antworten noch nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Carrowby waits for them and closes once they are written. Leave now, and they are kept and written the next time a test starts.</source>
+        <translation>Carrowby wartet auf sie und schließt, sobald sie gespeichert sind. Wenn du jetzt beendest, werden sie aufgehoben und beim nächsten Test gespeichert.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Now</source>
+        <translation>Jetzt &amp;beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Wait</source>
+        <translation>&amp;Warten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers cannot be written to the results file yet: %1.</source>
+        <translation>
+            <numerusform>%n Antwort kann noch nicht in die Ergebnisdatei geschrieben werden: %1.</numerusform>
+            <numerusform>%n Antworten können noch nicht in die Ergebnisdatei geschrieben werden: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -714,10 +751,6 @@
         <translation>Diese &amp;Zahlen ankreuzen</translation>
     </message>
     <message>
-        <source>&amp;Forget All Results...</source>
-        <translation>Alle Ergebnisse &amp;löschen...</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -751,10 +784,6 @@
             <numerusform>%n Antwort dieses Laufs konnte nicht gespeichert werden: %1.</numerusform>
             <numerusform>%n Antworten dieses Laufs konnten nicht gespeichert werden: %1.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
-        <translation>Alle Tests löschen, die auf diesem Computer gespeichert sind, für jeden Titel, mit jeder als unlesbar beiseitegelegten Kopie der Ergebnisse? Sie lassen sich nicht zurückholen.</translation>
     </message>
     <message>
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
@@ -898,10 +927,6 @@
         <translation>Der Bericht konnte nicht gedruckt werden.</translation>
     </message>
     <message>
-        <source>The report could not be saved in %1.</source>
-        <translation>Der Bericht konnte nicht in %1 gespeichert werden.</translation>
-    </message>
-    <message>
         <source>7 seconds</source>
         <translation>7 Sekunden</translation>
     </message>
@@ -932,6 +957,38 @@
     <message>
         <source>Nothing to Practise Today</source>
         <translation>Heute nichts zu üben</translation>
+    </message>
+    <message>
+        <source>Forget the &amp;Damaged Copy...</source>
+        <translation>Beschädigte &amp;Kopie löschen...</translation>
+    </message>
+    <message>
+        <source>Forget A&amp;ll Results...</source>
+        <translation>Alle Ergebnisse &amp;löschen...</translation>
+    </message>
+    <message>
+        <source>The report could not be saved in %1 (%2).</source>
+        <translation>Der Bericht konnte nicht in %1 gespeichert werden (%2).</translation>
+    </message>
+    <message>
+        <source>Forget every test recorded on this computer, of every title? They cannot be brought back.</source>
+        <translation>Alle Tests löschen, die auf diesem Computer gespeichert sind, für jeden Titel? Sie lassen sich nicht zurückholen.</translation>
+    </message>
+    <message>
+        <source>Forget the Damaged Copy</source>
+        <translation>Beschädigte Kopie löschen</translation>
+    </message>
+    <message>
+        <source>Forget the copy of the results set aside as damaged? What could not be read from it cannot be brought back.</source>
+        <translation>Die beschädigte Kopie der Ergebnisse löschen? Was daraus nicht gelesen werden konnte, lässt sich dann nicht mehr zurückholen.</translation>
+    </message>
+    <message>
+        <source>A results file that could not be read whole is kept as %1.</source>
+        <translation>Eine Ergebnisdatei, die nicht ganz gelesen werden konnte, ist aufgehoben als %1.</translation>
+    </message>
+    <message>
+        <source>Tests saved from it: %1. Tests that could not be read: %2. Answers that could not be read: %3.</source>
+        <translation>Daraus gerettete Tests: %1. Nicht lesbare Tests: %2. Nicht lesbare Antworten: %3.</translation>
     </message>
 </context>
 <context>
@@ -1041,10 +1098,6 @@
         <translation>die Datei ist keine Ergebnisdatei und kann nicht beiseitegelegt werden</translation>
     </message>
     <message>
-        <source>another copy of Carrowby is reading them; what it has read is gone once it closes</source>
-        <translation>eine andere Kopie von Carrowby liest sie gerade; was sie gelesen hat, ist weg, sobald sie geschlossen wird</translation>
-    </message>
-    <message>
         <source>a copy set aside cannot be removed (%1)</source>
         <translation>eine beiseitegelegte Kopie kann nicht entfernt werden (%1)</translation>
     </message>
@@ -1059,6 +1112,14 @@
     <message>
         <source>its answers have no column %1</source>
         <translation>den Antworten in der Datei fehlt die Spalte %1</translation>
+    </message>
+    <message>
+        <source>it is damaged: some tests or answers are missing from what is read, or read twice</source>
+        <translation>die Datei ist beschädigt: beim Lesen fehlen Tests oder Antworten, oder sie kommen doppelt</translation>
+    </message>
+    <message>
+        <source>another program has the results file open; what it has read stays in the file until that program closes it</source>
+        <translation>ein anderes Programm hat die Ergebnisdatei offen; was es gelesen hat, bleibt in der Datei, bis dieses Programm sie schließt</translation>
     </message>
 </context>
 <context>

@@ -106,6 +106,16 @@
     </message>
 </context>
 <context>
+    <name>UnwrittenQuestion</name>
+    <message numerus="yes">
+        <source>%n answers cannot be written to the results file yet: %1.</source>
+        <translation>
+            <numerusform>%n answer cannot be written to the results file yet: %1.</numerusform>
+            <numerusform>%n answers cannot be written to the results file yet: %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message numerus="yes">
         <source>%1 of %n facts right now</source>

@@ -184,6 +184,17 @@
     </message>
 </context>
 <context>
+    <name>ForgetQuestion</name>
+    <message>
+        <source>For&amp;get</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Conservar</translation>
+    </message>
+</context>
+<context>
     <name>ProgressChart</name>
     <message>
         <source>d MMMM</source>
@@ -323,6 +334,32 @@
     <message>
         <source>Practice</source>
         <translation>Práctica</translation>
+    </message>
+</context>
+<context>
+    <name>UnwrittenQuestion</name>
+    <message>
+        <source>Answers Not Written Yet</source>
+        <translation>Respuestas aún sin guardar</translation>
+    </message>
+    <message>
+        <source>Carrowby waits for them and closes once they are written. Leave now, and they are kept and written the next time a test starts.</source>
+        <translation>Carrowby las espera y se cierra cuando estén guardadas. Si sales ahora, se conservan y se guardan en la próxima prueba.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Now</source>
+        <translation>&amp;Salir ahora</translation>
+    </message>
+    <message>
+        <source>&amp;Wait</source>
+        <translation>&amp;Esperar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers cannot be written to the results file yet: %1.</source>
+        <translation>
+            <numerusform>%n respuesta aún no se puede guardar en el archivo de resultados: %1.</numerusform>
+            <numerusform>%n respuestas aún no se pueden guardar en el archivo de resultados: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -714,10 +751,6 @@
         <translation>Marcar estos &amp;números</translation>
     </message>
     <message>
-        <source>&amp;Forget All Results...</source>
-        <translation>&amp;Borrar todos los resultados...</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -751,10 +784,6 @@
             <numerusform>%n respuesta de esta sesión no se pudo guardar: %1.</numerusform>
             <numerusform>%n respuestas de esta sesión no se pudieron guardar: %1.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
-        <translation>¿Borrar todas las pruebas guardadas en este ordenador, de todos los títulos, con cualquier copia de los resultados apartada por ilegible? No se podrán recuperar.</translation>
     </message>
     <message>
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
@@ -898,10 +927,6 @@
         <translation>No se ha podido imprimir el informe.</translation>
     </message>
     <message>
-        <source>The report could not be saved in %1.</source>
-        <translation>No se ha podido guardar el informe en %1.</translation>
-    </message>
-    <message>
         <source>7 seconds</source>
         <translation>7 segundos</translation>
     </message>
@@ -932,6 +957,38 @@
     <message>
         <source>Nothing to Practise Today</source>
         <translation>Nada que practicar hoy</translation>
+    </message>
+    <message>
+        <source>Forget the &amp;Damaged Copy...</source>
+        <translation>Borrar &amp;la copia dañada...</translation>
+    </message>
+    <message>
+        <source>Forget A&amp;ll Results...</source>
+        <translation>&amp;Borrar todos los resultados...</translation>
+    </message>
+    <message>
+        <source>The report could not be saved in %1 (%2).</source>
+        <translation>No se ha podido guardar el informe en %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Forget every test recorded on this computer, of every title? They cannot be brought back.</source>
+        <translation>¿Borrar todas las pruebas guardadas en este ordenador, de todos los títulos? No se podrán recuperar.</translation>
+    </message>
+    <message>
+        <source>Forget the Damaged Copy</source>
+        <translation>Borrar la copia dañada</translation>
+    </message>
+    <message>
+        <source>Forget the copy of the results set aside as damaged? What could not be read from it cannot be brought back.</source>
+        <translation>¿Borrar la copia dañada de los resultados? Lo que no se pudo leer de ella no se podrá recuperar.</translation>
+    </message>
+    <message>
+        <source>A results file that could not be read whole is kept as %1.</source>
+        <translation>Un archivo de resultados que no se pudo leer entero se guarda como %1.</translation>
+    </message>
+    <message>
+        <source>Tests saved from it: %1. Tests that could not be read: %2. Answers that could not be read: %3.</source>
+        <translation>Pruebas salvadas: %1. Pruebas que no se pudieron leer: %2. Respuestas que no se pudieron leer: %3.</translation>
     </message>
 </context>
 <context>
@@ -1041,10 +1098,6 @@
         <translation>no es un archivo de resultados y no se puede apartar</translation>
     </message>
     <message>
-        <source>another copy of Carrowby is reading them; what it has read is gone once it closes</source>
-        <translation>otra copia de Carrowby los está leyendo; lo que ha leído desaparece en cuanto se cierre</translation>
-    </message>
-    <message>
         <source>a copy set aside cannot be removed (%1)</source>
         <translation>no se puede eliminar una copia apartada (%1)</translation>
     </message>
@@ -1059,6 +1112,14 @@
     <message>
         <source>its answers have no column %1</source>
         <translation>las respuestas del archivo no tienen la columna %1</translation>
+    </message>
+    <message>
+        <source>it is damaged: some tests or answers are missing from what is read, or read twice</source>
+        <translation>el archivo está dañado: al leerlo faltan pruebas o respuestas, o salen dos veces</translation>
+    </message>
+    <message>
+        <source>another program has the results file open; what it has read stays in the file until that program closes it</source>
+        <translation>otro programa tiene abierto el archivo de resultados; lo que ha leído se queda en el archivo hasta que ese programa lo cierre</translation>
     </message>
 </context>
 <context>

@@ -184,6 +184,17 @@
     </message>
 </context>
 <context>
+    <name>ForgetQuestion</name>
+    <message>
+        <source>For&amp;get</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Garder</translation>
+    </message>
+</context>
+<context>
     <name>ProgressChart</name>
     <message>
         <source>d MMMM</source>
@@ -323,6 +334,32 @@
     <message>
         <source>Practice</source>
         <translation>Entraînement</translation>
+    </message>
+</context>
+<context>
+    <name>UnwrittenQuestion</name>
+    <message>
+        <source>Answers Not Written Yet</source>
+        <translation>Réponses pas encore enregistrées</translation>
+    </message>
+    <message>
+        <source>Carrowby waits for them and closes once they are written. Leave now, and they are kept and written the next time a test starts.</source>
+        <translation>Carrowby les attend et se ferme dès qu’elles sont enregistrées. Si tu quittes maintenant, elles sont gardées et enregistrées au prochain test.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Now</source>
+        <translation>&amp;Quitter maintenant</translation>
+    </message>
+    <message>
+        <source>&amp;Wait</source>
+        <translation>&amp;Attendre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers cannot be written to the results file yet: %1.</source>
+        <translation>
+            <numerusform>%n réponse ne peut pas encore être enregistrée dans le fichier des résultats&#xa0;: %1.</numerusform>
+            <numerusform>%n réponses ne peuvent pas encore être enregistrées dans le fichier des résultats&#xa0;: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -714,10 +751,6 @@
         <translation>Cocher ces &amp;nombres</translation>
     </message>
     <message>
-        <source>&amp;Forget All Results...</source>
-        <translation>E&amp;ffacer tous les résultats...</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -751,10 +784,6 @@
             <numerusform>%n réponse de cette séance n’a pas pu être gardée&#xa0;: %1.</numerusform>
             <numerusform>%n réponses de cette séance n’ont pas pu être gardées&#xa0;: %1.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
-        <translation>Effacer tous les tests enregistrés sur cet ordinateur, pour tous les titres, avec toute copie des résultats mise de côté comme illisible&#x202f;? Ils ne pourront pas être récupérés.</translation>
     </message>
     <message>
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
@@ -898,10 +927,6 @@
         <translation>Le bilan n’a pas pu être imprimé.</translation>
     </message>
     <message>
-        <source>The report could not be saved in %1.</source>
-        <translation>Le bilan n’a pas pu être enregistré dans %1.</translation>
-    </message>
-    <message>
         <source>7 seconds</source>
         <translation>7 secondes</translation>
     </message>
@@ -932,6 +957,38 @@
     <message>
         <source>Nothing to Practise Today</source>
         <translation>Rien à revoir aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Forget the &amp;Damaged Copy...</source>
+        <translation>Effacer la copie a&amp;bîmée...</translation>
+    </message>
+    <message>
+        <source>Forget A&amp;ll Results...</source>
+        <translation>Effacer to&amp;us les résultats...</translation>
+    </message>
+    <message>
+        <source>The report could not be saved in %1 (%2).</source>
+        <translation>Le bilan n’a pas pu être enregistré dans %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Forget every test recorded on this computer, of every title? They cannot be brought back.</source>
+        <translation>Effacer tous les tests enregistrés sur cet ordinateur, pour tous les titres&#x202f;? Ils ne pourront pas être récupérés.</translation>
+    </message>
+    <message>
+        <source>Forget the Damaged Copy</source>
+        <translation>Effacer la copie abîmée</translation>
+    </message>
+    <message>
+        <source>Forget the copy of the results set aside as damaged? What could not be read from it cannot be brought back.</source>
+        <translation>Effacer la copie abîmée des résultats&#x202f;? Ce qui n’a pas pu y être lu ne pourra plus être récupéré.</translation>
+    </message>
+    <message>
+        <source>A results file that could not be read whole is kept as %1.</source>
+        <translation>Un fichier de résultats qui n’a pas pu être lu en entier est gardé sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>Tests saved from it: %1. Tests that could not be read: %2. Answers that could not be read: %3.</source>
+        <translation>Tests sauvés&#xa0;: %1. Tests illisibles&#xa0;: %2. Réponses illisibles&#xa0;: %3.</translation>
     </message>
 </context>
 <context>
@@ -1041,10 +1098,6 @@
         <translation>ce n’est pas un fichier de résultats, et il ne peut pas être mis de côté</translation>
     </message>
     <message>
-        <source>another copy of Carrowby is reading them; what it has read is gone once it closes</source>
-        <translation>un autre exemplaire de Carrowby est en train de les lire&#x202f;; ce qu’il a lu disparaît dès qu’il se ferme</translation>
-    </message>
-    <message>
         <source>a copy set aside cannot be removed (%1)</source>
         <translation>une copie mise de côté ne peut pas être supprimée (%1)</translation>
     </message>
@@ -1059,6 +1112,14 @@
     <message>
         <source>its answers have no column %1</source>
         <translation>les réponses du fichier n’ont pas de colonne %1</translation>
+    </message>
+    <message>
+        <source>it is damaged: some tests or answers are missing from what is read, or read twice</source>
+        <translation>le fichier est abîmé&#xa0;: des tests ou des réponses manquent à la lecture, ou y sont deux fois</translation>
+    </message>
+    <message>
+        <source>another program has the results file open; what it has read stays in the file until that program closes it</source>
+        <translation>un autre programme a ouvert le fichier des résultats&#x202f;; ce qu’il a lu reste dans le fichier jusqu’à ce qu’il le ferme</translation>
     </message>
 </context>
 <context>

@@ -184,6 +184,17 @@
     </message>
 </context>
 <context>
+    <name>ForgetQuestion</name>
+    <message>
+        <source>For&amp;get</source>
+        <translation>Ca&amp;ncella</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Tieni</translation>
+    </message>
+</context>
+<context>
     <name>ProgressChart</name>
     <message>
         <source>d MMMM</source>
@@ -323,6 +334,32 @@
     <message>
         <source>Practice</source>
         <translation>Esercizio</translation>
+    </message>
+</context>
+<context>
+    <name>UnwrittenQuestion</name>
+    <message>
+        <source>Answers Not Written Yet</source>
+        <translation>Risposte non ancora salvate</translation>
+    </message>
+    <message>
+        <source>Carrowby waits for them and closes once they are written. Leave now, and they are kept and written the next time a test starts.</source>
+        <translation>Carrowby le aspetta e si chiude appena sono salvate. Se esci ora, vengono tenute e salvate alla prossima prova.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Now</source>
+        <translation>&amp;Esci ora</translation>
+    </message>
+    <message>
+        <source>&amp;Wait</source>
+        <translation>&amp;Aspetta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers cannot be written to the results file yet: %1.</source>
+        <translation>
+            <numerusform>%n risposta non può ancora essere salvata nel file dei risultati: %1.</numerusform>
+            <numerusform>%n risposte non possono ancora essere salvate nel file dei risultati: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -714,10 +751,6 @@
         <translation>Spunta questi &amp;numeri</translation>
     </message>
     <message>
-        <source>&amp;Forget All Results...</source>
-        <translation>&amp;Cancella tutti i risultati...</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
@@ -751,10 +784,6 @@
             <numerusform>%n risposta di questa sessione non si è potuta salvare: %1.</numerusform>
             <numerusform>%n risposte di questa sessione non si sono potute salvare: %1.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
-        <translation>Cancellare tutte le prove salvate su questo computer, di tutti i nomi, con ogni copia dei risultati messa da parte perché illeggibile? Non si potranno recuperare.</translation>
     </message>
     <message>
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
@@ -898,10 +927,6 @@
         <translation>Non è stato possibile stampare il resoconto.</translation>
     </message>
     <message>
-        <source>The report could not be saved in %1.</source>
-        <translation>Non è stato possibile salvare il resoconto in %1.</translation>
-    </message>
-    <message>
         <source>7 seconds</source>
         <translation>7 secondi</translation>
     </message>
@@ -932,6 +957,38 @@
     <message>
         <source>Nothing to Practise Today</source>
         <translation>Niente da ripassare oggi</translation>
+    </message>
+    <message>
+        <source>Forget the &amp;Damaged Copy...</source>
+        <translation>Cancella la copia &amp;guasta...</translation>
+    </message>
+    <message>
+        <source>Forget A&amp;ll Results...</source>
+        <translation>&amp;Cancella tutti i risultati...</translation>
+    </message>
+    <message>
+        <source>The report could not be saved in %1 (%2).</source>
+        <translation>Non è stato possibile salvare il resoconto in %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Forget every test recorded on this computer, of every title? They cannot be brought back.</source>
+        <translation>Cancellare tutte le prove salvate su questo computer, di tutti i nomi? Non si potranno recuperare.</translation>
+    </message>
+    <message>
+        <source>Forget the Damaged Copy</source>
+        <translation>Cancella la copia guasta</translation>
+    </message>
+    <message>
+        <source>Forget the copy of the results set aside as damaged? What could not be read from it cannot be brought back.</source>
+        <translation>Cancellare la copia guasta dei risultati? Quello che non si è potuto leggere non si potrà più recuperare.</translation>
+    </message>
+    <message>
+        <source>A results file that could not be read whole is kept as %1.</source>
+        <translation>Un file dei risultati che non si è potuto leggere per intero è tenuto come %1.</translation>
+    </message>
+    <message>
+        <source>Tests saved from it: %1. Tests that could not be read: %2. Answers that could not be read: %3.</source>
+        <translation>Prove salvate: %1. Prove che non si sono potute leggere: %2. Risposte che non si sono potute leggere: %3.</translation>
     </message>
 </context>
 <context>
@@ -1041,10 +1098,6 @@
         <translation>non è un file di risultati e non si può mettere da parte</translation>
     </message>
     <message>
-        <source>another copy of Carrowby is reading them; what it has read is gone once it closes</source>
-        <translation>un’altra copia di Carrowby li sta leggendo; ciò che ha letto sparisce appena si chiude</translation>
-    </message>
-    <message>
         <source>a copy set aside cannot be removed (%1)</source>
         <translation>non si può eliminare una copia messa da parte (%1)</translation>
     </message>
@@ -1059,6 +1112,14 @@
     <message>
         <source>its answers have no column %1</source>
         <translation>le risposte del file non hanno la colonna %1</translation>
+    </message>
+    <message>
+        <source>it is damaged: some tests or answers are missing from what is read, or read twice</source>
+        <translation>il file è guasto: alla lettura mancano prove o risposte, o compaiono due volte</translation>
+    </message>
+    <message>
+        <source>another program has the results file open; what it has read stays in the file until that program closes it</source>
+        <translation>un altro programma ha aperto il file dei risultati; quello che ha letto resta nel file finché quel programma non lo chiude</translation>
     </message>
 </context>
 <context>

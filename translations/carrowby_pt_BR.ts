@@ -184,6 +184,17 @@
     </message>
 </context>
 <context>
+    <name>ForgetQuestion</name>
+    <message>
+        <source>For&amp;get</source>
+        <translation>A&amp;pagar</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Manter</translation>
+    </message>
+</context>
+<context>
     <name>ProgressChart</name>
     <message>
         <source>d MMMM</source>
@@ -323,6 +334,32 @@
     <message>
         <source>Practice</source>
         <translation>Treino</translation>
+    </message>
+</context>
+<context>
+    <name>UnwrittenQuestion</name>
+    <message>
+        <source>Answers Not Written Yet</source>
+        <translation>Respostas ainda não salvas</translation>
+    </message>
+    <message>
+        <source>Carrowby waits for them and closes once they are written. Leave now, and they are kept and written the next time a test starts.</source>
+        <translation>O Carrowby espera por elas e fecha assim que forem salvas. Se você sair agora, elas ficam guardadas e são salvas no próximo teste.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Now</source>
+        <translation>&amp;Sair agora</translation>
+    </message>
+    <message>
+        <source>&amp;Wait</source>
+        <translation>&amp;Esperar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answers cannot be written to the results file yet: %1.</source>
+        <translation>
+            <numerusform>%n resposta ainda não pode ser salva no arquivo de resultados: %1.</numerusform>
+            <numerusform>%n respostas ainda não podem ser salvas no arquivo de resultados: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -714,10 +751,6 @@
         <translation>Marcar estes &amp;números</translation>
     </message>
     <message>
-        <source>&amp;Forget All Results...</source>
-        <translation>&amp;Apagar todos os resultados...</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
@@ -751,10 +784,6 @@
             <numerusform>%n resposta desta sessão não pôde ser salva: %1.</numerusform>
             <numerusform>%n respostas desta sessão não puderam ser salvas: %1.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
-        <translation>Apagar todos os testes salvos neste computador, de todos os títulos, com qualquer cópia dos resultados deixada de lado por ser ilegível? Eles não poderão ser recuperados.</translation>
     </message>
     <message>
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
@@ -898,10 +927,6 @@
         <translation>Não foi possível imprimir o relatório.</translation>
     </message>
     <message>
-        <source>The report could not be saved in %1.</source>
-        <translation>Não foi possível salvar o relatório em %1.</translation>
-    </message>
-    <message>
         <source>7 seconds</source>
         <translation>7 segundos</translation>
     </message>
@@ -932,6 +957,38 @@
     <message>
         <source>Nothing to Practise Today</source>
         <translation>Nada para praticar hoje</translation>
+    </message>
+    <message>
+        <source>Forget the &amp;Damaged Copy...</source>
+        <translation>Apagar a cópia dani&amp;ficada...</translation>
+    </message>
+    <message>
+        <source>Forget A&amp;ll Results...</source>
+        <translation>Apa&amp;gar todos os resultados...</translation>
+    </message>
+    <message>
+        <source>The report could not be saved in %1 (%2).</source>
+        <translation>Não foi possível salvar o relatório em %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Forget every test recorded on this computer, of every title? They cannot be brought back.</source>
+        <translation>Apagar todos os testes salvos neste computador, de todos os títulos? Eles não poderão ser recuperados.</translation>
+    </message>
+    <message>
+        <source>Forget the Damaged Copy</source>
+        <translation>Apagar a cópia danificada</translation>
+    </message>
+    <message>
+        <source>Forget the copy of the results set aside as damaged? What could not be read from it cannot be brought back.</source>
+        <translation>Apagar a cópia danificada dos resultados? O que não pôde ser lido dela não poderá ser recuperado.</translation>
+    </message>
+    <message>
+        <source>A results file that could not be read whole is kept as %1.</source>
+        <translation>Um arquivo de resultados que não pôde ser lido inteiro está guardado como %1.</translation>
+    </message>
+    <message>
+        <source>Tests saved from it: %1. Tests that could not be read: %2. Answers that could not be read: %3.</source>
+        <translation>Testes salvos: %1. Testes que não puderam ser lidos: %2. Respostas que não puderam ser lidas: %3.</translation>
     </message>
 </context>
 <context>
@@ -1041,10 +1098,6 @@
         <translation>não é um arquivo de resultados e não pode ser deixado de lado</translation>
     </message>
     <message>
-        <source>another copy of Carrowby is reading them; what it has read is gone once it closes</source>
-        <translation>outra cópia do Carrowby está lendo os resultados; o que ela leu some quando ela for fechada</translation>
-    </message>
-    <message>
         <source>a copy set aside cannot be removed (%1)</source>
         <translation>não é possível remover uma cópia deixada de lado (%1)</translation>
     </message>
@@ -1059,6 +1112,14 @@
     <message>
         <source>its answers have no column %1</source>
         <translation>as respostas do arquivo não têm a coluna %1</translation>
+    </message>
+    <message>
+        <source>it is damaged: some tests or answers are missing from what is read, or read twice</source>
+        <translation>o arquivo está danificado: na leitura faltam testes ou respostas, ou eles aparecem duas vezes</translation>
+    </message>
+    <message>
+        <source>another program has the results file open; what it has read stays in the file until that program closes it</source>
+        <translation>outro programa está com o arquivo de resultados aberto; o que ele leu fica no arquivo até que esse programa o feche</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QPagedPaintDevice;
+class QPrinter;
 class QTextDocument;
 
 // Pages to take to a teacher for the title shown: the chart of its tests; for every operation it
@@ -35,5 +36,8 @@ struct Contents
 std::unique_ptr<QTextDocument> Document(const Contents& contents);
 // Prints it on the device, a printer or a PDF file, on as many pages of its paper as it takes.
 void Print(QTextDocument& document, QPagedPaintDevice& device);
+// Saves it as the PDF file the printer names, on the printer's paper, whole and private (0600);
+// empty, or why it could not be saved.
+QString SavePdf(QTextDocument& document, const QPrinter& printer);
 
 } // namespace report

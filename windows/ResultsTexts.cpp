@@ -65,6 +65,23 @@ QString SumsText(const results::TestRow& test)
     return operations + u' ' + NumbersText(NumbersOf(test.numbers));
 }
 
+QString SetAsideText(const results::CopySetAside& copy)
+{
+    const QString name = toolkit::Text(copy.path.substr(copy.path.find_last_of('/') + 1));
+    QString said = QCoreApplication::translate(
+                       "frmResults", "A results file that could not be read whole is kept as %1.")
+                       .arg(name);
+    if (copy.counted)
+        said +=
+            u' ' + QCoreApplication::translate("frmResults",
+                                               "Tests saved from it: %1. Tests that could not "
+                                               "be read: %2. Answers that could not be read: "
+                                               "%3.")
+                       .arg(QLocale().toString(copy.saved), QLocale().toString(copy.unreadTests),
+                            QLocale().toString(copy.unreadAnswers));
+    return said;
+}
+
 QString ReasonText(const results::Reason& why)
 {
     return QCoreApplication::translate("results", why.text).arg(toolkit::Text(why.fill));

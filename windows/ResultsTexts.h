@@ -2,6 +2,7 @@
 
 #include "results/Reason.h"
 #include "results/ResultsCsv.h"
+#include "results/ResultsFile.h"
 #include "results/TestRecord.h"
 
 #include <QDate>
@@ -27,6 +28,10 @@ QString OperationName(char operation);
 
 // A test's operations, with its numbers where its level uses them: "+ x 6–9".
 QString SumsText(const results::TestRow& test);
+
+// A copy of the results file set aside as damaged, by its name, and what was saved from it where
+// that is known.
+QString SetAsideText(const results::CopySetAside& copy);
 
 // Why something could not be done, in the language shown; the words of another's in it as they
 // came.

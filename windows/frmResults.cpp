@@ -1,6 +1,7 @@
 #include "frmResults.h"
 
 #include "FactsGrid.h"
+#include "ForgetQuestion.h"
 #include "Report.h"
 #include "ResultsTexts.h"
 #include "TestsModel.h"
@@ -10,20 +11,20 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/QtText.h"
 #include "toolkit/ScreenPlacement.h"
+#include "toolkit/WholeFile.h"
 #include "ui_frmResults.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
 
+#include <cstring>
 #include <limits>
 
 using toolkit::Text;
@@ -82,6 +83,8 @@ frmResults::frmResults(const Setup& setup)
     ui->cmdExport->setMenu(exports);
     connect(ui->cmdForget, &QPushButton::clicked, this, &frmResults::cmdForget_Click);
     connect(ui->cmdForgetTitle, &QPushButton::clicked, this, &frmResults::cmdForgetTitle_Click);
+    connect(ui->cmdForgetSetAside, &QPushButton::clicked, this,
+            &frmResults::cmdForgetSetAside_Click);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmResults::cmdPrint_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QDialog::close);
     connect(ui->grdTests, &QTableView::activated, this, &frmResults::grdTests_Activated);
@@ -237,6 +240,7 @@ void frmResults::SayHowRecordingStands()
                     .arg(resultstexts::ReasonText(m_recording.lostWhy));
     ui->txtNotKept->setText(said.join(u' '));
     ui->txtNotKept->setVisible(!said.isEmpty());
+    SaySetAside();
 }
 
 void frmResults::cmdTickNumbers_Click()
@@ -335,16 +339,12 @@ void frmResults::Export(bool answers, bool everyTitle)
         tr("Comma-separated values (*.csv)"));
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    // Private, as the results are.
-    if (!file.open(QIODevice::WriteOnly) ||
-        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
-        file.write(csv->data(), static_cast<qint64>(csv->size())) !=
-            static_cast<qint64>(csv->size()) ||
-        !file.commit())
-        toolkit::MessageBox(
-            this, tr("The results could not be saved in %1 (%2).").arg(path, file.errorString()),
-            caption);
+    // Whole and private, as the results are, or said, with nothing left in its place.
+    if (const int error = toolkit::SaveWhole(path.toStdString(), *csv))
+        toolkit::MessageBox(this,
+                            tr("The results could not be saved in %1 (%2).")
+                                .arg(path, QString::fromLocal8Bit(std::strerror(error))),
+                            caption);
 }
 
 void frmResults::cmdPrint_Click()
@@ -365,14 +365,17 @@ void frmResults::cmdPrint_Click()
     dialog.setWindowTitle(caption);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    if (!printer.outputFileName().isEmpty()) { // a PDF file
+        if (const QString why = report::SavePdf(*page, printer); !why.isEmpty())
+            toolkit::MessageBox(
+                this,
+                tr("The report could not be saved in %1 (%2).").arg(printer.outputFileName(), why),
+                caption);
+        return;
+    }
     report::Print(*page, printer);
     if (printer.printerState() == QPrinter::Error)
-        toolkit::MessageBox(
-            this,
-            printer.outputFileName().isEmpty()
-                ? tr("The report could not be printed.")
-                : tr("The report could not be saved in %1.").arg(printer.outputFileName()),
-            caption);
+        toolkit::MessageBox(this, tr("The report could not be printed."), caption);
 }
 
 void frmResults::cmdForgetTitle_Click()
@@ -388,27 +391,53 @@ void frmResults::cmdForget_Click()
 void frmResults::Forget(const std::optional<QString>& title)
 {
     const QString caption = title ? tr("Forget These Results") : tr("Forget All Results");
-    QMessageBox ask(QMessageBox::Question, caption,
-                    title ? tr("Forget every test of %1 recorded on this computer? They cannot be "
-                               "brought back.")
-                                .arg(*title)
-                          : tr("Forget every test recorded on this computer, of every title, with "
-                               "any copy of the results set aside as unreadable? They cannot be "
-                               "brought back."),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    ask.setDefaultButton(QMessageBox::No);
-    if (ask.exec() != QMessageBox::Yes)
+    if (!ConfirmForget(this, caption,
+                       title ? tr("Forget every test of %1 recorded on this computer? They cannot "
+                                  "be brought back.")
+                                   .arg(*title)
+                             : tr("Forget every test recorded on this computer, of every title? "
+                                  "They cannot be brought back.")))
         return;
-    // Waits a moment at most for another program that holds the file.
+    Forgotten(caption, [&](results::ResultsWriter& writer) {
+        return writer.Forget(title ? std::optional(title->toStdString()) : std::nullopt);
+    });
+}
+
+void frmResults::Forgotten(const QString& caption,
+                           const std::function<bool(results::ResultsWriter&)>& forget)
+{
+    // Waits a moment at most for another program that holds the file, and lets go of it before
+    // anything is said: the program that closes it last moves its log into it.
     results::ResultsWriter writer(m_reader.Path());
-    if (!writer.Open(500) ||
-        !writer.Forget(title ? std::optional(title->toStdString()) : std::nullopt))
-        toolkit::MessageBox(this,
-                            tr("Not every result could be forgotten: %1.")
-                                .arg(resultstexts::ReasonText(writer.Why())),
-                            caption);
+    const bool forgotten = writer.Open(500) && forget(writer);
+    const results::Reason why = writer.Why();
     writer.Close();
+    if (!forgotten)
+        toolkit::MessageBox(
+            this, tr("Not every result could be forgotten: %1.").arg(resultstexts::ReasonText(why)),
+            caption);
     Refresh(m_titleInUse, m_recording);
+}
+
+void frmResults::SaySetAside()
+{
+    QStringList said;
+    for (const results::CopySetAside& copy : m_reader.CopiesSetAside())
+        said << resultstexts::SetAsideText(copy);
+    ui->txtSetAside->setText(said.join(u' '));
+    ui->txtSetAside->setVisible(!said.isEmpty());
+    ui->cmdForgetSetAside->setVisible(!said.isEmpty());
+}
+
+void frmResults::cmdForgetSetAside_Click()
+{
+    const QString caption = tr("Forget the Damaged Copy");
+    if (!ConfirmForget(this, caption,
+                       tr("Forget the copy of the results set aside as damaged? What could not be "
+                          "read from it cannot be brought back.")))
+        return;
+    Forgotten(caption,
+              [](results::ResultsWriter& writer) { return writer.ForgetCopiesSetAside(); });
 }
 
 void frmResults::grdTests_Activated(const QModelIndex& row)

@@ -4,9 +4,11 @@
 #include "ResultsWindow.h"
 #include "learning/Facts.h"
 #include "results/ResultsReader.h"
+#include "results/ResultsWriter.h"
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -44,6 +46,8 @@ class frmResults : public QDialog, public ResultsWindow
     void ctlFluency_Click();
     void cmdForget_Click();
     void cmdForgetTitle_Click();
+    // After a confirmation, the copies of the results file set aside as damaged gone for good.
+    void cmdForgetSetAside_Click();
     void cmdPrint_Click();
     // Opens a test of the table (Enter or a double-click) to go over its problems.
     void grdTests_Activated(const QModelIndex& row);
@@ -61,11 +65,16 @@ class frmResults : public QDialog, public ResultsWindow
     void Export(bool answers, bool everyTitle);
     // After a confirmation, the tests of a title, or every test, gone for good.
     void Forget(const std::optional<QString>& title);
+    // Forgets through a writer of the file, and says what could not be forgotten.
+    void Forgotten(const QString& caption,
+                   const std::function<bool(results::ResultsWriter&)>& forget);
     void ShowFacts();
     // The operation whose facts are shown, and what a practice of them asks, the first first.
     char Operation() const;
     std::vector<learning::Fact> ToPractise() const;
     void SayHowRecordingStands();
+    // What was set aside of a results file that could not be read whole, and saved from it.
+    void SaySetAside();
     // What a read gives, or nothing where it failed, whose reason is then shown.
     template <typename Rows> Rows Read(std::optional<Rows> rows);
     QString ChosenTitle() const;

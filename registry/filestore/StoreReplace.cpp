@@ -46,8 +46,10 @@ bool ReplaceDurably(const std::string& path, const std::string& text)
     const int fd = mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return Fail(errno);
+    // The file keeps the mode it was given, narrowed to the user: children's names are kept in
+    // it. (Made new, it is 0600.)
     if (struct stat old; stat(path.c_str(), &old) == 0)
-        fchmod(fd, old.st_mode & 07777); // the file keeps the mode it was given
+        fchmod(fd, old.st_mode & 07700);
     if (!WriteDurably(fd, text) ||
         (std::rename(temporary.c_str(), path.c_str()) != 0 && !Fail(errno))) {
         unlink(temporary.c_str());
@@ -65,6 +67,11 @@ bool ReplaceDurably(const std::string& path, const std::string& text)
 
 bool StoreFile::Replace(const Loaded& loaded) const
 {
+    // The store's own folder is the user's alone, as the file is (an editor or a copy may have
+    // left it open to others).
+    if (struct stat folder; stat(Folder().c_str(), &folder) == 0 && folder.st_uid == geteuid() &&
+                            (folder.st_mode & 077))
+        chmod(Folder().c_str(), folder.st_mode & 07700);
     const std::string target = WriteTarget();
     RemoveLeftovers(target);
     if (!loaded.notKept)

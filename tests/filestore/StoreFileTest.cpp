@@ -40,8 +40,15 @@ TEST_F(StoreFileTest, LivesPrivatelyInTheUsersConfigFolder)
     EXPECT_EQ(settings.DoesKeyExist(), False);
     EXPECT_FALSE(fs::exists(Path())) << "reading creates nothing";
     EXPECT_EQ(settings.CreateSubKey(), True);
-    EXPECT_EQ(fs::status(Folder()).permissions(), fs::perms::owner_all);
-    EXPECT_EQ(fs::status(Path()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    const auto privately = [&](const char* when) {
+        EXPECT_EQ(fs::status(Folder()).permissions(), fs::perms::owner_all) << when;
+        EXPECT_EQ(fs::status(Path()).permissions(), fs::perms::owner_read | fs::perms::owner_write)
+            << when;
+    };
+    privately("made");
+    chmod(Folder().c_str(), 0755), chmod(Path().c_str(), 0644); // as an editor may leave them
+    EXPECT_EQ(settings.WriteValue("Name", "Maisie", REG_SZ), True);
+    privately("written again, a child's name in it");
     const long open = Files("/proc/self/fd");
     for (int i = 0; i < 50; ++i)
         Read("UserName");
@@ -190,7 +197,8 @@ TEST_F(StoreFileTest, OnlyARegularFileIsReadAndALinkStays)
         EXPECT_EQ(settings.CreateSubKey() + settings.WriteValue("UserName", "Bo", REG_SZ),
                   2 * True);
         EXPECT_EQ(Read("UserName") + std::to_string(fs::is_symlink(Path())), "Bo1");
-        EXPECT_EQ(fs::status(m_folder + "/target").permissions(), fs::perms(0644));
+        EXPECT_EQ(fs::status(m_folder + "/target").permissions(), fs::perms(0600))
+            << "narrowed to the user: children's names are kept there";
         EXPECT_EQ(Files(), text.empty() ? 1 : 2) << "a copy of what was no export";
     }
 }

@@ -1,6 +1,7 @@
 #include "drill/ChildNames.h"
 #include "registry/filestore/StoreCalls.h"
 #include "registry/filestore/StoreFile.h"
+#include "results/ResultsReader.h"
 #include "support/MainWindowSandbox.h"
 #include "toolkit/Accessibility.h"
 #include "toolkit/Caption.h"
@@ -12,11 +13,13 @@
 
 #include <optional>
 
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <xcb/xproto.h>
 
 using MainWindowTest = MainWindowSandbox;
+using testing::internal::CaptureStderr, testing::internal::GetCapturedStderr;
 
 // What the program writes on stderr while it does that.
 static std::string Said(const std::function<void()>& doing)
@@ -422,4 +425,66 @@ TEST(ScreenPlacement, AFrameIsCentredInsideThePanelsOrKeepsItsTitleBarOnTheScree
     using toolkit::FramePlace, toolkit::KeptInside;
     for (const auto& [fault, room, frame, at, place] : rows)
         EXPECT_EQ(at ? KeptInside(room, {*at, frame}) : FramePlace(room, frame), place) << fault;
+}
+
+// File > Exit while another program keeps the last answer from the results file: the window says
+// so; Wait (Enter) waits, asking again, until it is written, and Leave keeps it for the next start.
+TEST_F(MainWindowTest, LeavingWithAnAnswerUnwrittenWaitsOrLeavesOnTheUsersWord)
+{
+    Recorded("Carrowby");
+    const std::string path = results::DefaultResultsPath();
+    for (const bool wait : {true, false}) {
+        sqlite3* holder = nullptr;
+        sqlite3_open(path.c_str(), &holder);
+        Script(0, {1});
+        EXPECT_EQ(Start(), "");
+        sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+        Answer("8", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+        QString asked;
+        WhenModal([&](QWidget* ask) {
+            asked = ask->property("text").toString();
+            if (wait) // asked again until it is written, which closes the question
+                WhenModal(
+                    [&](QWidget*) { sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr); });
+            PressKey(ask, wait ? Qt::Key_Return : Qt::Key_L);
+        });
+        const int ends = programEnds;
+        CaptureStderr(), Find<QAction>("mFile_Exit")->trigger();
+        EXPECT_THAT(asked.toStdString(),
+                    testing::StartsWith("1 answer cannot be written to the results file yet: "
+                                        "database is locked."));
+        EXPECT_EQ(programEnds, ends + 1);
+        window.reset(), GetCapturedStderr(); // the program's end
+        sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr), sqlite3_close(holder);
+        EXPECT_EQ(access(results::UnwrittenPath(path).c_str(), F_OK) == 0, !wait) << wait;
+        Open();
+        results::Recorder next; // takes in what was kept
+        next.TestStarted({"Carrowby", "+", "7", "Easy", 10, 0}, {});
+        EXPECT_TRUE(next.Flush(std::chrono::seconds(20)));
+        results::ResultsReader reader;
+        ASSERT_TRUE(reader.Open());
+        const auto tests = reader.Tests().value();
+        ASSERT_GE(tests.size(), 2u);
+        EXPECT_EQ(std::tuple(tests[1].correct, tests[1].endReason),
+                  std::tuple(int64_t(1), std::optional(results::EndReason::Stopped)))
+            << wait;
+        next.TestEnded({}, results::EndReason::Stopped);
+    }
+}
+
+// Alt+S and an Enter at once, as a quick hand presses them on the first test of a run: one test,
+// ended when the window closes.
+TEST_F(MainWindowTest, OnePressOfStartStartsOneTest)
+{
+    Script(0, {1, 1});
+    Find("btnStart")->setFocus();
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+    QTest::keyClick(Find("btnStart"), Qt::Key_Return);
+    QTest::qWait(300); // past the access key's animated press
+    window.reset();
+    results::ResultsReader reader;
+    ASSERT_TRUE(reader.Open());
+    const auto tests = reader.Tests().value();
+    ASSERT_EQ(tests.size(), 1u);
+    EXPECT_EQ(tests[0].endReason, results::EndReason::Stopped);
 }

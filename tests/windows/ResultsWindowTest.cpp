@@ -388,20 +388,38 @@ TEST_F(ResultsWindowTest, TheTableAndTheChartFollowNewTests)
 }
 
 // Enter answers No; only Yes forgets.
+// Only the question's own button forgets: Enter, Escape and the keys of Yes and OK keep them, and
+// Alt+F, the File menu in every other window, presses nothing here.
 TEST_F(ResultsWindowTest, ForgettingAsksFirst)
 {
     Recorded("Tom's Carrowby");
+    const std::string aside = results::DefaultResultsPath() + ".unreadable-20261201-080000";
+    std::ofstream(aside) << "a copy set aside as damaged";
     QDialog* results = DrillAllWrong();
+    for (QAbstractButton* button : results->findChildren<QAbstractButton*>())
+        EXPECT_NE(button->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F)) << Heard(button);
     const std::tuple<const char*, Qt::Key, const char*> rows[] = {
         {"cmdForgetTitle", Qt::Key_Return, "Carrowby Tom's Carrowby"},
-        {"cmdForgetTitle", Qt::Key_Y, "Tom's Carrowby"},
-        {"cmdForget", Qt::Key_Return, "Tom's Carrowby"},
-        {"cmdForget", Qt::Key_Y, ""}};
+        {"cmdForgetTitle", Qt::Key_Y, "Carrowby Tom's Carrowby"},
+        {"cmdForgetTitle", Qt::Key_G, "Tom's Carrowby"},
+        {"cmdForget", Qt::Key_Escape, "Tom's Carrowby"},
+        {"cmdForget", Qt::Key_O, "Tom's Carrowby"},
+        {"cmdForget", Qt::Key_G, ""}};
     for (const auto& [button, key, left] : rows) {
-        WhenModal([key](QWidget* ask) { PressKey(ask, key); });
+        WhenModal([key](QWidget* ask) {
+            PressKey(ask, key);
+            if (key == Qt::Key_Y || key == Qt::Key_O) // pressed nothing: the question waits
+                PressKey(ask, Qt::Key_Escape);
+        });
         QTest::mouseClick(Find<QPushButton>(button, results), Qt::LeftButton);
         EXPECT_EQ(Ended().join(' '), left) << button << " " << key;
     }
+    // The copy set aside stays until it is forgotten itself, from the line that names it.
+    EXPECT_TRUE(std::filesystem::exists(aside));
+    EXPECT_TRUE(Text("txtSetAside", results).contains("unreadable-20261201-080000"));
+    WhenModal([](QWidget* ask) { PressKey(ask, Qt::Key_G); });
+    QTest::mouseClick(Find<QPushButton>("cmdForgetSetAside", results), Qt::LeftButton);
+    EXPECT_FALSE(std::filesystem::exists(aside) || Find("cmdForgetSetAside", results)->isVisible());
 }
 
 // The facts over the days of the clock, each child's fluency time its own, and a practice of the
