@@ -436,20 +436,23 @@ TEST_F(MainWindowTest, LeavingWithAnAnswerUnwrittenWaitsOrLeavesOnTheUsersWord)
     for (const bool wait : {true, false}) {
         sqlite3* holder = nullptr;
         sqlite3_open(path.c_str(), &holder);
+        sqlite3_busy_timeout(holder, 20000); // while the recorder writes the test's start
         Script(0, {1});
         EXPECT_EQ(Start(), "");
-        sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+        ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
         Answer("8", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
         QString asked;
-        WhenModal([&](QWidget* ask) {
+        const QPointer<QTimer> question = WhenModal([&](QWidget* ask) {
             asked = ask->property("text").toString();
             if (wait) // asked again until it is written, which closes the question
-                WhenModal(
-                    [&](QWidget*) { sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr); });
+                WhenModal([holder](QWidget*) {
+                    sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr);
+                });
             PressKey(ask, wait ? Qt::Key_Return : Qt::Key_L);
         });
         const int ends = programEnds;
         CaptureStderr(), Find<QAction>("mFile_Exit")->trigger();
+        delete question; // not left to answer a later window if it never came
         EXPECT_THAT(asked.toStdString(),
                     testing::StartsWith("1 answer cannot be written to the results file yet: "
                                         "database is locked."));
