@@ -50,8 +50,8 @@
     <message numerus="yes">
         <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
         <translation>
-            <numerusform>%1: %2, %n von %3 richtig, die langsamste in %4&#xa0;s</numerusform>
-            <numerusform>%1: %2, %n von %3 richtig, die langsamste in %4&#xa0;s</numerusform>
+            <numerusform>%1: %2, %n von %3 richtig, langsamste Antwort: %4&#xa0;s</numerusform>
+            <numerusform>%1: %2, %n von %3 richtig, langsamste Antwort: %4&#xa0;s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -501,7 +501,7 @@
     </message>
     <message>
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
-        <translation>„%1“ gilt als %2, ein Name, der hier schon benutzt wird, mit den Einstellungen und Ergebnissen dieses Namens.</translation>
+        <translation>„%1“ wird als %2 übernommen – diesen Namen gibt es hier schon, mit seinen Einstellungen und Ergebnissen.</translation>
     </message>
 </context>
 <context>
@@ -593,13 +593,13 @@
     <message numerus="yes">
         <source>%n answers of this run could not be kept: %1.</source>
         <translation>
-            <numerusform>%n Antwort dieses Laufs konnte nicht gespeichert werden: %1.</numerusform>
-            <numerusform>%n Antworten dieses Laufs konnten nicht gespeichert werden: %1.</numerusform>
+            <numerusform>%n Antwort dieser Sitzung konnte nicht gespeichert werden: %1.</numerusform>
+            <numerusform>%n Antworten dieser Sitzung konnten nicht gespeichert werden: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
-        <translation>Alle Tests löschen, die auf diesem Computer gespeichert sind, für jeden Titel, mit jeder als unlesbar beiseitegelegten Kopie der Ergebnisse? Sie lassen sich nicht zurückholen.</translation>
+        <translation>Alle Tests löschen, die auf diesem Computer gespeichert sind, für jeden Titel, auch die beiseitegelegten, unlesbaren Kopien? Sie lassen sich nicht zurückholen.</translation>
     </message>
     <message>
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
@@ -615,7 +615,7 @@
     </message>
     <message>
         <source>&amp;Known when right within:</source>
-        <translation>&amp;Sicher bei richtig innerhalb:</translation>
+        <translation>&amp;Sitzt, wenn richtig in:</translation>
     </message>
     <message>
         <source>2 seconds</source>
@@ -687,19 +687,19 @@
     </message>
     <message>
         <source>&amp;Tests of %1...</source>
-        <translation>&amp;Tests von %1...</translation>
+        <translation>&amp;Tests aus „%1“...</translation>
     </message>
     <message>
         <source>Every &amp;Answer of %1...</source>
-        <translation>&amp;Jede Antwort von %1...</translation>
+        <translation>Alle &amp;Antworten aus „%1“...</translation>
     </message>
     <message>
         <source>Tests of &amp;Every Title...</source>
-        <translation>Tests &amp;aller Titel...</translation>
+        <translation>Tests a&amp;ller Titel...</translation>
     </message>
     <message>
         <source>Every A&amp;nswer of Every Title...</source>
-        <translation>Jede A&amp;ntwort aller Titel...</translation>
+        <translation>Alle A&amp;ntworten aller Titel...</translation>
     </message>
     <message>
         <source>Export Answers</source>
@@ -846,10 +846,6 @@
         <translation>den Tests in der Datei fehlt die Spalte %1</translation>
     </message>
     <message>
-        <source>its problems have other columns than these</source>
-        <translation>die Aufgaben in der Datei haben andere Spalten als erwartet</translation>
-    </message>
-    <message>
         <source>it fails SQLite&apos;s check</source>
         <translation>die Datei besteht die Prüfung von SQLite nicht</translation>
     </message>
@@ -876,6 +872,10 @@
     <message>
         <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
         <translation>eine andere Kopie von Carrowby hat die Ergebnisse des Tests gelöscht, während er lief</translation>
+    </message>
+    <message>
+        <source>its answers have no column %1</source>
+        <translation>den Antworten in der Datei fehlt die Spalte %1</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>FactsGrid</name>
     <message>
         <source>known</source>
-        <translation>sabida</translation>
+        <translation>dominada</translation>
     </message>
     <message>
         <source>learning</source>
@@ -50,8 +50,8 @@
     <message numerus="yes">
         <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
         <translation>
-            <numerusform>%1: %2, %n bien de %3, la más lenta en %4&#xa0;s</numerusform>
-            <numerusform>%1: %2, %n bien de %3, la más lenta en %4&#xa0;s</numerusform>
+            <numerusform>%1: %2, %n de %3 bien, la más lenta en %4&#xa0;s</numerusform>
+            <numerusform>%1: %2, %n de %3 bien, la más lenta en %4&#xa0;s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -615,7 +615,7 @@
     </message>
     <message>
         <source>&amp;Known when right within:</source>
-        <translation>&amp;Sabida si está bien en:</translation>
+        <translation>&amp;Dominada si está bien en:</translation>
     </message>
     <message>
         <source>2 seconds</source>
@@ -643,7 +643,7 @@
     </message>
     <message>
         <source>✓ Known</source>
-        <translation>✓ Sabida</translation>
+        <translation>✓ Dominada</translation>
     </message>
     <message>
         <source>○ Learning</source>
@@ -846,10 +846,6 @@
         <translation>las pruebas del archivo no tienen la columna %1</translation>
     </message>
     <message>
-        <source>its problems have other columns than these</source>
-        <translation>las cuentas del archivo tienen otras columnas que las esperadas</translation>
-    </message>
-    <message>
         <source>it fails SQLite&apos;s check</source>
         <translation>el archivo no pasa la comprobación de SQLite</translation>
     </message>
@@ -876,6 +872,10 @@
     <message>
         <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
         <translation>otra copia de Carrowby borró los resultados de la prueba mientras se hacía</translation>
+    </message>
+    <message>
+        <source>its answers have no column %1</source>
+        <translation>las respuestas del archivo no tienen la columna %1</translation>
     </message>
 </context>
 <context>

@@ -50,8 +50,8 @@
     <message numerus="yes">
         <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
         <translation>
-            <numerusform>%1&#xa0;: %2, %n juste sur %3, la plus lente en %4&#xa0;s</numerusform>
-            <numerusform>%1&#xa0;: %2, %n justes sur %3, la plus lente en %4&#xa0;s</numerusform>
+            <numerusform>%1&#xa0;: %2, %n juste sur %3, réponse la plus lente&#xa0;: %4&#xa0;s</numerusform>
+            <numerusform>%1&#xa0;: %2, %n justes sur %3, réponse la plus lente&#xa0;: %4&#xa0;s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>% correct</source>
-        <translation>%&#xa0;de justes</translation>
+        <translation>%&#xa0;de réussite</translation>
     </message>
     <message>
         <source>d MMM HH:mm</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>Practice</source>
-        <translation>Entraînement</translation>
+        <translation>Révision</translation>
     </message>
 </context>
 <context>
@@ -501,7 +501,7 @@
     </message>
     <message>
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
-        <translation>«&#xa0;%1&#xa0;» est pris pour %2, le prénom déjà utilisé ici, avec ses réglages et ses résultats.</translation>
+        <translation>«&#xa0;%1&#xa0;» est considéré comme %2, le prénom déjà utilisé ici, avec ses réglages et ses résultats.</translation>
     </message>
 </context>
 <context>
@@ -707,7 +707,7 @@
     </message>
     <message>
         <source>Everyone</source>
-        <translation>tous</translation>
+        <translation>tous les enfants</translation>
     </message>
     <message>
         <source>answers</source>
@@ -846,10 +846,6 @@
         <translation>les tests du fichier n’ont pas de colonne %1</translation>
     </message>
     <message>
-        <source>its problems have other columns than these</source>
-        <translation>les calculs du fichier ont d’autres colonnes que celles attendues</translation>
-    </message>
-    <message>
         <source>it fails SQLite&apos;s check</source>
         <translation>le fichier ne passe pas la vérification de SQLite</translation>
     </message>
@@ -876,6 +872,10 @@
     <message>
         <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
         <translation>un autre exemplaire de Carrowby a effacé les résultats du test pendant qu’il se déroulait</translation>
+    </message>
+    <message>
+        <source>its answers have no column %1</source>
+        <translation>les réponses du fichier n’ont pas de colonne %1</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>FactsGrid</name>
     <message>
         <source>known</source>
-        <translation>saputo</translation>
+        <translation>imparato</translation>
     </message>
     <message>
         <source>learning</source>
@@ -50,14 +50,14 @@
     <message numerus="yes">
         <source>%1: %2, %n right out of %3, the slowest in %4 s</source>
         <translation>
-            <numerusform>%1: %2, %n giusta su %3, la più lenta in %4 s</numerusform>
-            <numerusform>%1: %2, %n giuste su %3, la più lenta in %4 s</numerusform>
+            <numerusform>%1: %2, %n giusta su %3, la più lenta in %4&#xa0;s</numerusform>
+            <numerusform>%1: %2, %n giuste su %3, la più lenta in %4&#xa0;s</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n more</source>
         <translation>
-            <numerusform>altro %n</numerusform>
+            <numerusform>un altro</numerusform>
             <numerusform>altri %n</numerusform>
         </translation>
     </message>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>Practice</source>
-        <translation>Esercizio</translation>
+        <translation>Ripasso</translation>
     </message>
 </context>
 <context>
@@ -615,7 +615,7 @@
     </message>
     <message>
         <source>&amp;Known when right within:</source>
-        <translation>&amp;Saputo se giusto entro:</translation>
+        <translation>Imparato &amp;se giusto entro:</translation>
     </message>
     <message>
         <source>2 seconds</source>
@@ -643,7 +643,7 @@
     </message>
     <message>
         <source>✓ Known</source>
-        <translation>✓ Saputo</translation>
+        <translation>✓ Imparato</translation>
     </message>
     <message>
         <source>○ Learning</source>
@@ -846,10 +846,6 @@
         <translation>le prove del file non hanno la colonna %1</translation>
     </message>
     <message>
-        <source>its problems have other columns than these</source>
-        <translation>i calcoli del file hanno colonne diverse da quelle attese</translation>
-    </message>
-    <message>
         <source>it fails SQLite&apos;s check</source>
         <translation>il file non supera il controllo di SQLite</translation>
     </message>
@@ -876,6 +872,10 @@
     <message>
         <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
         <translation>un’altra copia di Carrowby ha cancellato i risultati della prova mentre si svolgeva</translation>
+    </message>
+    <message>
+        <source>its answers have no column %1</source>
+        <translation>le risposte del file non hanno la colonna %1</translation>
     </message>
 </context>
 <context>

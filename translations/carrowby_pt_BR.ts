@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>Practice</source>
-        <translation>Treino</translation>
+        <translation>Prática</translation>
     </message>
 </context>
 <context>
@@ -588,7 +588,7 @@
     </message>
     <message>
         <source>The last answers wait to be written: %1.</source>
-        <translation>As últimas respostas aguardam para ser salvas: %1.</translation>
+        <translation>As últimas respostas ainda não foram salvas: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n answers of this run could not be kept: %1.</source>
@@ -615,7 +615,7 @@
     </message>
     <message>
         <source>&amp;Known when right within:</source>
-        <translation>&amp;Sabida se certa em:</translation>
+        <translation>&amp;Sabida se certa em até:</translation>
     </message>
     <message>
         <source>2 seconds</source>
@@ -687,11 +687,11 @@
     </message>
     <message>
         <source>&amp;Tests of %1...</source>
-        <translation>&amp;Testes de %1...</translation>
+        <translation>&amp;Testes do %1...</translation>
     </message>
     <message>
         <source>Every &amp;Answer of %1...</source>
-        <translation>Todas as &amp;respostas de %1...</translation>
+        <translation>Todas as &amp;respostas do %1...</translation>
     </message>
     <message>
         <source>Tests of &amp;Every Title...</source>
@@ -735,7 +735,7 @@
     </message>
     <message>
         <source>Forget every test of %1 recorded on this computer? They cannot be brought back.</source>
-        <translation>Apagar todos os testes de %1 salvos neste computador? Eles não poderão ser recuperados.</translation>
+        <translation>Apagar todos os testes do %1 salvos neste computador? Eles não poderão ser recuperados.</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
@@ -846,10 +846,6 @@
         <translation>os testes do arquivo não têm a coluna %1</translation>
     </message>
     <message>
-        <source>its problems have other columns than these</source>
-        <translation>as contas do arquivo têm colunas diferentes das esperadas</translation>
-    </message>
-    <message>
         <source>it fails SQLite&apos;s check</source>
         <translation>o arquivo não passa na verificação do SQLite</translation>
     </message>
@@ -876,6 +872,10 @@
     <message>
         <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
         <translation>outra cópia do Carrowby apagou os resultados do teste enquanto ele acontecia</translation>
+    </message>
+    <message>
+        <source>its answers have no column %1</source>
+        <translation>as respostas do arquivo não têm a coluna %1</translation>
     </message>
 </context>
 <context>
