@@ -834,6 +834,14 @@
         <source>Nothing to Practise</source>
         <translation>Nichts zu üben</translation>
     </message>
+    <message>
+        <source>Problems of the Practice</source>
+        <translation>Aufgaben der Übung</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in this practice.</source>
+        <translation>In dieser Übung war alles richtig.</translation>
+    </message>
 </context>
 <context>
     <name>results</name>

@@ -834,6 +834,14 @@
         <source>Nothing to Practise</source>
         <translation>Nada que practicar</translation>
     </message>
+    <message>
+        <source>Problems of the Practice</source>
+        <translation>Cuentas de la práctica</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in this practice.</source>
+        <translation>En esta práctica no hubo fallos.</translation>
+    </message>
 </context>
 <context>
     <name>results</name>

@@ -834,6 +834,14 @@
         <source>Nothing to Practise</source>
         <translation>Rien à revoir</translation>
     </message>
+    <message>
+        <source>Problems of the Practice</source>
+        <translation>Calculs de la révision</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in this practice.</source>
+        <translation>Aucune erreur dans cette révision.</translation>
+    </message>
 </context>
 <context>
     <name>results</name>

@@ -834,6 +834,14 @@
         <source>Nothing to Practise</source>
         <translation>Niente da ripassare</translation>
     </message>
+    <message>
+        <source>Problems of the Practice</source>
+        <translation>Calcoli del ripasso</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in this practice.</source>
+        <translation>Nessun errore in questo ripasso.</translation>
+    </message>
 </context>
 <context>
     <name>results</name>

@@ -834,6 +834,14 @@
         <source>Nothing to Practise</source>
         <translation>Nada para praticar</translation>
     </message>
+    <message>
+        <source>Problems of the Practice</source>
+        <translation>Contas da prática</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in this practice.</source>
+        <translation>Nenhum erro nesta prática.</translation>
+    </message>
 </context>
 <context>
     <name>results</name>

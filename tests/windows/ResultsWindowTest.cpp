@@ -268,11 +268,11 @@ TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
     WhenModal([&](QWidget* review) {
         auto* grid = review->findChild<QTableWidget*>("grdProblems");
         EXPECT_EQ(
-            QStringList({Text("txtMissed", review),
+            QStringList({review->windowTitle(), Text("txtMissed", review),
                          Find("cmdPractiseAgain", review)->isEnabled() ? "again" : "not again",
                          QString::number(grid->item(0, 3)->textAlignment() & Qt::AlignRight),
                          QString::number(grid->item(0, 4)->textAlignment() & Qt::AlignRight)}),
-            QStringList({"Missed: 7 + 0.", "not again", "2", "0"}));
+            QStringList({"Problems of the Practice", "Missed: 7 + 0.", "not again", "2", "0"}));
         PressKey(review, Qt::Key_Escape);
     });
     QApplication::setActiveWindow(results); // Alt+T, Enter: the newest test opened
