@@ -117,6 +117,17 @@
         <comment>the first</comment>
         <translation>d. MMMM</translation>
     </message>
+    <message>
+        <source>%1: one practice, on %2: %3%</source>
+        <translation>%1: eine Übung, am %2: %3&#xa0;%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n practices since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1: %n Übung seit dem %2; die letzten %3: von %4&#xa0;% auf %5&#xa0;%</numerusform>
+            <numerusform>%1: %n Übungen seit dem %2; die letzten %3: von %4&#xa0;% auf %5&#xa0;%</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -601,9 +612,12 @@
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
         <translation>Alle Tests löschen, die auf diesem Computer gespeichert sind, für jeden Titel, auch die beiseitegelegten, unlesbaren Kopien? Sie lassen sich nicht zurückholen.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
-        <translation>Im Hauptfenster zum Üben angekreuzt: %1, mit den Zahlen %2.</translation>
+        <translation>
+            <numerusform>Im Hauptfenster zum Üben angekreuzt: %1, mit der Zahl %2.</numerusform>
+            <numerusform>Im Hauptfenster zum Üben angekreuzt: %1, mit den Zahlen %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Operation:</source>

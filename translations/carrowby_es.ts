@@ -117,6 +117,17 @@
         <comment>the first</comment>
         <translation>d &apos;de&apos; MMMM</translation>
     </message>
+    <message>
+        <source>%1: one practice, on %2: %3%</source>
+        <translation>%1: una práctica, el %2: %3&#xa0;%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n practices since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1: %n práctica desde el %2; las %3 últimas, del %4&#xa0;% al %5&#xa0;%</numerusform>
+            <numerusform>%1: %n prácticas desde el %2; las %3 últimas, del %4&#xa0;% al %5&#xa0;%</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -601,9 +612,12 @@
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
         <translation>¿Borrar todas las pruebas guardadas en este ordenador, de todos los títulos, con cualquier copia de los resultados apartada por ilegible? No se podrán recuperar.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
-        <translation>Marcado en la ventana principal para practicar: %1, con los números %2.</translation>
+        <translation>
+            <numerusform>Marcado en la ventana principal para practicar: %1, con el número %2.</numerusform>
+            <numerusform>Marcado en la ventana principal para practicar: %1, con los números %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Operation:</source>

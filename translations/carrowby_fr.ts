@@ -117,6 +117,17 @@
         <comment>the first</comment>
         <translation>&apos;1er&apos; MMMM</translation>
     </message>
+    <message>
+        <source>%1: one practice, on %2: %3%</source>
+        <translation>%1&#xa0;: une révision, le %2&#xa0;: %3&#xa0;%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n practices since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n révision depuis le %2&#x202f;; les %3 dernières&#xa0;: de %4&#xa0;% à %5&#xa0;%</numerusform>
+            <numerusform>%1&#xa0;: %n révisions depuis le %2&#x202f;; les %3 dernières&#xa0;: de %4&#xa0;% à %5&#xa0;%</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -601,9 +612,12 @@
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
         <translation>Effacer tous les tests enregistrés sur cet ordinateur, pour tous les titres, avec toute copie des résultats mise de côté comme illisible&#x202f;? Ils ne pourront pas être récupérés.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
-        <translation>Cochés dans la fenêtre principale pour s’entraîner&#xa0;: %1, avec les nombres %2.</translation>
+        <translation>
+            <numerusform>Cochés dans la fenêtre principale pour s’entraîner&#xa0;: %1, avec le nombre %2.</numerusform>
+            <numerusform>Cochés dans la fenêtre principale pour s’entraîner&#xa0;: %1, avec les nombres %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Operation:</source>

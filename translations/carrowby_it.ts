@@ -117,6 +117,17 @@
         <comment>the first</comment>
         <translation>&apos;1°&apos; MMMM</translation>
     </message>
+    <message>
+        <source>%1: one practice, on %2: %3%</source>
+        <translation>%1: un ripasso, del giorno %2: %3%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n practices since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1: %n ripasso dal giorno %2; ultimi %3: da %4% a %5%</numerusform>
+            <numerusform>%1: %n ripassi dal giorno %2; ultimi %3: da %4% a %5%</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -601,9 +612,12 @@
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
         <translation>Cancellare tutte le prove salvate su questo computer, di tutti i nomi, con ogni copia dei risultati messa da parte perché illeggibile? Non si potranno recuperare.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
-        <translation>Spuntati nella finestra principale per esercitarsi: %1, con i numeri %2.</translation>
+        <translation>
+            <numerusform>Spuntati nella finestra principale per esercitarsi: %1, con il numero %2.</numerusform>
+            <numerusform>Spuntati nella finestra principale per esercitarsi: %1, con i numeri %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Operation:</source>

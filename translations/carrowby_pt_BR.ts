@@ -117,6 +117,17 @@
         <comment>the first</comment>
         <translation>&apos;1º de&apos; MMMM</translation>
     </message>
+    <message>
+        <source>%1: one practice, on %2: %3%</source>
+        <translation>%1: uma prática, em %2: %3%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n practices since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1: %n prática desde %2; nas últimas %3, de %4% para %5%</numerusform>
+            <numerusform>%1: %n práticas desde %2; nas últimas %3, de %4% para %5%</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -601,9 +612,12 @@
         <source>Forget every test recorded on this computer, of every title, with any copy of the results set aside as unreadable? They cannot be brought back.</source>
         <translation>Apagar todos os testes salvos neste computador, de todos os títulos, com qualquer cópia dos resultados deixada de lado por ser ilegível? Eles não poderão ser recuperados.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
-        <translation>Marcados na janela principal para praticar: %1, com os números %2.</translation>
+        <translation>
+            <numerusform>Marcados na janela principal para praticar: %1, com o número %2.</numerusform>
+            <numerusform>Marcados na janela principal para praticar: %1, com os números %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Operation:</source>

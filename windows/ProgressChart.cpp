@@ -276,10 +276,15 @@ QString ProgressChart::Summary(const std::vector<results::TestRow>& newestFirst)
         return tr("No test has been finished yet.");
     const QString day = resultstexts::DayText(resultstexts::TimeOf(summary->firstStarted).date());
     const QString kind = KindText(summary->kind);
-    if (summary->tests == 1)
-        return tr("%1: one test, on %2: %3%").arg(kind, day).arg(summary->to);
-    return tr("%1: %n tests since %2; the last %3 from %4% to %5%", nullptr,
-              static_cast<int>(summary->tests))
+    const int count = static_cast<int>(summary->tests);
+    // A practice is for learning, and never called a test.
+    const bool practices = summary->kind == learning::PracticeKind;
+    if (count == 1)
+        return (practices ? tr("%1: one practice, on %2: %3%") : tr("%1: one test, on %2: %3%"))
+            .arg(kind, day)
+            .arg(summary->to);
+    return (practices ? tr("%1: %n practices since %2; the last %3 from %4% to %5%", nullptr, count)
+                      : tr("%1: %n tests since %2; the last %3 from %4% to %5%", nullptr, count))
         .arg(kind, day)
         .arg(summary->lastFew)
         .arg(summary->from)

@@ -251,7 +251,8 @@ void frmResults::Tick(const learning::Practice& practice)
     for (const char operation : practice.operations)
         operations << resultstexts::OperationName(operation);
     ui->txtHanded->setText((switched + u' ' +
-                            tr("Ticked in the main window for practice: %1, with the numbers %2.")
+                            tr("Ticked in the main window for practice: %1, with the numbers %2.",
+                               nullptr, static_cast<int>(practice.numbers.size()))
                                 .arg(QLocale().createSeparatedList(operations),
                                      resultstexts::NumbersText(practice.numbers)))
                                .trimmed());

@@ -34,15 +34,21 @@ TEST(ResultsTexts, NumbersAndDurationsAreWrittenShort)
 TEST(ResultsTexts, EachLanguageCountsAndDatesAsItWrites)
 {
     const QLocale before;
-    // language, "%n correct" of 0, 1, 2 and 5, the first and second of December
-    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
-        {"de", "0 richtig|1 richtig|2 richtig|5 richtig", "1. Dezember", "2. Dezember"},
-        {"fr", "0 juste|1 juste|2 justes|5 justes", "1er décembre", "2 décembre"},
-        {"es", "0 bien|1 bien|2 bien|5 bien", "1 de diciembre", "2 de diciembre"},
-        {"it", "0 giuste|1 giusta|2 giuste|5 giuste", "1° dicembre", "2 dicembre"},
-        {"pt_BR", "0 certa|1 certa|2 certas|5 certas", "1º de dezembro", "2 de dezembro"},
+    // language, "%n correct" of 0, 1, 2 and 5, the first and second of December, the numbers
+    // ticked: one, then two
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> rows[] = {
+        {"de", "0 richtig|1 richtig|2 richtig|5 richtig", "1. Dezember", "2. Dezember",
+         "mit der Zahl 7.|mit den Zahlen 3, 7."},
+        {"fr", "0 juste|1 juste|2 justes|5 justes", "1er décembre", "2 décembre",
+         "avec le nombre 7.|avec les nombres 3, 7."},
+        {"es", "0 bien|1 bien|2 bien|5 bien", "1 de diciembre", "2 de diciembre",
+         "con el número 7.|con los números 3, 7."},
+        {"it", "0 giuste|1 giusta|2 giuste|5 giuste", "1° dicembre", "2 dicembre",
+         "con il numero 7.|con i numeri 3, 7."},
+        {"pt_BR", "0 certa|1 certa|2 certas|5 certas", "1º de dezembro", "2 de dezembro",
+         "com o número 7.|com os números 3, 7."},
     };
-    for (const auto& [name, correct, first, second] : rows) {
+    for (const auto& [name, correct, first, second, ticked] : rows) {
         QTranslator language;
         ASSERT_TRUE(
             language.load(QLocale(name), "carrowby", "_", toolkit::TranslationFolders().last()));
@@ -56,6 +62,15 @@ TEST(ResultsTexts, EachLanguageCountsAndDatesAsItWrites)
                 << resultstexts::DayText(QDate(2026, 12, 2));
         EXPECT_EQ(counted.join('|').toStdString(),
                   std::string(correct) + "|" + first + "|" + second);
+        QStringList numbers;
+        for (const QString listed : {"7", "3, 7"})
+            numbers << QCoreApplication::translate(
+                           "frmResults",
+                           "Ticked in the main window for practice: %1, with the numbers %2.",
+                           nullptr, static_cast<int>(listed.count(u',')) + 1)
+                           .arg("x", listed)
+                           .section(", ", 1);
+        EXPECT_EQ(numbers.join('|').toStdString(), ticked) << name;
         EXPECT_EQ(resultstexts::ReasonText({"its tests have no column %1", "grade"}),
                   language.translate("results", "its tests have no column %1").arg("grade"));
         EXPECT_NE(language.translate("results", "its tests have no column %1"), "") << name;

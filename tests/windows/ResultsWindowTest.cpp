@@ -183,6 +183,11 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
         << view->accessibleDescription().toStdString();
     QTest::keyClick(view, Qt::Key_End);
     EXPECT_TRUE(view->accessibleDescription().endsWith("Medium, +: 50%, F"));
+    Taken({"Carrowby", "+", "", "Easy", 10, 0, 1}, 0, results::EndReason::Finished);
+    OpenResults();
+    EXPECT_TRUE(Text("txtSummary", results)
+                    .contains(QRegularExpression("^Practice: one practice, on .*: 50%$")))
+        << "never called a test";
 }
 
 TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst)
@@ -222,7 +227,7 @@ TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << "the main window in front";
     EXPECT_EQ(window->focusWidget(), Find("btnStart")) << "ready for Enter";
     EXPECT_EQ(Text("txtHanded", results),
-              "Ticked in the main window for practice: Addition, with the numbers 7.");
+              "Ticked in the main window for practice: Addition, with the number 7.");
     window->close();
     EXPECT_EQ(Saved("FluencySeconds"), " 5");
 }
