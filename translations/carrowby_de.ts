@@ -128,6 +128,10 @@
             <numerusform>%1: %n Übungen seit dem %2; die letzten %3: von %4&#xa0;% auf %5&#xa0;%</numerusform>
         </translation>
     </message>
+    <message>
+        <source>MMM yyyy</source>
+        <translation>MMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

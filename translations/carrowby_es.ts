@@ -128,6 +128,10 @@
             <numerusform>%1: %n prácticas desde el %2; las %3 últimas, del %4&#xa0;% al %5&#xa0;%</numerusform>
         </translation>
     </message>
+    <message>
+        <source>MMM yyyy</source>
+        <translation>MMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

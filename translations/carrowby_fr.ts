@@ -128,6 +128,10 @@
             <numerusform>%1&#xa0;: %n révisions depuis le %2&#x202f;; les %3 dernières&#xa0;: de %4&#xa0;% à %5&#xa0;%</numerusform>
         </translation>
     </message>
+    <message>
+        <source>MMM yyyy</source>
+        <translation>MMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

@@ -128,6 +128,10 @@
             <numerusform>%1: %n ripassi dal giorno %2; ultimi %3: da %4% a %5%</numerusform>
         </translation>
     </message>
+    <message>
+        <source>MMM yyyy</source>
+        <translation>MMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

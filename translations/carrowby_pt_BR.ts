@@ -128,6 +128,10 @@
             <numerusform>%1: %n práticas desde %2; nas últimas %3, de %4% para %5%</numerusform>
         </translation>
     </message>
+    <message>
+        <source>MMM yyyy</source>
+        <translation>MMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

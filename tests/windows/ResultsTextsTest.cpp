@@ -2,6 +2,7 @@
 
 #include "windows/ResultsTexts.h"
 #include "toolkit/Translations.h"
+#include "windows/TimeTicks.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -80,4 +81,36 @@ TEST(ResultsTexts, EachLanguageCountsAndDatesAsItWrites)
         QCoreApplication::removeTranslator(&language);
     }
     QLocale::setDefault(before);
+}
+
+// The chart's time axis: as many marks as five, a day apart at least where they name days (25
+// hours, for the day the clocks go back), the months over a year; no mark named twice.
+TEST(ResultsTexts, TheTimeAxisNamesNoDayTwice)
+{
+    using resultstexts::TimeScale;
+    constexpr int64_t hour = 3600 * 1000, day = 24 * hour;
+    const std::tuple<const char*, int64_t, int, TimeScale> rows[] = {
+        {"one test's two hours", 2 * hour, 5, TimeScale::Hours},
+        {"a day and a half by the hour", 47 * hour, 5, TimeScale::Hours},
+        {"two days", 2 * day, 2, TimeScale::Days},
+        {"16, 17 and 17 November", 55 * hour, 3, TimeScale::Days},
+        {"marks 24 hours apart", 99 * hour, 4, TimeScale::Days},
+        {"marks 25 hours apart", 100 * hour, 5, TimeScale::Days},
+        {"a year less a day", 364 * day, 5, TimeScale::Days},
+        {"a year by the day", 365 * day, 5, TimeScale::Months}};
+    for (const auto& [fault, span, count, scale] : rows) {
+        const auto ticks = resultstexts::TimeTicksOver(span);
+        EXPECT_EQ(std::pair(ticks.count, ticks.scale), std::pair(count, scale)) << fault;
+    }
+    const QDateTime first(QDate(2026, 11, 16), QTime(9, 30));
+    for (int64_t span = 2 * hour; span < 4 * 365 * day; span += span / 7 + 1) {
+        const auto ticks = resultstexts::TimeTicksOver(span);
+        const char* format = ticks.scale == TimeScale::Hours  ? "d MMM HH:mm"
+                             : ticks.scale == TimeScale::Days ? "d MMM"
+                                                              : "MMM yyyy";
+        QStringList marks;
+        for (int mark = 0; mark < ticks.count; ++mark)
+            marks << first.addMSecs(span * mark / (ticks.count - 1)).toString(format);
+        EXPECT_EQ(marks.removeDuplicates(), 0) << marks.join(", ").toStdString();
+    }
 }

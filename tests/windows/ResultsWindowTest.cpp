@@ -13,6 +13,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QProcess>
+#include <QValueAxis>
 
 #include <filesystem>
 
@@ -30,14 +31,16 @@ class ResultsWindowTest : public MainWindowSandbox
         EXPECT_TRUE(QTest::qWaitFor([before] { return Ended().size() == before + 1; }));
         return OpenResults();
     }
-    // A test by another copy on the clock: 5 right of 10, ended the seconds given after its start.
-    void Taken(const results::TestSetup& setup, double seconds, results::EndReason why = {})
+    // A test by another copy on the clock: 5 right of 10 unless scored otherwise, ended the
+    // seconds given after its start.
+    void Taken(const results::TestSetup& setup, double seconds, results::EndReason why = {},
+               const results::Score& score = {5, 5, 0, 50, "F"})
     {
         results::Recorder other;
         other.SetClock(clock);
         other.TestStarted(setup, {});
         clock->Pass(seconds);
-        other.TestEnded({5, 5, 0, 50, "F"}, why);
+        other.TestEnded(score, why);
     }
     // The titles of the tests in the file that have ended, newest first.
     static QStringList Ended()
@@ -116,11 +119,17 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
     Taken({"Carrowby", "+", "7", "Medium", 10, 0}, 0, results::EndReason::Finished);
     OpenResults();
     EXPECT_EQ(format(), "d MMM");
+    const auto percentAt = [chart](qreal y) { // what a height on the plot stands for, by its axis
+        const QRectF plot = chart->plotArea();
+        const auto* axis = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+        return axis->min() + (plot.bottom() - y) / plot.height() * (axis->max() - axis->min());
+    };
     const QRectF plot = chart->plotArea();
-    const auto at = [&](QAbstractSeries* series, QXYSeries* points, int point) { // in % of the plot
+    const auto at = [&](QAbstractSeries* series, QXYSeries* points,
+                        int point) { // x in % of the plot
         const QPointF place = chart->mapToPosition(points->at(point), series);
         return QString::number(qRound(100 * (place.x() - plot.left()) / plot.width())) + "," +
-               QString::number(qRound(100 * (plot.bottom() - place.y()) / plot.height()));
+               QString::number(qRound(percentAt(place.y())));
     };
     QStringList drawn;
     for (QAbstractSeries* series : chart->series())
@@ -131,8 +140,9 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
                          (band->brush().color().lightness() > 200 ? "" : " dark");
     for (QLegendMarker* marker : chart->legend()->markers()) // a name for each line
         drawn << marker->label();
-    EXPECT_EQ(drawn.join(' ').simplified(), "0,0-100,60 0,60-100,70 0,70-100,80 0,80-100,90 "
-                                            "0,90-100,100 Easy at 5,0 Medium at 95,50 Easy Medium");
+    EXPECT_EQ(drawn.join(' ').simplified(), "0,-100-100,60 0,60-100,70 0,70-100,80 0,80-100,90 "
+                                            "0,90-100,200 Easy at 5,0 Medium at 95,50 Easy Medium")
+        << "the best and the worst bands to the plot's edges";
     for (QAbstractAxis* axis : chart->axes())
         EXPECT_TRUE(!axis->titleText().isEmpty() && axis->titleFont().bold()) << "says what it is";
     EXPECT_TRUE(
@@ -148,8 +158,7 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
             if (auto* letter = dynamic_cast<QGraphicsSimpleTextItem*>(item)) {
                 const QRectF drawn = letter->mapToScene(letter->boundingRect()).boundingRect();
                 const qreal band = plot.height() * (letter->text() == "F" ? 0.6 : 0.1) + 1;
-                const int percent =
-                    qRound(100 * (plot.bottom() - drawn.center().y()) / plot.height());
+                const int percent = qRound(percentAt(drawn.center().y()));
                 letters << QString("%1 %2").arg(letter->text()).arg(percent / 10 * 10) +
                                (chart->geometry().contains(drawn) && drawn.height() <= band
                                     ? ""
@@ -183,11 +192,34 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
         << view->accessibleDescription().toStdString();
     QTest::keyClick(view, Qt::Key_End);
     EXPECT_TRUE(view->accessibleDescription().endsWith("Medium, +: 50%, F"));
-    Taken({"Carrowby", "+", "", "Easy", 10, 0, 1}, 0, results::EndReason::Finished);
+    Taken({"Carrowby", "+", "", "Easy", 3, 0, 1}, 0, results::EndReason::Finished,
+          {3, 0, 0, 100, "A+"});
     OpenResults();
     EXPECT_TRUE(Text("txtSummary", results)
-                    .contains(QRegularExpression("^Practice: one practice, on .*: 50%$")))
+                    .contains(QRegularExpression("^Practice: one practice, on .*: 100%$")))
         << "never called a test";
+    // A point at 0% or 100% drawn whole: its mark as tall as it is wide, not cut by the edge.
+    const QImage image = view->viewport()->grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    QStringList marks;
+    for (QAbstractSeries* series : chart->series())
+        if (auto* line = qobject_cast<QLineSeries*>(series); line && line->at(0).y() != 50) {
+            const QPointF place = chart->mapToScene(chart->mapToPosition(line->at(0), line));
+            const QPoint middle = (QPointF(view->mapFromScene(place)) * scale).toPoint();
+            const QColor colour = line->pen().color();
+            QRect drawn; // the mark's pixels, those of the line's colour near its place
+            const int near = qRound(8 * scale);
+            for (int y = middle.y() - near; y <= middle.y() + near; ++y)
+                for (int x = middle.x() - near; x <= middle.x() + near; ++x)
+                    if (const QColor pixel = image.pixelColor(x, y);
+                        std::abs(pixel.red() - colour.red()) +
+                            std::abs(pixel.green() - colour.green()) +
+                            std::abs(pixel.blue() - colour.blue()) <
+                        90)
+                        drawn |= QRect(x, y, 1, 1);
+            marks << line->name() + (drawn.height() >= drawn.width() ? " whole" : " cut");
+        }
+    EXPECT_EQ(marks.join(", "), "Easy whole, Practice whole");
 }
 
 TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst)
