@@ -106,13 +106,16 @@ ResultsReader::Answers(const std::optional<std::string>& title)
     std::vector<AnswerRow> answers;
     if (m_tests.empty())
         return answers;
-    Statement select(m_db, "SELECT t.title, t.started, " + Names(m_problems, "p.") +
+    Statement select(m_db, "SELECT " + Names(m_tests, "t.") + ", " + Names(m_problems, "p.") +
                                " FROM problems p JOIN tests t ON p.test = t.id" +
                                (title ? " WHERE t.title = ?" : "") + " ORDER BY t.id, p.number");
     if (title)
         select.Bind(*title);
-    if (!ReadProblems(select, 2, [&](ProblemRow&& problem) {
-            answers.push_back({select.Text(0), select.Text(1), std::move(problem)});
+    const int first = static_cast<int>(m_tests.size());
+    if (!ReadProblems(select, first, [&](ProblemRow&& problem) {
+            AnswerRow& answer = answers.emplace_back();
+            ReadColumns(select, 0, answer.test, m_tests);
+            answer.problem = std::move(problem);
         }))
         return std::nullopt;
     return answers;

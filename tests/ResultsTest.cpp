@@ -128,8 +128,8 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
     EXPECT_EQ(reader.Problems(tests[1].id).value().size(), 2u);
     const std::string every = AnswersCsv(reader.Answers().value()), by = "Ada's Carrowby,";
     EXPECT_EQ(every.substr(every.find('\n') + 1),
-              by + tests[1].started + ",1,x,\"7,3\",21,21,1,2.3\n" + by + tests[1].started +
-                  ",2,'+,\"3,4\",7, 8x,0,61.0\n");
+              by + tests[1].started + ",1,x,\"7,3\",21,21,1,2.3,0\n" + by + tests[1].started +
+                  ",2,'+,\"3,4\",7, 8x,0,61.0,0\n");
     EXPECT_TRUE(reader.Answers("Bo's Carrowby").value().empty());
 }
 
@@ -510,14 +510,16 @@ TEST(ResultsCsv, GivesASpreadsheetEveryFieldAsText)
     test.percentage.reset(), test.grade.clear();
     EXPECT_THAT(TestsCsv({test}), HasSubstr(",1,0,,,finished,")) << "none answered";
     // Where decimals take a comma; "3, 7" is no number, "4,2" quoted for one that splits at commas.
-    const CsvStyle french{';', ',', true};
+    CsvStyle french;
+    french.separator = ';', french.decimal = ',', french.spreadsheet = true;
     EXPECT_EQ(TestsCsv({test}, french).substr(0, 15), "\xEF\xBB\xBFid;started;e");
     EXPECT_THAT(TestsCsv({test}, french), HasSubstr(";'+-;\"3, 7\";Hard;"));
-    const AnswerRow answer{
-        "Zoé", "2026-12-01T08:00:00+01:00", {2, '-', {17, 9}, 8, "8", true, 4.2}};
+    test.title = "Zoé", test.practice = 1;
+    const AnswerRow answer{test, {2, '-', {17, 9}, 8, "8", true, 4.2}};
     EXPECT_EQ(AnswersCsv({answer}, french),
               "\xEF\xBB\xBFtitle;started;number;operation;operands;right_answer;given;correct;"
-              "seconds\nZoé;2026-12-01T08:00:00+01:00;2;'-;\"17, 9\";8;8;1;\"4,2\"\n");
+              "seconds;practice\nZoé;2026-12-01T08:00:00+01:00;2;'-;\"17, 9\";8;8;1;\"4,2\";1\n")
+        << "a practice's answer told from a test's";
 }
 
 // Charted: tests that ran to their end or time with something answered; the last five's ends.

@@ -149,6 +149,101 @@
     </message>
 </context>
 <context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>Problem</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Rechenart</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Eingetippt</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Rechenarten</translation>
+    </message>
+    <message>
+        <source>Numbers ticked</source>
+        <translation>Angekreuzte Zahlen</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Time limit (seconds)</source>
+        <translation>Zeit (Sekunden)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>How it ended</source>
+        <translation>Abschluss</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Übung</translation>
+    </message>
+</context>
+<context>
     <name>TestsModel</name>
     <message>
         <source>Finished</source>
@@ -767,6 +862,11 @@
     <message>
         <source>The report could not be saved in %1.</source>
         <translation>Der Bericht konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a file&apos;s name: everyone&apos;s, what it holds, the day</comment>
+        <translation>%1 %2 %3</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,101 @@
     </message>
 </context>
 <context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>Problem</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Solución</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Escrito</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Operaciones</translation>
+    </message>
+    <message>
+        <source>Numbers ticked</source>
+        <translation>Números marcados</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>Time limit (seconds)</source>
+        <translation>Plazo (segundos)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Sin responder</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>How it ended</source>
+        <translation>Cómo terminó</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+</context>
+<context>
     <name>TestsModel</name>
     <message>
         <source>Finished</source>
@@ -767,6 +862,11 @@
     <message>
         <source>The report could not be saved in %1.</source>
         <translation>No se ha podido guardar el informe en %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a file&apos;s name: everyone&apos;s, what it holds, the day</comment>
+        <translation>%2 de %1 %3</translation>
     </message>
 </context>
 <context>

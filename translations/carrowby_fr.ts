@@ -149,6 +149,101 @@
     </message>
 </context>
 <context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>Problem</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Bonne réponse</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Tapé</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>Numbers ticked</source>
+        <translation>Nombres cochés</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Calculs</translation>
+    </message>
+    <message>
+        <source>Time limit (seconds)</source>
+        <translation>Délai (secondes)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Justes</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Fausses</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Sans réponse</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>How it ended</source>
+        <translation>Comment il a fini</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Révision</translation>
+    </message>
+</context>
+<context>
     <name>TestsModel</name>
     <message>
         <source>Finished</source>
@@ -767,6 +862,11 @@
     <message>
         <source>The report could not be saved in %1.</source>
         <translation>Le bilan n’a pas pu être enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a file&apos;s name: everyone&apos;s, what it holds, the day</comment>
+        <translation>%2 de %1 %3</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,101 @@
     </message>
 </context>
 <context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>Problem</source>
+        <translation>Calcolo</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operazione</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numeri</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Risposta giusta</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Risposta data</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Giusto</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondi</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Prova</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Operazioni</translation>
+    </message>
+    <message>
+        <source>Numbers ticked</source>
+        <translation>Numeri spuntati</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Calcoli</translation>
+    </message>
+    <message>
+        <source>Time limit (seconds)</source>
+        <translation>Timer (secondi)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Giuste</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Sbagliate</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Senza risposta</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Percentuale</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Voto</translation>
+    </message>
+    <message>
+        <source>How it ended</source>
+        <translation>Come è finita</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Ripasso</translation>
+    </message>
+</context>
+<context>
     <name>TestsModel</name>
     <message>
         <source>Finished</source>
@@ -767,6 +862,11 @@
     <message>
         <source>The report could not be saved in %1.</source>
         <translation>Non è stato possibile salvare il resoconto in %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a file&apos;s name: everyone&apos;s, what it holds, the day</comment>
+        <translation>%2 di %1 %3</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,101 @@
     </message>
 </context>
 <context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>Problem</source>
+        <translation>Conta</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operação</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Resposta certa</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Digitado</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Certo</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Teste</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Operações</translation>
+    </message>
+    <message>
+        <source>Numbers ticked</source>
+        <translation>Números marcados</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Contas</translation>
+    </message>
+    <message>
+        <source>Time limit (seconds)</source>
+        <translation>Prazo (segundos)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Certas</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Erradas</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Sem resposta</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Porcentagem</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>How it ended</source>
+        <translation>Como terminou</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Prática</translation>
+    </message>
+</context>
+<context>
     <name>TestsModel</name>
     <message>
         <source>Finished</source>
@@ -758,7 +853,7 @@
     <message>
         <source>%1 %2 %3</source>
         <comment>a file&apos;s name: whose, what it holds, the day</comment>
-        <translation>%2 de %1 %3</translation>
+        <translation>%2 do %1 %3</translation>
     </message>
     <message>
         <source>The report could not be printed.</source>
@@ -767,6 +862,11 @@
     <message>
         <source>The report could not be saved in %1.</source>
         <translation>Não foi possível salvar o relatório em %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a file&apos;s name: everyone&apos;s, what it holds, the day</comment>
+        <translation>%2 de %1 %3</translation>
     </message>
 </context>
 <context>

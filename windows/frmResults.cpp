@@ -306,9 +306,9 @@ void frmResults::Export(bool answers, bool everyTitle)
         return toolkit::MessageBox(this, CannotBeRead(m_reader.Why()), caption);
     const QString path = QFileDialog::getSaveFileName(
         this, caption,
-        QDir::home().filePath(resultstexts::FileNameFor(everyTitle ? tr("Everyone") : ChosenTitle(),
-                                                        answers ? tr("answers") : tr("tests"),
-                                                        QDate::currentDate(), "csv")),
+        QDir::home().filePath(resultstexts::FileNameFor(
+            everyTitle ? std::nullopt : std::optional(ChosenTitle()),
+            answers ? tr("answers") : tr("tests"), QDate::currentDate(), "csv")),
         tr("Comma-separated values (*.csv)"));
     if (path.isEmpty())
         return;

@@ -36,20 +36,22 @@ TEST(ResultsTexts, EachLanguageCountsAndDatesAsItWrites)
 {
     const QLocale before;
     // language, "%n correct" of 0, 1, 2 and 5, the first and second of December, the numbers
-    // ticked: one, then two
-    const std::tuple<const char*, const char*, const char*, const char*, const char*> rows[] = {
-        {"de", "0 richtig|1 richtig|2 richtig|5 richtig", "1. Dezember", "2. Dezember",
-         "mit der Zahl 7.|mit den Zahlen 3, 7."},
-        {"fr", "0 juste|1 juste|2 justes|5 justes", "1er décembre", "2 décembre",
-         "avec le nombre 7.|avec les nombres 3, 7."},
-        {"es", "0 bien|1 bien|2 bien|5 bien", "1 de diciembre", "2 de diciembre",
-         "con el número 7.|con los números 3, 7."},
-        {"it", "0 giuste|1 giusta|2 giuste|5 giuste", "1° dicembre", "2 dicembre",
-         "con il numero 7.|con i numeri 3, 7."},
-        {"pt_BR", "0 certa|1 certa|2 certas|5 certas", "1º de dezembro", "2 de dezembro",
-         "com o número 7.|com os números 3, 7."},
-    };
-    for (const auto& [name, correct, first, second, ticked] : rows) {
+    // ticked: one, then two; the files of a title's tests and of everyone's
+    const std::tuple<const char*, const char*, const char*, const char*, const char*, const char*>
+        rows[] = {
+            {"de", "0 richtig|1 richtig|2 richtig|5 richtig", "1. Dezember", "2. Dezember",
+             "mit der Zahl 7.|mit den Zahlen 3, 7.", "Carrowby Tests|Alle Tests"},
+            {"fr", "0 juste|1 juste|2 justes|5 justes", "1er décembre", "2 décembre",
+             "avec le nombre 7.|avec les nombres 3, 7.",
+             "tests de Carrowby|tests de tous les enfants"},
+            {"es", "0 bien|1 bien|2 bien|5 bien", "1 de diciembre", "2 de diciembre",
+             "con el número 7.|con los números 3, 7.", "pruebas de Carrowby|pruebas de todos"},
+            {"it", "0 giuste|1 giusta|2 giuste|5 giuste", "1° dicembre", "2 dicembre",
+             "con il numero 7.|con i numeri 3, 7.", "prove di Carrowby|prove di tutti"},
+            {"pt_BR", "0 certa|1 certa|2 certas|5 certas", "1º de dezembro", "2 de dezembro",
+             "com o número 7.|com os números 3, 7.", "testes do Carrowby|testes de todos"},
+        };
+    for (const auto& [name, correct, first, second, ticked, files] : rows) {
         QTranslator language;
         ASSERT_TRUE(
             language.load(QLocale(name), "carrowby", "_", toolkit::TranslationFolders().last()));
@@ -72,6 +74,13 @@ TEST(ResultsTexts, EachLanguageCountsAndDatesAsItWrites)
                            .arg("x", listed)
                            .section(", ", 1);
         EXPECT_EQ(numbers.join('|').toStdString(), ticked) << name;
+        QStringList named;
+        for (const auto& whose : {std::optional<QString>("Carrowby"), std::optional<QString>()})
+            named << resultstexts::FileNameFor(whose,
+                                               QCoreApplication::translate("frmResults", "tests"),
+                                               QDate(2026, 12, 1), "csv")
+                         .chopped(15);
+        EXPECT_EQ(named.join('|').toStdString(), files) << name;
         EXPECT_EQ(resultstexts::ReasonText({"its tests have no column %1", "grade"}),
                   language.translate("results", "its tests have no column %1").arg("grade"));
         EXPECT_NE(language.translate("results", "its tests have no column %1"), "") << name;

@@ -328,12 +328,12 @@ TEST_F(ResultsWindowTest, ExportAndPrintReportWriteTheirFiles)
     ASSERT_EQ(exports->actions().size(), 4);
     const QString today = QDate::currentDate().toString(Qt::ISODate);
     QString csv;
-    const std::tuple<const char*, const char*, int> rows[] = {
-        {"&Tests of Carrowby...", "Carrowby tests ", 2},
-        {"Every &Answer of Carrowby...", "Carrowby answers ", 11},
-        {"Tests of &Every Title...", "Everyone tests ", 2},
-        {"Every A&nswer of Every Title...", "Everyone answers ", 11}};
-    for (int item = 0; const auto& [offered, named, lines] : rows) {
+    const std::tuple<const char*, const char*, int, const char*> rows[] = {
+        {"&Tests of Carrowby...", "Carrowby tests ", 2, "Test,Started,"},
+        {"Every &Answer of Carrowby...", "Carrowby answers ", 11, "Title,Started,"},
+        {"Tests of &Every Title...", "Everyone tests ", 2, "Test,Started,"},
+        {"Every A&nswer of Every Title...", "Everyone answers ", 11, "Title,Started,"}};
+    for (int item = 0; const auto& [offered, named, lines, headed] : rows) {
         QAction* offer = exports->actions()[item++];
         csv = QDir::home().filePath(named + today + ".csv");
         WhenModal([&](QWidget* dialog) {
@@ -344,9 +344,11 @@ TEST_F(ResultsWindowTest, ExportAndPrintReportWriteTheirFiles)
         const std::string written = FileText(csv.toStdString()); // with a byte order mark
         EXPECT_EQ(
             std::tuple(offer->text(), std::ranges::count(written, '\n'), written.substr(0, 3),
+                       written.substr(3, std::strlen(headed)),
                        std::filesystem::status(csv.toStdString()).permissions()),
-            std::tuple(offered, lines, "\xEF\xBB\xBF",
-                       std::filesystem::perms::owner_read | std::filesystem::perms::owner_write));
+            std::tuple(offered, lines, "\xEF\xBB\xBF", headed,
+                       std::filesystem::perms::owner_read | std::filesystem::perms::owner_write))
+            << "for a spreadsheet, in the language shown";
     }
     const QString pdf = QDir::home().filePath("Carrowby report " + today + ".pdf");
     WhenModal([](QWidget* dialog) {
