@@ -18,8 +18,8 @@
 
 namespace {
 
-// Each row of a flat ODF spreadsheet, its cells "type value" joined by " | ", up to its last
-// cell with something in it: "date 2026-12-01T08:00:00", "float 4.2", "string Zoé".
+// Each row of a flat ODF spreadsheet, up to its last cell with something in it, each cell its
+// type's letter and its value: "d2026-12-01T08:00:00" (a date), "f4.2" (a number), "sZoé" (text).
 QStringList Cells(QFile& spreadsheet)
 {
     QStringList rows;
@@ -31,21 +31,20 @@ QStringList Cells(QFile& spreadsheet)
             while (!cells.isEmpty() && cells.last().isEmpty())
                 cells.removeLast();
             if (!cells.isEmpty())
-                rows << cells.join(" | ");
+                rows << cells.join('|');
             cells.clear();
         }
         if (!xml.isStartElement() || xml.name() != u"table-cell")
             continue;
         const auto attributes = xml.attributes();
-        const QString type = attributes.value("office:value-type").toString();
-        const QString value = type == u"date"    ? attributes.value("office:date-value").toString()
-                              : type == u"float" ? attributes.value("office:value").toString()
-                                                 : QString();
-        const int repeated = std::max(1, attributes.value("table:number-columns-repeated").toInt());
+        const QString type = attributes.value("office:value-type").left(1).toString();
+        const QString value =
+            attributes.value(type == "d" ? "office:date-value" : "office:value").toString();
+        const int repeated = attributes.value("table:number-columns-repeated").toInt();
         const QString text =
             xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
-        for (int copy = 0; copy < std::min(repeated, 64); ++copy)
-            cells << (type.isEmpty() ? QString() : type + u' ' + (value.isEmpty() ? text : value));
+        for (int copy = 0; copy < std::clamp(repeated, 1, 64); ++copy)
+            cells << (type.isEmpty() ? QString() : type + (value.isEmpty() ? text : value));
     }
     return rows;
 }
@@ -66,38 +65,29 @@ TEST(Spreadsheet, ReadsTheExportInItsLanguageWithItsDatesAndNumbers)
     const std::vector<results::AnswerRow> answers = {
         {test, {2, 'x', {17, 9}, 153, "153", true, 4.2}},
         {practice, {3, '/', {56, 8}, 7, "7x", false, 12.5}}};
-    // language, LibreOffice's number for it, the tests, then the answers, each row as read back
+    const QStringList answered = {
+        "sZoé's Carrowby|d2026-12-01T08:00:00|f2|sx|s17, 9|f153|f153|f1|f4.2|f0",
+        "sÆrø, \"Jo\"; Núñez|d2026-12-01T08:00:00|f3|s/|s56, 8|f7|s7x|f0|f12.5|f1"};
+    // language, LibreOffice's number for it, the tests, then the answers, as read back
     const std::tuple<const char*, const char*, QStringList> rows[] = {
         {"en",
          "1033",
-         {"string Test | string Started | string Ended | string Title | string Operations | "
-          "string Numbers ticked | string Difficulty | string Problems | string Time limit "
-          "(seconds) | string Correct | string Incorrect | string Unanswered | string Percentage | "
-          "string Grade | string How it ended | string Practice",
-          "float 7 | date 2026-12-01T08:00:00 | date 2026-12-01T08:03:05 | string Zoé's Carrowby | "
-          "string '+- | string 3, 7 | string Hard | float 10 | float 0 | float 9 | float 1 | "
-          "float 0 | float 90 | string A- | string Finished | float 0",
-          "string Title | string Started | string Problem | string Operation | string Numbers | "
-          "string Right answer | string Typed | string Right | string Seconds | string Practice",
-          "string Zoé's Carrowby | date 2026-12-01T08:00:00 | float 2 | string x | string 17, 9 | "
-          "float 153 | float 153 | float 1 | float 4.2 | float 0",
-          "string Ærø, \"Jo\"; Núñez | date 2026-12-01T08:00:00 | float 3 | string / | "
-          "string 56, 8 | float 7 | string 7x | float 0 | float 12.5 | float 1"}},
+         {"sTest|sStarted|sEnded|sTitle|sOperations|sNumbers ticked|sDifficulty|sProblems|"
+          "sTime limit (seconds)|sCorrect|sIncorrect|sUnanswered|sPercentage|sGrade|"
+          "sHow it ended|sPractice",
+          "f7|d2026-12-01T08:00:00|d2026-12-01T08:03:05|sZoé's Carrowby|s'+-|s3, 7|sHard|f10|f0|"
+          "f9|f1|f0|f90|sA-|sFinished|f0",
+          "sTitle|sStarted|sProblem|sOperation|sNumbers|sRight answer|sTyped|sRight|sSeconds|"
+          "sPractice"}},
         {"fr",
          "1036",
-         {"string Test | string Début | string Fin | string Titre | string Opérations | "
-          "string Nombres cochés | string Niveau | string Calculs | string Délai (secondes) | "
-          "string Justes | string Fausses | string Sans réponse | string Pourcentage | "
-          "string Note | string Comment il a fini | string Révision",
-          "float 7 | date 2026-12-01T08:00:00 | date 2026-12-01T08:03:05 | string Zoé's Carrowby | "
-          "string '+- | string 3, 7 | string Difficile | float 10 | float 0 | float 9 | float 1 | "
-          "float 0 | float 90 | string A- | string Terminé | float 0",
-          "string Titre | string Début | string Calcul | string Opération | string Nombres | "
-          "string Bonne réponse | string Tapé | string Juste | string Secondes | string Révision",
-          "string Zoé's Carrowby | date 2026-12-01T08:00:00 | float 2 | string x | string 17, 9 | "
-          "float 153 | float 153 | float 1 | float 4.2 | float 0",
-          "string Ærø, \"Jo\"; Núñez | date 2026-12-01T08:00:00 | float 3 | string / | "
-          "string 56, 8 | float 7 | string 7x | float 0 | float 12.5 | float 1"}}};
+         {"sTest|sDébut|sFin|sTitre|sOpérations|sNombres cochés|sNiveau|sCalculs|"
+          "sDélai (secondes)|sJustes|sFausses|sSans réponse|sPourcentage|sNote|"
+          "sComment il a fini|sRévision",
+          "f7|d2026-12-01T08:00:00|d2026-12-01T08:03:05|sZoé's Carrowby|s'+-|s3, 7|sDifficile|f10|"
+          "f0|f9|f1|f0|f90|sA-|sTerminé|f0",
+          "sTitre|sDébut|sCalcul|sOpération|sNombres|sBonne réponse|sTapé|sJuste|sSecondes|"
+          "sRévision"}}};
     QTemporaryDir folder;
     for (const auto& [language, code, expected] : rows) {
         const QLocale before;
@@ -111,24 +101,28 @@ TEST(Spreadsheet, ReadsTheExportInItsLanguageWithItsDatesAndNumbers)
                                    results::AnswersCsv(answers, style)};
         QLocale::setDefault(before);
         QCoreApplication::removeTranslator(&translation);
-        QStringList read;
+        QStringList written;
         for (int what = 0; what < 2; ++what) {
-            const QString name = QString("%1-%2").arg(language).arg(what);
-            QFile written(folder.filePath(name + ".csv"));
-            ASSERT_TRUE(written.open(QIODevice::WriteOnly));
-            written.write(csv[what].data(), static_cast<qint64>(csv[what].size()));
-            written.close();
-            QProcess calc;
-            calc.start("soffice",
-                       {"-env:UserInstallation=file://" + folder.filePath("profile"), "--headless",
-                        QString("--infilter=CSV:44/59,34,76,1,,") + code, "--convert-to", "fods",
-                        "--outdir", folder.filePath("read"), written.fileName()});
-            ASSERT_TRUE(calc.waitForFinished(120000) && calc.exitCode() == 0)
-                << calc.readAllStandardError().toStdString();
-            QFile spreadsheet(folder.filePath("read/" + name + ".fods"));
+            QFile file(folder.filePath(QString("%1-%2.csv").arg(language).arg(what)));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(csv[what].data(), static_cast<qint64>(csv[what].size()));
+            written << file.fileName();
+        }
+        QProcess calc;
+        calc.start("soffice",
+                   QStringList{"-env:UserInstallation=file://" + folder.filePath("profile"),
+                               "--headless", QString("--infilter=CSV:44/59,34,76,1,,") + code,
+                               "--convert-to", "fods", "--outdir", folder.path()} +
+                       written);
+        ASSERT_TRUE(calc.waitForFinished(120000) && calc.exitCode() == 0)
+            << calc.readAllStandardError().toStdString();
+        QStringList read;
+        for (QString name : written) {
+            QFile spreadsheet(name.replace(".csv", ".fods"));
             ASSERT_TRUE(spreadsheet.open(QIODevice::ReadOnly)) << name.toStdString();
             read << Cells(spreadsheet);
         }
-        EXPECT_EQ(read.join('\n').toStdString(), expected.join('\n').toStdString()) << language;
+        EXPECT_EQ(read.join('\n').toStdString(), (expected + answered).join('\n').toStdString())
+            << language;
     }
 }
