@@ -493,13 +493,13 @@ TEST_F(ResultsTest, EachColumnIsInTheFileAndReadsBackAsWritten)
 TEST(ResultsCsv, GivesASpreadsheetEveryFieldAsText)
 {
     // clang-format off
-    TestRow test{{"Jo \"JJ\", Carrowby", "+-", "3,7", "Hard", 10, 0}, {9, 1, 0, 90, "A-"}, 7,
+    TestRow test{{"Jo \"JJ\", Carrowby", "+-", "3,7,9", "Hard", 10, 0}, {9, 1, 0, 90, "A-"}, 7,
                  "2026-12-01T08:00:00+01:00", "", EndReason::Finished};
     // clang-format on
     EXPECT_EQ(TestsCsv({test}).substr(0, 34), "id,started,ended,title,operations,") << "named";
     EXPECT_THAT(TestsCsv({test}),
                 HasSubstr("\n7,2026-12-01T08:00:00+01:00,,\"Jo \"\"JJ\"\", "
-                          "Carrowby\",'+-,\"3,7\",Hard,10,0,9,1,0,90,A-,finished"));
+                          "Carrowby\",'+-,\"3,7,9\",Hard,10,0,9,1,0,90,A-,finished"));
     for (const auto& [title, field] :
          {std::pair("=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""),
           std::pair("x;=1+2;'s Carrowby", "\"x;=1+2;'s Carrowby\""), std::pair("a\tb", "\"a\tb\""),
@@ -509,11 +509,11 @@ TEST(ResultsCsv, GivesASpreadsheetEveryFieldAsText)
     }
     test.percentage.reset(), test.grade.clear();
     EXPECT_THAT(TestsCsv({test}), HasSubstr(",1,0,,,finished,")) << "none answered";
-    // Where decimals take a comma; "3, 7" is no number, "4,2" quoted for one that splits at commas.
+    // Where decimals take a comma: each comma of "3, 7, 9" spaced, "4,2" quoted.
     CsvStyle french;
     french.separator = ';', french.decimal = ',', french.spreadsheet = true;
     EXPECT_EQ(TestsCsv({test}, french).substr(0, 15), "\xEF\xBB\xBFid;started;e");
-    EXPECT_THAT(TestsCsv({test}, french), HasSubstr(";'+-;\"3, 7\";Hard;"));
+    EXPECT_THAT(TestsCsv({test}, french), HasSubstr(";'+-;\"3, 7, 9\";Hard;"));
     test.title = "Zoé", test.practice = 1;
     const AnswerRow answer{test, {2, '-', {17, 9}, 8, "8", true, 4.2}};
     EXPECT_EQ(AnswersCsv({answer}, french),
