@@ -18,7 +18,8 @@ using ProblemField = std::variant<int64_t ProblemRow::*, char ProblemRow::*, boo
 
 struct ProblemColumn
 {
-    const char* name; // in the file, and the CSV's header
+    const char* name;     // in the file, and the CSV's header for a program
+    const char* exported; // the CSV's header for a spreadsheet, in the language shown
     ProblemField field;
     bool key = false; // the test's id, which the CSV names by the test's title and start instead
     // The schema's version that brought it: a file of an older one is read without it.
@@ -26,10 +27,14 @@ struct ProblemColumn
 };
 
 inline constexpr ProblemColumn ProblemColumns[] = {
-    {"test", &ProblemRow::test, true},          {"number", &ProblemRow::number},
-    {"operation", &ProblemRow::operation},      {"operands", &ProblemRow::operands},
-    {"right_answer", &ProblemRow::rightAnswer}, {"given", &ProblemRow::given},
-    {"correct", &ProblemRow::correct},          {"seconds", &ProblemRow::seconds},
+    {"test", nullptr, &ProblemRow::test, true},
+    {"number", TRANSLATABLE("Spreadsheet", "Problem"), &ProblemRow::number},
+    {"operation", TRANSLATABLE("Spreadsheet", "Operation"), &ProblemRow::operation},
+    {"operands", TRANSLATABLE("Spreadsheet", "Numbers"), &ProblemRow::operands},
+    {"right_answer", TRANSLATABLE("Spreadsheet", "Right answer"), &ProblemRow::rightAnswer},
+    {"given", TRANSLATABLE("Spreadsheet", "Typed"), &ProblemRow::given},
+    {"correct", TRANSLATABLE("Spreadsheet", "Right"), &ProblemRow::correct},
+    {"seconds", TRANSLATABLE("Spreadsheet", "Seconds"), &ProblemRow::seconds},
 };
 
 // Every column, or every column but the key, in order.

@@ -4,6 +4,8 @@
 #include "ResultsReader.h"
 #include "TestColumns.h"
 
+#include <algorithm>
+
 namespace results {
 
 namespace {
@@ -41,20 +43,52 @@ std::string Begun(const CsvStyle& style)
     return style.spreadsheet ? "\xEF\xBB\xBF" : "";
 }
 
+// A column's header: its name, or for a spreadsheet its header in the language.
+template <typename Column> std::string Header(const Column& column, const CsvStyle& style)
+{
+    return style.translated && column.exported ? style.translated("Spreadsheet", column.exported)
+                                               : column.name;
+}
+
+// A test's value: as kept, or as a spreadsheet of the language reads it: the start and the end as
+// times, the level and the way of ending in its words, the numbers with a blank after each comma.
+std::string Value(const TestRow& test, const TestColumn& column, const CsvStyle& style)
+{
+    const std::string kept = StoredText(test, column);
+    if (!style.spreadsheet || kept.empty())
+        return kept;
+    switch (column.shown) {
+    case Shown::Date:
+    case Shown::Took: // the end, which the Tests table shows as how long it took
+        return style.time ? style.time(kept) : kept;
+    case Shown::Difficulty:
+        return style.translated ? style.translated("frmMain", kept.c_str()) : kept;
+    case Shown::Ending:
+        return style.translated ? style.translated("TestsModel", WordsFor(*test.endReason).shown)
+                                : kept;
+    default:
+        return column.field == TestField(&TestRow::numbers) ? Spaced(kept) : kept;
+    }
+}
+
+const TestColumn& TestColumnNamed(std::string_view name)
+{
+    return *std::ranges::find_if(TestColumns,
+                                 [name](const TestColumn& column) { return column.name == name; });
+}
+
 } // namespace
 
 std::string TestsCsv(const std::vector<TestRow>& tests, const CsvStyle& style)
 {
     std::vector<std::string> fields;
     for (const TestColumn& column : TestColumns)
-        fields.emplace_back(column.name);
+        fields.push_back(Header(column, style));
     std::string csv = Begun(style) + Row(fields, style);
     for (const TestRow& test : tests) {
         fields.clear();
         for (const TestColumn& column : TestColumns)
-            fields.push_back(style.spreadsheet && column.name == std::string_view("numbers")
-                                 ? Spaced(StoredText(test, column))
-                                 : StoredText(test, column));
+            fields.push_back(Value(test, column, style));
         csv += Row(fields, style);
     }
     return csv;
@@ -62,16 +96,28 @@ std::string TestsCsv(const std::vector<TestRow>& tests, const CsvStyle& style)
 
 std::string AnswersCsv(const std::vector<AnswerRow>& answers, const CsvStyle& style)
 {
-    const auto columns = ProblemColumnsListed(false); // the test by its title and start
-    std::vector<std::string> fields = {"title", "started"};
+    // The test named by its title and start before the answer's own columns, and after them
+    // whether it was a practice.
+    const TestColumn* before[] = {&TestColumnNamed("title"), &TestColumnNamed("started")};
+    const TestColumn* after[] = {&TestColumnNamed("practice")};
+    const auto columns = ProblemColumnsListed(false);
+    std::vector<std::string> fields;
+    for (const TestColumn* column : before)
+        fields.push_back(Header(*column, style));
     for (const ProblemColumn* column : columns)
-        fields.emplace_back(column->name);
+        fields.push_back(Header(*column, style));
+    for (const TestColumn* column : after)
+        fields.push_back(Header(*column, style));
     std::string csv = Begun(style) + Row(fields, style);
-    for (const auto& [title, started, problem] : answers) {
-        fields = {title, started};
+    for (const auto& [test, problem] : answers) {
+        fields.clear();
+        for (const TestColumn* column : before)
+            fields.push_back(Value(test, *column, style));
         for (const ProblemColumn* column : columns)
             fields.push_back(
                 StoredText(problem, *column, style.decimal, style.spreadsheet ? ", " : ","));
+        for (const TestColumn* column : after)
+            fields.push_back(Value(test, *column, style));
         csv += Row(fields, style);
     }
     return csv;

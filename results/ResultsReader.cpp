@@ -174,16 +174,19 @@ ResultsReader::Answers(const std::optional<std::string>& title)
     if (m_tests.empty())
         return answers;
     const Reading reading(*this);
-    Statement select(m_db, "SELECT t.title, t.started, " + Names(m_problems, "p.") +
+    Statement select(m_db, "SELECT " + Names(m_tests, "t.") + ", " + Names(m_problems, "p.") +
                                " FROM problems p JOIN tests t ON p.test = t.id" +
                                (title ? " WHERE t.title = ?" : "") + " ORDER BY t.id, p.number");
     if (title)
         select.Bind(*title);
     std::set<std::pair<int64_t, int64_t>> read;
-    if (!ReadProblems(select, 2,
+    const int first = static_cast<int>(m_tests.size());
+    if (!ReadProblems(select, first,
                       [&](ProblemRow&& problem) {
                           read.emplace(problem.test, problem.number);
-                          answers.push_back({select.Text(0), select.Text(1), std::move(problem)});
+                          AnswerRow& answer = answers.emplace_back();
+                          ReadColumns(select, 0, answer.test, m_tests);
+                          answer.problem = std::move(problem);
                       }) ||
         !Agrees(answers.size(), read.size() == answers.size(), std::string(AnswersCounted),
                 [&](Statement& count) {

@@ -37,7 +37,7 @@ class ResultsReader
     std::optional<std::vector<std::string>> Titles();
     // A test's answered problems, in order.
     std::optional<std::vector<ProblemRow>> Problems(int64_t test);
-    // Every answer of one title's tests, or of every title's, oldest first.
+    // Every answer of one title's tests, or of every title's, oldest first, each with its test.
     std::optional<std::vector<AnswerRow>> Answers(const std::optional<std::string>& title = {});
     // Hands over every answer of a title's tests, oldest first, with the numbers ticked in its
     // test where they chose its problem; false where they cannot all be read.

@@ -43,7 +43,8 @@ using TestField = std::variant<int64_t TestRow::*, std::optional<int64_t> TestRo
 
 struct TestColumn
 {
-    const char* name; // in the file, and the CSV's header
+    const char* name;     // in the file, and the CSV's header for a program
+    const char* exported; // the CSV's header for a spreadsheet, in the language shown
     TestField field;
     Written written;
     Shown shown;
@@ -53,32 +54,37 @@ struct TestColumn
 };
 
 inline constexpr TestColumn TestColumns[] = {
-    {"id", &TestRow::id, Written::Key, Shown::Hidden},
-    {"started", &TestRow::started, Written::AtStart, Shown::Date,
-     TRANSLATABLE("TestsModel", "Date")},
-    {"ended", &TestRow::ended, Written::AtEnd, Shown::Took, TRANSLATABLE("TestsModel", "Took")},
-    {"title", &TestRow::title, Written::AtStart, Shown::Hidden},
-    {"operations", &TestRow::operations, Written::AtStart, Shown::Sums,
-     TRANSLATABLE("TestsModel", "Sums")},
-    {"numbers", &TestRow::numbers, Written::AtStart, Shown::Hidden},
-    {"difficulty", &TestRow::difficulty, Written::AtStart, Shown::Difficulty,
-     TRANSLATABLE("TestsModel", "Difficulty")},
-    {"problems", &TestRow::problems, Written::WithEachAnswer, Shown::Hidden},
-    {"time_limit", &TestRow::timeLimit, Written::AtStart, Shown::TimeLimit,
-     TRANSLATABLE("TestsModel", "Time")},
-    {"correct", &TestRow::correct, Written::WithEachAnswer, Shown::Number,
-     TRANSLATABLE("TestsModel", "Correct")},
-    {"incorrect", &TestRow::incorrect, Written::WithEachAnswer, Shown::Number,
-     TRANSLATABLE("TestsModel", "Incorrect")},
-    {"unanswered", &TestRow::unanswered, Written::WithEachAnswer, Shown::Number,
-     TRANSLATABLE("TestsModel", "Unanswered")},
-    {"percentage", &TestRow::percentage, Written::WithEachAnswer, Shown::Number,
-     TRANSLATABLE("TestsModel", "%")},
-    {"grade", &TestRow::grade, Written::WithEachAnswer, Shown::Text,
-     TRANSLATABLE("TestsModel", "Grade")},
-    {"end_reason", &TestRow::endReason, Written::AtEnd, Shown::Ending,
-     TRANSLATABLE("TestsModel", "Ended")},
-    {"practice", &TestRow::practice, Written::AtStart, Shown::Hidden, nullptr, 4},
+    {"id", TRANSLATABLE("Spreadsheet", "Test"), &TestRow::id, Written::Key, Shown::Hidden},
+    {"started", TRANSLATABLE("Spreadsheet", "Started"), &TestRow::started, Written::AtStart,
+     Shown::Date, TRANSLATABLE("TestsModel", "Date")},
+    {"ended", TRANSLATABLE("Spreadsheet", "Ended"), &TestRow::ended, Written::AtEnd, Shown::Took,
+     TRANSLATABLE("TestsModel", "Took")},
+    {"title", TRANSLATABLE("Spreadsheet", "Title"), &TestRow::title, Written::AtStart,
+     Shown::Hidden},
+    {"operations", TRANSLATABLE("Spreadsheet", "Operations"), &TestRow::operations,
+     Written::AtStart, Shown::Sums, TRANSLATABLE("TestsModel", "Sums")},
+    {"numbers", TRANSLATABLE("Spreadsheet", "Numbers ticked"), &TestRow::numbers, Written::AtStart,
+     Shown::Hidden},
+    {"difficulty", TRANSLATABLE("Spreadsheet", "Difficulty"), &TestRow::difficulty,
+     Written::AtStart, Shown::Difficulty, TRANSLATABLE("TestsModel", "Difficulty")},
+    {"problems", TRANSLATABLE("Spreadsheet", "Problems"), &TestRow::problems,
+     Written::WithEachAnswer, Shown::Hidden},
+    {"time_limit", TRANSLATABLE("Spreadsheet", "Time limit (seconds)"), &TestRow::timeLimit,
+     Written::AtStart, Shown::TimeLimit, TRANSLATABLE("TestsModel", "Time")},
+    {"correct", TRANSLATABLE("Spreadsheet", "Correct"), &TestRow::correct, Written::WithEachAnswer,
+     Shown::Number, TRANSLATABLE("TestsModel", "Correct")},
+    {"incorrect", TRANSLATABLE("Spreadsheet", "Incorrect"), &TestRow::incorrect,
+     Written::WithEachAnswer, Shown::Number, TRANSLATABLE("TestsModel", "Incorrect")},
+    {"unanswered", TRANSLATABLE("Spreadsheet", "Unanswered"), &TestRow::unanswered,
+     Written::WithEachAnswer, Shown::Number, TRANSLATABLE("TestsModel", "Unanswered")},
+    {"percentage", TRANSLATABLE("Spreadsheet", "Percentage"), &TestRow::percentage,
+     Written::WithEachAnswer, Shown::Number, TRANSLATABLE("TestsModel", "%")},
+    {"grade", TRANSLATABLE("Spreadsheet", "Grade"), &TestRow::grade, Written::WithEachAnswer,
+     Shown::Text, TRANSLATABLE("TestsModel", "Grade")},
+    {"end_reason", TRANSLATABLE("Spreadsheet", "How it ended"), &TestRow::endReason, Written::AtEnd,
+     Shown::Ending, TRANSLATABLE("TestsModel", "Ended")},
+    {"practice", TRANSLATABLE("Spreadsheet", "Practice"), &TestRow::practice, Written::AtStart,
+     Shown::Hidden, nullptr, 4},
 };
 
 // The columns written at any of these moments, in their order.

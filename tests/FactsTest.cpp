@@ -3,10 +3,12 @@
 
 #include "learning/Facts.h"
 #include "drill/PracticeSource.h"
+#include "learning/Missed.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sstream>
 
 using namespace learning;
 
@@ -288,4 +290,33 @@ TEST(Facts, APracticeAsksAMissedOneAgainUntilItIsRight)
     EXPECT_EQ(std::tuple(setup.title, setup.operations, setup.numbers, setup.difficulty,
                          setup.problems, setup.timeLimit, setup.practice, begun.source->Length()),
               std::tuple("Ada", "+/", "", "Easy", 2, 0, 1, 2));
+}
+
+// Going over a test: each miss once, as first posed, in the order missed ("=7x8" answered right).
+TEST(Facts, GoingOverATestNamesEachMissOnce)
+{
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"a product missed both ways named twice", "8x7 7x8 8x7", "8x7"},
+        {"a sum missed both ways named twice", "3+4 4+3", "3+4"},
+        {"a difference turned round taken for the same", "9-4 4-9", "9-4 4-9"},
+        {"a right answer named", "=7x8 9/3", "9/3"},
+        {"a problem past ten named twice, or mixed with its mirror", "12x3 12x3 3x12", "12x3 3x12"},
+        {"not in the order missed", "2+2 6x7 2+2", "2+2 6x7"}};
+    for (const auto& [fault, posed, named] : rows) {
+        std::vector<results::ProblemRow> problems;
+        std::istringstream words(posed);
+        for (std::string word; words >> word;) {
+            results::ProblemRow& problem = problems.emplace_back();
+            problem.correct = word[0] == '=';
+            const size_t sign = word.find_first_of("+-x/");
+            problem.operation = word[sign];
+            problem.operands = {std::stoi(word.substr(problem.correct, sign - problem.correct)),
+                                std::stoi(word.substr(sign + 1))};
+        }
+        std::string missed;
+        for (const Asked& asked : MissedOnce(problems))
+            missed += (missed.empty() ? "" : " ") + std::to_string(asked.operands[0]) +
+                      asked.operation + std::to_string(asked.operands[1]);
+        EXPECT_EQ(missed, named) << fault;
+    }
 }

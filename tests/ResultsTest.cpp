@@ -131,8 +131,8 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
     EXPECT_EQ(reader.Problems(tests[1].id).value().size(), 2u);
     const std::string every = AnswersCsv(reader.Answers().value()), by = "Ada's Carrowby,";
     EXPECT_EQ(every.substr(every.find('\n') + 1),
-              by + tests[1].started + ",1,x,\"7,3\",21,21,1,2.3\n" + by + tests[1].started +
-                  ",2,'+,\"3,4\",7, 8x,0,61.0\n");
+              by + tests[1].started + ",1,x,\"7,3\",21,21,1,2.3,0\n" + by + tests[1].started +
+                  ",2,'+,\"3,4\",7, 8x,0,61.0,0\n");
     EXPECT_TRUE(reader.Answers("Bo's Carrowby").value().empty());
 }
 
@@ -704,13 +704,13 @@ TEST_F(ResultsTest, EachColumnIsInTheFileAndReadsBackAsWritten)
 TEST(ResultsCsv, GivesASpreadsheetEveryFieldAsText)
 {
     // clang-format off
-    TestRow test{{"Jo \"JJ\", Carrowby", "+-", "3,7", "Hard", 10, 0}, {9, 1, 0, 90, "A-"}, 7,
+    TestRow test{{"Jo \"JJ\", Carrowby", "+-", "3,7,9", "Hard", 10, 0}, {9, 1, 0, 90, "A-"}, 7,
                  "2026-12-01T08:00:00+01:00", "", EndReason::Finished};
     // clang-format on
     EXPECT_EQ(TestsCsv({test}).substr(0, 34), "id,started,ended,title,operations,") << "named";
     EXPECT_THAT(TestsCsv({test}),
                 HasSubstr("\n7,2026-12-01T08:00:00+01:00,,\"Jo \"\"JJ\"\", "
-                          "Carrowby\",'+-,\"3,7\",Hard,10,0,9,1,0,90,A-,finished"));
+                          "Carrowby\",'+-,\"3,7,9\",Hard,10,0,9,1,0,90,A-,finished"));
     for (const auto& [title, field] :
          {std::pair("=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""),
           std::pair("x;=1+2;'s Carrowby", "\"x;=1+2;'s Carrowby\""), std::pair("a\tb", "\"a\tb\""),
@@ -720,15 +720,17 @@ TEST(ResultsCsv, GivesASpreadsheetEveryFieldAsText)
     }
     test.percentage.reset(), test.grade.clear();
     EXPECT_THAT(TestsCsv({test}), HasSubstr(",1,0,,,finished,")) << "none answered";
-    // Where decimals take a comma; "3, 7" is no number, "4,2" quoted for one that splits at commas.
-    const CsvStyle french{';', ',', true};
+    // Where decimals take a comma: each comma of "3, 7, 9" spaced, "4,2" quoted.
+    CsvStyle french;
+    french.separator = ';', french.decimal = ',', french.spreadsheet = true;
     EXPECT_EQ(TestsCsv({test}, french).substr(0, 15), "\xEF\xBB\xBFid;started;e");
-    EXPECT_THAT(TestsCsv({test}, french), HasSubstr(";'+-;\"3, 7\";Hard;"));
-    const AnswerRow answer{
-        "Zoé", "2026-12-01T08:00:00+01:00", {2, '-', {17, 9}, 8, "8", true, 4.2}};
+    EXPECT_THAT(TestsCsv({test}, french), HasSubstr(";'+-;\"3, 7, 9\";Hard;"));
+    test.title = "Zoé", test.practice = 1;
+    const AnswerRow answer{test, {2, '-', {17, 9}, 8, "8", true, 4.2}};
     EXPECT_EQ(AnswersCsv({answer}, french),
               "\xEF\xBB\xBFtitle;started;number;operation;operands;right_answer;given;correct;"
-              "seconds\nZoé;2026-12-01T08:00:00+01:00;2;'-;\"17, 9\";8;8;1;\"4,2\"\n");
+              "seconds;practice\nZoé;2026-12-01T08:00:00+01:00;2;'-;\"17, 9\";8;8;1;\"4,2\";1\n")
+        << "a practice's answer told from a test's";
 }
 
 // Charted: tests that ran to their end or time with something answered; the last five's ends.

@@ -249,6 +249,21 @@
         <comment>the first</comment>
         <translation>d. MMMM</translation>
     </message>
+    <message>
+        <source>%1: one practice, on %2: %3%</source>
+        <translation>%1: eine Übung, am %2: %3&#xa0;%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n practices since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1: %n Übung seit dem %2; die letzten %3: von %4&#xa0;% auf %5&#xa0;%</numerusform>
+            <numerusform>%1: %n Übungen seit dem %2; die letzten %3: von %4&#xa0;% auf %5&#xa0;%</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>MMM yyyy</source>
+        <translation>MMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -267,6 +282,101 @@
     <message>
         <source>The last ten practices</source>
         <translation>Die letzten zehn Übungen</translation>
+    </message>
+</context>
+<context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>Problem</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Rechenart</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Eingetippt</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Rechenarten</translation>
+    </message>
+    <message>
+        <source>Numbers ticked</source>
+        <translation>Angekreuzte Zahlen</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Time limit (seconds)</source>
+        <translation>Zeit (Sekunden)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>How it ended</source>
+        <translation>Abschluss</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Übung</translation>
     </message>
 </context>
 <context>
@@ -667,7 +777,7 @@
     </message>
     <message>
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
-        <translation>„%1“ gilt als %2, ein Name, der hier schon benutzt wird, mit den Einstellungen und Ergebnissen dieses Namens.</translation>
+        <translation>„%1“ wird als %2 übernommen – diesen Namen gibt es hier schon, mit seinen Einstellungen und Ergebnissen.</translation>
     </message>
     <message>
         <source>Facts right now</source>
@@ -781,13 +891,16 @@
     <message numerus="yes">
         <source>%n answers of this run could not be kept: %1.</source>
         <translation>
-            <numerusform>%n Antwort dieses Laufs konnte nicht gespeichert werden: %1.</numerusform>
-            <numerusform>%n Antworten dieses Laufs konnten nicht gespeichert werden: %1.</numerusform>
+            <numerusform>%n Antwort dieser Sitzung konnte nicht gespeichert werden: %1.</numerusform>
+            <numerusform>%n Antworten dieser Sitzung konnten nicht gespeichert werden: %1.</numerusform>
         </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
-        <translation>Im Hauptfenster zum Üben angekreuzt: %1, mit den Zahlen %2.</translation>
+        <translation>
+            <numerusform>Im Hauptfenster zum Üben angekreuzt: %1, mit der Zahl %2.</numerusform>
+            <numerusform>Im Hauptfenster zum Üben angekreuzt: %1, mit den Zahlen %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Operation:</source>
@@ -799,7 +912,7 @@
     </message>
     <message>
         <source>&amp;Known when right within:</source>
-        <translation>&amp;Sicher bei richtig innerhalb:</translation>
+        <translation>&amp;Sitzt, wenn richtig in:</translation>
     </message>
     <message>
         <source>2 seconds</source>
@@ -867,19 +980,19 @@
     </message>
     <message>
         <source>&amp;Tests of %1...</source>
-        <translation>&amp;Tests von %1...</translation>
+        <translation>&amp;Tests aus „%1“...</translation>
     </message>
     <message>
         <source>Every &amp;Answer of %1...</source>
-        <translation>&amp;Jede Antwort von %1...</translation>
+        <translation>Alle &amp;Antworten aus „%1“...</translation>
     </message>
     <message>
         <source>Tests of &amp;Every Title...</source>
-        <translation>Tests &amp;aller Titel...</translation>
+        <translation>Tests a&amp;ller Titel...</translation>
     </message>
     <message>
         <source>Every A&amp;nswer of Every Title...</source>
-        <translation>Jede A&amp;ntwort aller Titel...</translation>
+        <translation>Alle A&amp;ntworten aller Titel...</translation>
     </message>
     <message>
         <source>Export Answers</source>
@@ -990,6 +1103,11 @@
         <source>Tests saved from it: %1. Tests that could not be read: %2. Answers that could not be read: %3.</source>
         <translation>Daraus gerettete Tests: %1. Nicht lesbare Tests: %2. Nicht lesbare Antworten: %3.</translation>
     </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a file&apos;s name: everyone&apos;s, what it holds, the day</comment>
+        <translation>%1 %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>frmTestReview</name>
@@ -1073,6 +1191,14 @@
     <message>
         <source>Nothing to Practise</source>
         <translation>Nichts zu üben</translation>
+    </message>
+    <message>
+        <source>Problems of the Practice</source>
+        <translation>Aufgaben der Übung</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in this practice.</source>
+        <translation>In dieser Übung war alles richtig.</translation>
     </message>
 </context>
 <context>

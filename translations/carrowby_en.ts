@@ -104,6 +104,13 @@
             <numerusform>%1: %n tests since %2; the last %3 from %4% to %5%</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1: %n practices since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1: %n practice since %2; the last %3 from %4% to %5%</numerusform>
+            <numerusform>%1: %n practices since %2; the last %3 from %4% to %5%</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UnwrittenQuestion</name>
@@ -139,6 +146,13 @@
         <translation>
             <numerusform>%n answer of this run could not be kept: %1.</numerusform>
             <numerusform>%n answers of this run could not be kept: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
+        <translation>
+            <numerusform>Ticked in the main window for practice: %1, with the number %2.</numerusform>
+            <numerusform>Ticked in the main window for practice: %1, with the numbers %2.</numerusform>
         </translation>
     </message>
 </context>

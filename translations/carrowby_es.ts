@@ -5,7 +5,7 @@
     <name>FactsGrid</name>
     <message>
         <source>known</source>
-        <translation>sabida</translation>
+        <translation>dominada</translation>
     </message>
     <message>
         <source>learning</source>
@@ -249,6 +249,21 @@
         <comment>the first</comment>
         <translation>d &apos;de&apos; MMMM</translation>
     </message>
+    <message>
+        <source>%1: one practice, on %2: %3%</source>
+        <translation>%1: una práctica, el %2: %3&#xa0;%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n practices since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1: %n práctica desde el %2; las %3 últimas, del %4&#xa0;% al %5&#xa0;%</numerusform>
+            <numerusform>%1: %n prácticas desde el %2; las %3 últimas, del %4&#xa0;% al %5&#xa0;%</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>MMM yyyy</source>
+        <translation>MMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -267,6 +282,101 @@
     <message>
         <source>The last ten practices</source>
         <translation>Las diez últimas prácticas</translation>
+    </message>
+</context>
+<context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>Problem</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Solución</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Escrito</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Operaciones</translation>
+    </message>
+    <message>
+        <source>Numbers ticked</source>
+        <translation>Números marcados</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>Time limit (seconds)</source>
+        <translation>Plazo (segundos)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Sin responder</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>How it ended</source>
+        <translation>Cómo terminó</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
     </message>
 </context>
 <context>
@@ -785,9 +895,12 @@
             <numerusform>%n respuestas de esta sesión no se pudieron guardar: %1.</numerusform>
         </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
-        <translation>Marcado en la ventana principal para practicar: %1, con los números %2.</translation>
+        <translation>
+            <numerusform>Marcado en la ventana principal para practicar: %1, con el número %2.</numerusform>
+            <numerusform>Marcado en la ventana principal para practicar: %1, con los números %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Operation:</source>
@@ -799,7 +912,7 @@
     </message>
     <message>
         <source>&amp;Known when right within:</source>
-        <translation>&amp;Sabida si está bien en:</translation>
+        <translation>Dominad&amp;a si está bien en:</translation>
     </message>
     <message>
         <source>2 seconds</source>
@@ -827,7 +940,7 @@
     </message>
     <message>
         <source>✓ Known</source>
-        <translation>✓ Sabida</translation>
+        <translation>✓ Dominada</translation>
     </message>
     <message>
         <source>○ Learning</source>
@@ -990,6 +1103,11 @@
         <source>Tests saved from it: %1. Tests that could not be read: %2. Answers that could not be read: %3.</source>
         <translation>Pruebas salvadas: %1. Pruebas que no se pudieron leer: %2. Respuestas que no se pudieron leer: %3.</translation>
     </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a file&apos;s name: everyone&apos;s, what it holds, the day</comment>
+        <translation>%2 de %1 %3</translation>
+    </message>
 </context>
 <context>
     <name>frmTestReview</name>
@@ -1073,6 +1191,14 @@
     <message>
         <source>Nothing to Practise</source>
         <translation>Nada que practicar</translation>
+    </message>
+    <message>
+        <source>Problems of the Practice</source>
+        <translation>Cuentas de la práctica</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in this practice.</source>
+        <translation>En esta práctica no hubo fallos.</translation>
     </message>
 </context>
 <context>

@@ -237,7 +237,7 @@
     </message>
     <message>
         <source>% correct</source>
-        <translation>%&#xa0;de justes</translation>
+        <translation>%&#xa0;de réussite</translation>
     </message>
     <message>
         <source>d MMM HH:mm</source>
@@ -248,6 +248,21 @@
         <source>d MMMM</source>
         <comment>the first</comment>
         <translation>&apos;1er&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>%1: one practice, on %2: %3%</source>
+        <translation>%1&#xa0;: une révision, le %2&#xa0;: %3&#xa0;%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n practices since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n révision depuis le %2&#x202f;; les %3 dernières&#xa0;: de %4&#xa0;% à %5&#xa0;%</numerusform>
+            <numerusform>%1&#xa0;: %n révisions depuis le %2&#x202f;; les %3 dernières&#xa0;: de %4&#xa0;% à %5&#xa0;%</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>MMM yyyy</source>
+        <translation>MMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -267,6 +282,101 @@
     <message>
         <source>The last ten practices</source>
         <translation>Les dix dernières révisions</translation>
+    </message>
+</context>
+<context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>Problem</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Bonne réponse</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Tapé</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>Numbers ticked</source>
+        <translation>Nombres cochés</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Calculs</translation>
+    </message>
+    <message>
+        <source>Time limit (seconds)</source>
+        <translation>Délai (secondes)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Justes</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Fausses</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Sans réponse</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>How it ended</source>
+        <translation>Comment il a fini</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Révision</translation>
     </message>
 </context>
 <context>
@@ -333,7 +443,7 @@
     </message>
     <message>
         <source>Practice</source>
-        <translation>Entraînement</translation>
+        <translation>Révision</translation>
     </message>
 </context>
 <context>
@@ -667,7 +777,7 @@
     </message>
     <message>
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
-        <translation>«&#xa0;%1&#xa0;» est pris pour %2, le prénom déjà utilisé ici, avec ses réglages et ses résultats.</translation>
+        <translation>«&#xa0;%1&#xa0;» est considéré comme %2, le prénom déjà utilisé ici, avec ses réglages et ses résultats.</translation>
     </message>
     <message>
         <source>Facts right now</source>
@@ -785,9 +895,12 @@
             <numerusform>%n réponses de cette séance n’ont pas pu être gardées&#xa0;: %1.</numerusform>
         </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
-        <translation>Cochés dans la fenêtre principale pour s’entraîner&#xa0;: %1, avec les nombres %2.</translation>
+        <translation>
+            <numerusform>Cochés dans la fenêtre principale pour s’entraîner&#xa0;: %1, avec le nombre %2.</numerusform>
+            <numerusform>Cochés dans la fenêtre principale pour s’entraîner&#xa0;: %1, avec les nombres %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Operation:</source>
@@ -887,7 +1000,7 @@
     </message>
     <message>
         <source>Everyone</source>
-        <translation>tous</translation>
+        <translation>tous les enfants</translation>
     </message>
     <message>
         <source>answers</source>
@@ -990,6 +1103,11 @@
         <source>Tests saved from it: %1. Tests that could not be read: %2. Answers that could not be read: %3.</source>
         <translation>Tests sauvés&#xa0;: %1. Tests illisibles&#xa0;: %2. Réponses illisibles&#xa0;: %3.</translation>
     </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a file&apos;s name: everyone&apos;s, what it holds, the day</comment>
+        <translation>%2 de %1 %3</translation>
+    </message>
 </context>
 <context>
     <name>frmTestReview</name>
@@ -1073,6 +1191,14 @@
     <message>
         <source>Nothing to Practise</source>
         <translation>Rien à revoir</translation>
+    </message>
+    <message>
+        <source>Problems of the Practice</source>
+        <translation>Calculs de la révision</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in this practice.</source>
+        <translation>Aucune erreur dans cette révision.</translation>
     </message>
 </context>
 <context>

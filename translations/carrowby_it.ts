@@ -5,7 +5,7 @@
     <name>FactsGrid</name>
     <message>
         <source>known</source>
-        <translation>saputo</translation>
+        <translation>imparato</translation>
     </message>
     <message>
         <source>learning</source>
@@ -50,7 +50,7 @@
     <message numerus="yes">
         <source>%n more</source>
         <translation>
-            <numerusform>altro %n</numerusform>
+            <numerusform>un altro</numerusform>
             <numerusform>altri %n</numerusform>
         </translation>
     </message>
@@ -249,6 +249,21 @@
         <comment>the first</comment>
         <translation>&apos;1°&apos; MMMM</translation>
     </message>
+    <message>
+        <source>%1: one practice, on %2: %3%</source>
+        <translation>%1: un ripasso, del giorno %2: %3%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n practices since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1: %n ripasso dal giorno %2; ultimi %3: da %4% a %5%</numerusform>
+            <numerusform>%1: %n ripassi dal giorno %2; ultimi %3: da %4% a %5%</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>MMM yyyy</source>
+        <translation>MMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -267,6 +282,101 @@
     <message>
         <source>The last ten practices</source>
         <translation>Gli ultimi dieci ripassi</translation>
+    </message>
+</context>
+<context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>Problem</source>
+        <translation>Calcolo</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operazione</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numeri</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Risposta giusta</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Risposta data</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Giusto</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondi</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Prova</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Operazioni</translation>
+    </message>
+    <message>
+        <source>Numbers ticked</source>
+        <translation>Numeri spuntati</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Calcoli</translation>
+    </message>
+    <message>
+        <source>Time limit (seconds)</source>
+        <translation>Timer (secondi)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Giuste</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Sbagliate</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Senza risposta</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Percentuale</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Voto</translation>
+    </message>
+    <message>
+        <source>How it ended</source>
+        <translation>Come è finita</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Ripasso</translation>
     </message>
 </context>
 <context>
@@ -333,7 +443,7 @@
     </message>
     <message>
         <source>Practice</source>
-        <translation>Esercizio</translation>
+        <translation>Ripasso</translation>
     </message>
 </context>
 <context>
@@ -785,9 +895,12 @@
             <numerusform>%n risposte di questa sessione non si sono potute salvare: %1.</numerusform>
         </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
-        <translation>Spuntati nella finestra principale per esercitarsi: %1, con i numeri %2.</translation>
+        <translation>
+            <numerusform>Spuntati nella finestra principale per esercitarsi: %1, con il numero %2.</numerusform>
+            <numerusform>Spuntati nella finestra principale per esercitarsi: %1, con i numeri %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Operation:</source>
@@ -799,7 +912,7 @@
     </message>
     <message>
         <source>&amp;Known when right within:</source>
-        <translation>&amp;Saputo se giusto entro:</translation>
+        <translation>Imparato &amp;se giusto entro:</translation>
     </message>
     <message>
         <source>2 seconds</source>
@@ -827,7 +940,7 @@
     </message>
     <message>
         <source>✓ Known</source>
-        <translation>✓ Saputo</translation>
+        <translation>✓ Imparato</translation>
     </message>
     <message>
         <source>○ Learning</source>
@@ -990,6 +1103,11 @@
         <source>Tests saved from it: %1. Tests that could not be read: %2. Answers that could not be read: %3.</source>
         <translation>Prove salvate: %1. Prove che non si sono potute leggere: %2. Risposte che non si sono potute leggere: %3.</translation>
     </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a file&apos;s name: everyone&apos;s, what it holds, the day</comment>
+        <translation>%2 di %1 %3</translation>
+    </message>
 </context>
 <context>
     <name>frmTestReview</name>
@@ -1073,6 +1191,14 @@
     <message>
         <source>Nothing to Practise</source>
         <translation>Niente da ripassare</translation>
+    </message>
+    <message>
+        <source>Problems of the Practice</source>
+        <translation>Calcoli del ripasso</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in this practice.</source>
+        <translation>Nessun errore in questo ripasso.</translation>
     </message>
 </context>
 <context>

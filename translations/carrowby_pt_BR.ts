@@ -249,6 +249,21 @@
         <comment>the first</comment>
         <translation>&apos;1º de&apos; MMMM</translation>
     </message>
+    <message>
+        <source>%1: one practice, on %2: %3%</source>
+        <translation>%1: uma prática, em %2: %3%</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n practices since %2; the last %3 from %4% to %5%</source>
+        <translation>
+            <numerusform>%1: %n prática desde %2; nas últimas %3, de %4% para %5%</numerusform>
+            <numerusform>%1: %n práticas desde %2; nas últimas %3, de %4% para %5%</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>MMM yyyy</source>
+        <translation>MMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -267,6 +282,101 @@
     <message>
         <source>The last ten practices</source>
         <translation>As últimas dez práticas</translation>
+    </message>
+</context>
+<context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>Problem</source>
+        <translation>Conta</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operação</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Resposta certa</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Digitado</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Certo</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Teste</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Operations</source>
+        <translation>Operações</translation>
+    </message>
+    <message>
+        <source>Numbers ticked</source>
+        <translation>Números marcados</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Contas</translation>
+    </message>
+    <message>
+        <source>Time limit (seconds)</source>
+        <translation>Prazo (segundos)</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Certas</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Erradas</translation>
+    </message>
+    <message>
+        <source>Unanswered</source>
+        <translation>Sem resposta</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Porcentagem</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>How it ended</source>
+        <translation>Como terminou</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Prática</translation>
     </message>
 </context>
 <context>
@@ -333,7 +443,7 @@
     </message>
     <message>
         <source>Practice</source>
-        <translation>Treino</translation>
+        <translation>Prática</translation>
     </message>
 </context>
 <context>
@@ -776,7 +886,7 @@
     </message>
     <message>
         <source>The last answers wait to be written: %1.</source>
-        <translation>As últimas respostas aguardam para ser salvas: %1.</translation>
+        <translation>As últimas respostas ainda não foram salvas: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n answers of this run could not be kept: %1.</source>
@@ -785,9 +895,12 @@
             <numerusform>%n respostas desta sessão não puderam ser salvas: %1.</numerusform>
         </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Ticked in the main window for practice: %1, with the numbers %2.</source>
-        <translation>Marcados na janela principal para praticar: %1, com os números %2.</translation>
+        <translation>
+            <numerusform>Marcados na janela principal para praticar: %1, com o número %2.</numerusform>
+            <numerusform>Marcados na janela principal para praticar: %1, com os números %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Operation:</source>
@@ -799,7 +912,7 @@
     </message>
     <message>
         <source>&amp;Known when right within:</source>
-        <translation>&amp;Sabida se certa em:</translation>
+        <translation>&amp;Sabida se certa em até:</translation>
     </message>
     <message>
         <source>2 seconds</source>
@@ -867,11 +980,11 @@
     </message>
     <message>
         <source>&amp;Tests of %1...</source>
-        <translation>&amp;Testes de %1...</translation>
+        <translation>&amp;Testes do %1...</translation>
     </message>
     <message>
         <source>Every &amp;Answer of %1...</source>
-        <translation>Todas as &amp;respostas de %1...</translation>
+        <translation>Todas as &amp;respostas do %1...</translation>
     </message>
     <message>
         <source>Tests of &amp;Every Title...</source>
@@ -915,12 +1028,12 @@
     </message>
     <message>
         <source>Forget every test of %1 recorded on this computer? They cannot be brought back.</source>
-        <translation>Apagar todos os testes de %1 salvos neste computador? Eles não poderão ser recuperados.</translation>
+        <translation>Apagar todos os testes do %1 salvos neste computador? Eles não poderão ser recuperados.</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
         <comment>a file&apos;s name: whose, what it holds, the day</comment>
-        <translation>%2 de %1 %3</translation>
+        <translation>%2 do %1 %3</translation>
     </message>
     <message>
         <source>The report could not be printed.</source>
@@ -989,6 +1102,11 @@
     <message>
         <source>Tests saved from it: %1. Tests that could not be read: %2. Answers that could not be read: %3.</source>
         <translation>Testes salvos: %1. Testes que não puderam ser lidos: %2. Respostas que não puderam ser lidas: %3.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <comment>a file&apos;s name: everyone&apos;s, what it holds, the day</comment>
+        <translation>%2 de %1 %3</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1191,14 @@
     <message>
         <source>Nothing to Practise</source>
         <translation>Nada para praticar</translation>
+    </message>
+    <message>
+        <source>Problems of the Practice</source>
+        <translation>Contas da prática</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in this practice.</source>
+        <translation>Nenhum erro nesta prática.</translation>
     </message>
 </context>
 <context>

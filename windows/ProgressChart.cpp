@@ -1,6 +1,7 @@
 #include "ProgressChart.h"
 
 #include "ResultsTexts.h"
+#include "TimeTicks.h"
 #include "learning/Progress.h"
 
 #include <QAccessible>
@@ -94,22 +95,27 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
     if (m_points.empty())
         return;
     // A margin on either side keeps the first and the last point clear of the edges.
-    constexpr qint64 hour = 3600 * 1000, day = 24 * hour;
+    constexpr qint64 hour = 3600 * 1000;
     const qint64 earliest = StartOf(m_points.front()).toMSecsSinceEpoch();
     const qint64 latest = StartOf(m_points.back()).toMSecsSinceEpoch();
     const qint64 margin = std::max((latest - earliest) / 20, hour);
     const qint64 first = earliest - margin, last = latest + margin;
 
     auto* time = new QDateTimeAxis;
-    time->setFormat(last - first < 2 * day ? tr("d MMM HH:mm") : tr("d MMM"));
-    time->setTickCount(5);
+    const resultstexts::TimeTicks ticks = resultstexts::TimeTicksOver(last - first);
+    time->setFormat(ticks.scale == resultstexts::TimeScale::Hours  ? tr("d MMM HH:mm")
+                    : ticks.scale == resultstexts::TimeScale::Days ? tr("d MMM")
+                                                                   : tr("MMM yyyy"));
+    time->setTickCount(ticks.count);
     time->setRange(QDateTime::fromMSecsSinceEpoch(first), QDateTime::fromMSecsSinceEpoch(last));
     time->setTitleText(tr("Date"));
     chart->addAxis(time, Qt::AlignBottom);
     auto* percent = new QValueAxis;
-    percent->setRange(0, 100);
+    percent->setRange(0, 100); // reaching a little further once the plot's height is known
     percent->setLabelFormat(tr("%d%").replace("%d", "%.0f"));
-    percent->setTickCount(6);
+    percent->setTickType(QValueAxis::TicksDynamic);
+    percent->setTickAnchor(0);
+    percent->setTickInterval(20);
     percent->setTitleText(tr("% correct"));
     chart->addAxis(percent, Qt::AlignLeft);
     // The window's own font, never the chart theme's, which the machine's fonts decide.
@@ -122,10 +128,10 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
     }
 
     // The grades' bands, faintly behind the lines, green for the best to red for the worst; each
-    // letter beside its band.
+    // letter beside its band. The best and the worst reach past 100 and 0, to the plot's edges.
     for (size_t band = m_bands.size(); band-- > 0;) {
-        const int floor = m_bands[band].second;
-        const int top = band == 0 ? 100 : m_bands[band - 1].second;
+        const int floor = band + 1 == m_bands.size() ? -100 : m_bands[band].second;
+        const int top = band == 0 ? 200 : m_bands[band - 1].second;
         auto* upper = new QLineSeries(chart);
         auto* lower = new QLineSeries(chart);
         for (const qint64 x : {first, last})
@@ -172,28 +178,49 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
     PlaceLetters();
 }
 
+qreal ProgressChart::MarkReach() const
+{
+    qreal reach = 0;
+    for (QAbstractSeries* series : chart()->series())
+        if (auto* line = qobject_cast<QLineSeries*>(series))
+            reach = std::max(reach, line->markerSize() / 2 + line->pen().widthF());
+    return reach;
+}
+
 void ProgressChart::PlaceLetters()
 {
     const QRectF plot = chart()->plotArea();
     const qreal tallest = fontMetrics().height();
-    // Each percentage on the axis whole: every 20 where there is room, else every 50.
+    qreal lowest = 0, highest = 100;
     for (QAbstractAxis* axis : chart()->axes(Qt::Vertical))
-        if (auto* percent = qobject_cast<QValueAxis*>(axis);
-            percent && percent->tickCount() != (plot.height() > 7 * tallest ? 6 : 3))
-            percent->setTickCount(plot.height() > 7 * tallest ? 6 : 3);
+        if (auto* percent = qobject_cast<QValueAxis*>(axis)) {
+            // Each percentage on the axis whole: every 20 where there is room, else every 50.
+            const qreal every = plot.height() > 7 * tallest ? 20 : 50;
+            if (percent->tickInterval() != every)
+                percent->setTickInterval(every);
+            // A point at 100% or 0% whole, not cut in half by the plot's edge: the axis reaches
+            // as far past them as a point's mark, in percent of the plot's height.
+            const qreal reach =
+                100 * MarkReach() / std::max<qreal>(1, plot.height() - 2 * MarkReach());
+            if (!qFuzzyCompare(percent->max(), 100 + reach))
+                percent->setRange(-reach, 100 + reach);
+            lowest = percent->min(), highest = percent->max();
+        }
+    const auto y = [&](qreal percent) {
+        return plot.bottom() - plot.height() * (percent - lowest) / (highest - lowest);
+    };
     qreal widest = 0;
     for (size_t at = 0; at < m_letters.size(); ++at) {
         const size_t band = m_bands.size() - 1 - at; // the letters were made lowest first
         const int floor = m_bands[band].second;
         const int top = band == 0 ? 100 : m_bands[band - 1].second;
-        const qreal height = plot.height() * (top - floor) / 100;
+        const qreal height = y(floor) - y(top);
         QFont font = this->font();
         font.setPixelSize(std::max(1, static_cast<int>(std::min(tallest, height) * 0.8)));
         QGraphicsSimpleTextItem* letter = m_letters[at];
         letter->setFont(font);
         const QRectF drawn = letter->boundingRect();
-        letter->setPos(plot.right() + 4,
-                       plot.bottom() - plot.height() * (floor + top) / 200 - drawn.height() / 2);
+        letter->setPos(plot.right() + 4, (y(floor) + y(top)) / 2 - drawn.height() / 2);
         widest = std::max(widest, drawn.width());
     }
     // Room on the right for the letters, not yet left there.
@@ -285,10 +312,15 @@ QString ProgressChart::Summary(const std::vector<results::TestRow>& newestFirst)
         return tr("No test has been finished yet.");
     const QString day = resultstexts::DayText(resultstexts::TimeOf(summary->firstStarted).date());
     const QString kind = KindText(summary->kind);
-    if (summary->tests == 1)
-        return tr("%1: one test, on %2: %3%").arg(kind, day).arg(summary->to);
-    return tr("%1: %n tests since %2; the last %3 from %4% to %5%", nullptr,
-              static_cast<int>(summary->tests))
+    const int count = static_cast<int>(summary->tests);
+    // A practice is for learning, and never called a test.
+    const bool practices = summary->kind == learning::PracticeKind;
+    if (count == 1)
+        return (practices ? tr("%1: one practice, on %2: %3%") : tr("%1: one test, on %2: %3%"))
+            .arg(kind, day)
+            .arg(summary->to);
+    return (practices ? tr("%1: %n practices since %2; the last %3 from %4% to %5%", nullptr, count)
+                      : tr("%1: %n tests since %2; the last %3 from %4% to %5%", nullptr, count))
         .arg(kind, day)
         .arg(summary->lastFew)
         .arg(summary->from)

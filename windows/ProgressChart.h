@@ -42,8 +42,11 @@ class ProgressChart : public QChartView
     void drawForeground(QPainter* painter, const QRectF& rect) override;
 
   private:
-    // Puts each grade's letter beside its band, in a size its band holds.
+    // Fits the percentages to the plot's height and puts each grade's letter beside its band, in
+    // a size its band holds.
     void PlaceLetters();
+    // How far a point's mark reaches past its place, in pixels.
+    qreal MarkReach() const;
     void Point(int at);
 
     GradeBands m_bands;

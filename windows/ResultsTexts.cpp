@@ -120,23 +120,48 @@ QString DurationText(int64_t seconds)
         .arg(minutesAndSeconds.rightJustified(5, u'0'));
 }
 
-results::CsvStyle SpreadsheetStyle()
+QString SpreadsheetTime(const std::string& kept)
 {
-    return QLocale().decimalPoint() == QStringLiteral(",") ? results::CsvStyle{';', ',', true}
-                                                           : results::CsvStyle{',', '.', true};
+    const QDateTime time = TimeOf(kept);
+    if (!time.isValid())
+        return toolkit::Text(kept);
+    // The language's own short date, its year whole; where it names the month, the ISO 8601 date
+    // that every spreadsheet reads.
+    QString date = QLocale().dateFormat(QLocale::ShortFormat);
+    if (date.contains(QStringLiteral("MMM")))
+        date = QStringLiteral("yyyy-MM-dd");
+    else if (!date.contains(QStringLiteral("yyyy")))
+        date.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return QLocale().toString(time, date + QStringLiteral(" HH:mm:ss"));
 }
 
-QString FileNameFor(const QString& whose, const QString& what, const QDate& day,
+results::CsvStyle SpreadsheetStyle()
+{
+    results::CsvStyle style;
+    style.spreadsheet = true;
+    if (QLocale().decimalPoint() == QStringLiteral(","))
+        style.separator = ';', style.decimal = ',';
+    style.translated = [](const char* context, const char* english) {
+        return QCoreApplication::translate(context, english).toStdString();
+    };
+    style.time = [](const std::string& kept) { return SpreadsheetTime(kept).toStdString(); };
+    return style;
+}
+
+QString FileNameFor(const std::optional<QString>& whose, const QString& what, const QDate& day,
                     const QString& extension)
 {
     // A title of the longest kind still leaves room in a file name's 255 bytes.
-    QString who = whose;
+    QString who = whose.value_or(QCoreApplication::translate("frmResults", "Everyone"));
     while (who.toUtf8().size() > 160)
         who.chop(who.back().isLowSurrogate() ? 2 : 1);
-    QString name = QCoreApplication::translate("frmResults", "%1 %2 %3",
-                                               "a file's name: whose, what it holds, the day")
-                       .arg(who, what, day.toString(Qt::ISODate)) +
-                   u'.' + extension;
+    // Every title's apart, where a language writes a title with an article ("do Carrowby").
+    const QString named =
+        whose ? QCoreApplication::translate("frmResults", "%1 %2 %3",
+                                            "a file's name: whose, what it holds, the day")
+              : QCoreApplication::translate("frmResults", "%1 %2 %3",
+                                            "a file's name: everyone's, what it holds, the day");
+    QString name = named.arg(who, what, day.toString(Qt::ISODate)) + u'.' + extension;
     // No sign that a file system or a file dialog takes for something else.
     for (QChar& c : name)
         if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.category() == QChar::Other_Control)

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,13 +47,17 @@ QString DayText(const QDate& day);
 // Minutes and seconds, with the hours where there are any: "3:25", "1:02:05".
 QString DurationText(int64_t seconds);
 
-// CSV as a spreadsheet of the language shown splits it: semicolons where the language writes
-// decimals with a comma, else commas.
+// A time kept in ISO 8601 as the spreadsheet of the language shown reads a date and time: its
+// short date with the year whole, and the time to the second ("08/12/2026 20:47:54").
+QString SpreadsheetTime(const std::string& kept);
+// CSV as a spreadsheet of the language shown reads it: semicolons where the language writes
+// decimals with a comma, else commas; the headers and words in the language, times as times.
 results::CsvStyle SpreadsheetStyle();
-// The name offered for a file of someone's results ("Tom's Carrowby tests 2026-12-08.csv"),
-// with what a file's name cannot hold or a file dialog reads otherwise (a slash, a quote, a
-// control character, a dot first...) as "_", whose shortened to fit a name's 255 bytes.
-QString FileNameFor(const QString& whose, const QString& what, const QDate& day,
+// The name offered for a file of someone's results, or of every title's ("Tom's Carrowby tests
+// 2026-12-08.csv", "Everyone tests 2026-12-08.csv"), with what a file's name cannot hold or a
+// file dialog reads otherwise (a slash, a quote, a control character, a dot first...) as "_",
+// whose shortened to fit a name's 255 bytes.
+QString FileNameFor(const std::optional<QString>& whose, const QString& what, const QDate& day,
                     const QString& extension);
 
 } // namespace resultstexts

@@ -279,7 +279,8 @@ void frmResults::Tick(const learning::Practice& practice)
     for (const char operation : practice.operations)
         operations << resultstexts::OperationName(operation);
     ui->txtHanded->setText((switched + u' ' +
-                            tr("Ticked in the main window for practice: %1, with the numbers %2.")
+                            tr("Ticked in the main window for practice: %1, with the numbers %2.",
+                               nullptr, static_cast<int>(practice.numbers.size()))
                                 .arg(QLocale().createSeparatedList(operations),
                                      resultstexts::NumbersText(practice.numbers)))
                                .trimmed());
@@ -333,9 +334,9 @@ void frmResults::Export(bool answers, bool everyTitle)
         return toolkit::MessageBox(this, CannotBeRead(m_reader.Why()), caption);
     const QString path = QFileDialog::getSaveFileName(
         this, caption,
-        QDir::home().filePath(resultstexts::FileNameFor(everyTitle ? tr("Everyone") : ChosenTitle(),
-                                                        answers ? tr("answers") : tr("tests"),
-                                                        QDate::currentDate(), "csv")),
+        QDir::home().filePath(resultstexts::FileNameFor(
+            everyTitle ? std::nullopt : std::optional(ChosenTitle()),
+            answers ? tr("answers") : tr("tests"), QDate::currentDate(), "csv")),
         tr("Comma-separated values (*.csv)"));
     if (path.isEmpty())
         return;

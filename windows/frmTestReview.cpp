@@ -1,14 +1,13 @@
 #include "frmTestReview.h"
 
 #include "TestsModel.h"
+#include "learning/Missed.h"
 #include "toolkit/Accessibility.h"
 #include "toolkit/ScreenPlacement.h"
 #include "ui_frmTestReview.h"
 
 #include <QHeaderView>
 #include <QLocale>
-
-#include <algorithm>
 
 namespace {
 
@@ -30,26 +29,18 @@ QString PosedText(const learning::Asked& problem)
     return operands.join(QStringLiteral(" %1 ").arg(QChar::fromLatin1(problem.operation)));
 }
 
-// Each problem answered wrong, once, in the order it came.
-std::vector<learning::Asked> Missed(const std::vector<results::ProblemRow>& problems)
-{
-    std::vector<learning::Asked> missed;
-    for (const results::ProblemRow& problem : problems)
-        if (const learning::Asked asked{problem.operation, problem.operands};
-            !problem.correct && std::ranges::find(missed, asked) == missed.end())
-            missed.push_back(asked);
-    return missed;
-}
-
 } // namespace
 
 frmTestReview::frmTestReview(QWidget* owner, const results::TestRow& test,
                              const std::vector<results::ProblemRow>& problems, bool testRunning)
-    : QDialog(owner), ui(std::make_unique<Ui::frmTestReview>()), m_missed(Missed(problems))
+    : QDialog(owner), ui(std::make_unique<Ui::frmTestReview>()),
+      m_missed(learning::MissedOnce(problems))
 {
     ui->setupUi(this);
     toolkit::KeepOnScreen(this);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    if (test.practice) // a practice is for learning, and never called a test
+        setWindowTitle(tr("Problems of the Practice"));
     ui->txtTest->setText(tr("%1: %2, %3, %4")
                              .arg(TestsModel::StartedText(test.started),
                                   tr("%n correct", nullptr, static_cast<int>(test.correct)),
@@ -82,7 +73,8 @@ frmTestReview::frmTestReview(QWidget* owner, const results::TestRow& test,
     for (const learning::Asked& problem : m_missed)
         missed << PosedText(problem);
     ui->txtMissed->setText(missed.isEmpty()
-                               ? tr("Nothing was missed in this test.")
+                               ? test.practice ? tr("Nothing was missed in this practice.")
+                                               : tr("Nothing was missed in this test.")
                                : tr("Missed: %1.").arg(QLocale().createSeparatedList(missed)));
     ui->cmdPractiseAgain->setEnabled(!m_missed.empty() && !testRunning);
     if (m_missed.empty()) // where there is nothing to practise, the button says so

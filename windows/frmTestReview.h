@@ -32,5 +32,5 @@ class frmTestReview : public QDialog
 
   private:
     std::unique_ptr<Ui::frmTestReview> ui;
-    std::vector<learning::Asked> m_missed; // each problem answered wrong, once
+    std::vector<learning::Asked> m_missed; // each problem answered wrong, a fact once
 };

@@ -14,6 +14,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QProcess>
+#include <QValueAxis>
 
 #include <filesystem>
 
@@ -31,14 +32,16 @@ class ResultsWindowTest : public MainWindowSandbox
         EXPECT_TRUE(QTest::qWaitFor([before] { return Ended().size() == before + 1; }));
         return OpenResults();
     }
-    // A test by another copy on the clock: 5 right of 10, ended the seconds given after its start.
-    void Taken(const results::TestSetup& setup, double seconds, results::EndReason why = {})
+    // A test by another copy on the clock: 5 right of 10 unless scored otherwise, ended the
+    // seconds given after its start.
+    void Taken(const results::TestSetup& setup, double seconds, results::EndReason why = {},
+               const results::Score& score = {5, 5, 0, 50, "F"})
     {
         results::Recorder other;
         other.SetClock(clock);
         other.TestStarted(setup, {});
         clock->Pass(seconds);
-        other.TestEnded({5, 5, 0, 50, "F"}, why);
+        other.TestEnded(score, why);
     }
     // The titles of the tests in the file that have ended, newest first.
     static QStringList Ended()
@@ -117,11 +120,17 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
     Taken({"Carrowby", "+", "7", "Medium", 10, 0}, 0, results::EndReason::Finished);
     OpenResults();
     EXPECT_EQ(format(), "d MMM");
+    const auto percentAt = [chart](qreal y) { // what a height on the plot stands for, by its axis
+        const QRectF plot = chart->plotArea();
+        const auto* axis = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+        return axis->min() + (plot.bottom() - y) / plot.height() * (axis->max() - axis->min());
+    };
     const QRectF plot = chart->plotArea();
-    const auto at = [&](QAbstractSeries* series, QXYSeries* points, int point) { // in % of the plot
+    const auto at = [&](QAbstractSeries* series, QXYSeries* points,
+                        int point) { // x in % of the plot
         const QPointF place = chart->mapToPosition(points->at(point), series);
         return QString::number(qRound(100 * (place.x() - plot.left()) / plot.width())) + "," +
-               QString::number(qRound(100 * (plot.bottom() - place.y()) / plot.height()));
+               QString::number(qRound(percentAt(place.y())));
     };
     QStringList drawn;
     for (QAbstractSeries* series : chart->series())
@@ -132,8 +141,9 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
                          (band->brush().color().lightness() > 200 ? "" : " dark");
     for (QLegendMarker* marker : chart->legend()->markers()) // a name for each line
         drawn << marker->label();
-    EXPECT_EQ(drawn.join(' ').simplified(), "0,0-100,60 0,60-100,70 0,70-100,80 0,80-100,90 "
-                                            "0,90-100,100 Easy at 5,0 Medium at 95,50 Easy Medium");
+    EXPECT_EQ(drawn.join(' ').simplified(), "0,-100-100,60 0,60-100,70 0,70-100,80 0,80-100,90 "
+                                            "0,90-100,200 Easy at 5,0 Medium at 95,50 Easy Medium")
+        << "the best and the worst bands to the plot's edges";
     for (QAbstractAxis* axis : chart->axes())
         EXPECT_TRUE(!axis->titleText().isEmpty() && axis->titleFont().bold()) << "says what it is";
     EXPECT_TRUE(
@@ -149,8 +159,7 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
             if (auto* letter = dynamic_cast<QGraphicsSimpleTextItem*>(item)) {
                 const QRectF drawn = letter->mapToScene(letter->boundingRect()).boundingRect();
                 const qreal band = plot.height() * (letter->text() == "F" ? 0.6 : 0.1) + 1;
-                const int percent =
-                    qRound(100 * (plot.bottom() - drawn.center().y()) / plot.height());
+                const int percent = qRound(percentAt(drawn.center().y()));
                 letters << QString("%1 %2").arg(letter->text()).arg(percent / 10 * 10) +
                                (chart->geometry().contains(drawn) && drawn.height() <= band
                                     ? ""
@@ -184,6 +193,28 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
         << view->accessibleDescription().toStdString();
     QTest::keyClick(view, Qt::Key_End);
     EXPECT_TRUE(view->accessibleDescription().endsWith("Medium, +: 50%, F"));
+    Taken({"Carrowby", "+", "", "Easy", 3, 0, 1}, 0, results::EndReason::Finished,
+          {3, 0, 0, 100, "A+"});
+    OpenResults();
+    EXPECT_TRUE(Text("txtSummary", results)
+                    .contains(QRegularExpression("^Practice: one practice, on .*: 100%$")))
+        << "never called a test";
+    // A point at 0% or 100% drawn whole: its mark, darker than the pale bands, as tall as it is
+    // wide.
+    const QImage image = view->viewport()->grab().toImage();
+    QStringList marks;
+    for (QAbstractSeries* series : chart->series())
+        if (auto* line = qobject_cast<QLineSeries*>(series); line && line->at(0).y() != 50) {
+            const QPointF place = chart->mapToScene(chart->mapToPosition(line->at(0), line));
+            const QPoint middle = (view->mapFromScene(place) * image.devicePixelRatio());
+            QRect drawn;
+            for (int y = -6; y <= 6; ++y)
+                for (int x = -6; x <= 6; ++x)
+                    if (qGray(image.pixel(middle + QPoint(x, y))) < 200)
+                        drawn |= QRect(middle + QPoint(x, y), QSize(1, 1));
+            marks << line->name() + (drawn.height() >= drawn.width() ? " whole" : " cut");
+        }
+    EXPECT_EQ(marks.join(", "), "Easy whole, Practice whole");
 }
 
 TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst)
@@ -230,7 +261,7 @@ TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << "the main window in front";
     EXPECT_EQ(window->focusWidget(), Find("btnStart")) << "ready for Enter";
     EXPECT_EQ(Text("txtHanded", results),
-              "Ticked in the main window for practice: Addition, with the numbers 7.");
+              "Ticked in the main window for practice: Addition, with the number 7.");
     window->close();
     EXPECT_EQ(Saved("FluencySeconds"), " 5");
 }
@@ -249,7 +280,7 @@ TEST_F(ResultsWindowTest, TickingForAnotherChildSwitchesToThatChild)
               "Tom's Carrowby|chkMultiplication chk3 Easy|Tom's Carrowby");
     EXPECT_EQ(Text("txtHanded", results),
               "The main window now shows Tom's Carrowby. Ticked in the main window for practice: "
-              "Multiplication, with the numbers 3.");
+              "Multiplication, with the number 3.");
     QStringList offered; // in the order given: the names offered once the dialog has shown
     EXPECT_EQ(QStringList({Personalize("Maisie", &offered), offered.join(','), Ticked()}),
               QStringList({"Maisie's Carrowby", "Tom,Maisie", "chk2 Easy"}));
@@ -285,11 +316,11 @@ TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
     WhenModal([&](QWidget* review) {
         auto* grid = review->findChild<QTableWidget*>("grdProblems");
         EXPECT_EQ(
-            QStringList({Text("txtMissed", review),
+            QStringList({review->windowTitle(), Text("txtMissed", review),
                          Find("cmdPractiseAgain", review)->isEnabled() ? "again" : "not again",
                          QString::number(grid->item(0, 3)->textAlignment() & Qt::AlignRight),
                          QString::number(grid->item(0, 4)->textAlignment() & Qt::AlignRight)}),
-            QStringList({"Missed: 7 + 0.", "not again", "2", "0"}));
+            QStringList({"Problems of the Practice", "Missed: 7 + 0.", "not again", "2", "0"}));
         PressKey(review, Qt::Key_Escape);
     });
     QApplication::setActiveWindow(results); // Alt+T, Enter: the newest test opened
@@ -308,12 +339,12 @@ TEST_F(ResultsWindowTest, ExportAndPrintReportWriteTheirFiles)
     ASSERT_EQ(exports->actions().size(), 4);
     const QString today = QDate::currentDate().toString(Qt::ISODate);
     QString csv;
-    const std::tuple<const char*, const char*, int> rows[] = {
-        {"&Tests of Carrowby...", "Carrowby tests ", 2},
-        {"Every &Answer of Carrowby...", "Carrowby answers ", 11},
-        {"Tests of &Every Title...", "Everyone tests ", 2},
-        {"Every A&nswer of Every Title...", "Everyone answers ", 11}};
-    for (int item = 0; const auto& [offered, named, lines] : rows) {
+    const std::tuple<const char*, const char*, int, const char*> rows[] = {
+        {"&Tests of Carrowby...", "Carrowby tests ", 2, "Test,Started,"},
+        {"Every &Answer of Carrowby...", "Carrowby answers ", 11, "Title,Started,"},
+        {"Tests of &Every Title...", "Everyone tests ", 2, "Test,Started,"},
+        {"Every A&nswer of Every Title...", "Everyone answers ", 11, "Title,Started,"}};
+    for (int item = 0; const auto& [offered, named, lines, headed] : rows) {
         QAction* offer = exports->actions()[item++];
         csv = QDir::home().filePath(named + today + ".csv");
         WhenModal([&](QWidget* dialog) {
@@ -324,9 +355,11 @@ TEST_F(ResultsWindowTest, ExportAndPrintReportWriteTheirFiles)
         const std::string written = FileText(csv.toStdString()); // with a byte order mark
         EXPECT_EQ(
             std::tuple(offer->text(), std::ranges::count(written, '\n'), written.substr(0, 3),
+                       written.substr(3, std::strlen(headed)),
                        std::filesystem::status(csv.toStdString()).permissions()),
-            std::tuple(offered, lines, "\xEF\xBB\xBF",
-                       std::filesystem::perms::owner_read | std::filesystem::perms::owner_write));
+            std::tuple(offered, lines, "\xEF\xBB\xBF", headed,
+                       std::filesystem::perms::owner_read | std::filesystem::perms::owner_write))
+            << "for a spreadsheet, in the language shown";
     }
     Recorded("Carrowby"), Find<QAction>("mFile_Results")->trigger(); // a product missed too
     const QString pdf = QDir::home().filePath("Carrowby report " + today + ".pdf");
