@@ -45,6 +45,7 @@ std::vector<Child> LoadChildren(RegistryManager& registry)
         registry.ReadValue(LastUsedValue, lastUsed);
         std::from_chars(lastUsed.data(), lastUsed.data() + lastUsed.size(), child.lastUsed);
         child.states = ReadStates(registry);
+        child.options = ReadOptions(registry);
         children.push_back(std::move(child));
     }
     std::ranges::stable_sort(children, std::ranges::greater{}, &Child::lastUsed);
@@ -65,7 +66,8 @@ bool KeepChild(RegistryManager& registry, const Child& child)
     return (child.name.empty() || registry.WriteValue(NameValue, child.name, REG_SZ) == True) &&
            registry.WriteValue(TitleValue, child.title, REG_SZ) == True &&
            registry.WriteValue(LastUsedValue, std::to_string(lastUsed), REG_SZ) == True &&
-           WriteStates(registry, child.states) && whole.Commit();
+           WriteStates(registry, child.states) && WriteOptions(registry, child.options) &&
+           whole.Commit();
 }
 
 } // namespace settings

@@ -19,6 +19,7 @@ struct Child
     std::string name = {};
     std::string title = {};
     SavedStates states = FirstRunStates();
+    ChildOptions options = {};
     int64_t lastUsed = 0;
     int key = 0; // the n of its key; 0 for one not kept yet
 };

@@ -80,6 +80,7 @@ SavedSettings SavedSettings::Load(RegistryManager& registry)
     if (!saved.titleRead && saved.title == KeyNotOpened)
         return {.readable = false};
     saved.states = ReadStates(registry);
+    saved.options = ReadOptions(registry);
     std::string fluency;
     registry.ReadValue(FluencyValue, fluency);
     if (const auto seconds = StoredNumber(fluency); seconds && *seconds >= 1 && *seconds <= 60)
@@ -98,7 +99,9 @@ bool SavedSettings::Save(RegistryManager& registry) const
     const bool titleWritten = !titleRead || registry.WriteValue(TitleValue, title, REG_SZ) == True;
     const bool fluencyWritten =
         registry.WriteValue(FluencyValue, toolkit::SignedBlankText(fluencySeconds), REG_SZ) == True;
-    return WriteStates(registry, states) && titleWritten && fluencyWritten && whole.Commit();
+    const bool optionsWritten = WriteOptions(registry, options);
+    return WriteStates(registry, states) && titleWritten && fluencyWritten && optionsWritten &&
+           whole.Commit();
 }
 
 } // namespace settings
