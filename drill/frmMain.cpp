@@ -116,6 +116,9 @@ frmMain::frmMain(QWidget* parent)
     connect(ui->mHelp_About, &QAction::triggered, this, &frmMain::mHelp_About_Click);
     connect(&myTimer, &QTimer::timeout, this, &frmMain::myTimer_Timer);
     m_run.Listen(m_recording);
+    m_options = std::make_unique<OptionsMenu>(ui->mOptions, ui->mOptions_ReadAloud,
+                                              ui->mOptions_HighContrast);
+    m_run.Listen(m_options->Reading());
 
     // The Results window shows a test once it is in the file, which the recorder's thread says.
     m_recorder.SetWritten(
@@ -128,6 +131,7 @@ frmMain::frmMain(QWidget* parent)
             connect(box, &QAbstractButton::toggled, this, &frmMain::KeepShownSettings);
     }
     connect(this, &QWidget::windowTitleChanged, this, &frmMain::KeepShownSettings);
+    connect(m_options.get(), &OptionsMenu::Changed, this, &frmMain::KeepShownSettings);
     KeepShownSettings();
 }
 
@@ -410,6 +414,7 @@ void frmMain::LoadSettings()
     for (size_t i = 0; i < m_savedControls.size(); ++i)
         ShowState(m_savedControls[i], saved.states[i]);
     m_shown.fluencySeconds = saved.fluencySeconds;
+    m_options->Show(saved.options);
 }
 
 void frmMain::WriteDefaultSettings()
@@ -423,6 +428,7 @@ void frmMain::KeepShownSettings()
     m_shown.titleRead = m_titleRead;
     for (size_t i = 0; i < m_savedControls.size(); ++i)
         m_shown.states[i] = StateOf(m_savedControls[i]);
+    m_shown.options = m_options->Chosen();
 }
 
 void frmMain::SaveSettings()
@@ -440,9 +446,11 @@ void frmMain::SaveShownSettings()
     bool saved = m_shown.Save(*Registry);
     const std::vector<settings::Child> children = Children();
     if (const auto shown = std::ranges::find(children, m_shown.title, &settings::Child::title);
-        shown != children.end() && shown->states != m_shown.states) {
+        shown != children.end() &&
+        (shown->states != m_shown.states || shown->options != m_shown.options)) {
         settings::Child kept = *shown;
         kept.states = m_shown.states;
+        kept.options = m_shown.options;
         saved = settings::KeepChild(*Registry, kept) && saved;
     }
     if (!whole.Commit() || !saved)
@@ -586,6 +594,7 @@ void frmMain::SwitchChild(const settings::Child& to)
     KeepShownSettings();
     settings::Child shown = ChildTitled(m_shown.title, Children());
     shown.states = m_shown.states;
+    shown.options = m_shown.options;
     // Chosen again, the child shown keeps the settings it shows. Another child brings back its
     // own, and the child shown until now keeps its settings, under its own key or by the name in
     // its title.
@@ -598,6 +607,7 @@ void frmMain::SwitchChild(const settings::Child& to)
     toolkit::SetCaption(this, Text(now.title));
     for (size_t i = 0; i < m_savedControls.size(); ++i)
         ShowState(m_savedControls[i], now.states[i]);
+    m_options->Show(now.options);
     if (m_settingsReadable && !settings::KeepChild(*Registry, now))
         toolkit::Say(settings::UnsavedNotice());
     ShowRecorded(); // an open Results window acts for the child shown from now on

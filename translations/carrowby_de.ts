@@ -134,6 +134,35 @@
     </message>
 </context>
 <context>
+    <name>Speaker</name>
+    <message>
+        <source>Qt&apos;s speech library cannot be loaded: %1</source>
+        <translation>Die Sprachausgabe von Qt kann nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>No speech engine is installed.</source>
+        <translation>Es ist keine Sprachausgabe installiert.</translation>
+    </message>
+    <message>
+        <source>The speech engine does not answer: %1</source>
+        <translation>Die Sprachausgabe antwortet nicht: %1</translation>
+    </message>
+    <message>
+        <source>No voice here speaks English.</source>
+        <translation>Keine Stimme hier spricht Deutsch.</translation>
+    </message>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale whose voice reads this translation aloud</comment>
+        <translation>de_DE</translation>
+    </message>
+    <message>
+        <source>English (Great Britain)</source>
+        <comment>the name of the espeak-ng voice preferred for this language</comment>
+        <translation>German</translation>
+    </message>
+</context>
+<context>
     <name>TestsModel</name>
     <message>
         <source>Finished</source>
@@ -503,6 +532,18 @@
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
         <translation>„%1“ gilt als %2, ein Name, der hier schon benutzt wird, mit den Einstellungen und Ergebnissen dieses Namens.</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Read A&amp;loud</source>
+        <translation>&amp;Vorlesen</translation>
+    </message>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>Hoher &amp;Kontrast</translation>
+    </message>
 </context>
 <context>
     <name>frmResults</name>
@@ -846,10 +887,6 @@
         <translation>den Tests in der Datei fehlt die Spalte %1</translation>
     </message>
     <message>
-        <source>its problems have other columns than these</source>
-        <translation>die Aufgaben in der Datei haben andere Spalten als erwartet</translation>
-    </message>
-    <message>
         <source>it fails SQLite&apos;s check</source>
         <translation>die Datei besteht die Prüfung von SQLite nicht</translation>
     </message>
@@ -876,6 +913,54 @@
     <message>
         <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
         <translation>eine andere Kopie von Carrowby hat die Ergebnisse des Tests gelöscht, während er lief</translation>
+    </message>
+    <message>
+        <source>its answers have no column %1</source>
+        <translation>den Antworten in der Datei fehlt die Spalte %1</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>%1-plus</source>
+        <translation>%1 plus</translation>
+    </message>
+    <message>
+        <source>%1-minus</source>
+        <translation>%1 minus</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 ist %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n richtig</numerusform>
+            <numerusform>%n richtig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n falsch</numerusform>
+            <numerusform>%n falsch</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not answered</source>
+        <translation>
+            <numerusform>%n nicht beantwortet</numerusform>
+            <numerusform>%n nicht beantwortet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The time is up.</source>
+        <translation>Die Zeit ist um.</translation>
     </message>
 </context>
 <context>

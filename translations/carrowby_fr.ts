@@ -134,6 +134,35 @@
     </message>
 </context>
 <context>
+    <name>Speaker</name>
+    <message>
+        <source>Qt&apos;s speech library cannot be loaded: %1</source>
+        <translation>La bibliothèque vocale de Qt ne peut pas être chargée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No speech engine is installed.</source>
+        <translation>Aucun moteur de synthèse vocale n’est installé.</translation>
+    </message>
+    <message>
+        <source>The speech engine does not answer: %1</source>
+        <translation>Le moteur de synthèse vocale ne répond pas&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No voice here speaks English.</source>
+        <translation>Aucune voix ici ne parle français.</translation>
+    </message>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale whose voice reads this translation aloud</comment>
+        <translation>fr_FR</translation>
+    </message>
+    <message>
+        <source>English (Great Britain)</source>
+        <comment>the name of the espeak-ng voice preferred for this language</comment>
+        <translation>French (France)</translation>
+    </message>
+</context>
+<context>
     <name>TestsModel</name>
     <message>
         <source>Finished</source>
@@ -503,6 +532,18 @@
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
         <translation>«&#xa0;%1&#xa0;» est pris pour %2, le prénom déjà utilisé ici, avec ses réglages et ses résultats.</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Read A&amp;loud</source>
+        <translation>Lire à &amp;voix haute</translation>
+    </message>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>&amp;Contraste élevé</translation>
+    </message>
 </context>
 <context>
     <name>frmResults</name>
@@ -846,10 +887,6 @@
         <translation>les tests du fichier n’ont pas de colonne %1</translation>
     </message>
     <message>
-        <source>its problems have other columns than these</source>
-        <translation>les calculs du fichier ont d’autres colonnes que celles attendues</translation>
-    </message>
-    <message>
         <source>it fails SQLite&apos;s check</source>
         <translation>le fichier ne passe pas la vérification de SQLite</translation>
     </message>
@@ -876,6 +913,54 @@
     <message>
         <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
         <translation>un autre exemplaire de Carrowby a effacé les résultats du test pendant qu’il se déroulait</translation>
+    </message>
+    <message>
+        <source>its answers have no column %1</source>
+        <translation>les réponses du fichier n’ont pas de colonne %1</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>%1-plus</source>
+        <translation>%1, plus</translation>
+    </message>
+    <message>
+        <source>%1-minus</source>
+        <translation>%1, moins</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 égale %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n juste</numerusform>
+            <numerusform>%n justes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n fausse</numerusform>
+            <numerusform>%n fausses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not answered</source>
+        <translation>
+            <numerusform>%n sans réponse</numerusform>
+            <numerusform>%n sans réponse</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The time is up.</source>
+        <translation>Le temps est écoulé.</translation>
     </message>
 </context>
 <context>

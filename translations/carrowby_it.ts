@@ -134,6 +134,35 @@
     </message>
 </context>
 <context>
+    <name>Speaker</name>
+    <message>
+        <source>Qt&apos;s speech library cannot be loaded: %1</source>
+        <translation>Impossibile caricare la libreria vocale di Qt: %1</translation>
+    </message>
+    <message>
+        <source>No speech engine is installed.</source>
+        <translation>Non è installato alcun motore vocale.</translation>
+    </message>
+    <message>
+        <source>The speech engine does not answer: %1</source>
+        <translation>Il motore vocale non risponde: %1</translation>
+    </message>
+    <message>
+        <source>No voice here speaks English.</source>
+        <translation>Nessuna voce qui parla italiano.</translation>
+    </message>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale whose voice reads this translation aloud</comment>
+        <translation>it_IT</translation>
+    </message>
+    <message>
+        <source>English (Great Britain)</source>
+        <comment>the name of the espeak-ng voice preferred for this language</comment>
+        <translation>Italian</translation>
+    </message>
+</context>
+<context>
     <name>TestsModel</name>
     <message>
         <source>Finished</source>
@@ -503,6 +532,18 @@
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
         <translation>«%1» è considerato %2, il nome già usato qui, con le sue impostazioni e i suoi risultati.</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>Read A&amp;loud</source>
+        <translation>&amp;Leggi ad alta voce</translation>
+    </message>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>Alto &amp;contrasto</translation>
+    </message>
 </context>
 <context>
     <name>frmResults</name>
@@ -846,10 +887,6 @@
         <translation>le prove del file non hanno la colonna %1</translation>
     </message>
     <message>
-        <source>its problems have other columns than these</source>
-        <translation>i calcoli del file hanno colonne diverse da quelle attese</translation>
-    </message>
-    <message>
         <source>it fails SQLite&apos;s check</source>
         <translation>il file non supera il controllo di SQLite</translation>
     </message>
@@ -876,6 +913,54 @@
     <message>
         <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
         <translation>un’altra copia di Carrowby ha cancellato i risultati della prova mentre si svolgeva</translation>
+    </message>
+    <message>
+        <source>its answers have no column %1</source>
+        <translation>le risposte del file non hanno la colonna %1</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>%1-plus</source>
+        <translation>%1, più</translation>
+    </message>
+    <message>
+        <source>%1-minus</source>
+        <translation>%1, meno</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 fa %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n giusta</numerusform>
+            <numerusform>%n giuste</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n sbagliata</numerusform>
+            <numerusform>%n sbagliate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not answered</source>
+        <translation>
+            <numerusform>%n senza risposta</numerusform>
+            <numerusform>%n senza risposta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The time is up.</source>
+        <translation>Il tempo è finito.</translation>
     </message>
 </context>
 <context>

@@ -134,6 +134,35 @@
     </message>
 </context>
 <context>
+    <name>Speaker</name>
+    <message>
+        <source>Qt&apos;s speech library cannot be loaded: %1</source>
+        <translation>Não é possível carregar a biblioteca de voz do Qt: %1</translation>
+    </message>
+    <message>
+        <source>No speech engine is installed.</source>
+        <translation>Nenhum mecanismo de voz está instalado.</translation>
+    </message>
+    <message>
+        <source>The speech engine does not answer: %1</source>
+        <translation>O mecanismo de voz não responde: %1</translation>
+    </message>
+    <message>
+        <source>No voice here speaks English.</source>
+        <translation>Nenhuma voz aqui fala português do Brasil.</translation>
+    </message>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale whose voice reads this translation aloud</comment>
+        <translation>pt_BR</translation>
+    </message>
+    <message>
+        <source>English (Great Britain)</source>
+        <comment>the name of the espeak-ng voice preferred for this language</comment>
+        <translation>Portuguese (Brazil)</translation>
+    </message>
+</context>
+<context>
     <name>TestsModel</name>
     <message>
         <source>Finished</source>
@@ -503,6 +532,18 @@
         <source>“%1” is taken as %2, the name already used here, with the settings and the results kept for it.</source>
         <translation>“%1” é considerado %2, o nome já usado aqui, com suas configurações e seus resultados.</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>Read A&amp;loud</source>
+        <translation>&amp;Ler em voz alta</translation>
+    </message>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>Alto co&amp;ntraste</translation>
+    </message>
 </context>
 <context>
     <name>frmResults</name>
@@ -846,10 +887,6 @@
         <translation>os testes do arquivo não têm a coluna %1</translation>
     </message>
     <message>
-        <source>its problems have other columns than these</source>
-        <translation>as contas do arquivo têm colunas diferentes das esperadas</translation>
-    </message>
-    <message>
         <source>it fails SQLite&apos;s check</source>
         <translation>o arquivo não passa na verificação do SQLite</translation>
     </message>
@@ -876,6 +913,54 @@
     <message>
         <source>another copy of Carrowby forgot the test&apos;s results while it ran</source>
         <translation>outra cópia do Carrowby apagou os resultados do teste enquanto ele acontecia</translation>
+    </message>
+    <message>
+        <source>its answers have no column %1</source>
+        <translation>as respostas do arquivo não têm a coluna %1</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>%1-plus</source>
+        <translation>%1, mais</translation>
+    </message>
+    <message>
+        <source>%1-minus</source>
+        <translation>%1, menos</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 é igual a %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n certa</numerusform>
+            <numerusform>%n certas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n errada</numerusform>
+            <numerusform>%n erradas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not answered</source>
+        <translation>
+            <numerusform>%n sem resposta</numerusform>
+            <numerusform>%n sem resposta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The time is up.</source>
+        <translation>O tempo acabou.</translation>
     </message>
 </context>
 <context>

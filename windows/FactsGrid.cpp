@@ -1,5 +1,6 @@
 #include "FactsGrid.h"
 
+#include "toolkit/HighContrast.h"
 #include "toolkit/QtText.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <QLocale>
 #include <QTableWidget>
 
+#include <array>
 #include <ranges>
 
 using learning::FactState;
@@ -38,6 +40,21 @@ const Look& LookOf(FactState state)
         if (look.state == state)
             return look;
     return Looks[0];
+}
+
+// Where a cell keeps the colour of its fact's state, which it is painted in as the looks ask.
+constexpr int StateColour = Qt::UserRole + 1;
+
+// Each cell in its state's colour, and a cell that is no problem the drill poses in the window's.
+void PaintCells(QTableWidget* grid)
+{
+    for (int row = 0; row < grid->rowCount(); ++row)
+        for (int column = 0; column < grid->columnCount(); ++column)
+            if (QTableWidgetItem* cell = grid->item(row, column)) {
+                const QVariant colour = cell->data(StateColour);
+                cell->setBackground(colour.isValid() ? toolkit::Ground(colour.value<QColor>())
+                                                     : grid->palette().color(QPalette::Window));
+            }
 }
 
 // Whether the drill poses this problem at all.
@@ -87,7 +104,6 @@ void Show(QTableWidget* grid, const learning::FactTable& facts, char operation)
             const QString posed =
                 QStringLiteral("%1 %2 %3").arg(top).arg(QChar::fromLatin1(operation)).arg(bottom);
             if (!Posed(operation, top, bottom)) {
-                cell->setBackground(grid->palette().color(QPalette::Window));
                 cell->setData(
                     Qt::AccessibleTextRole,
                     QCoreApplication::translate("FactsGrid", "%1: never asked").arg(posed));
@@ -95,24 +111,29 @@ void Show(QTableWidget* grid, const learning::FactTable& facts, char operation)
                 const auto fact = learning::FactOf(operation, {top, bottom});
                 const Look& look = LookOf(facts.StateOf(*fact));
                 cell->setText(QString::fromUtf8(look.mark));
-                cell->setBackground(look.colour);
+                cell->setData(StateColour, look.colour);
                 const QString said = Said(facts, *fact, posed);
                 cell->setData(Qt::AccessibleTextRole, said);
                 cell->setToolTip(said);
             }
             grid->setItem(top, bottom, cell);
         }
+    PaintCells(grid);
+    toolkit::FollowLooks(grid, [grid] { PaintCells(grid); });
 }
 
 void ShowLegend(QLabel* known, QLabel* learning, QLabel* slow, QLabel* missed, QLabel* notAsked)
 {
-    QLabel* labels[] = {known, learning, slow, missed, notAsked};
-    for (size_t at = 0; at < std::size(labels); ++at) {
-        QPalette palette = labels[at]->palette();
-        palette.setColor(QPalette::Window, Looks[at].colour);
-        labels[at]->setPalette(palette);
-        labels[at]->setAutoFillBackground(true);
-    }
+    const auto paint = [labels = std::array{known, learning, slow, missed, notAsked}] {
+        for (size_t at = 0; at < labels.size(); ++at) {
+            QPalette palette = labels[at]->palette();
+            palette.setColor(QPalette::Window, toolkit::Ground(Looks[at].colour));
+            labels[at]->setPalette(palette);
+            labels[at]->setAutoFillBackground(true);
+        }
+    };
+    paint();
+    toolkit::FollowLooks(known, paint);
 }
 
 QString ToLearnText(const learning::FactTable& facts)

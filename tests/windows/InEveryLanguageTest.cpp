@@ -1,8 +1,10 @@
 // Every window in the language and at the scale the test is run in.
 
+#include "support/ContrastMeter.h"
 #include "support/MainWindowSandbox.h"
 #include "toolkit/Caption.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/HighContrast.h"
 #include "toolkit/Translations.h"
 #include "windows/TitleLabel.h"
 #include "windows/frmAbout.h"
@@ -10,6 +12,7 @@
 
 #include <QChartView>
 #include <QGraphicsTextItem>
+#include <QLineSeries>
 
 #include <map>
 
@@ -204,4 +207,179 @@ TEST_F(InEveryLanguage, AboutNamesTheChildAsTheLanguageDoesAndShowsAnyTitleWhole
         EXPECT_EQ(title->grab().toImage().copy(middle.rect().translated(0, lower)), middle)
             << "in the middle of the label's height";
     }
+}
+
+// Where a control shows text, in its window's coordinates, with the text.
+static std::vector<std::pair<QRect, QString>> TextAreas(QWidget* control)
+{
+    std::vector<std::pair<QRect, QString>> areas;
+    const auto add = [&](QRect area, const QString& text, QWidget* in) {
+        if (!text.trimmed().isEmpty())
+            areas.emplace_back(QRect(in->mapTo(control->window(), area.topLeft()), area.size()),
+                               text);
+    };
+    QStyle* style = control->style();
+    if (auto* label = qobject_cast<QLabel*>(control))
+        add(label->contentsRect(), label->text(), label);
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        add(style->subElementRect(qobject_cast<QPushButton*>(button) ? QStyle::SE_PushButtonContents
+                                                                     : QStyle::SE_CheckBoxContents,
+                                  &option, button),
+            button->text(), button);
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame), option.text = frame->title(), option.subControls = QStyle::SC_All;
+        add(style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame),
+            frame->title(), frame);
+    }
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        add(style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list),
+            list->currentText(), list);
+    }
+    if (auto* tabs = qobject_cast<QTabBar*>(control))
+        for (int tab = 0; tab < tabs->count(); ++tab)
+            add(tabs->tabRect(tab).adjusted(4, 3, -4, -3), tabs->tabText(tab), tabs);
+    if (auto* view = qobject_cast<QAbstractItemView*>(control)) {
+        const QAbstractItemModel* model = view->model();
+        for (int row = 0; model && row < model->rowCount(); ++row)
+            for (int column = 0; column < model->columnCount(); ++column) {
+                const QModelIndex cell = model->index(row, column);
+                add(view->visualRect(cell).adjusted(1, 1, -1, -1) & view->viewport()->rect(),
+                    cell.data().toString(), view->viewport());
+            }
+    }
+    if (auto* header = qobject_cast<QHeaderView*>(control))
+        for (int section = 0; section < header->count(); ++section) {
+            const int at = header->sectionViewportPosition(section);
+            const QRect place = header->orientation() == Qt::Horizontal
+                                    ? QRect(at, 0, header->sectionSize(section), header->height())
+                                    : QRect(0, at, header->width(), header->sectionSize(section));
+            add(place.adjusted(2, 2, -2, -2) & header->viewport()->rect(),
+                header->model()->headerData(section, header->orientation()).toString(),
+                header->viewport());
+        }
+    auto* chart = qobject_cast<QChartView*>(control);
+    for (QGraphicsItem* item : chart ? chart->scene()->items() : QList<QGraphicsItem*>()) {
+        auto* simple = dynamic_cast<QGraphicsSimpleTextItem*>(item);
+        auto* rich = dynamic_cast<QGraphicsTextItem*>(item);
+        add(chart->mapFromScene(item->sceneBoundingRect()).boundingRect(),
+            simple ? simple->text()
+            : rich ? rich->toPlainText()
+                   : QString(),
+            chart->viewport());
+    }
+    return areas;
+}
+
+// Every text the window shows reads at 7:1 or more on its ground, in a picture of the window as
+// drawn; and so does every line of a chart, beside its ground.
+static void ReadsInHighContrast(QWidget* window)
+{
+    window->grab(); // laid out as drawn, the chart's labels too
+    QApplication::processEvents();
+    const QImage picture = window->grab().toImage();
+    const qreal scale = picture.devicePixelRatio();
+    const auto inPicture = [scale](const QRect& area) {
+        return QRect((QRectF(area).topLeft() * scale).toPoint(),
+                     (QSizeF(area.size()) * scale).toSize());
+    };
+    const auto shown = [window](QWidget* control, const QRect& area) { // not covered by another
+        QWidget* top = window->childAt(area.center());
+        return top == control || control->isAncestorOf(top);
+    };
+    for (QWidget* control : window->findChildren<QWidget*>() + QList<QWidget*>{window})
+        if (control->isVisibleTo(window) && control->window() == window)
+            for (const auto& [area, text] : TextAreas(control)) {
+                if (!shown(control, area))
+                    continue;
+                const auto contrast = DrawnContrast(picture, inPicture(area));
+                static int n = 0;
+                if (contrast.value_or(21) < 7)
+                    picture.copy(inPicture(area).adjusted(-10, -10, 10, 10))
+                        .save(QString("/tmp/wt50s/fail-%1-%2.png")
+                                  .arg(n++)
+                                  .arg(text.left(8).remove('&').remove('.')));
+                EXPECT_GE(contrast.value_or(21), toolkit::HighContrastRatio)
+                    << Heard(control) << ": " << text.toStdString();
+            }
+    for (auto* chart : window->findChildren<QChartView*>()) {
+        const QRect plot = chart->mapFromScene(chart->chart()->plotArea()).boundingRect();
+        const QRgb ground = GroundOf(
+            picture, inPicture(plot.translated(chart->viewport()->mapTo(window, QPoint()))));
+        for (QAbstractSeries* series : chart->chart()->series()) {
+            if (auto* line = qobject_cast<QLineSeries*>(series))
+                EXPECT_GE(Ratio(line->pen().color().rgb(), ground), toolkit::HighContrastRatio)
+                    << line->name().toStdString();
+        }
+    }
+}
+
+// In High Contrast: the main window idle and in a test, the answer window, About, Personalize,
+// each page of Results, a test gone over, and the report as printed (read from its picture, each
+// word where the PDF puts it).
+TEST_F(InEveryLanguage, InHighContrastEveryTextReadsAtSevenToOne)
+{
+    window.reset();                                                     // which saves the settings
+    AppKey("QZV", "Carrowby").WriteValue("HighContrast", " 1", REG_SZ); // the child's choice
+    Open();
+    const std::unique_ptr<void, void (*)(void*)> off(this, [](void*) {
+        toolkit::ShowHighContrast(false); // for the tests that follow
+    });
+    ASSERT_TRUE(toolkit::HighContrast());
+    Recorded("Carrowby");
+    ReadsInHighContrast(window.get());
+    {
+        frmAbout about(window.get());
+        about.show();
+        ReadsInHighContrast(&about);
+    }
+    WhenModal([](QWidget* personalize) {
+        ReadsInHighContrast(personalize);
+        PressKey(personalize, Qt::Key_Escape);
+    });
+    Find<QAction>("mFile_Personalize")->trigger();
+    Script(0, {1, 2});
+    Start();
+    ReadsInHighContrast(window.get());
+    Answer("0", [](QWidget* answer) {
+        ReadsInHighContrast(answer);
+        PressKey(answer, Qt::Key_Return);
+    });
+    QDialog* results = OpenResults();
+    auto* tabs = results->findChild<QTabWidget*>();
+    for (int tab = 0; tab < tabs->count(); ++tab)
+        tabs->setCurrentIndex(tab), ReadsInHighContrast(results);
+    WhenModal([](QWidget* review) {
+        ReadsInHighContrast(review);
+        review->close();
+    });
+    tabs->setCurrentIndex(1);
+    QTest::keyClick(results->findChild<QTableView*>("grdTests"), Qt::Key_Return);
+    WhenModal([](QWidget* print) { PressKey(print, Qt::Key_Return); });
+    QTest::mouseClick(Find<QPushButton>("cmdPrint", results), Qt::LeftButton);
+    const QString pdf = QDir::home().entryInfoList({"*.pdf"}).value(0).filePath();
+    QProcess picture, words;
+    picture.start("pdftoppm", {"-png", "-r", "144", "-singlefile", pdf, pdf});
+    words.start("pdftotext", {"-bbox", pdf, "-"});
+    ASSERT_TRUE(picture.waitForFinished(20000) && words.waitForFinished(20000));
+    const QImage page(pdf + ".png");
+    const QRegularExpression word(
+        R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+    int read = 0;
+    for (const auto& found : word.globalMatch(QString::fromUtf8(words.readAllStandardOutput()))) {
+        const QRectF inches(
+            QPointF(found.captured(1).toDouble(), found.captured(2).toDouble()) / 72,
+            QPointF(found.captured(3).toDouble(), found.captured(4).toDouble()) / 72);
+        const auto contrast =
+            DrawnContrast(page, QRectF(inches.topLeft() * 144, inches.size() * 144).toRect());
+        EXPECT_GE(contrast.value_or(21), toolkit::HighContrastRatio)
+            << "printed: " << found.captured(5).toStdString();
+        ++read;
+    }
+    EXPECT_GT(read, 50) << "the report's words";
 }
