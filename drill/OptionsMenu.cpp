@@ -7,18 +7,14 @@
 #include <QCoreApplication>
 #include <QMenu>
 
-namespace {
-
-std::string Translated(const char* context, const char* text, int count)
+std::string InTheLanguageShown(const char* context, const char* text, int count)
 {
     return QCoreApplication::translate(context, text, nullptr, count).toStdString();
 }
 
-} // namespace
-
 OptionsMenu::OptionsMenu(QMenu* menu, QAction* readAloud, QAction* highContrast)
     : QObject(menu), m_readAloud(readAloud), m_highContrast(highContrast),
-      m_reading(*this, Translated)
+      m_reading(*this, InTheLanguageShown)
 {
     menu->setToolTipsVisible(true); // why Read Aloud is greyed out
     connect(menu, &QMenu::aboutToShow, this, &OptionsMenu::LoadSpeaker);

@@ -11,6 +11,10 @@
 class QAction;
 class QMenu;
 
+// The words the drill is read aloud in, in the language of the program's texts, each count in its
+// plural form.
+std::string InTheLanguageShown(const char* context, const char* text, int count);
+
 // The main window's Options menu: Read Aloud and High Contrast, each the choice of the child
 // shown, which the window keeps with the child's settings.
 //

@@ -69,7 +69,9 @@ void SpeechEngine::Start()
         if (state == QTextToSpeech::Error && m_ready)
             m_ready = false, m_tell(Why::NotAnswering, m_speech->errorString());
     });
-    if (m_speech->state() == QTextToSpeech::Error)
+    // Qt's engine gives up as it starts where no voice speaks the system's own locale (LANG=C),
+    // though it has voices for others: only one without any voice at all does not answer.
+    if (m_speech->state() == QTextToSpeech::Error && m_speech->availableLocales().isEmpty())
         return m_tell(Why::NotAnswering, m_speech->errorString());
     const auto locale = Speaking(*m_speech, m_language);
     if (!locale)
