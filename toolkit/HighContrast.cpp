@@ -41,7 +41,6 @@ class LooksFollower : public QObject
     LooksFollower(QObject* watched, std::function<void()> draw)
         : QObject(watched), m_draw(std::move(draw)), m_drawnIn(HighContrast())
     {
-        setObjectName(QStringLiteral("looksFollower"));
         watched->installEventFilter(this);
     }
 
@@ -74,7 +73,6 @@ QPalette HighContrastPalette()
         unusable(96, 0, 0);
     QPalette palette(black, ground, white, black, black, black, white, white, ground);
     palette.setColor(QPalette::ButtonText, black);
-    palette.setColor(QPalette::Midlight, white);
     palette.setColor(QPalette::Shadow, black);
     palette.setColor(QPalette::Base, white);
     palette.setColor(QPalette::AlternateBase, QColor(240, 240, 240));
@@ -82,9 +80,6 @@ QPalette HighContrastPalette()
     palette.setColor(QPalette::HighlightedText, white);
     palette.setColor(QPalette::ToolTipBase, white);
     palette.setColor(QPalette::ToolTipText, black);
-    palette.setColor(QPalette::PlaceholderText, QColor(80, 80, 80));
-    palette.setColor(QPalette::Link, QColor(0, 0, 192));
-    palette.setColor(QPalette::LinkVisited, QColor(96, 0, 96));
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(QPalette::Disabled, role, unusable);
     palette.setColor(QPalette::Disabled, QPalette::Base, ground);
@@ -113,8 +108,9 @@ QColor Ink(const QColor& colour)
 
 void FollowLooks(QObject* watched, std::function<void()> draw)
 {
-    delete watched->findChild<LooksFollower*>(QStringLiteral("looksFollower"),
-                                              Qt::FindDirectChildrenOnly);
+    const QObjectList children = watched->children();
+    for (QObject* child : children)
+        delete dynamic_cast<LooksFollower*>(child);
     new LooksFollower(watched, std::move(draw));
 }
 

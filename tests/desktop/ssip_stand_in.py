@@ -1,6 +1,7 @@
 """A stand-in for speech-dispatcher, where the real one listens: it answers its protocol (SSIP,
 text lines over a Unix socket) and keeps each sentence asked for, spoken until the test ends it
-(finish) or the program cuts it off (CANCEL or STOP)."""
+(finish) or the program cuts it off (CANCEL or STOP). It never says a sentence has begun, as a busy
+server may not have yet: the program must cut off what it asked for all the same."""
 import itertools, os, socket, threading
 
 VOICES = [("German", "de"), ("German+Adam", "de"), ("French (France)", "fr-FR"), ("Spanish (Spain)", "es"),
@@ -42,7 +43,7 @@ class StandIn:
                                        "speaking", self.voice, send])
                     self.lock.notify_all()
                     n = len(self.heard)
-                send("225-%d" % n, "225 OK MESSAGE QUEUED", "701-%d" % n, "701-1", "701 BEGIN")
+                send("225-%d" % n, "225 OK MESSAGE QUEUED")
             elif words[:1] in (["CANCEL"], ["STOP"]):
                 for n in self.ended("cut"):
                     send("703-%d" % n, "703-1", "703 CANCEL")
