@@ -1,6 +1,5 @@
-// What reading the drill aloud says, in the program's own English; each language's words are tested
-// with its translation (InEveryLanguage.ReadsTheDrillAloudInItsWords), and the test read as it runs
-// on the real program (tests/desktop/read_aloud_test.py).
+// What reading the drill aloud says, in the program's own English (each language's words:
+// InEveryLanguage.ReadsTheDrillAloudInItsWords; a test read as it runs: desktop_read_aloud).
 
 #include "drill/SpokenDrill.h"
 

@@ -1,8 +1,6 @@
 #!/usr/bin/env python3
-"""Read Aloud on the real program, heard through a stand-in for speech-dispatcher: a test and a
-practice in order, cut off where the child answered first; off where a screen reader runs; Brazil's
-voice for Brazilian Portuguese; greyed out where no voice speaks the language and where no speech
-server answers, the drill going on as ever."""
+"""Read Aloud on the real program, heard through a stand-in for speech-dispatcher (README, Tests:
+desktop_read_aloud)."""
 import os, re, shutil, subprocess, sys, tempfile, time
 import gi
 
@@ -136,12 +134,10 @@ greyed("no voice speaks Italian", ("Leggi ad alta voce", "Calcolo 1 di 10"), LAN
 check(not speech.heard, "nor does another language's voice")
 ended("alt+f", "e")
 speech.close()
-# Where none listens, the speech-dispatcher installed for the tests cannot be started in its
-# place: it refuses any other place than its own.
+# Where none listens, the speech-dispatcher installed cannot start in its place: it refuses any other.
 greyed("no speech server answers", SPEECHD_ADDRESS="unix_socket:%s/nowhere" % RUN)
 ended("alt+f", "x")
-# A copy of the program beside its other modules but not Read Aloud's, as where Qt's speech library
-# is not installed.
+# A copy of the program beside its other modules but not Read Aloud's, as without Qt's speech.
 built = os.path.dirname(os.path.dirname(os.environ["CARROWBY"])) + "/modules/"
 os.makedirs(HOME + "/bare/app"), os.makedirs(HOME + "/bare/modules")
 [os.symlink(built + module, HOME + "/bare/modules/" + module) for module in ("results-window.so", "results-file.so")]

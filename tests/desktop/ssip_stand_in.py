@@ -1,7 +1,6 @@
-"""A stand-in for speech-dispatcher, where the real one listens: it answers its protocol (SSIP,
-text lines over a Unix socket) and keeps each sentence asked for, spoken until the test ends it
-(finish) or the program cuts it off (CANCEL or STOP). It never says a sentence has begun, as a busy
-server may not have yet: the program must cut off what it asked for all the same."""
+"""A stand-in for speech-dispatcher: it answers its protocol (SSIP) and keeps each sentence, spoken
+until the test ends it (finish) or the program cuts it off (CANCEL or STOP). It never says one has
+begun, as a busy server may not have yet: the program must cut it off all the same."""
 import itertools, os, socket, threading
 
 VOICES = [("German", "de"), ("German+Adam", "de"), ("French (France)", "fr-FR"), ("Spanish (Spain)", "es"),

@@ -268,8 +268,7 @@ static void TextAreas(QWidget* window, QAccessibleInterface* node, QWidget* owne
     }
 }
 
-// Every text the window shows reads at 7:1 or more on its ground, in a picture of the window as
-// drawn; and so does every line of a chart, beside its ground.
+// Every text the window shows, and every line of a chart, reads at 7:1 or more on its ground.
 static void ReadsInHighContrast(QWidget* window)
 {
     window->grab(); // laid out as drawn, the chart's labels too
