@@ -117,6 +117,9 @@ frmMain::frmMain(QWidget* parent)
     connect(ui->mHelp_About, &QAction::triggered, this, &frmMain::mHelp_About_Click);
     connect(&myTimer, &QTimer::timeout, this, &frmMain::myTimer_Timer);
     m_run.Listen(m_recording);
+    m_options = std::make_unique<OptionsMenu>(ui->mOptions, ui->mOptions_ReadAloud,
+                                              ui->mOptions_HighContrast);
+    m_run.Listen(m_options->Reading());
 
     // The Results window shows a test once it is in the file, which the recorder's thread says.
     m_recorder.SetWritten(
@@ -129,6 +132,7 @@ frmMain::frmMain(QWidget* parent)
             connect(box, &QAbstractButton::toggled, this, &frmMain::KeepShownSettings);
     }
     connect(this, &QWidget::windowTitleChanged, this, &frmMain::KeepShownSettings);
+    connect(m_options.get(), &OptionsMenu::Changed, this, &frmMain::KeepShownSettings);
     KeepShownSettings();
 }
 
@@ -437,6 +441,7 @@ void frmMain::LoadSettings()
     for (size_t i = 0; i < m_savedControls.size(); ++i)
         ShowState(m_savedControls[i], saved.states[i]);
     m_shown.fluencySeconds = saved.fluencySeconds;
+    m_options->Show(saved.options);
 }
 
 void frmMain::WriteDefaultSettings()
@@ -450,6 +455,7 @@ void frmMain::KeepShownSettings()
     m_shown.titleRead = m_titleRead;
     for (size_t i = 0; i < m_savedControls.size(); ++i)
         m_shown.states[i] = StateOf(m_savedControls[i]);
+    m_shown.options = m_options->Chosen();
 }
 
 void frmMain::SaveSettings()
@@ -468,10 +474,12 @@ void frmMain::SaveShownSettings()
     const std::vector<settings::Child> children = Children();
     if (const auto shown = std::ranges::find(children, m_shown.title, &settings::Child::title);
         shown != children.end() &&
-        (shown->states != m_shown.states || shown->fluencySeconds != m_shown.fluencySeconds)) {
+        (shown->states != m_shown.states || shown->fluencySeconds != m_shown.fluencySeconds ||
+         shown->options != m_shown.options)) {
         settings::Child kept = *shown;
         kept.states = m_shown.states;
         kept.fluencySeconds = m_shown.fluencySeconds;
+        kept.options = m_shown.options;
         saved = settings::KeepChild(*Registry, kept) && saved;
     }
     if (!whole.Commit() || !saved)
@@ -631,6 +639,7 @@ void frmMain::SwitchChild(const settings::Child& to)
     settings::Child shown = ChildTitled(m_shown.title, Children());
     shown.states = m_shown.states;
     shown.fluencySeconds = m_shown.fluencySeconds;
+    shown.options = m_shown.options;
     // Chosen again, the child shown keeps the settings it shows. Another child brings back its
     // own, and the child shown until now keeps its settings, under its own key or by the name in
     // its title.
@@ -645,6 +654,7 @@ void frmMain::SwitchChild(const settings::Child& to)
         ShowState(m_savedControls[i], now.states[i]);
     m_shown.fluencySeconds = now.fluencySeconds;
     ShowStatus({"0", "0", "0", ""}), ShowPanel(false); // none of another child's score
+    m_options->Show(now.options);
     if (m_settingsReadable && !settings::KeepChild(*Registry, now))
         toolkit::Say(settings::UnsavedNotice());
     ShowRecorded(); // an open Results window acts for the child shown from now on

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drill/OptionsMenu.h"
 #include "drill/TestRecording.h"
 #include "drill/TestRun.h"
 #include "learning/Practice.h"
@@ -147,7 +148,8 @@ class frmMain : public QMainWindow
     ResultsWindow* m_results = nullptr;
     QPointer<QWidget> m_resultsWindow;
     results::Recorder m_recorder;
-    drill::TestRecording m_recording; // the recorder following each test
+    drill::TestRecording m_recording;       // the recorder following each test
+    std::unique_ptr<OptionsMenu> m_options; // Read Aloud, another listener, and High Contrast
     std::function<void()> m_endProgram;
     bool m_settingsReadable = true; // a store that could not be read is never written
     bool m_titleRead = true;        // a stored title that could not be read is kept

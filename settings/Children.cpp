@@ -60,6 +60,7 @@ std::vector<Child> ReadChildren(RegistryManager& registry, int& highest)
         std::from_chars(lastUsed.data(), lastUsed.data() + lastUsed.size(), child.lastUsed);
         child.states = ReadStates(registry);
         child.fluencySeconds = ReadFluency(registry, fluency);
+        child.options = ReadOptions(registry);
         children.push_back(std::move(child));
     }
     std::ranges::stable_sort(children, std::ranges::greater{}, &Child::lastUsed);
@@ -94,7 +95,8 @@ bool KeepChild(RegistryManager& registry, const Child& child, bool used)
            registry.WriteValue(LastUsedValue, std::to_string(lastUsed), REG_SZ) == True &&
            registry.WriteValue(FluencyValue, toolkit::SignedBlankText(child.fluencySeconds),
                                REG_SZ) == True &&
-           WriteStates(registry, child.states) && whole.Commit();
+           WriteStates(registry, child.states) && WriteOptions(registry, child.options) &&
+           whole.Commit();
 }
 
 } // namespace settings

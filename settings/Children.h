@@ -21,6 +21,7 @@ struct Child
     std::string title = {};
     SavedStates states = FirstRunStates();
     int16_t fluencySeconds = FluencyFirstRun;
+    ChildOptions options = {};
     int64_t lastUsed = 0;
     int key = 0; // the n of its key; 0 for one not kept yet
 };

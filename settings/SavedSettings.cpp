@@ -89,6 +89,7 @@ SavedSettings SavedSettings::Load(RegistryManager& registry)
         return {.readable = false};
     saved.states = ReadStates(registry);
     saved.fluencySeconds = ReadFluency(registry);
+    saved.options = ReadOptions(registry);
     return saved;
 }
 
@@ -103,7 +104,9 @@ bool SavedSettings::Save(RegistryManager& registry) const
     const bool titleWritten = !titleRead || registry.WriteValue(TitleValue, title, REG_SZ) == True;
     const bool fluencyWritten =
         registry.WriteValue(FluencyValue, toolkit::SignedBlankText(fluencySeconds), REG_SZ) == True;
-    return WriteStates(registry, states) && titleWritten && fluencyWritten && whole.Commit();
+    const bool optionsWritten = WriteOptions(registry, options);
+    return WriteStates(registry, states) && titleWritten && fluencyWritten && optionsWritten &&
+           whole.Commit();
 }
 
 } // namespace settings

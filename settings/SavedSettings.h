@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChildOptions.h"
 #include "registry/RegistryManager.h"
 
 #include <array>
@@ -71,6 +72,7 @@ struct SavedSettings
     // The seconds within which a right answer counts as fluent (a choice of the Results window,
     // kept as "FluencySeconds"); FluencyFirstRun where it is missing or out of its range.
     int16_t fluencySeconds = FluencyFirstRun;
+    ChildOptions options = {}; // the child shown's
     // False when the key could not be opened for reading; the values are then the first-run
     // ones, and the store is to be left as it is.
     bool readable = true;

@@ -38,6 +38,9 @@ TEST_F(SavedSettingsTest, SettingsAreReadAsTheirControlsTakeThemAndEachChildKeep
         const settings::SavedStates states = SavedSettings::Load(registry).states;
         EXPECT_EQ(std::pair(states[box], states[list]), std::pair(tick, item)) << fault;
     }
+    registry.WriteValue("ReadAloud", "1.4", REG_SZ),
+        registry.WriteValue("HighContrast", "2", REG_SZ);
+    EXPECT_EQ(SavedSettings::Load(registry).options, (settings::ChildOptions{true, false}));
     registry.WriteValue("UserName", std::string(255, 'x'), REG_SZ);
     const SavedSettings tooLong = SavedSettings::Load(registry);
     EXPECT_EQ(tooLong.title, "") << "too long to read back";
@@ -58,9 +61,12 @@ TEST_F(SavedSettingsTest, SettingsAreReadAsTheirControlsTakeThemAndEachChildKeep
     EXPECT_TRUE(settings::LoadChildren(registry).empty()) << "a store of before reads as one";
     settings::SavedStates sixToNine = settings::FirstRunStates();
     sixToNine[10] = sixToNine[11] = sixToNine[12] = sixToNine[13] = 1;
-    ASSERT_TRUE(settings::KeepChild(registry, {"Maisie", "Maisie's Carrowby", sixToNine}));
+    const settings::ChildOptions contrast = {false, true};
+    ASSERT_TRUE(settings::KeepChild(
+        registry, {"Maisie", "Maisie's Carrowby", sixToNine, settings::FluencyFirstRun, contrast}));
     ASSERT_TRUE(settings::KeepChild(registry, {"Tom", "Tom's Carrowby"}));
-    ASSERT_TRUE(settings::KeepChild(registry, {"", "Maisie's Carrowby", sixToNine}));
+    ASSERT_TRUE(settings::KeepChild(
+        registry, {"", "Maisie's Carrowby", sixToNine, settings::FluencyFirstRun, contrast}));
     registry.Subkey("Children\\2");
     registry.WriteValue("LastUsed", "40000", REG_SZ); // Tom, the most recent once more
     registry.Subkey("");
@@ -70,6 +76,8 @@ TEST_F(SavedSettingsTest, SettingsAreReadAsTheirControlsTakeThemAndEachChildKeep
     EXPECT_EQ(children[0].name + "," + children[1].name, "Tom,Maisie");
     EXPECT_EQ(std::tuple(children[0].states, children[1].states, children[1].key),
               std::tuple(settings::FirstRunStates(), sixToNine, 1));
+    EXPECT_EQ(std::pair(children[0].options, children[1].options),
+              std::pair(settings::ChildOptions{}, contrast));
     EXPECT_EQ(Saved("UserName") + "|" + Saved("chk6"), "Carrowby| 0") << "its own key as it was";
 }
 

@@ -285,6 +285,35 @@
     </message>
 </context>
 <context>
+    <name>Speaker</name>
+    <message>
+        <source>Qt&apos;s speech library cannot be loaded: %1</source>
+        <translation>Die Sprachausgabe von Qt kann nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>No speech engine is installed.</source>
+        <translation>Es ist keine Sprachausgabe installiert.</translation>
+    </message>
+    <message>
+        <source>The speech engine does not answer: %1</source>
+        <translation>Die Sprachausgabe antwortet nicht: %1</translation>
+    </message>
+    <message>
+        <source>No voice here speaks English.</source>
+        <translation>Keine Stimme hier spricht Deutsch.</translation>
+    </message>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale whose voice reads this translation aloud</comment>
+        <translation>de_DE</translation>
+    </message>
+    <message>
+        <source>English (Great Britain)</source>
+        <comment>the name of the espeak-ng voice preferred for this language</comment>
+        <translation>German</translation>
+    </message>
+</context>
+<context>
     <name>Spreadsheet</name>
     <message>
         <source>Problem</source>
@@ -805,6 +834,18 @@
             <numerusform>Zeit ist um: %n offen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Read A&amp;loud</source>
+        <translation>&amp;Vorlesen</translation>
+    </message>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>Hoher &amp;Kontrast</translation>
+    </message>
 </context>
 <context>
     <name>frmResults</name>
@@ -1246,6 +1287,50 @@
     <message>
         <source>another program has the results file open; what it has read stays in the file until that program closes it</source>
         <translation>ein anderes Programm hat die Ergebnisdatei offen; was es gelesen hat, bleibt in der Datei, bis dieses Programm sie schließt</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>%1-plus</source>
+        <translation>%1 plus</translation>
+    </message>
+    <message>
+        <source>%1-minus</source>
+        <translation>%1 minus</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 ist %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n richtig</numerusform>
+            <numerusform>%n richtig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n falsch</numerusform>
+            <numerusform>%n falsch</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not answered</source>
+        <translation>
+            <numerusform>%n nicht beantwortet</numerusform>
+            <numerusform>%n nicht beantwortet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The time is up.</source>
+        <translation>Die Zeit ist um.</translation>
     </message>
 </context>
 <context>

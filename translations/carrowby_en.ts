@@ -180,4 +180,28 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>speech</name>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n right</numerusform>
+            <numerusform>%n right</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n wrong</numerusform>
+            <numerusform>%n wrong</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not answered</source>
+        <translation>
+            <numerusform>%n not answered</numerusform>
+            <numerusform>%n not answered</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -285,6 +285,35 @@
     </message>
 </context>
 <context>
+    <name>Speaker</name>
+    <message>
+        <source>Qt&apos;s speech library cannot be loaded: %1</source>
+        <translation>No se puede cargar la biblioteca de voz de Qt: %1</translation>
+    </message>
+    <message>
+        <source>No speech engine is installed.</source>
+        <translation>No hay ningún motor de voz instalado.</translation>
+    </message>
+    <message>
+        <source>The speech engine does not answer: %1</source>
+        <translation>El motor de voz no responde: %1</translation>
+    </message>
+    <message>
+        <source>No voice here speaks English.</source>
+        <translation>Ninguna voz de este equipo habla español.</translation>
+    </message>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale whose voice reads this translation aloud</comment>
+        <translation>es_ES</translation>
+    </message>
+    <message>
+        <source>English (Great Britain)</source>
+        <comment>the name of the espeak-ng voice preferred for this language</comment>
+        <translation>Spanish (Spain)</translation>
+    </message>
+</context>
+<context>
     <name>Spreadsheet</name>
     <message>
         <source>Problem</source>
@@ -805,6 +834,18 @@
             <numerusform>¡Tiempo! %n sin responder</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Read A&amp;loud</source>
+        <translation>&amp;Leer en voz alta</translation>
+    </message>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>Alto &amp;contraste</translation>
+    </message>
 </context>
 <context>
     <name>frmResults</name>
@@ -1246,6 +1287,50 @@
     <message>
         <source>another program has the results file open; what it has read stays in the file until that program closes it</source>
         <translation>otro programa tiene abierto el archivo de resultados; lo que ha leído se queda en el archivo hasta que ese programa lo cierre</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>%1-plus</source>
+        <translation>%1, más</translation>
+    </message>
+    <message>
+        <source>%1-minus</source>
+        <translation>%1, menos</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 es igual a %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n bien</numerusform>
+            <numerusform>%n bien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n mal</numerusform>
+            <numerusform>%n mal</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not answered</source>
+        <translation>
+            <numerusform>%n sin responder</numerusform>
+            <numerusform>%n sin responder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The time is up.</source>
+        <translation>Se acabó el tiempo.</translation>
     </message>
 </context>
 <context>

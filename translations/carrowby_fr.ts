@@ -285,6 +285,35 @@
     </message>
 </context>
 <context>
+    <name>Speaker</name>
+    <message>
+        <source>Qt&apos;s speech library cannot be loaded: %1</source>
+        <translation>La bibliothèque vocale de Qt ne peut pas être chargée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No speech engine is installed.</source>
+        <translation>Aucun moteur de synthèse vocale n’est installé.</translation>
+    </message>
+    <message>
+        <source>The speech engine does not answer: %1</source>
+        <translation>Le moteur de synthèse vocale ne répond pas&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No voice here speaks English.</source>
+        <translation>Aucune voix ici ne parle français.</translation>
+    </message>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale whose voice reads this translation aloud</comment>
+        <translation>fr_FR</translation>
+    </message>
+    <message>
+        <source>English (Great Britain)</source>
+        <comment>the name of the espeak-ng voice preferred for this language</comment>
+        <translation>French (France)</translation>
+    </message>
+</context>
+<context>
     <name>Spreadsheet</name>
     <message>
         <source>Problem</source>
@@ -805,6 +834,18 @@
             <numerusform>Temps fini&#xa0;: %n non faits</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Read A&amp;loud</source>
+        <translation>Lire à &amp;voix haute</translation>
+    </message>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>&amp;Contraste élevé</translation>
+    </message>
 </context>
 <context>
     <name>frmResults</name>
@@ -1246,6 +1287,50 @@
     <message>
         <source>another program has the results file open; what it has read stays in the file until that program closes it</source>
         <translation>un autre programme a ouvert le fichier des résultats&#x202f;; ce qu’il a lu reste dans le fichier jusqu’à ce qu’il le ferme</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>%1-plus</source>
+        <translation>%1, plus</translation>
+    </message>
+    <message>
+        <source>%1-minus</source>
+        <translation>%1, moins</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 égale %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n juste</numerusform>
+            <numerusform>%n justes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n fausse</numerusform>
+            <numerusform>%n fausses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not answered</source>
+        <translation>
+            <numerusform>%n sans réponse</numerusform>
+            <numerusform>%n sans réponse</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The time is up.</source>
+        <translation>Le temps est écoulé.</translation>
     </message>
 </context>
 <context>

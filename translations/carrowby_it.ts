@@ -285,6 +285,35 @@
     </message>
 </context>
 <context>
+    <name>Speaker</name>
+    <message>
+        <source>Qt&apos;s speech library cannot be loaded: %1</source>
+        <translation>Impossibile caricare la libreria vocale di Qt: %1</translation>
+    </message>
+    <message>
+        <source>No speech engine is installed.</source>
+        <translation>Non è installato alcun motore vocale.</translation>
+    </message>
+    <message>
+        <source>The speech engine does not answer: %1</source>
+        <translation>Il motore vocale non risponde: %1</translation>
+    </message>
+    <message>
+        <source>No voice here speaks English.</source>
+        <translation>Nessuna voce qui parla italiano.</translation>
+    </message>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale whose voice reads this translation aloud</comment>
+        <translation>it_IT</translation>
+    </message>
+    <message>
+        <source>English (Great Britain)</source>
+        <comment>the name of the espeak-ng voice preferred for this language</comment>
+        <translation>Italian</translation>
+    </message>
+</context>
+<context>
     <name>Spreadsheet</name>
     <message>
         <source>Problem</source>
@@ -805,6 +834,18 @@
             <numerusform>Fine tempo: %n non fatti</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>Read A&amp;loud</source>
+        <translation>&amp;Leggi ad alta voce</translation>
+    </message>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>Alto &amp;contrasto</translation>
+    </message>
 </context>
 <context>
     <name>frmResults</name>
@@ -1246,6 +1287,50 @@
     <message>
         <source>another program has the results file open; what it has read stays in the file until that program closes it</source>
         <translation>un altro programma ha aperto il file dei risultati; quello che ha letto resta nel file finché quel programma non lo chiude</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>%1-plus</source>
+        <translation>%1, più</translation>
+    </message>
+    <message>
+        <source>%1-minus</source>
+        <translation>%1, meno</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 fa %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n giusta</numerusform>
+            <numerusform>%n giuste</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n sbagliata</numerusform>
+            <numerusform>%n sbagliate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not answered</source>
+        <translation>
+            <numerusform>%n senza risposta</numerusform>
+            <numerusform>%n senza risposta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The time is up.</source>
+        <translation>Il tempo è finito.</translation>
     </message>
 </context>
 <context>

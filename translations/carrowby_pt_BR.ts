@@ -285,6 +285,35 @@
     </message>
 </context>
 <context>
+    <name>Speaker</name>
+    <message>
+        <source>Qt&apos;s speech library cannot be loaded: %1</source>
+        <translation>Não é possível carregar a biblioteca de voz do Qt: %1</translation>
+    </message>
+    <message>
+        <source>No speech engine is installed.</source>
+        <translation>Nenhum mecanismo de voz está instalado.</translation>
+    </message>
+    <message>
+        <source>The speech engine does not answer: %1</source>
+        <translation>O mecanismo de voz não responde: %1</translation>
+    </message>
+    <message>
+        <source>No voice here speaks English.</source>
+        <translation>Nenhuma voz aqui fala português do Brasil.</translation>
+    </message>
+    <message>
+        <source>en_GB</source>
+        <comment>the locale whose voice reads this translation aloud</comment>
+        <translation>pt_BR</translation>
+    </message>
+    <message>
+        <source>English (Great Britain)</source>
+        <comment>the name of the espeak-ng voice preferred for this language</comment>
+        <translation>Portuguese (Brazil)</translation>
+    </message>
+</context>
+<context>
     <name>Spreadsheet</name>
     <message>
         <source>Problem</source>
@@ -805,6 +834,18 @@
             <numerusform>Fim do tempo: %n vazias</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>Read A&amp;loud</source>
+        <translation>&amp;Ler em voz alta</translation>
+    </message>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>Alto co&amp;ntraste</translation>
+    </message>
 </context>
 <context>
     <name>frmResults</name>
@@ -1246,6 +1287,50 @@
     <message>
         <source>another program has the results file open; what it has read stays in the file until that program closes it</source>
         <translation>outro programa está com o arquivo de resultados aberto; o que ele leu fica no arquivo até que esse programa o feche</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>%1-plus</source>
+        <translation>%1, mais</translation>
+    </message>
+    <message>
+        <source>%1-minus</source>
+        <translation>%1, menos</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 é igual a %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right</source>
+        <translation>
+            <numerusform>%n certa</numerusform>
+            <numerusform>%n certas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong</source>
+        <translation>
+            <numerusform>%n errada</numerusform>
+            <numerusform>%n erradas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not answered</source>
+        <translation>
+            <numerusform>%n sem resposta</numerusform>
+            <numerusform>%n sem resposta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The time is up.</source>
+        <translation>O tempo acabou.</translation>
     </message>
 </context>
 <context>

@@ -18,7 +18,7 @@ cd "$root"
 # for the plural forms of the texts that show a count, and for nothing else.
 lupdate() {
     /usr/lib/qt6/bin/lupdate -silent -locations none -no-obsolete -source-language en \
-        -tr-function-alias QT_TRANSLATE_NOOP+=TRANSLATABLE app drill learning results settings toolkit \
+        -tr-function-alias QT_TRANSLATE_NOOP+=TRANSLATABLE,QT_TRANSLATE_N_NOOP+=TRANSLATABLE_COUNTED app drill learning results settings toolkit \
         windows "$@"
 }
 lupdate -ts $(ls "$folder"/carrowby_*.ts | grep -v '/carrowby_en\.ts$')

@@ -1,6 +1,7 @@
 #include "FactsGrid.h"
 
 #include "ResultsTexts.h"
+#include "toolkit/HighContrast.h"
 #include "toolkit/QtText.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 #include <QLocale>
 #include <QTableWidget>
 
+#include <array>
 #include <ranges>
 
 using learning::FactState;
@@ -30,6 +32,21 @@ const Look Looks[] = {
 QString Translated(const char* text, int count = -1)
 {
     return QCoreApplication::translate("FactsGrid", text, nullptr, count);
+}
+
+// Where a cell keeps the colour of its fact's state, which it is painted in as the looks ask.
+constexpr int StateColour = Qt::UserRole + 1;
+
+// Each cell in its state's colour, and a cell that is no problem the drill poses in the window's.
+void PaintCells(QTableWidget* grid)
+{
+    for (int row = 0; row < grid->rowCount(); ++row)
+        for (int column = 0; column < grid->columnCount(); ++column)
+            if (QTableWidgetItem* cell = grid->item(row, column)) {
+                const QVariant colour = cell->data(StateColour);
+                cell->setBackground(colour.isValid() ? toolkit::Ground(colour.value<QColor>())
+                                                     : grid->palette().color(QPalette::Window));
+            }
 }
 
 QString DayText(learning::Day day)
@@ -139,12 +156,11 @@ void Show(QTableWidget* grid, const learning::FactTable& facts, char operation)
             if (const auto fact = learning::FactAt(operation, row, column)) {
                 const Look& look = LookOf(facts.StateOf(*fact));
                 cell->setText(QString::fromUtf8(look.mark));
-                cell->setBackground(look.colour);
+                cell->setData(StateColour, look.colour);
                 const QString said = Said(facts, *fact);
                 cell->setData(Qt::AccessibleTextRole, said);
                 cell->setToolTip(said);
             } else {
-                cell->setBackground(grid->palette().color(QPalette::Window));
                 cell->setData(Qt::AccessibleTextRole,
                               QCoreApplication::translate("FactsGrid", "%1: never asked")
                                   .arg(QStringLiteral("%1 %2 %3")
@@ -154,16 +170,23 @@ void Show(QTableWidget* grid, const learning::FactTable& facts, char operation)
             }
             grid->setItem(row, column, cell);
         }
+    PaintCells(grid);
+    toolkit::FollowLooks(grid, [grid] { PaintCells(grid); });
 }
 
 void ShowLegend(const std::vector<QLabel*>& labels)
 {
-    for (size_t at = 0; at < labels.size() && at < std::size(Looks); ++at) {
-        QPalette palette = labels[at]->palette();
-        palette.setColor(QPalette::Window, Looks[at].colour);
-        labels[at]->setPalette(palette);
-        labels[at]->setAutoFillBackground(true);
-    }
+    const auto paint = [labels] {
+        for (size_t at = 0; at < labels.size() && at < std::size(Looks); ++at) {
+            QPalette palette = labels[at]->palette();
+            palette.setColor(QPalette::Window, toolkit::Ground(Looks[at].colour));
+            labels[at]->setPalette(palette);
+            labels[at]->setAutoFillBackground(true);
+        }
+    };
+    paint();
+    if (!labels.empty())
+        toolkit::FollowLooks(labels.front(), paint);
 }
 
 QString ToLearnText(const learning::FactTable& facts, char operation, bool others)

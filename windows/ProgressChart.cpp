@@ -3,6 +3,7 @@
 #include "ResultsTexts.h"
 #include "TimeTicks.h"
 #include "learning/Progress.h"
+#include "toolkit/HighContrast.h"
 
 #include <QAccessible>
 #include <QAreaSeries>
@@ -12,10 +13,13 @@
 #include <QKeyEvent>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QPainter>
 #include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -39,17 +43,47 @@ std::vector<results::TestRow> Charted(const std::vector<results::TestRow>& newes
 
 using resultstexts::KindText;
 
-// How each kind's line is drawn: a colour, and a dash that tells it apart in black and white.
+// How each kind's line is drawn: a colour, a dash that tells it apart in black and white, and in
+// High Contrast a mark of its own shape at each point.
 struct LineLook
 {
     QColor colour;
     Qt::PenStyle dash;
+    QLegend::MarkerShape mark;
 };
-const LineLook Looks[] = {{QColor(20, 60, 160), Qt::SolidLine},
-                          {QColor(180, 70, 0), Qt::DashLine},
-                          {QColor(20, 120, 50), Qt::DotLine},
-                          {QColor(130, 40, 150), Qt::DashDotLine},
-                          {QColor(70, 70, 70), Qt::DashDotDotLine}};
+const LineLook Looks[] = {
+    {QColor(20, 60, 160), Qt::SolidLine, QLegend::MarkerShapeCircle},
+    {QColor(180, 70, 0), Qt::DashLine, QLegend::MarkerShapeRectangle},
+    {QColor(20, 120, 50), Qt::DotLine, QLegend::MarkerShapeTriangle},
+    {QColor(130, 40, 150), Qt::DashDotLine, QLegend::MarkerShapeRotatedRectangle},
+    {QColor(70, 70, 70), Qt::DashDotDotLine, QLegend::MarkerShapePentagon}};
+
+// A point's mark: the shape its line has in the legend, in the line's colour, edged in black.
+QImage Mark(QLegend::MarkerShape shape, const QColor& colour)
+{
+    QImage mark(32, 32, QImage::Format_ARGB32_Premultiplied);
+    mark.fill(Qt::transparent);
+    QPainter painter(&mark);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 3));
+    painter.setBrush(colour);
+    const QRectF room(3, 3, 26, 26);
+    const int corners = shape == QLegend::MarkerShapeTriangle           ? 3
+                        : shape == QLegend::MarkerShapeRotatedRectangle ? 4
+                        : shape == QLegend::MarkerShapePentagon         ? 5
+                                                                        : 0;
+    QPolygonF polygon;
+    for (int corner = 0; corner < corners; ++corner) // the first at the top
+        polygon << room.center() + 13 * QPointF(std::sin(2 * std::numbers::pi * corner / corners),
+                                                -std::cos(2 * std::numbers::pi * corner / corners));
+    if (shape == QLegend::MarkerShapeCircle)
+        painter.drawEllipse(room);
+    else if (corners == 0)
+        painter.drawRect(room);
+    else
+        painter.drawPolygon(polygon);
+    return mark;
+}
 
 // Each kind its own look, the same on every chart and report: the levels in order, then practice.
 const LineLook& LookOf(const std::string& kind)
@@ -74,6 +108,7 @@ ProgressChart::ProgressChart(QWidget* parent) : QChartView(parent)
     chart()->setLocalizeNumbers(true);
     chart()->setLocale(QLocale());
     connect(chart(), &QChart::plotAreaChanged, this, &ProgressChart::PlaceLetters);
+    toolkit::FollowLooks(this, [this] { Show(std::vector(m_shown)); });
 }
 
 void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
@@ -86,6 +121,7 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
         delete letter;
     m_letters.clear();
 
+    m_shown = newestFirst;
     m_points = Charted(newestFirst);
     m_point = -1;
     m_summary = Summary(newestFirst);
@@ -119,12 +155,19 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
     percent->setTitleText(tr("% correct"));
     chart->addAxis(percent, Qt::AlignLeft);
     // The window's own font, never the chart theme's, which the machine's fonts decide.
+    // In High Contrast every text, line and mark in the palette's text colour or darker.
+    const bool contrast = toolkit::HighContrast();
+    const QColor ink = palette().windowText().color();
+    if (contrast)
+        chart->legend()->setLabelColor(ink);
     for (QAbstractAxis* axis :
          {static_cast<QAbstractAxis*>(time), static_cast<QAbstractAxis*>(percent)}) {
         axis->setLabelsFont(font());
         QFont title = font(); // no larger than the labels, which a small window needs room for
         title.setBold(true);
         axis->setTitleFont(title);
+        if (contrast)
+            axis->setLabelsBrush(ink), axis->setTitleBrush(ink), axis->setLinePenColor(ink);
     }
 
     // The grades' bands, faintly behind the lines, green for the best to red for the worst; each
@@ -139,13 +182,15 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
         auto* area = new QAreaSeries(upper, lower);
         const int hue = 120 * static_cast<int>(m_bands.size() - 1 - band) /
                         std::max<int>(1, static_cast<int>(m_bands.size()) - 1);
-        area->setBrush(QColor::fromHsv(hue, 28, 255));
+        area->setBrush(toolkit::Ground(QColor::fromHsv(hue, 28, 255)));
         area->setPen(Qt::NoPen);
         chart->addSeries(area);
         area->attachAxis(time);
         area->attachAxis(percent);
         chart->legend()->markers(area).value(0)->setVisible(false);
         m_letters.push_back(new QGraphicsSimpleTextItem(m_bands[band].first, chart));
+        if (contrast)
+            m_letters.back()->setBrush(ink);
     }
 
     // A line for each kind of test, in the order the kinds first came.
@@ -158,13 +203,18 @@ void ProgressChart::Show(const std::vector<results::TestRow>& newestFirst)
         line->setName(KindText(kinds[kind]));
         line->setPointsVisible(true);
         const LineLook& look = LookOf(kinds[kind]);
-        line->setPen(QPen(look.colour, 2, look.dash));
+        line->setPen(QPen(toolkit::Ink(look.colour), 2, look.dash));
         for (const results::TestRow& test : m_points)
             if (learning::KindOf(test) == kinds[kind])
                 line->append(StartOf(test).toMSecsSinceEpoch(), *test.percentage);
         chart->addSeries(line);
         line->attachAxis(time);
         line->attachAxis(percent);
+        if (contrast) {
+            line->setLightMarker(Mark(look.mark, toolkit::Ink(look.colour)));
+            line->setMarkerSize(11);
+            chart->legend()->markers(line).value(0)->setShape(look.mark);
+        }
         connect(line, &QLineSeries::hovered, this, [this](const QPointF& point, bool over) {
             const auto test = std::ranges::min_element(m_points, {}, [&](const auto& test) {
                 return std::abs(StartOf(test).toMSecsSinceEpoch() - qint64(point.x()));
@@ -215,8 +265,11 @@ void ProgressChart::PlaceLetters()
         const int floor = m_bands[band].second;
         const int top = band == 0 ? 100 : m_bands[band - 1].second;
         const qreal height = y(floor) - y(top);
+        // Each within its band; in High Contrast never so small that its strokes blur, whatever
+        // the bands' room.
+        const qreal smallest = toolkit::HighContrast() ? 0.6 * tallest : 1;
         QFont font = this->font();
-        font.setPixelSize(std::max(1, static_cast<int>(std::min(tallest, height) * 0.8)));
+        font.setPixelSize(static_cast<int>(std::max(smallest, std::min(tallest, height) * 0.8)));
         QGraphicsSimpleTextItem* letter = m_letters[at];
         letter->setFont(font);
         const QRectF drawn = letter->boundingRect();
@@ -283,7 +336,9 @@ void ProgressChart::drawForeground(QPainter* painter, const QRectF& rect)
     if (!hasFocus())
         return;
     painter->save();
-    painter->setPen(QPen(palette().windowText().color(), 0, Qt::DotLine));
+    // In High Contrast a frame as thick as the other controls' focus.
+    painter->setPen(toolkit::HighContrast() ? QPen(palette().highlight().color(), 2)
+                                            : QPen(palette().windowText().color(), 0, Qt::DotLine));
     painter->drawRect(mapToScene(viewport()->rect().adjusted(2, 2, -3, -3)).boundingRect());
     if (m_point >= 0) { // a ring round the point the keys reached
         const results::TestRow& test = m_points[static_cast<size_t>(m_point)];

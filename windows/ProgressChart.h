@@ -50,6 +50,7 @@ class ProgressChart : public QChartView
     void Point(int at);
 
     GradeBands m_bands;
+    std::vector<results::TestRow> m_shown; // as given, drawn anew when the looks change
     std::vector<QGraphicsSimpleTextItem*> m_letters;
     std::vector<results::TestRow> m_points; // those drawn, oldest first
     QString m_summary;

@@ -54,6 +54,8 @@ frmResults::frmResults(const Setup& setup)
     for (int item = 0; item < ui->ctlFluency->count(); ++item)
         ui->ctlFluency->setItemData(item, seconds.value(item).toInt());
     ui->grdFacts->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Its numbers across in the window's font as well: this one header does not take it itself.
+    ui->grdFacts->horizontalHeader()->setFont(ui->grdFacts->font());
     ui->grdFacts->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     factsgrid::ShowLegend({ui->lblKnown, ui->lblDueAgain, ui->lblLearning, ui->lblSlow,
                            ui->lblMissed, ui->lblNotAsked});

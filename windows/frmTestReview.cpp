@@ -3,6 +3,7 @@
 #include "TestsModel.h"
 #include "learning/Missed.h"
 #include "toolkit/Accessibility.h"
+#include "toolkit/HighContrast.h"
 #include "toolkit/ScreenPlacement.h"
 #include "ui_frmTestReview.h"
 
@@ -58,7 +59,7 @@ frmTestReview::frmTestReview(QWidget* owner, const results::TestRow& test,
             if (column != Verdict)
                 cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (!problem.correct) {
-                cell->setBackground(QColor(255, 205, 205));
+                cell->setBackground(toolkit::Ground(QColor(255, 205, 205)));
                 QFont font = cell->font();
                 font.setBold(column == Verdict);
                 cell->setFont(font);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real-window test under Xvfb, a window manager and the accessibility bus; all it starts ends.
+# run-desktop-test.sh CARROWBY [SCRIPT]: SCRIPT is desktop_test.py unless named.
 set -euo pipefail
-export CARROWBY=$1 QT_QPA_PLATFORM= XDG_RUNTIME_DIR
+export CARROWBY=$1 SCRIPT=${2:-desktop_test.py} QT_QPA_PLATFORM= XDG_RUNTIME_DIR
 XDG_RUNTIME_DIR=$(mktemp -d)
 setsid timeout 150 xvfb-run -a -s '-screen 0 1024x768x24 -nolisten tcp' dbus-run-session -- \
     bash -c 'export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
@@ -13,7 +14,7 @@ setsid timeout 150 xvfb-run -a -s '-screen 0 1024x768x24 -nolisten tcp' dbus-run
                 ! kill -0 $wm 2>/dev/null; do sleep 0.05; done
             kill -0 $wm 2>/dev/null && break
         done
-        /usr/bin/python3 "$0/desktop_test.py"' "$(dirname "$0")" &
+        /usr/bin/python3 "$0/$SCRIPT"' "$(dirname "$0")" &
 group=$!
 # Xvfb too must be gone, or the next display on its number loses its socket to Xvfb's clean-up.
 trap 'kill -- -$group 2>/dev/null; while kill -0 -- -$group 2>/dev/null; do sleep 0.05; done

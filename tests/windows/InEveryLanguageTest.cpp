@@ -1,9 +1,12 @@
 // Every window in the language and at the scale the test is run in.
 
+#include "drill/OptionsMenu.h"
 #include "drill/Scoring.h"
 #include "support/MainWindowSandbox.h"
 #include "toolkit/Caption.h"
+#include "toolkit/Contrast.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/HighContrast.h"
 #include "toolkit/Translations.h"
 #include "windows/TitleLabel.h"
 #include "windows/frmAbout.h"
@@ -11,6 +14,7 @@
 
 #include <QChartView>
 #include <QGraphicsTextItem>
+#include <QLineSeries>
 
 #include <map>
 
@@ -302,4 +306,200 @@ TEST_F(InEveryLanguage, EachAccessKeyIsOneControlsAndTakesIt)
     });
     QTest::keyClick(results->findChild<QTableView*>("grdTests"), Qt::Key_Return);
     EXPECT_TRUE(looked);
+}
+
+// High Contrast measured in pictures, as WCAG measures contrast: in a part of a picture, the ground
+// is the colour most of it has, what is drawn the colour its fourth most contrasting pixel shows
+// (an antialiased edge only blends it with the ground); 21 where nothing is drawn.
+static double Ratio(QRgb colour, QRgb other)
+{
+    const auto luminance = [](QRgb c) {
+        return toolkit::RelativeLuminance(qRed(c), qGreen(c), qBlue(c));
+    };
+    return toolkit::ContrastRatio(luminance(colour), luminance(other));
+}
+
+// The ground of a part of a picture, and the contrast of what is drawn on it.
+static std::pair<QRgb, double> Measured(const QImage& picture, QRect part)
+{
+    std::map<QRgb, int> counts;
+    for (int y = (part &= picture.rect()).top(); y <= part.bottom(); ++y)
+        for (int x = part.left(); x <= part.right(); ++x)
+            ++counts[picture.pixel(x, y)];
+    const QRgb ground = counts.empty() ? 0 : std::ranges::max_element(counts, {}, [](auto c) {
+                                                 return c.second;
+                                             })->first;
+    std::vector<double> ratios = {1, 1, 1, 1};
+    for (const auto& [colour, count] : counts)
+        ratios.insert(ratios.end(), std::min(count, 4), Ratio(colour, ground));
+    std::nth_element(ratios.begin(), ratios.begin() + 3, ratios.end(), std::greater<>());
+    return {ground, ratios[3] > 1 ? ratios[3] : 21};
+}
+
+// Where the window shows text, in its coordinates: each control on view that a screen reader finds
+// with a text (a frame holds others: its title's colour is theirs), and the chart's texts. Dots
+// alone ("...") are too small for their pixels to reach their colour at scale 1.
+static void TextAreas(QWidget* window, QAccessibleInterface* node, QWidget* owner,
+                      std::vector<std::pair<QRect, QString>>& areas)
+{
+    owner = qobject_cast<QWidget*>(node->object()) ? static_cast<QWidget*>(node->object()) : owner;
+    const QString text = node->text(QAccessible::Name) + node->text(QAccessible::Value);
+    const QRect area(window->mapFromGlobal(node->rect().topLeft()), node->rect().size());
+    QWidget* top = window->childAt(area.center()); // not covered by another
+    if (!owner->isVisible() || owner->window() != window || node->state().invisible)
+        return;
+    if (node->role() != QAccessible::Grouping && (top == owner || owner->isAncestorOf(top)) &&
+        !QString(text).remove(u'.').remove(u'…').trimmed().isEmpty())
+        areas.emplace_back(area.adjusted(3, 3, -3, -3), text);
+    for (int child = 0; child < node->childCount(); ++child)
+        if (QAccessibleInterface* inside = node->child(child))
+            TextAreas(window, inside, owner, areas);
+    auto* chart = qobject_cast<QChartView*>(node->object());
+    for (QGraphicsItem* item : chart ? chart->scene()->items() : QList<QGraphicsItem*>()) {
+        auto* simple = dynamic_cast<QGraphicsSimpleTextItem*>(item);
+        if (auto* rich = dynamic_cast<QGraphicsTextItem*>(item);
+            item->isVisible() && (simple || rich))
+            areas.emplace_back(chart->mapFromScene(item->sceneBoundingRect())
+                                   .boundingRect()
+                                   .translated(chart->viewport()->mapTo(window, QPoint())),
+                               simple ? simple->text() : rich->toPlainText());
+    }
+}
+
+// Every text the window shows, and every line of a chart, reads at 7:1 or more on its ground.
+static void ReadsInHighContrast(QWidget* window)
+{
+    window->grab(); // laid out as drawn, the chart's labels too
+    QApplication::processEvents();
+    const QImage picture = window->grab().toImage();
+    const qreal scale = picture.devicePixelRatio();
+    const auto inPicture = [scale](const QRect& area) {
+        return QRect((QRectF(area).topLeft() * scale).toPoint(),
+                     (QSizeF(area.size()) * scale).toSize());
+    };
+    std::vector<std::pair<QRect, QString>> areas;
+    TextAreas(window, QAccessible::queryAccessibleInterface(window), window, areas);
+    for (const auto& [area, text] : areas)
+        EXPECT_GE(Measured(picture, inPicture(area)).second, toolkit::HighContrastRatio)
+            << Heard(window) << ": " << text.toStdString();
+    for (auto* chart : window->findChildren<QChartView*>()) { // and each line beside its ground
+        const QRect plot = chart->mapFromScene(chart->chart()->plotArea()).boundingRect();
+        const QRgb ground =
+            Measured(picture,
+                     inPicture(plot.translated(chart->viewport()->mapTo(window, QPoint()))))
+                .first;
+        for (QAbstractSeries* series : chart->chart()->series()) {
+            const auto* line = qobject_cast<QLineSeries*>(series);
+            EXPECT_GE(line ? Ratio(line->pen().color().rgb(), ground) : 21,
+                      toolkit::HighContrastRatio)
+                << series->name().toStdString();
+        }
+    }
+}
+
+// In High Contrast: the main window idle and in a test, the answer window, About, Personalize,
+// each page of Results, a test gone over, the print dialog and the report as printed (read from its
+// picture, each word where the PDF puts it).
+TEST_F(InEveryLanguage, InHighContrastEveryTextReadsAtSevenToOne)
+{
+    window.reset();                                                     // which saves the settings
+    AppKey("QZV", "Carrowby").WriteValue("HighContrast", " 1", REG_SZ); // the child's choice
+    Open();
+    const std::unique_ptr<void, void (*)(void*)> off(this, [](void*) {
+        toolkit::ShowHighContrast(false); // for the tests that follow
+    });
+    ASSERT_TRUE(toolkit::HighContrast());
+    Recorded("Carrowby");
+    ReadsInHighContrast(window.get());
+    {
+        frmAbout about(window.get());
+        about.show();
+        ReadsInHighContrast(&about);
+    }
+    WhenModal([](QWidget* personalize) {
+        ReadsInHighContrast(personalize);
+        PressKey(personalize, Qt::Key_Escape);
+    });
+    Find<QAction>("mFile_Personalize")->trigger();
+    Script(0, {1, 2});
+    Start();
+    ReadsInHighContrast(window.get());
+    Answer("0", [](QWidget* answer) {
+        ReadsInHighContrast(answer);
+        PressKey(answer, Qt::Key_Return);
+    });
+    QDialog* results = OpenResults();
+    auto* tabs = results->findChild<QTabWidget*>();
+    for (int tab = 0; tab < tabs->count(); ++tab)
+        tabs->setCurrentIndex(tab), ReadsInHighContrast(results);
+    WhenModal([](QWidget* review) {
+        ReadsInHighContrast(review);
+        review->close();
+    });
+    tabs->setCurrentIndex(1);
+    QTest::keyClick(results->findChild<QTableView*>("grdTests"), Qt::Key_Return);
+    WhenModal([](QWidget* print) { ReadsInHighContrast(print), PressKey(print, Qt::Key_Return); });
+    QTest::mouseClick(Find<QPushButton>("cmdPrint", results), Qt::LeftButton);
+    const QString pdf = QDir::home().entryInfoList({"*.pdf"}).value(0).filePath();
+    QProcess picture, words;
+    picture.start("pdftoppm", {"-png", "-r", "144", "-singlefile", pdf, pdf});
+    words.start("pdftotext", {"-bbox", pdf, "-"});
+    ASSERT_TRUE(picture.waitForFinished(20000) && words.waitForFinished(20000));
+    const QImage page(pdf + ".png");
+    const QRegularExpression word(
+        R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+    int read = 0;
+    for (const auto& found : word.globalMatch(QString::fromUtf8(words.readAllStandardOutput()))) {
+        const auto at = [&found](int n) { return found.captured(n).toDouble() * 2; }; // 144 dpi
+        const QRect place = QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4))).toRect();
+        EXPECT_GE(Measured(page, place).second, toolkit::HighContrastRatio)
+            << "printed: " << found.captured(5).toStdString();
+        ++read;
+    }
+    EXPECT_GT(read, 50) << "the report's words";
+    QFile::remove(pdf), QFile::remove(pdf + ".png"); // the home folder as it was, for the next test
+}
+
+// Read Aloud in the language's words: 7 x 8 answered wrong, 17 / 4 and a hard sum posed, a test
+// ended with 8 right and 2 wrong, and one whose time ran out after 1 right; the voice it asks for.
+TEST_F(InEveryLanguage, ReadsTheDrillAloudInItsWords)
+{
+    const std::map<QString, std::vector<std::string>> said = {
+        {"en",
+         {"Oops!!! 7 times 8 is 56.", "17 divided by 4", "5 plus 12 plus 9",
+          "8 right, 2 wrong: B-minus", "The time is up. 1 right, 0 wrong, 9 not answered: F",
+          "en_GB English (Great Britain)"}},
+        {"de",
+         {"Hoppla!!! 7 mal 8 ist 56.", "17 geteilt durch 4", "5 plus 12 plus 9",
+          "8 richtig, 2 falsch: B minus",
+          "Die Zeit ist um. 1 richtig, 0 falsch, 9 nicht beantwortet: F", "de_DE German"}},
+        {"fr",
+         {"Oups\u00a0!!! 7 fois 8 égale 56.", "17 divisé par 4", "5 plus 12 plus 9",
+          "8 justes, 2 fausses\u00a0: B, moins",
+          "Le temps est écoulé. 1 juste, 0 fausse, 9 sans réponse\u00a0: F",
+          "fr_FR French (France)"}},
+        {"es",
+         {"¡¡¡Uy!!! 7 por 8 es igual a 56.", "17 dividido entre 4", "5 más 12 más 9",
+          "8 bien, 2 mal: B, menos", "Se acabó el tiempo. 1 bien, 0 mal, 9 sin responder: F",
+          "es_ES Spanish (Spain)"}},
+        {"it",
+         {"Ops!!! 7 per 8 fa 56.", "17 diviso 4", "5 più 12 più 9",
+          "8 giuste, 2 sbagliate: B, meno",
+          "Il tempo è finito. 1 giusta, 0 sbagliate, 9 senza risposta: F", "it_IT Italian"}},
+        {"pt_BR",
+         {"Ops!!! 7 vezes 8 é igual a 56.", "17 dividido por 4", "5 mais 12 mais 9",
+          "8 certas, 2 erradas: B, menos", "O tempo acabou. 1 certa, 0 errada, 9 sem resposta: F",
+          "pt_BR Portuguese (Brazil)"}}};
+    using namespace drill;
+    const auto words = InTheLanguageShown;
+    const QString voice = QCoreApplication::translate("Speaker", "en_GB") + ' ' +
+                          QCoreApplication::translate("Speaker", "English (Great Britain)");
+    EXPECT_EQ(
+        std::vector<std::string>(
+            {SpokenVerdict(Judge("", 56), {Multiplication, 8, 7}, 56, words),
+             SpokenProblem({Division, 4, 17}, words),
+             SpokenProblem({Addition, 9, 12, 5, 0, Hard}, words),
+             SpokenEnd({8, 2, 0, 80, "B-"}, results::EndReason::Finished, words),
+             SpokenEnd({1, 0, 9, 10, "F"}, results::EndReason::Time, words), voice.toStdString()}),
+        said.at(english ? "en" : language));
 }
