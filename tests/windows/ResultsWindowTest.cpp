@@ -504,7 +504,8 @@ TEST_F(ResultsWindowTest, FactsFollowTheDaysAndEachChildsFluencyTime)
     // Maisie's multiplication by this day: 4 x 4 learning since an earlier one, not 7 x 8 of today
     // (the order itself is the facts' rule).
     QTest::mouseClick(Find<QPushButton>("cmdPractiseFacts", results), Qt::LeftButton);
-    EXPECT_EQ(Text("txtLine2") + "x" + Text("txtLine1"), " 4x 4");
+    EXPECT_EQ(Find<QGroupBox>("frmProblem")->title() + ":" + Text("txtLine2") + Text("txtLine1"),
+              "Problem 1 of 5: 4 4");
     window->close();
     EXPECT_EQ(kept("Maisie"), 5);
 }
