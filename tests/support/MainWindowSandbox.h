@@ -202,8 +202,9 @@ class MainWindowSandbox : public RegistrySandbox
         return window->windowHandle()->title();
     }
 
-    // Hands in the typed answer with Enter; the feedback window gets feedback.
-    void Answer(const QString& typed, std::function<void(QWidget*)> feedback)
+    static void PressEnter(QWidget* shown) { PressKey(shown, Qt::Key_Return); }
+    // Hands in the typed answer with Enter; the feedback window gets feedback, else Enter.
+    void Answer(const QString& typed, std::function<void(QWidget*)> feedback = PressEnter)
     {
         WhenModal(std::move(feedback));
         QTest::keyClicks(Input(), typed), QTest::keyClick(Input(), Qt::Key_Return);

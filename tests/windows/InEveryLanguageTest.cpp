@@ -100,8 +100,8 @@ TEST_F(InEveryLanguage, EachWindowHoldsItsControlsWholeAndSpeaksTheLanguage)
                     << Heard(control);
                 for (const QString& text : ShownTexts(object))
                     for (const char* context :
-                         {"frmMain", "frmAnswer", "frmAbout", "frmResults", "frmTestReview",
-                          "TestsModel", "ProgressChart", "drill", "toolkit"})
+                         {"frmMain", "frmAnswer", "frmAbout", "frmResults", "TestsModel",
+                          "frmTestReview", "ProgressChart", "drill", "toolkit"})
                         EXPECT_TRUE(QStringList({"", text})
                                         .contains(shipped.translate(context, qPrintable(text))))
                             << context << ": " << text.toStdString();
@@ -193,8 +193,8 @@ TEST_F(InEveryLanguage, AboutNamesTheChildAsTheLanguageDoesAndShowsAnyTitleWhole
     EXPECT_TRUE(ada.width() >= bar && ada.width() <= std::max(designed, bar))
         << "whole in its bar, and no wider: " << ada.width() << " for " << bar;
     for (const QString& name :
-         QStringList{QString(243, 'W'), QString(121, QChar(0xC9)), "Ada", "Elizabeth",
-                     "Ada Lovelace", "Jean-Baptiste", "Bartholomew"}) {
+         QStringList{QString(243, 'W'), QString(121, QChar(0xC9)), "Ada", "Ada Lovelace",
+                     "Elizabeth", "Jean-Baptiste", "Bartholomew"}) {
         toolkit::SetCaption(window.get(), name + "'s Carrowby");
         frmAbout about(window.get());
         auto* title = about.findChild<TitleLabel*>("lblTitle");
@@ -397,9 +397,9 @@ static void ReadsInHighContrast(QWidget* window)
     }
 }
 
-// In High Contrast: the main window idle and in a test, the answer window, About, Personalize,
-// each page of Results, a test gone over, the print dialog and the report as printed (read from its
-// picture, each word where the PDF puts it).
+// In High Contrast: the main window idle and in a test, answer, About, Personalize, each page of
+// Results, a test's review, the print dialog and the report printed (each word where the PDF puts
+// it).
 TEST_F(InEveryLanguage, InHighContrastEveryTextReadsAtSevenToOne)
 {
     window.reset();                                                     // which saves the settings
@@ -460,36 +460,30 @@ TEST_F(InEveryLanguage, InHighContrastEveryTextReadsAtSevenToOne)
     QFile::remove(pdf), QFile::remove(pdf + ".png"); // the home folder as it was, for the next test
 }
 
-// Read Aloud in the language's words: 7 x 8 answered wrong, 17 / 4 and a hard sum posed, a test
-// ended with 8 right and 2 wrong, and one whose time ran out after 1 right; the voice it asks for.
+// Read Aloud in the language's words: a verdict, two problems, two ends, and the voice it asks for.
 TEST_F(InEveryLanguage, ReadsTheDrillAloudInItsWords)
 {
+    // clang-format off
     const std::map<QString, std::vector<std::string>> said = {
-        {"en",
-         {"Oops!!! 7 times 8 is 56.", "17 divided by 4", "5 plus 12 plus 9",
-          "8 right, 2 wrong: B-minus", "The time is up. 1 right, 0 wrong, 9 not answered: F",
-          "en_GB English (Great Britain)"}},
-        {"de",
-         {"Hoppla!!! 7 mal 8 ist 56.", "17 geteilt durch 4", "5 plus 12 plus 9",
-          "8 richtig, 2 falsch: B minus",
-          "Die Zeit ist um. 1 richtig, 0 falsch, 9 nicht beantwortet: F", "de_DE German"}},
-        {"fr",
-         {"Oups\u00a0!!! 7 fois 8 égale 56.", "17 divisé par 4", "5 plus 12 plus 9",
-          "8 justes, 2 fausses\u00a0: B, moins",
-          "Le temps est écoulé. 1 juste, 0 fausse, 9 sans réponse\u00a0: F",
-          "fr_FR French (France)"}},
-        {"es",
-         {"¡¡¡Uy!!! 7 por 8 es igual a 56.", "17 dividido entre 4", "5 más 12 más 9",
-          "8 bien, 2 mal: B, menos", "Se acabó el tiempo. 1 bien, 0 mal, 9 sin responder: F",
-          "es_ES Spanish (Spain)"}},
-        {"it",
-         {"Ops!!! 7 per 8 fa 56.", "17 diviso 4", "5 più 12 più 9",
-          "8 giuste, 2 sbagliate: B, meno",
-          "Il tempo è finito. 1 giusta, 0 sbagliate, 9 senza risposta: F", "it_IT Italian"}},
-        {"pt_BR",
-         {"Ops!!! 7 vezes 8 é igual a 56.", "17 dividido por 4", "5 mais 12 mais 9",
-          "8 certas, 2 erradas: B, menos", "O tempo acabou. 1 certa, 0 errada, 9 sem resposta: F",
-          "pt_BR Portuguese (Brazil)"}}};
+        {"en", {"Oops!!! 7 times 8 is 56.", "17 divided by 4", "5 plus 12 plus 9",
+                "8 right, 2 wrong: B-minus", "en_GB English (Great Britain)",
+                "The time is up. 1 right, 0 wrong, 9 not answered: F"}},
+        {"de", {"Hoppla!!! 7 mal 8 ist 56.", "17 geteilt durch 4", "5 plus 12 plus 9",
+                "8 richtig, 2 falsch: B minus", "de_DE German",
+                "Die Zeit ist um. 1 richtig, 0 falsch, 9 nicht beantwortet: F"}},
+        {"fr", {"Oups\u00a0!!! 7 fois 8 égale 56.", "17 divisé par 4", "5 plus 12 plus 9",
+                "8 justes, 2 fausses\u00a0: B, moins", "fr_FR French (France)",
+                "Le temps est écoulé. 1 juste, 0 fausse, 9 sans réponse\u00a0: F"}},
+        {"es", {"¡¡¡Uy!!! 7 por 8 es igual a 56.", "17 dividido entre 4", "5 más 12 más 9",
+                "8 bien, 2 mal: B, menos", "es_ES Spanish (Spain)",
+                "Se acabó el tiempo. 1 bien, 0 mal, 9 sin responder: F"}},
+        {"it", {"Ops!!! 7 per 8 fa 56.", "17 diviso 4", "5 più 12 più 9",
+                "8 giuste, 2 sbagliate: B, meno", "it_IT Italian",
+                "Il tempo è finito. 1 giusta, 0 sbagliate, 9 senza risposta: F"}},
+        {"pt_BR", {"Ops!!! 7 vezes 8 é igual a 56.", "17 dividido por 4", "5 mais 12 mais 9",
+                   "8 certas, 2 erradas: B, menos", "pt_BR Portuguese (Brazil)",
+                   "O tempo acabou. 1 certa, 0 errada, 9 sem resposta: F"}}};
+    // clang-format on
     using namespace drill;
     const auto words = InTheLanguageShown;
     const QString voice = QCoreApplication::translate("Speaker", "en_GB") + ' ' +
@@ -500,6 +494,6 @@ TEST_F(InEveryLanguage, ReadsTheDrillAloudInItsWords)
              SpokenProblem({Division, 4, 17}, words),
              SpokenProblem({Addition, 9, 12, 5, 0, Hard}, words),
              SpokenEnd({8, 2, 0, 80, "B-"}, results::EndReason::Finished, words),
-             SpokenEnd({1, 0, 9, 10, "F"}, results::EndReason::Time, words), voice.toStdString()}),
+             voice.toStdString(), SpokenEnd({1, 0, 9, 10, "F"}, results::EndReason::Time, words)}),
         said.at(english ? "en" : language));
 }

@@ -293,19 +293,18 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
         testing::HasSubstr("could not be saved in " + store + " (No space left on device)"));
 }
 
-// An Enter that echoes the one which closed the verdict answers nothing; another child starts
-// with a clear status.
+// An Enter echoing the one that closed the verdict answers nothing; another child starts clear.
 TEST_F(MainWindowTest, AStrayEnterAnswersNothingAndAnotherChildStartsClear)
 {
     Script(0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0});
     EXPECT_EQ(Start(), "");
-    Answer("8", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+    Answer("8");
     QTest::keyClick(Input(), Qt::Key_Return); // Enter pressed twice, the second 80 ms on
     EXPECT_EQ(Screen(),
               QStringList({"testing", " 1", " 0", " 100", "A+", "Unlimited", "Problem 2 of 10"}));
     clock->Pass(0.5);
     for (int problem = 2; problem <= 10; ++problem) // an empty answer from then on: 0
-        Answer("", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); }), clock->Pass(1);
+        Answer(""), clock->Pass(1);
     EXPECT_EQ(Screen(), QStringList({"idle", " 1", " 9", " 10", "F", "Unlimited"}));
     EXPECT_EQ(Personalize("Tom"), "Tom's Carrowby");
     EXPECT_EQ(Screen(), QStringList({"idle", "0", "0", "0", "", "Unlimited"}));
@@ -340,16 +339,16 @@ TEST_F(MainWindowTest, EachChildKeepsItsOwnSettings)
 TEST(ChildNames, ATypedNameFindsTheChildItOnlyLooksLike)
 {
     const std::vector<settings::Child> children = {{"Émile"}, {"Tom "}, {"tom"}, {""}};
-    const std::pair<const char*, int> rows[] = {
-        {"Émile", 0}, {"émile", 0},  {" ÉMILE ", 0}, {"tom", 2}, {"Tom ", 1},
-        {"TOM", 1},   {"Emile", -1}, {"Tomás", -1},  {"", -1},   {" ", -1}};
+    // clang-format off
+    const std::pair<const char*, int> rows[] = {{"Émile", 0}, {"émile", 0}, {" ÉMILE ", 0},
+        {"tom", 2}, {"Tom ", 1}, {"TOM", 1}, {"Emile", -1}, {"Tomás", -1}, {"", -1}, {" ", -1}};
+    const std::pair<QString, QString> titles[] = {{"Ada's Carrowby", "Ada"}, {"Ada", ""},
+        {"Carrowby pour Ada", "Ada"}, {"Carrowby", ""}, {"'s Carrowby", ""}, {"Carrowby pour ", ""}};
+    // clang-format on
     for (const auto& [typed, found] : rows) {
         const settings::Child* child = drill::ChildNamed(children, typed);
         EXPECT_EQ(child ? child - children.data() : -1, found) << typed;
     }
-    const std::pair<QString, QString> titles[] = {
-        {"Ada's Carrowby", "Ada"}, {"Carrowby pour Ada", "Ada"}, {"Carrowby", ""},
-        {"'s Carrowby", ""},       {"Carrowby pour ", ""},       {"Ada", ""}};
     for (const auto& [title, name] : titles)
         EXPECT_EQ(drill::NameInTitle(title, "Carrowby pour %1"), name) << title.toStdString();
     EXPECT_EQ(drill::NameInTitle("Le Carrowby d'Ada !", "Le Carrowby d'%1 !"), "Ada");
@@ -440,7 +439,7 @@ TEST_F(MainWindowTest, LeavingWithAnAnswerUnwrittenWaitsOrLeavesOnTheUsersWord)
         Script(0, {1});
         EXPECT_EQ(Start(), "");
         ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
-        Answer("8", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+        Answer("8");
         QString asked;
         const QPointer<QTimer> question = WhenModal([&](QWidget* ask) {
             asked = ask->property("text").toString();
@@ -475,8 +474,7 @@ TEST_F(MainWindowTest, LeavingWithAnAnswerUnwrittenWaitsOrLeavesOnTheUsersWord)
     }
 }
 
-// Alt+S and an Enter at once, as a quick hand presses them on the first test of a run: one test,
-// ended when the window closes.
+// Alt+S and Enter at once, as a quick hand presses them: one test, ended as the window closes.
 TEST_F(MainWindowTest, OnePressOfStartStartsOneTest)
 {
     Script(0, {1, 1});

@@ -15,12 +15,13 @@ TEST(ResultsTexts, NumbersAndDurationsAreWrittenShort)
     const std::pair<std::vector<int>, const char*> lists[] = {{{}, ""}, {{7}, "7"},
         {{2, 5, 7}, "2, 5, 7"}, {{6, 7}, "6, 7"}, {{6, 7, 8, 9}, "6–9"},
         {{0, 1, 2, 3, 8, 9, 10}, "0–3, 8–10"}};
+    const std::pair<int64_t, const char*> durations[] = {
+        {0, "0:00"}, {59, "0:59"}, {125, "2:05"}, {3600, "1:00:00"}, {3725, "1:02:05"}};
     // clang-format on
     for (const auto& [numbers, text] : lists)
         EXPECT_EQ(resultstexts::NumbersText(numbers).toStdString(), text);
     EXPECT_EQ(resultstexts::NumbersOf("2,10"), std::vector<int>({2, 10}));
-    for (const auto& [seconds, text] : std::vector<std::pair<int64_t, const char*>>{
-             {0, "0:00"}, {59, "0:59"}, {125, "2:05"}, {3600, "1:00:00"}, {3725, "1:02:05"}})
+    for (const auto& [seconds, text] : durations)
         EXPECT_EQ(resultstexts::DurationText(seconds).toStdString(), text) << seconds;
     EXPECT_EQ(
         resultstexts::FileNameFor("../Bo/Jo\t's \"1\": a*b", "tests", QDate(2026, 12, 1), "csv"),
@@ -37,20 +38,20 @@ TEST(ResultsTexts, EachLanguageCountsAndDatesAsItWrites)
     const QLocale before;
     // language, "%n correct" of 0, 1, 2 and 5, the first and second of December, the numbers
     // ticked: one, then two; the files of a title's tests and of everyone's
-    const std::tuple<const char*, const char*, const char*, const char*, const char*, const char*>
-        rows[] = {
-            {"de", "0 richtig|1 richtig|2 richtig|5 richtig", "1. Dezember", "2. Dezember",
-             "mit der Zahl 7.|mit den Zahlen 3, 7.", "Carrowby Tests|Alle Tests"},
-            {"fr", "0 juste|1 juste|2 justes|5 justes", "1er décembre", "2 décembre",
-             "avec le nombre 7.|avec les nombres 3, 7.",
-             "tests de Carrowby|tests de tous les enfants"},
-            {"es", "0 bien|1 bien|2 bien|5 bien", "1 de diciembre", "2 de diciembre",
-             "con el número 7.|con los números 3, 7.", "pruebas de Carrowby|pruebas de todos"},
-            {"it", "0 giuste|1 giusta|2 giuste|5 giuste", "1° dicembre", "2 dicembre",
-             "con il numero 7.|con i numeri 3, 7.", "prove di Carrowby|prove di tutti"},
-            {"pt_BR", "0 certa|1 certa|2 certas|5 certas", "1º de dezembro", "2 de dezembro",
-             "com o número 7.|com os números 3, 7.", "testes do Carrowby|testes de todos"},
-        };
+    using Text = const char*;
+    // clang-format off
+    const std::tuple<Text, Text, Text, Text, Text, Text> rows[] = {
+        {"de", "0 richtig|1 richtig|2 richtig|5 richtig", "1. Dezember", "2. Dezember",
+         "mit der Zahl 7.|mit den Zahlen 3, 7.", "Carrowby Tests|Alle Tests"},
+        {"fr", "0 juste|1 juste|2 justes|5 justes", "1er décembre", "2 décembre",
+         "avec le nombre 7.|avec les nombres 3, 7.", "tests de Carrowby|tests de tous les enfants"},
+        {"es", "0 bien|1 bien|2 bien|5 bien", "1 de diciembre", "2 de diciembre",
+         "con el número 7.|con los números 3, 7.", "pruebas de Carrowby|pruebas de todos"},
+        {"it", "0 giuste|1 giusta|2 giuste|5 giuste", "1° dicembre", "2 dicembre",
+         "con il numero 7.|con i numeri 3, 7.", "prove di Carrowby|prove di tutti"},
+        {"pt_BR", "0 certa|1 certa|2 certas|5 certas", "1º de dezembro", "2 de dezembro",
+         "com o número 7.|com os números 3, 7.", "testes do Carrowby|testes de todos"}};
+    // clang-format on
     for (const auto& [name, correct, first, second, ticked, files] : rows) {
         QTranslator language;
         ASSERT_TRUE(
@@ -58,14 +59,12 @@ TEST(ResultsTexts, EachLanguageCountsAndDatesAsItWrites)
         QCoreApplication::installTranslator(&language);
         QLocale::setDefault(QLocale(name));
         EXPECT_EQ(resultstexts::SpreadsheetStyle().separator, ';') << "beside a decimal comma";
-        QStringList counted;
+        QStringList counted, numbers, named;
         for (const int n : {0, 1, 2, 5})
             counted << QCoreApplication::translate("frmTestReview", "%n correct", nullptr, n);
-        counted << resultstexts::DayText(QDate(2026, 12, 1))
-                << resultstexts::DayText(QDate(2026, 12, 2));
+        counted << resultstexts::DayText({2026, 12, 1}) << resultstexts::DayText({2026, 12, 2});
         EXPECT_EQ(counted.join('|').toStdString(),
                   std::string(correct) + "|" + first + "|" + second);
-        QStringList numbers;
         for (const QString listed : {"7", "3, 7"})
             numbers << QCoreApplication::translate(
                            "frmResults",
@@ -74,7 +73,6 @@ TEST(ResultsTexts, EachLanguageCountsAndDatesAsItWrites)
                            .arg("x", listed)
                            .section(", ", 1);
         EXPECT_EQ(numbers.join('|').toStdString(), ticked) << name;
-        QStringList named;
         for (const auto& whose : {std::optional<QString>("Carrowby"), std::optional<QString>()})
             named << resultstexts::FileNameFor(whose,
                                                QCoreApplication::translate("frmResults", "tests"),

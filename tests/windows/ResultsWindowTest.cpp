@@ -28,19 +28,16 @@ class ResultsWindowTest : public MainWindowSandbox
         Script(0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
         EXPECT_EQ(Start(), "");
         for (int problem = 0; problem < 10; ++problem)
-            Answer("99", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+            Answer("99");
         EXPECT_TRUE(QTest::qWaitFor([before] { return Ended().size() == before + 1; }));
         return OpenResults();
     }
-    // A test by another copy on the clock: 5 right of 10 unless scored otherwise, ended the
-    // seconds given after its start.
+    // A test by another copy: 5 right of 10 unless scored otherwise, ended seconds after its start.
     void Taken(const results::TestSetup& setup, double seconds, results::EndReason why = {},
                const results::Score& score = {5, 5, 0, 50, "F"})
     {
         results::Recorder other;
-        other.SetClock(clock);
-        other.TestStarted(setup, {});
-        clock->Pass(seconds);
+        other.SetClock(clock), other.TestStarted(setup, {}), clock->Pass(seconds);
         other.TestEnded(score, why);
     }
     // The titles of the tests in the file that have ended, newest first.
@@ -48,8 +45,7 @@ class ResultsWindowTest : public MainWindowSandbox
     {
         results::ResultsReader reader;
         QStringList ended;
-        for (const auto& test :
-             reader.Open() ? reader.Tests().value() : std::vector<results::TestRow>())
+        for (const auto& test : reader.Open() ? *reader.Tests() : std::vector<results::TestRow>())
             if (test.endReason)
                 ended << QString::fromStdString(test.title);
         return ended;
@@ -79,12 +75,12 @@ TEST_F(ResultsWindowTest, ATestIsKeptFromItsStartNothingIsTickedWhileItRunsAndAL
     QDialog* results = OpenResults();
     QTest::keyClick(results->findChild<QChartView*>(), Qt::Key_Home); // no point yet to go to
     auto running = [&] {
-        return !Find<QPushButton>("cmdTickNumbers", results)->isEnabled() &&
-               !Find<QPushButton>("cmdForget", results)->isEnabled();
+        return !Find("cmdTickNumbers", results)->isEnabled() &&
+               !Find("cmdForget", results)->isEnabled();
     };
     EXPECT_TRUE(running());
     for (int problem = 0; problem < 10; ++problem)
-        Answer("99", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+        Answer("99");
     EXPECT_FALSE(running());
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return TableRow(results, 0).section('|', 1) == "0:00|+ 7|Easy|–|0|10|0|0|F|Finished";
@@ -100,7 +96,7 @@ TEST_F(ResultsWindowTest, ATestIsKeptFromItsStartNothingIsTickedWhileItRunsAndAL
     for (int problem = 0; problem < 10; ++problem) {
         results::ResultsWriter other;
         ASSERT_TRUE(problem < 9 || (QTest::qWaitFor(nineIn) && other.Open(500) && other.Forget()));
-        Answer("99", [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+        Answer("99");
     }
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return Text("txtNotKept", results).startsWith("1 answer of this run could not be kept");
@@ -125,9 +121,8 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
         const auto* axis = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
         return axis->min() + (plot.bottom() - y) / plot.height() * (axis->max() - axis->min());
     };
-    const QRectF plot = chart->plotArea();
-    const auto at = [&](QAbstractSeries* series, QXYSeries* points,
-                        int point) { // x in % of the plot
+    const QRectF plot = chart->plotArea(); // x in % of it, y as its axis says
+    const auto at = [&](QAbstractSeries* series, QXYSeries* points, int point) {
         const QPointF place = chart->mapToPosition(points->at(point), series);
         return QString::number(qRound(100 * (place.x() - plot.left()) / plot.width())) + "," +
                QString::number(qRound(percentAt(place.y())));
@@ -199,8 +194,7 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
     EXPECT_TRUE(Text("txtSummary", results)
                     .contains(QRegularExpression("^Practice: one practice, on .*: 100%$")))
         << "never called a test";
-    // A point at 0% or 100% drawn whole: its mark, darker than the pale bands, as tall as it is
-    // wide.
+    // A point at 0% or 100% drawn whole: its mark, darker than the pale bands, as tall as wide.
     const QImage image = view->viewport()->grab().toImage();
     QStringList marks;
     for (QAbstractSeries* series : chart->series())
@@ -297,7 +291,7 @@ TEST_F(ResultsWindowTest, WhatIsStillMissedIsPractisedInTheMainWindow)
     EXPECT_EQ(problem(), "Problem 1 of 10: 7 0");
     EXPECT_EQ(Text("txtTimeRemaining"), "Unlimited") << "a practice takes its time";
     for (const char* typed : {"6", "8", "9"})
-        Answer(typed, [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+        Answer(typed);
     EXPECT_EQ(problem(), "Problem 4 of 11: 7 0") << "the wrong one asked again";
     EXPECT_EQ(Screen().mid(1, 4) + Screen().mid(7),
               QStringList({" 2", " 1", "-", "-", "Practice 2 of 3 facts right now"}))
@@ -420,7 +414,6 @@ TEST_F(ResultsWindowTest, TheTableAndTheChartFollowNewTests)
     EXPECT_TRUE(Text("txtSummary", results).startsWith("Easy: 11 tests since"));
 }
 
-// Enter answers No; only Yes forgets.
 // Only the question's own button forgets: Enter, Escape and the keys of Yes and OK keep them, and
 // Alt+F, the File menu in every other window, presses nothing here.
 TEST_F(ResultsWindowTest, ForgettingAsksFirst)
@@ -455,8 +448,7 @@ TEST_F(ResultsWindowTest, ForgettingAsksFirst)
     EXPECT_FALSE(std::filesystem::exists(aside) || Find("cmdForgetSetAside", results)->isVisible());
 }
 
-// The facts over the days of the clock, each child's fluency time its own, and a practice of the
-// operation shown.
+// The facts over the clock's days, each child's fluency time its own, a practice of what is shown.
 TEST_F(ResultsWindowTest, FactsFollowTheDaysAndEachChildsFluencyTime)
 {
     EXPECT_EQ(Personalize("Tom"), "Tom's Carrowby");
@@ -509,15 +501,11 @@ TEST_F(ResultsWindowTest, FactsFollowTheDaysAndEachChildsFluencyTime)
     whose->setCurrentText("Maisie's Carrowby");
     emit whose->activated(whose->currentIndex());
     EXPECT_EQ(fluency->currentText(), "5 seconds");
-    // Learning since an earlier day, then four new facts in teaching order, 7 x 8 left for today.
+    // Maisie's multiplication by this day: 4 x 4 learning since an earlier one, not 7 x 8 of today
+    // (the order itself is the facts' rule).
     QTest::mouseClick(Find<QPushButton>("cmdPractiseFacts", results), Qt::LeftButton);
-    QStringList asked;
-    for (int problem = 0; problem < 5; ++problem) {
-        asked << Text("txtLine2") + "x" + Text("txtLine1");
-        Answer(QString::number(Text("txtLine2").toInt() * Text("txtLine1").toInt()),
-               [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
-    }
-    EXPECT_EQ(asked.join(' ').remove(' '), "4x40x01x02x010x0");
+    EXPECT_EQ(Find<QGroupBox>("frmProblem")->title() + ":" + Text("txtLine2") + Text("txtLine1"),
+              "Problem 1 of 5: 4 4");
     window->close();
     EXPECT_EQ(kept("Maisie"), 5);
 }
@@ -542,7 +530,6 @@ TEST_F(ResultsWindowTest, EachButtonHandingTheMainWindowSomethingDoesSoAndWaitsF
         for (QPushButton* other : handing)
             EXPECT_FALSE(other->isEnabled()) << Heard(other) << " while a test runs";
         while (Find("frmProblem")->isVisible()) // each answered right
-            Answer(QString::number(Text("txtLine1").toInt() + Text("txtLine2").toInt()),
-                   [](QWidget* feedback) { PressKey(feedback, Qt::Key_Return); });
+            Answer(QString::number(Text("txtLine1").toInt() + Text("txtLine2").toInt()));
     }
 }

@@ -1,7 +1,6 @@
-// The export a spreadsheet is given, read back as LibreOffice Calc reads it (comma and semicolon
-// both separators, as its import offers, in the language's own settings) and each cell told with
-// its type: in English and French, headers and words in the language, names whole with accents,
-// each field in its column, numbers as numbers, times as dates, lists and signs as text.
+// The export read back as LibreOffice Calc reads it (comma and semicolon both separators, in the
+// language's settings), each cell with its type: in English and French, words in the language,
+// names whole, each field in its column, numbers as numbers, times as dates, lists, signs as text.
 
 #include "results/ResultsCsv.h"
 #include "toolkit/Translations.h"
@@ -69,25 +68,19 @@ TEST(Spreadsheet, ReadsTheExportInItsLanguageWithItsDatesAndNumbers)
         "sZoé's Carrowby|d2026-12-01T08:00:00|f2|sx|s17, 9|f153|f153|f1|f4.2|f0",
         "sÆrø, \"Jo\"; Núñez|d2026-12-01T08:00:00|f3|s/|s56, 8|f7|s7x|f0|f12.5|f1"};
     // language, LibreOffice's number for it, the tests, then the answers, as read back
+    // clang-format off
     const std::tuple<const char*, const char*, QStringList> rows[] = {
-        {"en",
-         "1033",
-         {"sTest|sStarted|sEnded|sTitle|sOperations|sNumbers ticked|sDifficulty|sProblems|"
-          "sTime limit (seconds)|sCorrect|sIncorrect|sUnanswered|sPercentage|sGrade|"
-          "sHow it ended|sPractice",
-          "f7|d2026-12-01T08:00:00|d2026-12-01T08:03:05|sZoé's Carrowby|s'+-|s3, 7|sHard|f10|f0|"
-          "f9|f1|f0|f90|sA-|sFinished|f0",
-          "sTitle|sStarted|sProblem|sOperation|sNumbers|sRight answer|sTyped|sRight|sSeconds|"
-          "sPractice"}},
-        {"fr",
-         "1036",
-         {"sTest|sDébut|sFin|sTitre|sOpérations|sNombres cochés|sNiveau|sCalculs|"
+        {"en", "1033", {"sTest|sStarted|sEnded|sTitle|sOperations|sNumbers ticked|sDifficulty|"
+          "sProblems|sTime limit (seconds)|sCorrect|sIncorrect|sUnanswered|sPercentage|sGrade|"
+          "sHow it ended|sPractice", "f7|d2026-12-01T08:00:00|d2026-12-01T08:03:05|sZoé's Carrowby|"
+          "s'+-|s3, 7|sHard|f10|f0|f9|f1|f0|f90|sA-|sFinished|f0", "sTitle|sStarted|sProblem|"
+          "sOperation|sNumbers|sRight answer|sTyped|sRight|sSeconds|sPractice"}},
+        {"fr", "1036", {"sTest|sDébut|sFin|sTitre|sOpérations|sNombres cochés|sNiveau|sCalculs|"
           "sDélai (secondes)|sJustes|sFausses|sSans réponse|sPourcentage|sNote|"
-          "sComment il a fini|sRévision",
-          "f7|d2026-12-01T08:00:00|d2026-12-01T08:03:05|sZoé's Carrowby|s'+-|s3, 7|sDifficile|f10|"
-          "f0|f9|f1|f0|f90|sA-|sTerminé|f0",
-          "sTitre|sDébut|sCalcul|sOpération|sNombres|sBonne réponse|sTapé|sJuste|sSecondes|"
-          "sRévision"}}};
+          "sComment il a fini|sRévision", "f7|d2026-12-01T08:00:00|d2026-12-01T08:03:05|"
+          "sZoé's Carrowby|s'+-|s3, 7|sDifficile|f10|f0|f9|f1|f0|f90|sA-|sTerminé|f0", "sTitre|"
+          "sDébut|sCalcul|sOpération|sNombres|sBonne réponse|sTapé|sJuste|sSecondes|sRévision"}}};
+    // clang-format on
     QTemporaryDir folder;
     for (const auto& [language, code, expected] : rows) {
         const QLocale before;
