@@ -192,6 +192,10 @@ TEST_F(InEveryLanguage, AboutNamesTheChildAsTheLanguageDoesAndShowsAnyTitleWhole
     EXPECT_EQ(toolkit::Caption(&ada), expected->second);
     EXPECT_TRUE(ada.width() >= bar && ada.width() <= std::max(designed, bar))
         << "whole in its bar, and no wider: " << ada.width() << " for " << bar;
+    QFont bold = QApplication::font(); // as window managers draw a title, beside icon and buttons
+    bold.setBold(true);
+    const QString wide(60, u'W');
+    EXPECT_GE(toolkit::TitleBarWidth(&ada, wide), QFontMetrics(bold).horizontalAdvance(wide) + 100);
     for (const QString& name :
          QStringList{QString(243, 'W'), QString(121, QChar(0xC9)), "Ada", "Ada Lovelace",
                      "Elizabeth", "Jean-Baptiste", "Bartholomew"}) {
