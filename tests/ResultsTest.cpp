@@ -602,28 +602,23 @@ TEST_F(ResultsTest, EachColumnIsInTheFileAndReadsBackAsWritten)
         Folder();
         Database db; // the file made as a program of that version made it
         ASSERT_TRUE(db.Open(Path(), Database::Beginning, 500) && BringUpToDate(db, version));
-        std::set<std::string> inFile, declared;
+        std::set<std::string> inFile, declared; // and those of this version or before
         std::vector<std::string> expected, read;
         // Each column as "name=value", a column the file lacks as its default.
         const auto said = [&](const auto& columns, const auto& row, const std::string& table,
                               std::vector<std::string>& into) {
             const auto there = ColumnsOf(db, table.c_str()).value();
-            for (const auto& column : columns)
-                into.push_back(column.name + ("=" + StoredText(there.contains(column.name)
-                                                                   ? row
-                                                                   : std::decay_t<decltype(row)>{},
-                                                               column)));
-            return there;
-        };
-        for (const auto& [table, there] :
-             {std::pair("tests", said(TestColumns, test, "tests", expected)),
-              std::pair("problems", said(ProblemColumns, answer, "problems", expected))})
             inFile.insert(there.begin(), there.end());
-        const auto since = [&](const auto& columns) { // those of this version or before
-            for (const auto& column : columns)
-                declared.insert(column.since <= version ? column.name : "");
+            for (const auto& column : columns) {
+                using Row = std::decay_t<decltype(row)>;
+                into.push_back(
+                    column.name +
+                    ("=" + StoredText(there.contains(column.name) ? row : Row{}, column)));
+                column.since <= version ? (void)declared.insert(column.name) : void();
+            }
         };
-        since(TestColumns), since(ProblemColumns), declared.erase("");
+        said(TestColumns, test, "tests", expected),
+            said(ProblemColumns, answer, "problems", expected);
         EXPECT_EQ(inFile, declared)
             << "a column missing from the schema's steps, or declared since "
                "another version; version "
