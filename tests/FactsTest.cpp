@@ -49,6 +49,14 @@ FactTable Answered(std::initializer_list<const char*> answers, double fluency = 
     return facts;
 }
 
+FactTable Of(std::initializer_list<AnsweredProblem> answers)
+{
+    FactTable facts(3, Today);
+    for (const AnsweredProblem& answer : answers)
+        facts.Add(answer);
+    return facts;
+}
+
 std::string Names(const std::vector<Fact>& facts)
 {
     std::string names;
@@ -172,13 +180,11 @@ TEST(Facts, TodayIsTheLocalDayOfTheClock)
 // the fewest numbers that cover them ticked.
 TEST(Facts, WhatIsStillToLearnAndWhichNumbersToTick)
 {
-    FactTable facts(3, Today);
-    for (const auto& answer : {Answer('x', {7, 5}, "w4", {7}), Answer('x', {8, 7}, "w6", {7, 8}),
-                               Answer('x', {9, 8}, "w2", {8, 9}), Answer('x', {4, 3}, "r5", {3}),
-                               Answer('x', {6, 2}, "r4.5", {6}), Answer('x', {6, 6}, "r1", {6}),
-                               Answer('/', {9, 3}, "w1", {3}), Answer('+', {12, 3}, "w9"),
-                               Answer('-', {10, 4}, "w3"), Answer('x', {10, 6}, "w0.5", {10})})
-        facts.Add(answer);
+    const FactTable facts = Of({Answer('x', {7, 5}, "w4", {7}), Answer('x', {8, 7}, "w6", {7, 8}),
+                                Answer('x', {9, 8}, "w2", {8, 9}), Answer('x', {4, 3}, "r5", {3}),
+                                Answer('x', {6, 2}, "r4.5", {6}), Answer('x', {6, 6}, "r1", {6}),
+                                Answer('/', {9, 3}, "w1", {3}), Answer('+', {12, 3}, "w9"),
+                                Answer('-', {10, 4}, "w3"), Answer('x', {10, 6}, "w0.5", {10})});
     EXPECT_EQ(Names(facts.ToLearn()), "7 x 8, 5 x 7, 10 - 4, 8 x 9, 9 / 3, 6 x 10, 3 x 4, 2 x 6");
     EXPECT_EQ(Names(facts.ToLearn('-')), "10 - 4");
     const Practice tick = facts.ToTick();
@@ -187,10 +193,7 @@ TEST(Facts, WhatIsStillToLearnAndWhichNumbersToTick)
         << "7 for two facts, then 10 (one a test with none ticked), 8 and 3; never the unticked 5";
     EXPECT_TRUE(FactTable().ToTick().Empty() && !FactTable().AnyAsked());
     const auto ticked = [](std::initializer_list<AnsweredProblem> answers) {
-        FactTable some(3, Today);
-        for (const auto& answer : answers)
-            some.Add(answer);
-        const Practice practice = some.ToTick();
+        const Practice practice = Of(answers).ToTick();
         std::string said = practice.operations;
         for (const int number : practice.numbers)
             said += " " + std::to_string(number);
@@ -227,16 +230,14 @@ TEST(Facts, WhatIsStillToLearnAndWhichNumbersToTick)
 // four new facts in teaching order; known facts, and those learning answered today, left for later.
 TEST(Facts, APracticeAsksWhatIsDueTodayInItsOrder)
 {
-    FactTable facts(3, Today);
-    for (const auto& answer :
-         {Answer('x', {8, 7}, "w5"), Answer('x', {9, 6}, "w2"), Answer('x', {4, 3}, "r4"),
-          Answer('x', {5, 2}, "r1@-20"), Answer('x', {5, 2}, "r1@-20"),
-          Answer('x', {5, 2}, "r1@-19"), Answer('x', {6, 2}, "r1@-10"),
-          Answer('x', {6, 2}, "r1@-10"), Answer('x', {6, 2}, "r1@-6"), Answer('x', {4, 4}, "r1@-1"),
-          Answer('x', {5, 5}, "r1@-2"), Answer('x', {5, 5}, "r1"), Answer('x', {6, 6}, "r1@-2"),
-          Answer('x', {6, 6}, "r1@-2"), Answer('x', {6, 6}, "r1"), Answer('x', {1, 0}, "r1"),
-          Answer('-', {13, 6}, "w3")})
-        facts.Add(answer);
+    const FactTable facts =
+        Of({Answer('x', {8, 7}, "w5"), Answer('x', {9, 6}, "w2"), Answer('x', {4, 3}, "r4"),
+            Answer('x', {5, 2}, "r1@-20"), Answer('x', {5, 2}, "r1@-20"),
+            Answer('x', {5, 2}, "r1@-19"), Answer('x', {6, 2}, "r1@-10"),
+            Answer('x', {6, 2}, "r1@-10"), Answer('x', {6, 2}, "r1@-6"),
+            Answer('x', {4, 4}, "r1@-1"), Answer('x', {5, 5}, "r1@-2"), Answer('x', {5, 5}, "r1"),
+            Answer('x', {6, 6}, "r1@-2"), Answer('x', {6, 6}, "r1@-2"), Answer('x', {6, 6}, "r1"),
+            Answer('x', {1, 0}, "r1"), Answer('-', {13, 6}, "w3")});
     EXPECT_EQ(Names(facts.ToPractise('x', 20)),
               "7 x 8, 6 x 9, 3 x 4, 2 x 5, 2 x 6, 4 x 4, 0 x 0, 0 x 2, 0 x 10, 0 x 5");
     EXPECT_EQ(Names(facts.ToPractise('x', 4)), "7 x 8, 6 x 9, 3 x 4, 2 x 5") << "as long as chosen";
@@ -254,26 +255,24 @@ TEST(Facts, APracticeAsksAMissedOneAgainUntilItIsRight)
 {
     drill::PracticeSource practice(
         {{'x', {8, 7}}, {'x', {7, 6}}, {'x', {9, 8}}, {'+', {30, 5, 12}}});
-    std::string asked;
-    for (const char verdict : std::string("wrrwrww")) {
-        const drill::Problem problem = practice.Next();
-        asked += std::to_string(problem.SecondOperand) + "x" +
-                 std::to_string(problem.FirstOperand) + " ";
-        practice.Judged(verdict == 'r');
-    }
-    EXPECT_EQ(asked, "8x7 7x6 9x8 8x7 5x12 8x7 8x7 ");
+    const auto asked = [](drill::PracticeSource& source, const std::string& verdicts) {
+        std::string said;
+        for (const char verdict : verdicts) {
+            const drill::Problem problem = source.Next();
+            said += std::to_string(problem.SecondOperand) +
+                    drill::OperationSign(problem.operation) + std::to_string(problem.FirstOperand) +
+                    " ";
+            source.Judged(verdict == 'r');
+        }
+        return said;
+    };
+    EXPECT_EQ(asked(practice, "wrrwrww"), "8x7 7x6 9x8 8x7 5+12 8x7 8x7 ");
     EXPECT_EQ(practice.Length(), 4 + 3) << "one more for each wrong one asked again, thrice";
     EXPECT_EQ(practice.RightNow(), std::pair(3, 4)) << "the last verdict on each problem asked";
     // The last one left comes back after known ones, each a problem more.
     drill::PracticeSource last({{'+', {7, 5}}}, {{'+', {2, 2}}, {'x', {3, 1}}, {'x', {4, 1}}});
-    asked.clear();
-    for (const char verdict : std::string("wrrr")) {
-        const drill::Problem problem = last.Next();
-        asked += std::to_string(problem.SecondOperand) + drill::OperationSign(problem.operation) +
-                 std::to_string(problem.FirstOperand) + " ";
-        last.Judged(verdict == 'r');
-    }
-    EXPECT_EQ(std::tuple(asked, last.Length(), last.RightNow()),
+    const std::string lastAsked = asked(last, "wrrr"); // before its length is read
+    EXPECT_EQ(std::tuple(lastAsked, last.Length(), last.RightNow()),
               std::tuple("7+5 2+2 3x1 7+5 ", 4, std::optional(std::pair(3, 3))));
     const drill::Problem sum = drill::ProblemOf({'+', {30, 5, 12}});
     EXPECT_EQ(std::tuple(sum.ThirdOperand, sum.SecondOperand, sum.FirstOperand, sum.difficulty),

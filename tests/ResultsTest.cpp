@@ -48,6 +48,35 @@ class ResultsTest : public RegistrySandbox
         return rows;
     }
     std::string Dir() const { return m_folder + "/carrowby"; }
+    // The leaf page of a table n on from its first, or back from its last, counting round.
+    int64_t Page(const std::string& table, int n) const
+    {
+        return std::stoll(
+            Query("WITH leaf AS (SELECT pageno, row_number() OVER (ORDER BY pageno) - 1 "
+                  "AS at, count(*) OVER () AS leaves FROM dbstat WHERE name = '" +
+                  table + "' AND pagetype = 'leaf') SELECT pageno FROM leaf WHERE at = (" +
+                  std::to_string(n) + " % leaves + leaves) % leaves"));
+    }
+    // A page of the file overwritten by the page from, or by bytes (a page of zeroes).
+    void Overwrite(int64_t page, int64_t from = 0,
+                   std::string bytes = std::string(4096, '\0')) const
+    {
+        std::fstream file(Path(), std::ios::in | std::ios::out | std::ios::binary);
+        if (from)
+            file.seekg((from - 1) * 4096), file.read(bytes.data(), 4096);
+        file.seekp((page - 1) * 4096), file.write(bytes.data(), std::ssize(bytes));
+    }
+    // So many tests of 4 right and 6 wrong, titled by the SQL of title (i numbers them), into file.
+    void Fill(int tests, const std::string& title, const std::string& file = "") const
+    {
+        Query("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+                  std::to_string(tests) +
+                  ") INSERT INTO tests (started, title, operations, numbers, "
+                  "difficulty, problems, time_limit, correct, incorrect) SELECT "
+                  "'2026-12-01T08:00:00+01:00', " +
+                  title + ", '+', '7', 'Easy', 10, 0, 4, 6 FROM n",
+              file);
+    }
     void Folder() const { fs::remove_all(Dir()), fs::create_directories(Dir()); } // anew
     // A test of Ada's with a product right after 2.3 seconds and a sum wrong.
     static Recorder& TwoAnswers(Recorder& recorder, const std::string& title = "Ada's Carrowby")
@@ -61,10 +90,10 @@ class ResultsTest : public RegistrySandbox
         recorder.Answered(" 8x", false, {1, 1, 8, 50, "F"});
         return recorder;
     }
-    static void ThirdRight(Recorder& r) // a sum, and the test's end, written
+    static void ThirdRight(Recorder& r, bool written = true) // a sum, and the test's end
     {
         r.ProblemShown(3, '+', {5, 5}, 10), r.Answered("10", true, {2, 1, 7, 67, "D+"});
-        r.TestEnded({2, 1, 7, 67, "D+"}, EndReason::Finished), Written(r);
+        r.TestEnded({2, 1, 7, 67, "D+"}, EndReason::Finished), written ? Written(r) : void();
     }
     static auto Waiting(Recorder& r) { return r.State().waiting.value_or(Reason{}).English(); }
     static void Written(Recorder& r) { EXPECT_TRUE(r.Flush(20s)) << Waiting(r); }
@@ -204,81 +233,47 @@ TEST_F(ResultsTest, AFileThatCannotBeReadWholeIsSetAsideAndWhatItHoldsSaved)
     EXPECT_EQ(Query("SELECT count(*) FROM problems"), "2");
 
     // 2,000 tests of two children, ten answers each; pages of the file damaged by hand.
-    const auto pages = [&](const char* table) {
-        return Query(std::string("SELECT group_concat(pageno) FROM (SELECT pageno FROM dbstat "
-                                 "WHERE name = '") +
-                     table + "' AND pagetype = 'leaf' ORDER BY pageno)");
-    };
-    const auto cells = [&](const std::string& page) {
-        return std::stoll(Query("SELECT ncell FROM dbstat WHERE pageno = " + page));
-    };
-    const auto nth = [](const std::string& list, size_t n) { // the nth page of a list
-        std::vector<std::string> each;
-        for (size_t at = 0; at != std::string::npos;) {
-            const size_t comma = list.find(',', at);
-            each.push_back(list.substr(at, comma - at));
-            at = comma == std::string::npos ? comma : comma + 1;
-        }
-        return each.at(n % each.size());
+    const auto cells = [&](int64_t page) {
+        return std::stoll(Query("SELECT ncell FROM dbstat WHERE pageno = " + std::to_string(page)));
     };
     const auto twoThousand = [&] {
         Folder();
         ResultsWriter().Open(500);
-        Query(R"(WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)
-                     INSERT INTO tests (started, title, operations, numbers, difficulty, problems,
-                         time_limit, correct, incorrect) SELECT '2026-12-01T08:00:00+01:00',
-                         CASE i % 2 WHEN 0 THEN 'Ada' ELSE 'Bo' END, '+', '7', 'Easy', 10, 0, 4, 6
-                     FROM n;
-                     INSERT INTO problems SELECT id, k, '+', '7,' || k, 7 + k, '1', 0, 1.5 FROM tests,
-                         (WITH RECURSIVE m(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM m WHERE k < 10)
-                          SELECT k FROM m);)");
+        Fill(2000, "CASE i % 2 WHEN 0 THEN 'Ada' ELSE 'Bo' END");
+        Query(R"(INSERT INTO problems SELECT id, k, '+', '7,' || k, 7 + k, '1', 0, 1.5 FROM tests,
+                     (WITH RECURSIVE m(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM m WHERE k < 10)
+                      SELECT k FROM m))");
     };
-    struct Row
-    {
-        const char* fault;
-        std::vector<std::pair<std::string, std::string>> damage; // pages overwritten: by zeroes
-        int64_t testsLost, answersLost;                          // ("") or by another page
-    };
-    for (const char* what : {"zeroed", "index", "tests copied", "first"}) {
+    for (size_t at = 0; at < 4; ++at) {
         twoThousand();
-        const std::string tests = pages("tests"), answers = pages("problems");
-        Row row{what, {}, 0, 0};
-        if (what == std::string("zeroed")) { // a page of tests, two of answers, one of an index
-            row.damage = {{nth(tests, 3), ""},
-                          {nth(answers, 40), ""},
-                          {nth(answers, 90), ""},
-                          {nth(pages("tests_by_title"), 2), ""}};
-            row.testsLost = cells(nth(tests, 3));
-            row.answersLost = cells(nth(answers, 40)) + cells(nth(answers, 90));
-        } else if (what == std::string("index")) { // which SQLite's quick check passes
-            const std::string index = pages("sqlite_autoindex_problems_1");
-            row.damage = {{nth(index, 5), nth(index, 9)}};
-        } else if (what == std::string("tests copied")) { // its tests twice, another's gone
-            row.damage = {{nth(tests, 8), nth(tests, 4)}};
-            row.testsLost = cells(nth(tests, 8));
-        } else { // the header and the schema
-            row.damage = {{"1", ""}};
-        }
-        std::fstream file(Path(), std::ios::in | std::ios::out | std::ios::binary);
-        for (const auto& [page, from] : row.damage) {
-            std::string bytes(4096, '\0');
-            if (!from.empty())
-                file.seekg((std::stoll(from) - 1) * 4096), file.read(bytes.data(), 4096);
-            file.seekp((std::stoll(page) - 1) * 4096), file.write(bytes.data(), 4096);
-        }
-        file.close();
+        const auto tests = [&](int n) { return Page("tests", n); };
+        const auto answers = [&](int n) { return Page("problems", n); };
+        using Damage = std::vector<std::pair<int64_t, int64_t>>; // page, and by which (0: zeroes)
+        // clang-format off
+        const std::tuple<const char*, Damage, int64_t, int64_t> rows[] = { // tests, answers lost
+            {"zeroed: a page of tests, two of answers, one of an index", {{tests(3), 0},
+             {answers(40), 0}, {answers(90), 0}, {Page("tests_by_title", 2), 0}}, cells(tests(3)),
+             cells(answers(40)) + cells(answers(90))},
+            {"an index's page over another, which SQLite's quick check passes",
+             {{Page("sqlite_autoindex_problems_1", 5), Page("sqlite_autoindex_problems_1", 9)}}, 0, 0},
+            {"a page of tests over another: its tests twice, another's gone",
+             {{tests(8), tests(4)}}, cells(tests(8)), 0},
+            {"the first page zeroed: the header and the schema", {{1, 0}}, 0, 0}};
+        // clang-format on
+        const auto& [what, damage, testsLost, answersLost] = rows[at];
+        for (const auto& [page, from] : damage)
+            Overwrite(page, from);
         Recorder recorder;
         CaptureStderr(), Written(TwoAnswers(recorder)), GetCapturedStderr();
         aside = Aside(Path());
         ASSERT_EQ(aside.size(), 1u) << what;
         EXPECT_EQ(std::vector({aside[0].saved, aside[0].unreadTests, aside[0].unreadAnswers}),
-                  std::vector<int64_t>({2000 - row.testsLost, row.testsLost, row.answersLost}))
+                  std::vector<int64_t>({2000 - testsLost, testsLost, answersLost}))
             << what;
         EXPECT_EQ(Query("SELECT count(*), count(DISTINCT id), max(id) FROM tests; SELECT count(*) "
                         "FROM problems; PRAGMA integrity_check"),
-                  std::to_string(2001 - row.testsLost) + "|" +
-                      std::to_string(2001 - row.testsLost) + "|2001;" +
-                      std::to_string(20002 - 10 * row.testsLost - row.answersLost) + ";ok")
+                  std::to_string(2001 - testsLost) + "|" + std::to_string(2001 - testsLost) +
+                      "|2001;" + std::to_string(20002 - 10 * testsLost - answersLost) + ";ok")
             << what << ": the new test numbered after the highest ever given";
         ResultsWriter forgetting;
         ASSERT_TRUE(forgetting.Open(500) && forgetting.Forget());
@@ -289,9 +284,7 @@ TEST_F(ResultsTest, AFileThatCannotBeReadWholeIsSetAsideAndWhatItHoldsSaved)
     // brought back.
     twoThousand();
     Query("PRAGMA secure_delete = OFF; DELETE FROM problems; DELETE FROM tests WHERE id <= 1000");
-    std::fstream(Path(), std::ios::in | std::ios::out | std::ios::binary)
-        .seekp((std::stoll(nth(pages("tests"), 30)) - 1) * 4096)
-        .write(std::string(4096, '\0').data(), 4096);
+    Overwrite(Page("tests", 30));
     Recorder recorder;
     CaptureStderr(), Written(TwoAnswers(recorder, "Bo")), GetCapturedStderr();
     EXPECT_EQ(Query("SELECT count(*) FROM tests WHERE id <= 1000"), "0");
@@ -303,11 +296,7 @@ TEST_F(ResultsTest, WhatIsPutInTheFilesPlaceIsRecordedIntoWhole)
 {
     const std::string backup = m_folder + "/backup.sqlite";
     ResultsWriter(backup).Open(500);
-    Query(R"(WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 60)
-             INSERT INTO tests (started, title, operations, numbers, difficulty, problems,
-                 time_limit) SELECT '2026-11-01T08:00:00+01:00', 'Backup', '+', '7', 'Easy', 10, 0
-             FROM n; PRAGMA journal_mode = DELETE;)",
-          "backup.sqlite");
+    Fill(60, "'Backup'", "backup.sqlite"), Query("PRAGMA journal_mode = DELETE", "backup.sqlite");
     for (const char* how : {"moved in", "copied over", "after a kill"}) {
         Folder();
         auto recorder = std::make_unique<Recorder>();
@@ -402,10 +391,7 @@ TEST_F(ResultsTest, WhatCannotBeWrittenByTheEndIsKeptForTheNextRecording)
         const std::string said = Said([&] {
             Recorder recorder;
             if (begun) {
-                Written(TwoAnswers(recorder)), hold();
-                recorder.ProblemShown(3, '+', {5, 5}, 10);
-                recorder.Answered("10", true, {2, 1, 7, 67, "D+"});
-                recorder.TestEnded({2, 1, 7, 67, "D+"}, EndReason::Finished);
+                Written(TwoAnswers(recorder)), hold(), ThirdRight(recorder, false);
             } else {
                 hold(), TwoAnswers(recorder).TestEnded({1, 1, 8, 10, "F"}, EndReason::Stopped);
             }
@@ -442,25 +428,16 @@ TEST_F(ResultsTest, AReaderChangesNothingAndFailsWhole)
     EXPECT_EQ(fs::file_size(Path()), 0u);
     fs::remove(Path());
     ResultsWriter().Open(500);
-    Query(R"(WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)
-             INSERT INTO tests (started, title, operations, numbers, difficulty, problems,
-                 time_limit) SELECT '2026-12-01T08:00:00+01:00', 'Ada' || char(0) || 's', '+',
-                 '7', 'Easy', 10, 0 FROM n;
-             PRAGMA journal_mode = DELETE; PRAGMA user_version = 1;)");
+    Fill(2000, "'Ada' || char(0) || 's'");
+    Query("PRAGMA journal_mode = DELETE; PRAGMA user_version = 1");
     const std::string before = FileText(Path());
     ASSERT_TRUE(reader.Open());
     EXPECT_EQ(reader.Tests().value().size(), 2000u) << "a file of the first version, as it is";
     EXPECT_EQ(reader.Tests().value()[0].title, std::string("Ada\0s", 5)) << "whole, its NUL too";
     EXPECT_EQ(FileText(Path()), before) << "nothing written";
 
-    const auto page = [&](const char* of, const char* which) {
-        return std::stoll(Query(std::string("SELECT ") + which +
-                                "(pageno) FROM dbstat WHERE name = '" + of +
-                                "' AND pagetype = 'leaf'"));
-    };
-    const int64_t lastTests = page("tests", "max"), firstTests = page("tests", "min"),
-                  firstIndex = page("tests_by_title", "min"),
-                  lastIndex = page("tests_by_title", "max");
+    const int64_t lastTests = Page("tests", -1), firstTests = Page("tests", 0),
+                  firstIndex = Page("tests_by_title", 0), lastIndex = Page("tests_by_title", -1);
     // sql: what another program did to the file; else a page overwritten by another, or its
     // header by bytes that are no page's (0).
     const std::tuple<const char*, std::string, std::pair<int64_t, int64_t>, bool> rows[] = {
@@ -474,14 +451,8 @@ TEST_F(ResultsTest, AReaderChangesNothingAndFailsWhole)
         {"an index page over another read as whole", "", {lastIndex, firstIndex}, true}};
     for (const auto& [fault, sql, damage, opens] : rows) {
         fs::copy_file(Path(), Path() + ".good", fs::copy_options::overwrite_existing);
-        if (sql.empty()) {
-            std::fstream file(Path(), std::ios::in | std::ios::out | std::ios::binary);
-            std::string bytes(8, '\x7f');
-            if (damage.second)
-                bytes.resize(4096), file.seekg((damage.second - 1) * 4096),
-                    file.read(bytes.data(), 4096);
-            file.seekp((damage.first - 1) * 4096), file.write(bytes.data(), std::ssize(bytes));
-        }
+        if (sql.empty())
+            Overwrite(damage.first, damage.second, std::string(damage.second ? 4096 : 8, '\x7f'));
         Query(sql);
         EXPECT_EQ(reader.Open(), opens) << fault;
         EXPECT_TRUE(!opens || !reader.Tests(std::string("Ada\0s", 5))) << fault;
@@ -631,28 +602,23 @@ TEST_F(ResultsTest, EachColumnIsInTheFileAndReadsBackAsWritten)
         Folder();
         Database db; // the file made as a program of that version made it
         ASSERT_TRUE(db.Open(Path(), Database::Beginning, 500) && BringUpToDate(db, version));
-        std::set<std::string> inFile, declared;
+        std::set<std::string> inFile, declared; // and those of this version or before
         std::vector<std::string> expected, read;
         // Each column as "name=value", a column the file lacks as its default.
         const auto said = [&](const auto& columns, const auto& row, const std::string& table,
                               std::vector<std::string>& into) {
             const auto there = ColumnsOf(db, table.c_str()).value();
-            for (const auto& column : columns)
-                into.push_back(column.name + ("=" + StoredText(there.contains(column.name)
-                                                                   ? row
-                                                                   : std::decay_t<decltype(row)>{},
-                                                               column)));
-            return there;
-        };
-        for (const auto& [table, there] :
-             {std::pair("tests", said(TestColumns, test, "tests", expected)),
-              std::pair("problems", said(ProblemColumns, answer, "problems", expected))})
             inFile.insert(there.begin(), there.end());
-        const auto since = [&](const auto& columns) { // those of this version or before
-            for (const auto& column : columns)
-                declared.insert(column.since <= version ? column.name : "");
+            for (const auto& column : columns) {
+                using Row = std::decay_t<decltype(row)>;
+                into.push_back(
+                    column.name +
+                    ("=" + StoredText(there.contains(column.name) ? row : Row{}, column)));
+                column.since <= version ? (void)declared.insert(column.name) : void();
+            }
         };
-        since(TestColumns), since(ProblemColumns), declared.erase("");
+        said(TestColumns, test, "tests", expected),
+            said(ProblemColumns, answer, "problems", expected);
         EXPECT_EQ(inFile, declared)
             << "a column missing from the schema's steps, or declared since "
                "another version; version "

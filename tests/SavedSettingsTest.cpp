@@ -114,9 +114,7 @@ TEST_F(SavedSettingsTest, ADamagedOrMissingChildsKeyHidesAndOverwritesNoOther)
         testing::internal::GetCapturedStderr();
         for (const auto& [n, name] : {std::pair(4, "Zoe"), std::pair(1, "Maisie")}) {
             registry.Subkey("Children\\" + std::to_string(n));
-            std::string read;
-            registry.ReadValue("Name", read);
-            EXPECT_EQ(read.c_str(), std::string(name)) << fault << ": key " << n;
+            EXPECT_EQ(Read(registry, "Name").c_str(), std::string(name)) << fault << ": key " << n;
         }
         registry.Subkey("");
     }

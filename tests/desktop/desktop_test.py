@@ -1,50 +1,17 @@
 #!/usr/bin/env python3
 """Carrowby in a real X window under a window manager, driven by real keys (sent once their
 window has the keyboard) and read over the accessibility bus as a screen reader does."""
-import atexit, os, re, shutil, signal, sqlite3, subprocess, sys, tempfile, time
-import gi
+import atexit, os, re, signal, sqlite3, subprocess, time
+from real_program import HOME, Atspi, active, check, finish, keys, launch, node, out, waited, walk, xdotool
+from gi.repository import GLib
 
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
-
-HOME = tempfile.mkdtemp(dir=os.environ["XDG_RUNTIME_DIR"])  # removed with it, whatever happens
-failures, program = [], None
-atexit.register(lambda: program and program.poll() is None and program.kill())
-atexit.register(shutil.rmtree, HOME, True)
-
-
-def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what, flush=True)
-    failures.extend([] if condition else [what])
-
-
-def keys(*names):
-    subprocess.run(["xdotool", "key", "--clearmodifiers", *names], check=True)
-
-
-def out(*command):
-    return subprocess.run(command, capture_output=True, text=True).stdout
-
-
-def waited(condition):
-    """Whether the condition holds within 5 s, looked at every 20 ms."""
-    deadline = time.time() + 5
-    while not condition() and time.time() < deadline:
-        time.sleep(0.02)
-    return condition()
-
-
-def active(title, what=None):
-    """Waits until the window of this title has the keyboard; what says why it should."""
-    check(waited(lambda: out("xdotool", "getactivewindow", "getwindowname")[:-1] == title),
-          what or "the window %r has the keyboard" % title)
+program = None
 
 
 def start(title, **display):
     global program
-    program = subprocess.Popen([os.environ["CARROWBY"]], env=dict(
-        os.environ, HOME=HOME, XDG_CONFIG_HOME=os.path.join(HOME, ".config"),
-        XDG_DATA_HOME=os.path.join(HOME, ".local", "share"), **display))
+    program = launch(XDG_CONFIG_HOME=os.path.join(HOME, ".config"),
+                     XDG_DATA_HOME=os.path.join(HOME, ".local", "share"), **display)
     display or active(title, "the window titled %r shows" % title)
 
 
@@ -55,36 +22,25 @@ def ended(how, status=0):
         return dict(re.findall(r'^"([^"]+)"="(.*)"$', store.read(), re.M))
 
 
-def walk(node):
-    yield node
-    for child in (node.get_child_at_index(i) for i in range(node.get_child_count())):
-        yield from walk(child) if child else ()
-
-
 def ticked(name, toggle=False):
     """Whether the program's box of that name shows a tick (then toggled, if asked)."""
-    node = next(n for n in walk(Atspi.get_desktop(0))  # once read() has found it shown
-                if n.get_process_id() == program.pid and n.get_role_name() == "check box"
-                and n.get_name() == name)
-    return node.get_state_set().contains(Atspi.StateType.CHECKED), toggle and node.do_action(0)
+    box = node(program, name, "check box")  # once read() has found it shown
+    return box.get_state_set().contains(Atspi.StateType.CHECKED), toggle and box.do_action(0)
 
 
 def read(role, name_starts):
     """The first node on view of the role (any, if empty) whose name starts so: its name and description, then
     the name and description of each of its labels in order."""
-    deadline = time.time() + 5
-    while time.time() < deadline:
+    def found():
         try:  # windows come and go while the tree is read
-            for node in walk(Atspi.get_desktop(0)):
-                if (node.get_process_id() == program.pid and role in ("", node.get_role_name())
-                        and node.get_name().startswith(name_starts)
-                        and node.get_state_set().contains(Atspi.StateType.SHOWING)):
-                    return [text for n in walk(node) if n == node or n.get_role_name() == "label"
-                            for text in (n.get_name(), n.get_description())]
-        except gi.repository.GLib.GError:
-            pass
-        time.sleep(0.05)
-    return [None, None]
+            return next(([text for n in walk(node) if n == node or n.get_role_name() == "label"
+                          for text in (n.get_name(), n.get_description())]
+                         for node in walk(Atspi.get_desktop(0)) if node.get_process_id() == program.pid
+                         and role in ("", node.get_role_name()) and node.get_name().startswith(name_starts)
+                         and node.get_state_set().contains(Atspi.StateType.SHOWING)), None)
+        except GLib.GError:
+            return None
+    return waited(found) or [None, None]
 
 
 def centred():
@@ -115,7 +71,7 @@ check((values["chkAddition"], values["chk7"], values["ctlTimed"]) == (" 1", " 1"
 
 start("Carrowby")
 # On Start, which has the focus: a quick stroke, pressed and released at one moment.
-subprocess.run(["xdotool", "key", "--delay", "0", "Return"], check=True)
+xdotool("key", "--delay", "0", "Return")
 answers = []
 for problem in range(1, 11):  # sums with a 7: the panel's caption, then each line and the sign
     active("Carrowby")
@@ -124,11 +80,11 @@ for problem in range(1, 11):  # sums with a 7: the panel's caption, then each li
     check(panel[10:12] == ["+", "plus"], "the sign is described as %r" % panel[11:12])
     answer = sum(int(line) for line in panel[2:10:2] if line.strip())
     answers.append(answer)
-    subprocess.run(["xdotool", "type", str(answer + (problem in (3, 7)))], check=True)
+    xdotool("type", str(answer + (problem in (3, 7))))
     if problem == 2:  # held down, as X11 repeats it: one answer, its verdict left up
-        subprocess.run(["xdotool", "keydown", "Return"], check=True)
+        xdotool("keydown", "Return")
         time.sleep(1.5)
-        subprocess.run(["xdotool", "keyup", "Return"], check=True)
+        xdotool("keyup", "Return")
     else:
         keys(*(["Tab"] if problem == 5 else []), "Return")  # in the answer box, or on ENTER
     verdict = read("dialog", "")[:2]  # what is announced as the window opens
@@ -146,7 +102,7 @@ for opening, closing in ((["alt+h", "Return"], "Return"), (["F1"], "Escape")):
     active("Carrowby")
 keys("alt+f", "Down", "Return")  # the second item
 active("Personalize Carrowby", "File > Personalize asks for a name")
-subprocess.run(["xdotool", "type", "Ada"], check=True)
+xdotool("type", "Ada")
 keys("Return")
 active("Ada's Carrowby", "the title carries the name")
 program.send_signal(signal.SIGTERM)
@@ -156,7 +112,7 @@ keys("alt+s")
 check(read("panel", "Problem 1 of 10")[0] is not None, "Alt+S starts a test")
 for problem in range(10):  # every answer wrong: a 7 still to practise
     active("Ada's Carrowby")
-    subprocess.run(["xdotool", "type", "0"], check=True)
+    xdotool("type", "0")
     keys("Return")
     active(" ")
     keys("Return")
@@ -201,5 +157,4 @@ waited(lambda: ticked("Addition")[0] != was)  # until the box shows it
 xvfb.kill(), xvfb.wait()
 check(ended("the display going away", 1)["chkAddition"] == (" 0" if was else " 1"),
       "what was toggled just before the display went away is saved")
-print("%d checks failed" % len(failures) if failures else "all checks passed")
-sys.exit(1 if failures else 0)
+finish()

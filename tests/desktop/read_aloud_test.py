@@ -1,39 +1,12 @@
 #!/usr/bin/env python3
 """Read Aloud on the real program, heard through a stand-in for speech-dispatcher (README, Tests:
 desktop_read_aloud)."""
-import os, re, shutil, subprocess, sys, tempfile, time
-import gi
+import os, re, shutil, subprocess, time
+from real_program import HOME, RUN, Atspi, check, finish, launch, node, press, waited, xdotool
+from ssip_stand_in import VOICES, StandIn
 
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
-from ssip_stand_in import VOICES, StandIn  # noqa: E402
-
-RUN = os.environ["XDG_RUNTIME_DIR"]  # removed after the test, with all in it
-HOME = tempfile.mkdtemp(dir=RUN)
 SOCKET, STORE = RUN + "/speech-dispatcher/speechd.sock", HOME + "/carrowby/registry.reg"
-failures, program = [], None
-
-
-def check(condition, what):
-    print("%s  %s" % ("ok  " if condition else "FAIL", what), flush=True)
-    failures.extend([] if condition else [what])
-
-
-def within(condition, seconds=10):
-    end = time.time() + seconds
-    while not condition() and time.time() < end:
-        time.sleep(0.02)
-    return condition()
-
-
-def xdotool(*arguments):
-    return subprocess.run(["xdotool", *arguments], capture_output=True, text=True).stdout.strip()
-
-
-def press(*names, window="Carrowby"):  # once the window of that title has the keyboard
-    check(within(lambda: xdotool("getactivewindow", "getwindowname") == window.strip()),
-          "%r has the keyboard for %s" % (window, names))
-    xdotool("key", "--clearmodifiers", *names)
+program = None
 
 
 def start(binary=os.environ["CARROWBY"], **environment):  # Addition, 7 and Read Aloud chosen
@@ -41,10 +14,9 @@ def start(binary=os.environ["CARROWBY"], **environment):  # Addition, 7 and Read
     os.makedirs(os.path.dirname(STORE), exist_ok=True)
     open(STORE, "w").write('Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Software\\QZV\\'
                            'Carrowby]\n"chkAddition"="1"\n"chk7"="1"\n"ReadAloud"="1"\n')
-    program = subprocess.Popen([binary], env=dict(
-        os.environ, HOME=HOME, XDG_CONFIG_HOME=HOME, XDG_DATA_HOME=HOME, **environment))
+    program = launch(binary, XDG_CONFIG_HOME=HOME, XDG_DATA_HOME=HOME, **environment)
     shown = lambda: xdotool("search", "--pid", str(program.pid), "--onlyvisible", "--name", ".")
-    check(within(shown), "the program shows its window")
+    check(waited(shown), "the program shows its window")
     xdotool("windowactivate", "--sync", shown().split()[0])
 
 
@@ -55,11 +27,8 @@ def ended(*keys):
 
 
 def item(name):  # whether the item is there, enabled and ticked, as a screen reader reads it
-    nodes = [Atspi.get_desktop(0)]
-    while nodes and not (nodes[-1].get_process_id() == program.pid and nodes[-1].get_name() == name):
-        node = nodes.pop()
-        nodes += filter(None, (node.get_child_at_index(i) for i in range(node.get_child_count())))
-    return nodes and tuple(nodes[-1].get_state_set().contains(state) for state in
+    found = node(program, name)
+    return found and tuple(found.get_state_set().contains(state) for state in
                            (Atspi.StateType.ENABLED, Atspi.StateType.CHECKED))
 
 
@@ -84,9 +53,9 @@ def answered(wrong=(), whole=()):
 def greyed(why, names=("Read Aloud", "Problem 1 of 10"), binary=os.environ["CARROWBY"], **environment):
     start(binary, **environment)
     press("alt+o")
-    check(within(lambda: item(names[0]) == (False, False)), "Read Aloud greyed out where " + why)
+    check(waited(lambda: item(names[0]) == (False, False)), "Read Aloud greyed out where " + why)
     press("Escape", "Escape", "Return")
-    within(lambda: item(names[1]))  # the problem shows
+    waited(lambda: item(names[1]))  # the problem shows
     xdotool("type", "0")
     press("Return")
     press("Return", window=" ")  # the verdict: the drill goes on
@@ -118,7 +87,7 @@ press("alt+o")
 said = len(speech.heard)
 check(item("Read Aloud") == (True, False), "with a screen reader running, Read Aloud is off")
 press("Escape", "Escape", "Return")
-within(lambda: item("Problem 1 of 10"))
+waited(lambda: item("Problem 1 of 10"))
 time.sleep(1)  # for what would be said of it
 check(len(speech.heard) == said and '"ReadAloud"=" 1"' in ended("alt+f", "x"),
       "and says nothing, and is kept chosen")
@@ -143,5 +112,4 @@ os.makedirs(HOME + "/bare/app"), os.makedirs(HOME + "/bare/modules")
 [os.symlink(built + module, HOME + "/bare/modules/" + module) for module in ("results-window.so", "results-file.so")]
 greyed("Qt's speech library is missing", binary=shutil.copy(os.environ["CARROWBY"], HOME + "/bare/app"))
 ended("alt+f", "x")
-print("%d checks failed" % len(failures) if failures else "all checks passed")
-sys.exit(1 if failures else 0)
+finish()
