@@ -28,7 +28,7 @@ refused 1 "carrowby: write error: Bad file descriptor" "$build/app/carrowby" --h
 [ "carrowby $(dpkg-deb -f "$deb" Version)" = "$version" ]
 grep -q "<release version=\"${version#carrowby }\"" "$root"/install/usr/share/metainfo/*.xml
 zcat "$root"/install/usr/share/doc/carrowby/changelog.gz | head -1 | grep -qF "(${version#carrowby })"
-dpkg-deb -f "$deb" Depends | grep 'fonts-liberation2' | grep -q 'libqt6widgets6 (>='
+dpkg-deb -f "$deb" Depends | grep 'fonts-liberation2, fonts-dejavu-core' | grep -q 'libqt6widgets6 (>='
 dpkg-deb -f "$deb" Recommends | grep -q qt6-speech-speechd-plugin # Read Aloud's, an option
 [ -z "$(dpkg-deb -f "$deb" Depends | grep -i speech)" ]
 (cd .. && reuse lint -q)
