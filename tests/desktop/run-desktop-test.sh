@@ -2,9 +2,8 @@
 # The real-window test under Xvfb, a window manager and the accessibility bus; all it starts ends.
 # run-desktop-test.sh CARROWBY [SCRIPT]: SCRIPT is desktop_test.py unless named.
 set -euo pipefail
-# In English whatever the machine speaks, and in the language a script names where it names one.
 export CARROWBY=$1 SCRIPT=${2:-desktop_test.py} QT_QPA_PLATFORM= XDG_RUNTIME_DIR LC_ALL= LC_MESSAGES= \
-    LANG=C.UTF-8 LANGUAGE=en
+    LANG=C.UTF-8 LANGUAGE=en # English whatever the machine speaks, unless a script names another
 XDG_RUNTIME_DIR=$(mktemp -d)
 setsid timeout 150 xvfb-run -a -s '-screen 0 1024x768x24 -nolisten tcp' dbus-run-session -- \
     bash -c 'export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

@@ -64,6 +64,15 @@ static void ShowsWhole(QLabel* label, const QString& text)
         << Heard(label) << ": " << needed.width() << " in " << room.width();
 }
 
+// Opens the newest test's review from the Tests table: look is shown it, then it is closed.
+static void LookAtReview(QDialog* results, const std::function<void(QWidget*)>& look)
+{
+    bool looked = false;
+    WhenModal([&](QWidget* review) { look(review), looked = true, review->close(); });
+    QTest::keyClick(results->findChild<QTableView*>("grdTests"), Qt::Key_Return);
+    EXPECT_TRUE(looked);
+}
+
 // Every window: main, answer, About, Results and a test's review. Widths are checked before the
 // chart is drawn, which narrows the lists' hidden popups.
 TEST_F(InEveryLanguage, EachWindowHoldsItsControlsWholeAndSpeaksTheLanguage)
@@ -83,8 +92,7 @@ TEST_F(InEveryLanguage, EachWindowHoldsItsControlsWholeAndSpeaksTheLanguage)
         tabs->setCurrentIndex(tab);
     frmAnswer feedback(nullptr);
     frmAbout about(window.get());
-    bool looked = false;
-    WhenModal([&](QWidget* review) {
+    LookAtReview(results, [&](QWidget* review) {
         const QList<QWidget*> windows = {window.get(), &feedback, &about, results, review};
         const QSize screen = window->screen()->availableSize();
         EXPECT_EQ(screen.expandedTo(results->size()), screen) << "Results whole on the screen";
@@ -145,11 +153,7 @@ TEST_F(InEveryLanguage, EachWindowHoldsItsControlsWholeAndSpeaksTheLanguage)
         QString hundred = english ? "%d%" : shipped.translate("ProgressChart", "%d%");
         EXPECT_TRUE(drawn.contains(hundred.replace("%d", "100").replace(QChar::Nbsp, u' ')))
             << drawn.join(" | ").toStdString();
-        looked = true;
-        review->close();
     });
-    QTest::keyClick(results->findChild<QTableView*>("grdTests"), Qt::Key_Return);
-    EXPECT_TRUE(looked);
 }
 
 // On a laptop's screen at a scale of 1 or 1.5.
@@ -303,13 +307,7 @@ TEST_F(InEveryLanguage, EachAccessKeyIsOneControlsAndTakesIt)
     for (int tab = 0; tab < tabs->count(); ++tab)
         tabs->setCurrentIndex(tab), EachAccessKeyReachesItsControl(results);
     tabs->setCurrentIndex(1);
-    bool looked = false;
-    WhenModal([&](QWidget* review) {
-        EachAccessKeyReachesItsControl(review), looked = true;
-        review->close();
-    });
-    QTest::keyClick(results->findChild<QTableView*>("grdTests"), Qt::Key_Return);
-    EXPECT_TRUE(looked);
+    LookAtReview(results, EachAccessKeyReachesItsControl);
 }
 
 // High Contrast measured in pictures, as WCAG measures contrast: in a part of a picture, the ground
@@ -415,34 +413,27 @@ TEST_F(InEveryLanguage, InHighContrastEveryTextReadsAtSevenToOne)
     ASSERT_TRUE(toolkit::HighContrast());
     Recorded("Carrowby");
     ReadsInHighContrast(window.get());
+    const auto readThenPress = [](Qt::Key key) {
+        return [key](QWidget* shown) { ReadsInHighContrast(shown), PressKey(shown, key); };
+    };
     {
         frmAbout about(window.get());
         about.show();
         ReadsInHighContrast(&about);
     }
-    WhenModal([](QWidget* personalize) {
-        ReadsInHighContrast(personalize);
-        PressKey(personalize, Qt::Key_Escape);
-    });
+    WhenModal(readThenPress(Qt::Key_Escape));
     Find<QAction>("mFile_Personalize")->trigger();
     Script(0, {1, 2});
     Start();
     ReadsInHighContrast(window.get());
-    Answer("0", [](QWidget* answer) {
-        ReadsInHighContrast(answer);
-        PressKey(answer, Qt::Key_Return);
-    });
+    Answer("0", readThenPress(Qt::Key_Return));
     QDialog* results = OpenResults();
     auto* tabs = results->findChild<QTabWidget*>();
     for (int tab = 0; tab < tabs->count(); ++tab)
         tabs->setCurrentIndex(tab), ReadsInHighContrast(results);
-    WhenModal([](QWidget* review) {
-        ReadsInHighContrast(review);
-        review->close();
-    });
     tabs->setCurrentIndex(1);
-    QTest::keyClick(results->findChild<QTableView*>("grdTests"), Qt::Key_Return);
-    WhenModal([](QWidget* print) { ReadsInHighContrast(print), PressKey(print, Qt::Key_Return); });
+    LookAtReview(results, ReadsInHighContrast);
+    WhenModal(readThenPress(Qt::Key_Return)); // the print dialog
     QTest::mouseClick(Find<QPushButton>("cmdPrint", results), Qt::LeftButton);
     const QString pdf = QDir::home().entryInfoList({"*.pdf"}).value(0).filePath();
     QProcess picture, words;
