@@ -52,7 +52,11 @@ std::optional<Day> DayOf(std::string_view recorded)
 Day LocalDay(std::time_t when)
 {
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &when);
+#else
     localtime_r(&when, &local);
+#endif
     return DayOf(Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
 }
 
