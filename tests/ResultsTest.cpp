@@ -156,7 +156,8 @@ TEST_F(ResultsTest, OlderAndRestoredFilesAreBroughtUpToDateInPlace)
             time_limit, correct, percentage, grade) VALUES
             (4, '2026-12-01T08:00:00+01:00', 'Carrowby', '+', '7', 'Easy', 10, 0, 0, 100, 'A+'),
             (5, '2026-12-01T09:00:00+01:00', 'Carrowby', '+', '7', 'Easy', 10, 0, 3, 30, 'F');
-        INSERT INTO problems VALUES (5, 1, '+', '7,1', 8, '8', 1, 1.5);)";
+        INSERT INTO problems (test, number, operation, operands, right_answer, given, correct,
+            seconds) VALUES (5, 1, '+', '7,1', 8, '8', 1, 1.5);)";
     const std::tuple<const char*, std::string, const char*> rows[] = {
         {"the first schema not brought up to date", firstSchema, "1"},
         {"a dump's tables made again", firstSchema, "0"},
@@ -221,17 +222,24 @@ TEST_F(ResultsTest, AFileThatCannotBeReadWholeIsSetAsideAndWhatItHoldsSaved)
         }
         return each.at(n % each.size());
     };
+    // Written by the first schema and brought up to date: a row written before its table was given
+    // a column lacks it on its page.
     const auto twoThousand = [&] {
         Folder();
-        ResultsWriter().Open(500);
+        Database first;
+        EXPECT_TRUE(first.Open(Path(), Database::Beginning, 500) && BringUpToDate(first, 1));
+        first.Close();
         Query(R"(WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)
                      INSERT INTO tests (started, title, operations, numbers, difficulty, problems,
                          time_limit, correct, incorrect) SELECT '2026-12-01T08:00:00+01:00',
                          CASE i % 2 WHEN 0 THEN 'Ada' ELSE 'Bo' END, '+', '7', 'Easy', 10, 0, 4, 6
                      FROM n;
-                     INSERT INTO problems SELECT id, k, '+', '7,' || k, 7 + k, '1', 0, 1.5 FROM tests,
+                     INSERT INTO problems (test, number, operation, operands, right_answer,
+                         given, correct, seconds)
+                         SELECT id, k, '+', '7,' || k, 7 + k, '1', 0, 1.5 FROM tests,
                          (WITH RECURSIVE m(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM m WHERE k < 10)
                           SELECT k FROM m);)");
+        ResultsWriter().Open(500);
     };
     struct Row
     {
@@ -658,13 +666,16 @@ TEST_F(ResultsTest, EachColumnIsInTheFileAndReadsBackAsWritten)
                "another version; version "
             << version;
         if (version == SchemaVersion()) { // as this program writes it
-            std::set<std::string> values; // each column in a place of its own
-            for (const TestColumn& column : TestColumns)
-                values.insert(StoredText(test, column));
-            for (const ProblemColumn& column : ProblemColumns)
-                values.insert("problems " + StoredText(answer, column));
-            EXPECT_EQ(values.size(), std::size(TestColumns) + std::size(ProblemColumns))
-                << "two columns kept in one place of the record";
+            // Each column in a place of its own, told by the place itself: two columns of yes or
+            // no hold the same value in any row.
+            const auto ownPlaces = [](const auto& columns) {
+                for (size_t at = 0; at < std::size(columns); ++at)
+                    for (size_t other = 0; other < at; ++other)
+                        EXPECT_NE(columns[at].field, columns[other].field)
+                            << "two columns kept in one place of the record: " << columns[at].name
+                            << " and " << columns[other].name;
+            };
+            ownPlaces(TestColumns), ownPlaces(ProblemColumns);
             ResultsWriter writer;
             ASSERT_TRUE(writer.Open(500));
             test.id = answer.test = writer.BeginTest(test, {answer}).value_or(0);
