@@ -63,8 +63,8 @@ TEST_F(Contract, KeysAreMadeOnceAndFoundInAnyCase)
     manager.WriteValue("UserName", "first", REG_SZ);
     manager.WriteValue("USERNAME", "second", REG_SZ);
     RegistryManager shouting = Direct(User, "SOFTWARE\\" + company + "\\DEEP\\A\\B");
-    EXPECT_EQ(shouting.DoesKeyExist(), True);
-    EXPECT_EQ(shouting.CreateSubKey(), False);
+    EXPECT_EQ(std::tuple(shouting.DoesKeyExist(), shouting.CreateSubKey()),
+              std::tuple(True, False));
     shouting.Subkey(shouting.Subkey() + "\\C");
     EXPECT_EQ(Read(shouting, "username"), "second");
 }
@@ -72,7 +72,7 @@ TEST_F(Contract, KeysAreMadeOnceAndFoundInAnyCase)
 TEST_F(Contract, ValuesReadBackAsWrittenWithinTheBuffer)
 {
     std::string wide; // 127 two-byte letters: 254 bytes
-    for (int i = 0; i < 127; ++i)
+    while (wide.size() < 254)
         wide += "é";
     const std::tuple<const char*, std::string, std::string, Bool16> rows[] = {
         {"quotes or backslashes lost", "quote \" and \\ back", "quote \" and \\ back", True},

@@ -18,20 +18,17 @@ def check(condition, what):
     failures.extend([] if condition else [what])
 
 
-def waited(condition, seconds=10):
-    """Whether the condition holds within the seconds given, looked at every 20 ms."""
+def waited(condition, seconds=10):  # whether it holds within the seconds, looked at every 20 ms
     deadline = time.time() + seconds
     while not condition() and time.time() < deadline:
         time.sleep(0.02)
     return condition()
 
 
-def out(*command):  # what it prints, without its last line break
-    return subprocess.run(command, capture_output=True, text=True).stdout.rstrip("\n")
+def out(*command): return subprocess.run(command, capture_output=True, text=True).stdout.rstrip("\n")
 
 
-def xdotool(*arguments):
-    return out("xdotool", *arguments)
+def xdotool(*arguments): return out("xdotool", *arguments)
 
 
 def active(title, what=None):
@@ -40,8 +37,7 @@ def active(title, what=None):
           what or "the window %r has the keyboard" % title)
 
 
-def keys(*names):
-    xdotool("key", "--clearmodifiers", *names)
+def keys(*names): xdotool("key", "--clearmodifiers", *names)
 
 
 def press(*names, window="Carrowby"):

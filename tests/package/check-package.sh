@@ -49,8 +49,7 @@ csv=(env -u DISPLAY XDG_DATA_HOME="$root/data" "$root/clean/usr/bin/carrowby" --
 "${csv[@]}" | tail -1 | tr '\0' '0' | grep -F '1,s,e,"Ada, Bo0!",'\''+,7,Easy,10,0,9,1,0,90,A-,finished' >/dev/null
 [ "$("${csv[@]}" --title Bo)" = "$("${csv[@]}" | head -1)" ] # another title's: none
 refused 2 "carrowby: --answers and --title go with --results-csv." "$build/app/carrowby" --answers
-/usr/bin/python3 -c 'import sqlite3, sys; sqlite3.connect(sys.argv[1]).execute(
-    "PRAGMA user_version = -1")' "$results"
+/usr/bin/python3 -c 'import sqlite3, sys; sqlite3.connect(sys.argv[1]).execute("PRAGMA user_version = -1")' "$results"
 refused 1 "carrowby: the results in $results cannot be read" "${csv[@]}"
 echo "my shopping list" >"$results"
 refused 1 "carrowby: the results in $results cannot be read" "${csv[@]}"

@@ -158,14 +158,18 @@ class MainWindowSandbox : public RegistrySandbox
         return script;
     }
 
-    // An ended test of the title's in the results file: 7 x 3 answered 12, with 3 and 7 ticked.
-    static void Recorded(const std::string& title)
+    // An ended test of the title's: 7 x 3 answered 12, 3 and 7 ticked; where asked, 8 x 7 right
+    // but slow first, so that every button handing the main window something shows its key.
+    void Recorded(const std::string& title, bool slowToo = false)
     {
         results::Recorder recorder;
-        recorder.TestStarted({title, "x", "3,7", "Easy", 10, 0}, {});
-        recorder.ProblemShown(1, 'x', {7, 3}, 21);
-        recorder.Answered("12", false, {0, 1, 9, 0, "F"});
-        recorder.TestEnded({0, 1, 9, 0, "F"}, results::EndReason::Finished);
+        recorder.SetClock(clock), recorder.TestStarted({title, "x", "3,7", "Easy", 10, 0}, {});
+        if (slowToo)
+            recorder.ProblemShown(1, 'x', {8, 7}, 56), clock->Pass(9),
+                recorder.Answered("56", true, {1, 0, 9, 100, "A+"});
+        recorder.ProblemShown(1 + slowToo, 'x', {7, 3}, 21);
+        recorder.Answered("12", false, {slowToo, 1, 9 - slowToo, 0, "F"});
+        recorder.TestEnded({slowToo, 1, 9 - slowToo, 0, "F"}, results::EndReason::Finished);
         EXPECT_TRUE(recorder.Flush(std::chrono::seconds(20)));
     }
 

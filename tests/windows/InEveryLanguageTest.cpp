@@ -28,6 +28,7 @@ class InEveryLanguage : public MainWindowSandbox
                                             toolkit::TranslationFolders().last()))
             << "no translation into " << language.toStdString();
     }
+    ~InEveryLanguage() { toolkit::ShowHighContrast(false); } // for the tests that follow
 
     const QString language = qEnvironmentVariable("CARROWBY_TEST_LANGUAGE");
     const bool english = language.isEmpty() || language == "en";
@@ -82,7 +83,7 @@ TEST_F(InEveryLanguage, EachWindowHoldsItsControlsWholeAndSpeaksTheLanguage)
     EXPECT_TRUE(english ||
                 QLocale().name().section('_', 0, 0) == shipped.language().section('_', 0, 0))
         << "its dates too: " << QLocale().name().toStdString();
-    Recorded("Carrowby");
+    Recorded("Carrowby", true);
     // A copy once set aside as damaged, which Results names with the button that forgets it.
     std::ofstream(results::DefaultResultsPath() + ".unreadable-20261201-080000") << "damaged";
     QDialog* results = OpenResults();
@@ -300,7 +301,7 @@ TEST_F(InEveryLanguage, EachAccessKeyIsOneControlsAndTakesIt)
         WhenModal([](QWidget* shown) { EachAccessKeyReachesItsControl(shown), shown->close(); });
         dialog->exec();
     }
-    Recorded("Carrowby");
+    Recorded("Carrowby", true);
     QDialog* results = OpenResults();
     ASSERT_TRUE(results && QTest::qWaitForWindowActive(results));
     auto* tabs = results->findChild<QTabWidget*>();
@@ -407,9 +408,6 @@ TEST_F(InEveryLanguage, InHighContrastEveryTextReadsAtSevenToOne)
     window.reset();                                                     // which saves the settings
     AppKey("QZV", "Carrowby").WriteValue("HighContrast", " 1", REG_SZ); // the child's choice
     Open();
-    const std::unique_ptr<void, void (*)(void*)> off(this, [](void*) {
-        toolkit::ShowHighContrast(false); // for the tests that follow
-    });
     ASSERT_TRUE(toolkit::HighContrast());
     Recorded("Carrowby");
     ReadsInHighContrast(window.get());

@@ -510,12 +510,11 @@ TEST_F(ResultsWindowTest, FactsFollowTheDaysAndEachChildsFluencyTime)
     EXPECT_EQ(kept("Maisie"), 5);
 }
 
-// Every button that hands the main window something does so, and is greyed while a test runs.
+// Each button of Practise These hands the main window something, and is greyed while a test runs.
 TEST_F(ResultsWindowTest, EachButtonHandingTheMainWindowSomethingDoesSoAndWaitsForTheTest)
 {
     QDialog* results = DrillAllWrong();
-    const auto handing =
-        results->findChildren<QPushButton*>(QRegularExpression("^cmd(Practise|Tick)"));
+    const auto handing = Find("tabPractise", results)->findChildren<QPushButton*>();
     ASSERT_GE(handing.size(), 2);
     for (QPushButton* button : handing) {
         Tick({"chkAddition", "chk7"}, false);
