@@ -6,6 +6,7 @@
 #include "results/Database.h"
 #include "results/Recorder.h"
 #include "results/ResultsReader.h"
+#include "toolkit/Clock.h"
 #include "windows/ResultsWindow.h"
 
 #include <QApplication>
@@ -78,8 +79,12 @@ void OpenResultsWindow(benchmark::State& state)
     RecordTests(state.range(0));
     QString why;
     for (auto _ : state) {
-        ResultsWindow* window = ResultsWindow::Open(
-            {.path = results::DefaultResultsPath(), .bands = {{"A", 90}, {"F", 0}}}, why);
+        ResultsWindow* window =
+            ResultsWindow::Open({.path = results::DefaultResultsPath(),
+                                 .bands = {{"A", 90}, {"F", 0}},
+                                 .clock = std::make_shared<toolkit::SystemClock>(),
+                                 .fluency = [](const QString&) { return 3; }},
+                                why);
         window->Refresh("Carrowby", {});
         window->Window()->show();
         QCoreApplication::processEvents(); // laid out and drawn
