@@ -1,5 +1,4 @@
-// The drill's rules: drawing problems, Start's checks, judging, the status, and the test in
-// progress with its countdown.
+// The drill's rules: drawing problems, Start's checks, judging, the status, the test and its clock.
 
 #include "drill/ProblemDraw.h"
 #include "drill/Scoring.h"

@@ -1,5 +1,4 @@
-// Each fact's state over the days, what is still to learn, which numbers to tick, what a practice
-// asks, and a practice of the missed.
+// Each fact's state over the days, what is left to learn, the numbers to tick, what practices ask.
 
 #include "learning/Facts.h"
 #include "drill/PracticeSource.h"
@@ -282,8 +281,7 @@ TEST(Facts, APracticeAsksAMissedOneAgainUntilItIsRight)
     EXPECT_EQ(std::tuple(four.FourthOperand, four.FirstOperand, four.difficulty),
               std::tuple(1000, 12, int16_t(drill::Diabloish)))
         << "a Diabloish sum's fourth line kept";
-    // As many as the length chosen, the first first, on Easy with no time limit, its operations
-    // in the order of the boxes.
+    // As many as the length chosen, the first first, on Easy with no time limit, in box order.
     const auto begun = drill::Practise({{'/', {8, 2}}, {'+', {3, 4}}, {'x', {8, 7}}}, {}, 2, "Ada");
     const results::TestSetup& setup = begun.setup;
     EXPECT_EQ(std::tuple(setup.title, setup.operations, setup.numbers, setup.difficulty,

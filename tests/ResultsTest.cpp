@@ -286,8 +286,7 @@ TEST_F(ResultsTest, AFileThatCannotBeReadWholeIsSetAsideAndWhatItHoldsSaved)
         EXPECT_EQ(Aside(Path()).size(), 1u) << "kept by Forget All";
         EXPECT_TRUE(forgetting.ForgetCopiesSetAside() && Aside(Path()).empty());
     }
-    // Rows another program deleted without zeroing them stay on the file's free pages: never
-    // brought back.
+    // Rows another program deleted, left unzeroed on the file's free pages: never brought back.
     twoThousand();
     Query("PRAGMA secure_delete = OFF; DELETE FROM problems; DELETE FROM tests WHERE id <= 1000");
     Overwrite(Page("tests", 30));

@@ -67,8 +67,7 @@ TEST_F(SavedSettingsTest, SettingsAreReadAsTheirControlsTakeThemAndEachChildKeep
     ASSERT_TRUE(settings::KeepChild(registry, {"Tom", "Tom's Carrowby"}));
     ASSERT_TRUE(settings::KeepChild(
         registry, {"", "Maisie's Carrowby", sixToNine, settings::FluencyFirstRun, contrast}));
-    registry.Subkey("Children\\2");
-    registry.WriteValue("LastUsed", "40000", REG_SZ); // Tom, the most recent once more
+    registry.Subkey("Children\\2"), registry.WriteValue("LastUsed", "40000", REG_SZ); // Tom, latest
     registry.Subkey("");
     EXPECT_TRUE(SavedSettings::Load(registry).Save(registry)) << "as a program of before saves";
     const std::vector<settings::Child> children = settings::LoadChildren(registry);

@@ -401,8 +401,7 @@ static void ReadsInHighContrast(QWidget* window)
 }
 
 // In High Contrast: the main window idle and in a test, answer, About, Personalize, each page of
-// Results, a test's review, the print dialog and the report printed (each word where the PDF puts
-// it).
+// Results, a test's review, the print dialog and the report printed (each word where it lies).
 TEST_F(InEveryLanguage, InHighContrastEveryTextReadsAtSevenToOne)
 {
     window.reset();                                                     // which saves the settings

@@ -59,6 +59,26 @@ class ResultsWindowTest : public MainWindowSandbox
             cells << tests->index(row, column).data().toString();
         return cells.join('|');
     }
+    // The report printed to its PDF file: its text as laid out, and its first word's left edge.
+    std::pair<QString, double> Printed(QDialog* results, const QString& title) const
+    {
+        const QString pdf = QDir::home().filePath(
+            title + " report " + QDate::currentDate().toString(Qt::ISODate) + ".pdf");
+        WhenModal([](QWidget* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), "Print Report");
+            PressKey(dialog, Qt::Key_Return);
+        });
+        QTest::mouseClick(Find<QPushButton>("cmdPrint", results), Qt::LeftButton);
+        QStringList read;
+        for (const char* option : {"-layout", "-bbox"}) {
+            QProcess text;
+            text.start("pdftotext", {option, pdf, "-"});
+            EXPECT_TRUE(text.waitForFinished(20000)) << pdf.toStdString();
+            read << QString::fromUtf8(text.readAllStandardOutput());
+        }
+        return {read[0],
+                QRegularExpression("xMin=\"([0-9.]+)\"").match(read[1]).captured(1).toDouble()};
+    }
 };
 
 TEST_F(ResultsWindowTest, ATestIsKeptFromItsStartNothingIsTickedWhileItRunsAndALostAnswerIsSaid)
@@ -356,22 +376,8 @@ TEST_F(ResultsWindowTest, ExportAndPrintReportWriteTheirFiles)
             << "for a spreadsheet, in the language shown";
     }
     Recorded("Carrowby"), Find<QAction>("mFile_Results")->trigger(); // a product missed too
-    const QString pdf = QDir::home().filePath("Carrowby report " + today + ".pdf");
-    WhenModal([](QWidget* dialog) {
-        EXPECT_EQ(dialog->windowTitle(), "Print Report");
-        PressKey(dialog, Qt::Key_Return);
-    });
-    QTest::mouseClick(Find<QPushButton>("cmdPrint", results), Qt::LeftButton);
-    QProcess text;
-    text.start("pdftotext", {"-layout", pdf, "-"});
-    ASSERT_TRUE(text.waitForFinished(20000)) << pdf.toStdString();
-    const QString page = QString::fromUtf8(text.readAllStandardOutput());
-    text.start("pdftotext", {"-bbox", pdf, "-"});
-    ASSERT_TRUE(text.waitForFinished(20000));
-    const auto left = QRegularExpression("xMin=\"([0-9.]+)\"")
-                          .match(QString::fromUtf8(text.readAllStandardOutput()))
-                          .captured(1);
-    EXPECT_GT(left.toDouble(), 36) << "more than half an inch from the paper's edge";
+    const auto [page, left] = Printed(results, "Carrowby");
+    EXPECT_GT(left, 36) << "more than half an inch from the paper's edge";
     EXPECT_EQ(page.count(u'\f'), 2) << "two pages";
     for (const char* shown :
          {"Carrowby", "Progress", "% correct", "known, ↻ due again", "within 3 seconds", "Addition",
@@ -501,8 +507,9 @@ TEST_F(ResultsWindowTest, FactsFollowTheDaysAndEachChildsFluencyTime)
     whose->setCurrentText("Maisie's Carrowby");
     emit whose->activated(whose->currentIndex());
     EXPECT_EQ(fluency->currentText(), "5 seconds");
-    // Maisie's multiplication by this day: 4 x 4 learning since an earlier one, not 7 x 8 of today
-    // (the order itself is the facts' rule).
+    const auto [printed, left] = Printed(results, "Maisie's Carrowby");
+    EXPECT_TRUE(printed.simplified().contains("Due again this week: 6 x 7."));
+    // Maisie's multiplication: 4 x 4 learning since an earlier day, not 7 x 8 learning today.
     QTest::mouseClick(Find<QPushButton>("cmdPractiseFacts", results), Qt::LeftButton);
     EXPECT_EQ(Find<QGroupBox>("frmProblem")->title() + ":" + Text("txtLine2") + Text("txtLine1"),
               "Problem 1 of 5: 4 4");
