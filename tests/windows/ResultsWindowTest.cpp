@@ -378,6 +378,8 @@ TEST_F(ResultsWindowTest, ExportAndPrintReportWriteTheirFiles)
     Recorded("Carrowby"), Find<QAction>("mFile_Results")->trigger(); // a product missed too
     const auto [page, left] = Printed(results, "Carrowby");
     EXPECT_GT(left, 36) << "more than half an inch from the paper's edge";
+    for (const QWidget* shown : QApplication::topLevelWidgets())
+        EXPECT_FALSE(shown->inherits("ProgressChart")) << "the report's chart gone with it";
     EXPECT_EQ(page.count(u'\f'), 2) << "two pages";
     for (const char* shown :
          {"Carrowby", "Progress", "% correct", "known, ↻ due again", "within 3 seconds", "Addition",
