@@ -140,7 +140,8 @@ TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)
     EXPECT_EQ(status(Path()).permissions(), perms::owner_read | perms::owner_write);
 
     ResultsReader reader;
-    ASSERT_TRUE(reader.Open());
+    for (int open = 0; open < 300; ++open) // as a window open all day reads the file anew
+        ASSERT_TRUE(reader.Open());
     EXPECT_EQ(reader.Titles(), std::vector<std::string>({"Ada's Carrowby", "Bo's Carrowby"}));
     const std::vector<TestRow> tests = reader.Tests().value();
     ASSERT_EQ(tests.size(), 2u);
