@@ -89,13 +89,13 @@ TEST_F(SavedSettingsTest, ADamagedOrMissingChildsKeyHidesAndOverwritesNoOther)
         return key + std::to_string(n) + "]\n\"Name\"=\"" + name + "\"\n" + title +
                "\"LastUsed\"=\"" + std::to_string(n) + "\"\n\n";
     };
-    const std::string maisie = child(1, "Maisie", "\"UserName\"=\"Maisie's Carrowby\n"); // unclosed
+    const std::string maisie = child(3, "Maisie", "\"UserName\"=\"Maisie's Carrowby\n"); // unclosed
     const std::string ada = child(2, "Ada", "\"UserName\"=\"Ada's Carrowby\"\n");
-    const std::string tom = child(3, "Tom", "\"UserName\"=\"Tom's Carrowby\"\n");
+    const std::string tom = child(1, "Tom", "\"UserName\"=\"Tom's Carrowby\"\n");
     const std::tuple<const char*, std::string, const char*> rows[] = {
-        {"the first key's title unreadable", maisie + ada + tom, "Tom,Ada"},
-        {"the second key removed", child(1, "Maisie", "\"UserName\"=\"Maisie's Carrowby\"\n") + tom,
-         "Tom,Maisie"}};
+        {"the last key's title unreadable", maisie + ada + tom, "Ada,Tom"},
+        {"the second key removed", child(3, "Maisie", "\"UserName\"=\"Maisie's Carrowby\"\n") + tom,
+         "Maisie,Tom"}};
     for (const auto& [fault, keys, offered] : rows) {
         std::filesystem::create_directories(m_folder + "/carrowby");
         std::ofstream(m_folder + "/carrowby/registry.reg")
@@ -111,7 +111,7 @@ TEST_F(SavedSettingsTest, ADamagedOrMissingChildsKeyHidesAndOverwritesNoOther)
         EXPECT_EQ(names, offered) << fault;
         ASSERT_TRUE(settings::KeepChild(registry, {"Zoe", "Zoe's Carrowby"})) << fault;
         testing::internal::GetCapturedStderr();
-        for (const auto& [n, name] : {std::pair(4, "Zoe"), std::pair(1, "Maisie")}) {
+        for (const auto& [n, name] : {std::pair(4, "Zoe"), std::pair(3, "Maisie")}) {
             registry.Subkey("Children\\" + std::to_string(n));
             EXPECT_EQ(Read(registry, "Name").c_str(), std::string(name)) << fault << ": key " << n;
         }
