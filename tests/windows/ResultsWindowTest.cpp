@@ -287,8 +287,7 @@ TEST_F(ResultsWindowTest, TickingForAnotherChildSwitchesToThatChild)
     EXPECT_EQ(Personalize("Maisie"), "Maisie's Carrowby");
     QDialog* results = OpenResults();
     auto* whose = Find<QComboBox>("ctlTitle", results);
-    whose->setCurrentText("Tom's Carrowby");
-    emit whose->activated(whose->currentIndex());
+    whose->setCurrentText("Tom's Carrowby"), emit whose->activated(whose->currentIndex());
     QTest::mouseClick(Find<QPushButton>("cmdTickNumbers", results), Qt::LeftButton);
     EXPECT_EQ(window->windowTitle() + "|" + Ticked() + "|" + whose->currentText(),
               "Tom's Carrowby|chkMultiplication chk3 Easy|Tom's Carrowby");
@@ -495,8 +494,7 @@ TEST_F(ResultsWindowTest, FactsFollowTheDaysAndEachChildsFluencyTime)
     QTest::keyClick(fluency, Qt::Key_Down), QTest::keyClick(fluency, Qt::Key_Down); // 3 s to 5 s
     EXPECT_TRUE(cell(4, 4).startsWith("○ 4 x 4: learning")) << "the table drawn anew";
     auto* whose = Find<QComboBox>("ctlTitle", results);
-    whose->setCurrentText("Tom's Carrowby");
-    emit whose->activated(whose->currentIndex());
+    whose->setCurrentText("Tom's Carrowby"), emit whose->activated(whose->currentIndex());
     EXPECT_EQ(fluency->currentText(), "3 seconds") << "Tom's own";
     QTest::keyClick(fluency, Qt::Key_Home);
     const auto kept = [](const std::string& name) {
@@ -506,8 +504,7 @@ TEST_F(ResultsWindowTest, FactsFollowTheDaysAndEachChildsFluencyTime)
     };
     EXPECT_EQ(std::vector({kept("Tom"), kept("Maisie")}), std::vector<int16_t>({2, 3}))
         << "kept with Tom at once; Maisie's with the settings shown, as the window closes";
-    whose->setCurrentText("Maisie's Carrowby");
-    emit whose->activated(whose->currentIndex());
+    whose->setCurrentText("Maisie's Carrowby"), emit whose->activated(whose->currentIndex());
     EXPECT_EQ(fluency->currentText(), "5 seconds");
     const auto [printed, left] = Printed(results, "Maisie's Carrowby");
     EXPECT_TRUE(printed.simplified().contains("Due again this week: 6 x 7."));
@@ -540,4 +537,6 @@ TEST_F(ResultsWindowTest, EachButtonHandingTheMainWindowSomethingDoesSoAndWaitsF
         while (Find("frmProblem")->isVisible()) // each answered right
             Answer(QString::number(Text("txtLine1").toInt() + Text("txtLine2").toInt()));
     }
+    Find<QPushButton>("cmdPractiseFacts", results)->click(); // another practice: none right yet
+    EXPECT_EQ(Screen().value(7), "Practice ");
 }
