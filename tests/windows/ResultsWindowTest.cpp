@@ -203,7 +203,9 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
     Find<QTabWidget>("tabResults", results)->setCurrentIndex(0);
     QApplication::setActiveWindow(results), view->setFocus();
     EXPECT_TRUE(unfocused == 0 && dots() > 0) << unfocused;
+    const QImage focused = view->viewport()->grab().toImage();
     QTest::keyClick(view, Qt::Key_Right), QTest::keyClick(view, Qt::Key_Left); // the first stays
+    EXPECT_TRUE(view->viewport()->grab().toImage() != focused) << "a ring round the point reached";
     EXPECT_TRUE(view->accessibleDescription().contains(QRegularExpression(", Easy, \\+ 7: 0%, F$")))
         << view->accessibleDescription().toStdString();
     QTest::keyClick(view, Qt::Key_End);
