@@ -374,8 +374,7 @@ TEST_F(ResultsTest, WhatCannotBeWrittenYetWaitsAndIsWrittenLater)
         EXPECT_LT(std::chrono::steady_clock::now() - handed, 500ms) << "no verdict waits";
         EXPECT_FALSE(recorder.Flush(20s)) << held;
         sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr), sqlite3_close(holder);
-        Written(recorder);
-        GetCapturedStderr();
+        Written(recorder), GetCapturedStderr();
     }
     EXPECT_EQ(Query("SELECT count(*) FROM tests WHERE end_reason = 'finished'") +
                   Query("SELECT count(*) FROM problems"),

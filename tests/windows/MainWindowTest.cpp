@@ -433,9 +433,8 @@ TEST_F(MainWindowTest, LeavingWithAnAnswerUnwrittenWaitsOrLeavesOnTheUsersWord)
     Recorded("Carrowby");
     const std::string path = results::DefaultResultsPath();
     for (const bool wait : {true, false}) {
-        sqlite3* holder = nullptr;
-        sqlite3_open(path.c_str(), &holder);
-        sqlite3_busy_timeout(holder, 20000); // while the recorder writes the test's start
+        sqlite3* holder = nullptr; // waits while the recorder writes the test's start
+        sqlite3_open(path.c_str(), &holder), sqlite3_busy_timeout(holder, 20000);
         Script(0, {1});
         EXPECT_EQ(Start(), "");
         ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
@@ -464,9 +463,8 @@ TEST_F(MainWindowTest, LeavingWithAnAnswerUnwrittenWaitsOrLeavesOnTheUsersWord)
         next.TestStarted({"Carrowby", "+", "7", "Easy", 10, 0}, {});
         EXPECT_TRUE(next.Flush(std::chrono::seconds(20)));
         results::ResultsReader reader;
-        ASSERT_TRUE(reader.Open());
+        ASSERT_TRUE(reader.Open() && reader.Tests()->size() >= 2);
         const auto tests = reader.Tests().value();
-        ASSERT_GE(tests.size(), 2u);
         EXPECT_EQ(std::tuple(tests[1].correct, tests[1].endReason),
                   std::tuple(int64_t(1), std::optional(results::EndReason::Stopped)))
             << wait;
@@ -484,7 +482,6 @@ TEST_F(MainWindowTest, OnePressOfStartStartsOneTest)
     QTest::qWait(300); // past the access key's animated press
     window.reset();
     results::ResultsReader reader;
-    ASSERT_TRUE(reader.Open());
-    const auto tests = reader.Tests().value();
+    const auto tests = reader.Open() ? reader.Tests().value() : std::vector<results::TestRow>();
     EXPECT_TRUE(tests.size() == 1 && tests[0].endReason == results::EndReason::Stopped);
 }
