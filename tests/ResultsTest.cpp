@@ -12,6 +12,7 @@
 
 #include <gmock/gmock.h>
 
+#include <map>
 #include <regex>
 #include <set>
 #include <sqlite3.h>
@@ -212,8 +213,7 @@ TEST_F(ResultsTest, OlderAndRestoredFilesAreBroughtUpToDateInPlace)
 static std::vector<CopySetAside> Aside(const std::string& path)
 {
     ResultsReader reader(path);
-    reader.Open();
-    return reader.CopiesSetAside();
+    return reader.Open(), reader.CopiesSetAside();
 }
 
 // Set aside as it was found, never deleted but from the Results window's message; whatever its
@@ -446,10 +446,7 @@ TEST_F(ResultsTest, AReaderChangesNothingAndFailsWhole)
     // sql: what another program did to the file; else a page overwritten by another, or its
     // header by bytes that are no page's (0).
     const std::tuple<const char*, std::string, std::pair<int64_t, int64_t>, bool> rows[] = {
-        {"a column renamed read as empty",
-         "ALTER TABLE tests RENAME COLUMN grade TO mark",
-         {},
-         false},
+        {"a renamed column read as empty", "ALTER TABLE tests RENAME COLUMN grade TO x", {}, false},
         {"a version no program writes read", "PRAGMA user_version = -1", {}, false},
         {"a damaged page read as fewer tests", "", {lastTests, 0}, true},
         {"a page of tests over another read as tests twice", "", {lastTests, firstTests}, true},
@@ -533,6 +530,30 @@ TEST_F(ResultsTest, TwoCopiesRecordingAtOnceBothKeepEveryAnswer)
               "400|20|20");
 }
 
+// While it lives, the files SQLite opens cannot be cut short, as on a failing disk: each kind of
+// file gets a copy of its methods but truncation. Static, as connections it opened may outlive it.
+struct FailingTruncate
+{
+    static inline sqlite3_vfs* real = sqlite3_vfs_find(nullptr);
+    static inline std::map<const sqlite3_io_methods*, sqlite3_io_methods> failing;
+    static inline sqlite3_vfs vfs = *real;
+    FailingTruncate()
+    {
+        vfs.zName = "failing truncate", vfs.xOpen = Open, sqlite3_vfs_register(&vfs, 1);
+    }
+    ~FailingTruncate() { sqlite3_vfs_unregister(&vfs); }
+    static int Open(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* out)
+    {
+        const int opened = real->xOpen(real, name, file, flags, out);
+        if (file->pMethods) {
+            auto& methods = failing.try_emplace(file->pMethods, *file->pMethods).first->second;
+            methods.xTruncate = [](sqlite3_file*, sqlite3_int64) { return SQLITE_IOERR_TRUNCATE; };
+            file->pMethods = &methods;
+        }
+        return opened;
+    }
+};
+
 // Forgetting one child's tests, then every test; what is not forgotten stays.
 TEST_F(ResultsTest, ForgottenResultsCannotBeReadBackFromTheFilesBytes)
 {
@@ -571,6 +592,9 @@ TEST_F(ResultsTest, ForgottenResultsCannotBeReadBackFromTheFilesBytes)
     recorder.TestEnded({}, EndReason::Finished);
     Written(TwoAnswers(recorder));
     EXPECT_EQ(reader.Tests().value().size(), 1u) << "recording goes on";
+    writer.Close();
+    FailingTruncate disk; // the log cannot be emptied: what it holds is not said to be gone
+    EXPECT_FALSE(writer.Open(500) && writer.Forget()) << "reported as forgotten";
 }
 
 // Each column of a row a value of its own.

@@ -20,8 +20,7 @@ inline QPointer<QTimer> WhenModal(std::function<void(QWidget*)> answer)
         QWidget* modal = QApplication::activeModalWidget();
         const bool shown = modal && modal->isVisible();
         if (shown || deadline.hasExpired()) {
-            poll->stop();
-            poll->deleteLater();
+            poll->stop(), poll->deleteLater();
             shown ? answer(modal) : ADD_FAILURE() << "no modal window appeared";
         }
     });

@@ -4,8 +4,10 @@
 #include "results/ResultsWriter.h"
 #include "settings/Children.h"
 #include "support/MainWindowSandbox.h"
+#include "toolkit/HighContrast.h"
 
 #include <QAreaSeries>
+#include <QBitmap>
 #include <QChartView>
 #include <QDateTimeAxis>
 #include <QGraphicsSimpleTextItem>
@@ -231,6 +233,14 @@ TEST_F(ResultsWindowTest, TheChartDrawsEachKindApartOverTheGradesBands)
             marks << line->name() + (drawn.height() >= drawn.width() ? " whole" : " cut");
         }
     EXPECT_EQ(marks.join(", "), "Easy whole, Practice whole");
+    toolkit::ShowHighContrast(true), OpenResults(); // each mark as the legend's: as tall as wide
+    for (QAbstractSeries* series : chart->series())
+        if (auto* line = qobject_cast<QLineSeries*>(series)) {
+            const QImage mask = line->lightMarker().createAlphaMask();
+            const QSize shape = QRegion(QBitmap::fromImage(mask)).boundingRect().size();
+            EXPECT_LT(std::abs(shape.width() - shape.height()), 5) << line->name().toStdString();
+        }
+    toolkit::ShowHighContrast(false);
 }
 
 TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst)
@@ -255,20 +265,20 @@ TEST_F(ResultsWindowTest, TheFactsPageShowsEachFactAndTicksTheNumbersHeldAgainst
     EXPECT_EQ(QStringList({grid->item(8, 7)->data(Qt::AccessibleTextRole).toString(),
                            grid->item(8, 7)->toolTip()}),
               QStringList(2, "7 + 8: missed, 0 right out of 1 today, the slowest in 0.0 s"));
-    QTest::keyClick(Find("ctlOperation", results), Qt::Key_Down); // Subtraction: nothing missed
+    auto* operation = Find("ctlOperation", results);
     const auto said = [grid](int row, int column) {
         return grid->item(row, column)->data(Qt::AccessibleTextRole).toString();
     };
-    QTest::keyClick(Find("ctlOperation", results), Qt::Key_End); // Division: 0 divides nothing
+    QTest::keyClick(operation, Qt::Key_End); // Division: 0 divides nothing
     EXPECT_EQ(said(0, 3) + "|" + grid->item(0, 3)->background().color().name(),
               "0 / 3: never asked|" + grid->palette().color(QPalette::Window).name());
-    QTest::keyClick(Find("ctlOperation", results), Qt::Key_Home);
-    QTest::keyClick(Find("ctlOperation", results), Qt::Key_Down); // Subtraction again
+    QTest::keyClick(operation, Qt::Key_Home),
+        QTest::keyClick(operation, Qt::Key_Down); // Subtraction
     EXPECT_EQ(grid->item(8, 7)->text() + said(7, 0) + "|" + said(3, 7) + "|" +
                   grid->accessibleName(),
               "7 - 7: not yet asked|10 - 3: not yet asked|Facts, the number taken away down and "
               "the difference across");
-    QTest::keyClick(Find("ctlOperation", results), Qt::Key_Up);
+    QTest::keyClick(operation, Qt::Key_Up);
     EXPECT_TRUE(Text("txtToLearn", results).startsWith("Still missed: 0 + 7, 1 + 7"));
     auto* fluency = Find<QComboBox>("ctlFluency", results);
     QTest::keyClick(fluency, Qt::Key_Down), QTest::keyClick(fluency, Qt::Key_Down); // 3 s to 5 s
