@@ -204,26 +204,22 @@ TEST(Drill, TypedAnswersAreReadLeniently)
     // clang-format on
     for (const auto& [fault, typed, answer, right] : rows) {
         const Judgement judged = Judge(typed, answer);
-        EXPECT_EQ(std::tuple(judged.right, judged.message),
-                  std::tuple(right, right ? "You were right!" : "Oops!!!"))
-            << fault;
+        EXPECT_EQ(judged.right, right) << fault;
+        EXPECT_EQ(judged.message, right ? "You were right!" : "Oops!!!") << fault;
     }
 }
 
 TEST(Drill, StatusAndGrade)
 {
     const std::tuple<const char*, int16_t, int16_t, const char*> rows[] = {
-        // right of posed
-        {"none posed divides by 0", 0, 0, " 0"}, {"none right not 0", 0, 10, " 0"},
-        {"87.5 not to even", 7, 8, " 88"},       {"62.5 not to even", 5, 8, " 62"},
-        {"33.3 not down", 1, 3, " 33"},          {"66.7 not up", 2, 3, " 67"},
-        {"all right not 100", 100, 100, " 100"}};
-    for (const auto& [fault, correct, posed, percentage] : rows) {
+        // right of posed; the right, the wrong, the percentage shown
+        {"none posed divides by 0", 0, 0, " 0 0| 0"},  {"none right not 0", 0, 10, " 0 10| 0"},
+        {"87.5 not to even", 7, 8, " 7 1| 88"},        {"62.5 not to even", 5, 8, " 5 3| 62"},
+        {"33.3 not down", 1, 3, " 1 2| 33"},           {"66.7 not up", 2, 3, " 2 1| 67"},
+        {"all right not 100", 100, 100, " 100 0| 100"}};
+    for (const auto& [fault, correct, posed, shown] : rows) {
         const StatusCaptions status = Status(correct, int16_t(posed - correct), posed);
-        EXPECT_EQ(status.correct + status.incorrect + "|" + status.percentage,
-                  " " + std::to_string(correct) + " " + std::to_string(posed - correct) + "|" +
-                      percentage)
-            << fault;
+        EXPECT_EQ(status.correct + status.incorrect + "|" + status.percentage, shown) << fault;
     }
     // Each grade from its lowest percentage; one below it, the next grade. None above 100.
     const char* const grades[] = {"A+", "A",  "A-", "B+", "B",  "B-", "C+",
@@ -299,10 +295,8 @@ TEST(TestRun, ATestEndsWhenItsTimeIsUpOrItsSourceRunsDry)
         EXPECT_EQ(shown, expected) << fault;
     }
     Begun run(10);
-    run.clock->Pass(6);
-    run.SetTimeLimit(30); // another limit chosen during the test: counted from then
-    run.clock->Pass(1);
-    run.Tick();
+    run.clock->Pass(6), run.SetTimeLimit(30); // a new limit chosen mid-test: counted from then
+    run.clock->Pass(1), run.Tick();
     EXPECT_EQ(run.SecondsLeft(), 29);
     run.clock->Pass(29);
     // Ended by time with 1 right of 10 posed; an ended test counts no more.

@@ -183,41 +183,39 @@ TEST(Facts, WhatIsStillToLearnAndWhichNumbersToTick)
                                 Answer('-', {10, 4}, "w3"), Answer('x', {10, 6}, "w0.5", {10})});
     EXPECT_EQ(Names(facts.ToLearn()), "7 x 8, 5 x 7, 10 - 4, 8 x 9, 9 / 3, 6 x 10, 3 x 4, 2 x 6");
     EXPECT_EQ(Names(facts.ToLearn('-')), "10 - 4");
-    const Practice tick = facts.ToTick();
-    EXPECT_EQ(std::tuple(tick.operations, tick.numbers),
-              std::tuple("-x/", std::vector{3, 7, 8, 10}))
-        << "7 for two facts, then 10 (one a test with none ticked), 8 and 3; never the unticked 5";
-    EXPECT_TRUE(FactTable().ToTick().Empty() && !FactTable().AnyAsked());
-    const auto ticked = [](std::initializer_list<AnsweredProblem> answers) {
-        const Practice practice = Of(answers).ToTick();
+    const auto ticked = [](const FactTable& table) {
+        const Practice practice = table.ToTick();
         std::string said = practice.operations;
         for (const int number : practice.numbers)
             said += " " + std::to_string(number);
         return said;
     };
+    EXPECT_EQ(ticked(facts), "-x/ 3 7 8 10")
+        << "7 for two facts, then 10 (one a test with none ticked), 8 and 3; never the unticked 5";
+    EXPECT_TRUE(FactTable().ToTick().Empty() && !FactTable().AnyAsked());
     const std::vector<int> tables = {2, 3, 4, 5, 6, 7, 8, 9};
     const std::tuple<const char*, std::string, const char*> rows[] = {
         {"every number of the misses ticked",
-         ticked({Answer('x', {7, 6}, "w2", tables), Answer('x', {8, 7}, "w2", tables),
-                 Answer('x', {9, 8}, "w2", tables)}),
+         ticked(Of({Answer('x', {7, 6}, "w2", tables), Answer('x', {8, 7}, "w2", tables),
+                    Answer('x', {9, 8}, "w2", tables)})),
          "x 7 8"},
         {"an operation dropped, or a part above 10 ticked",
-         ticked({Answer('+', {7, 5}, "w2", {5, 7, 8}), Answer('+', {8, 5}, "w2", {5, 7, 8}),
-                 Answer('-', {13, 6}, "w2")}),
+         ticked(Of({Answer('+', {7, 5}, "w2", {5, 7, 8}), Answer('+', {8, 5}, "w2", {5, 7, 8}),
+                    Answer('-', {13, 6}, "w2")})),
          "+- 5 6"},
         {"the held-against count not the tie's breaker",
-         ticked({Answer('x', {8, 3}, "w2", {3, 8}), Answer('x', {8, 2}, "w2", {2, 8}),
-                 Answer('x', {5, 2}, "w2", {2, 5}), Answer('x', {6, 2}, "w2", {2, 6})}),
+         ticked(Of({Answer('x', {8, 3}, "w2", {3, 8}), Answer('x', {8, 2}, "w2", {2, 8}),
+                    Answer('x', {5, 2}, "w2", {2, 5}), Answer('x', {6, 2}, "w2", {2, 6})})),
          "x 2 8"},
         {"more than four ticked",
-         ticked({Answer('+', {1, 0}, "w2", {0, 1}), Answer('+', {3, 2}, "w2", {2, 3}),
-                 Answer('+', {5, 4}, "w2", {4, 5}), Answer('+', {7, 6}, "w2", {6, 7}),
-                 Answer('+', {9, 8}, "w2", {8, 9})}),
+         ticked(Of({Answer('+', {1, 0}, "w2", {0, 1}), Answer('+', {3, 2}, "w2", {2, 3}),
+                    Answer('+', {5, 4}, "w2", {4, 5}), Answer('+', {7, 6}, "w2", {6, 7}),
+                    Answer('+', {9, 8}, "w2", {8, 9})})),
          "+ 0 2 4 6"},
         {"the slow ones left out where nothing is missed",
-         ticked({Answer('x', {7, 6}, "r5", {6, 7}), Answer('x', {8, 6}, "r1", {6, 8})}), "x 6"},
+         ticked(Of({Answer('x', {7, 6}, "r5", {6, 7}), Answer('x', {8, 6}, "r1", {6, 8})})), "x 6"},
         {"the slow ones ticked beside a miss",
-         ticked({Answer('x', {7, 6}, "r5", {6, 7}), Answer('x', {8, 8}, "w1", {8})}), "x 8"}};
+         ticked(Of({Answer('x', {7, 6}, "r5", {6, 7}), Answer('x', {8, 8}, "w1", {8})})), "x 8"}};
     for (const auto& [fault, said, expected] : rows)
         EXPECT_EQ(said, expected) << fault;
 }
@@ -255,9 +253,8 @@ TEST(Facts, APracticeAsksAMissedOneAgainUntilItIsRight)
         std::string said;
         for (const char verdict : verdicts) {
             const drill::Problem problem = source.Next();
-            said += std::to_string(problem.SecondOperand) +
-                    drill::OperationSign(problem.operation) + std::to_string(problem.FirstOperand) +
-                    " ";
+            said += std::to_string(problem.SecondOperand) + drill::OperationSign(problem.operation);
+            said += std::to_string(problem.FirstOperand) + " ";
             source.Judged(verdict == 'r');
         }
         return said;

@@ -60,13 +60,12 @@ TEST_F(Contract, KeysAreMadeOnceAndFoundInAnyCase)
     EXPECT_EQ((std::tuple{manager.WriteValue("x", "y", REG_SZ), manager.DoesKeyExist(),
                           manager.CreateSubKey(), manager.CreateSubKey()}),
               std::tuple(False, False, True, False)); // write, exists, made, made again
-    manager.WriteValue("UserName", "first", REG_SZ);
-    manager.WriteValue("USERNAME", "second", REG_SZ);
+    manager.WriteValue("UserName", "old", REG_SZ), manager.WriteValue("USERNAME", "new", REG_SZ);
     RegistryManager shouting = Direct(User, "SOFTWARE\\" + company + "\\DEEP\\A\\B");
     EXPECT_EQ(std::tuple(shouting.DoesKeyExist(), shouting.CreateSubKey()),
               std::tuple(True, False));
     shouting.Subkey(shouting.Subkey() + "\\C");
-    EXPECT_EQ(Read(shouting, "username"), "second");
+    EXPECT_EQ(Read(shouting, "username"), "new");
 }
 
 TEST_F(Contract, ValuesReadBackAsWrittenWithinTheBuffer)

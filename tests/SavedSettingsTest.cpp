@@ -72,11 +72,10 @@ TEST_F(SavedSettingsTest, SettingsAreReadAsTheirControlsTakeThemAndEachChildKeep
     EXPECT_TRUE(SavedSettings::Load(registry).Save(registry)) << "as a program of before saves";
     const std::vector<settings::Child> children = settings::LoadChildren(registry);
     ASSERT_EQ(children.size(), 2u) << "one key for each title";
-    EXPECT_EQ(children[0].name + "," + children[1].name, "Tom,Maisie");
-    EXPECT_EQ(std::tuple(children[0].states, children[1].states, children[1].key),
-              std::tuple(settings::FirstRunStates(), sixToNine, 1));
-    EXPECT_EQ(std::pair(children[0].options, children[1].options),
-              std::pair(settings::ChildOptions{}, contrast));
+    EXPECT_EQ(std::tuple(children[0].name, children[1].name, children[0].states, children[1].states,
+                         children[1].key, children[0].options, children[1].options),
+              std::tuple("Tom", "Maisie", settings::FirstRunStates(), sixToNine, 1,
+                         settings::ChildOptions{}, contrast));
     EXPECT_EQ(Saved("UserName") + "|" + Saved("chk6"), "Carrowby| 0") << "its own key as it was";
 }
 
@@ -103,8 +102,7 @@ TEST_F(SavedSettingsTest, ADamagedOrMissingChildsKeyHidesAndOverwritesNoOther)
                "Carrowby]\n\"UserName\"=\"Carrowby\"\n\n"
             << keys;
         RegistryManager registry;
-        SavedSettings::Address(registry);
-        testing::internal::CaptureStderr();
+        SavedSettings::Address(registry), testing::internal::CaptureStderr();
         std::string names;
         for (const settings::Child& each : settings::LoadChildren(registry))
             names += (names.empty() ? "" : ",") + each.name;

@@ -2,7 +2,7 @@
 """Carrowby in a real X window under a window manager, driven by real keys (sent once their
 window has the keyboard) and read over the accessibility bus as a screen reader does."""
 import atexit, os, re, signal, sqlite3, subprocess, time
-from real_program import HOME, Atspi, active, check, finish, keys, launch, node, out, waited, walk, xdotool
+from real_program import HOME, Atspi, active, check, finish, keys, launch, node, out, press, waited, walk, xdotool
 from gi.repository import GLib
 
 program = None
@@ -90,17 +90,14 @@ for problem in range(1, 11):  # sums with a 7: the panel's caption, then each li
     verdict = read("dialog", "")[:2]  # what is announced as the window opens
     check(verdict == ["Oops!!!" if problem in (3, 7) else "You were right!",
                       "The right answer is %d" % answer], "problem %d: %s" % (problem, verdict))
-    active(" ")
-    keys("alt+o" if problem == 9 else "Return")  # on OK, which has the focus
+    press("alt+o" if problem == 9 else "Return", window=" ")  # on OK, which has the focus
 status = read("panel", "Status")[2:]
 check(status[2::4] == [" 8", " 2", "B-", " 80"] and status[3::4][0] == "Correct answers",
       "the final status %s" % status)
 for opening, closing in ((["alt+h", "Return"], "Return"), (["F1"], "Escape")):
-    keys(*opening)
-    active("About Carrowby", "%s opens About" % opening)
-    keys(closing)
-    active("Carrowby")
-keys("alt+f", "Down", "Return")  # the second item
+    press(*opening)
+    press(closing, window="About Carrowby")
+press("alt+f", "Down", "Return")  # the second item
 active("Personalize Carrowby", "File > Personalize asks for a name")
 xdotool("type", "Ada")
 keys("Return")
@@ -111,11 +108,8 @@ start("Ada's Carrowby")
 keys("alt+s")
 check(read("panel", "Problem 1 of 10")[0] is not None, "Alt+S starts a test")
 for problem in range(10):  # every answer wrong: a 7 still to practise
-    active("Ada's Carrowby")
-    xdotool("type", "0")
-    keys("Return")
-    active(" ")
-    keys("Return")
+    press("0", "Return", window="Ada's Carrowby")
+    press("Return", window=" ")
 
 
 def recorded():  # the recorder writes on a thread of its own, in a moment

@@ -40,8 +40,7 @@ def answered(wrong=(), whole=()):
         number, right = len(expected) // 2 + 1, sum(int(n) for n in re.findall(r"\d+", posed))
         how = "said" if number in whole else "cut"
         speech.finish() if number in whole else None
-        xdotool("type", str(right + (number in wrong)))
-        press("Return")
+        press(*str(right + (number in wrong)), "Return")
         verdict = "%s %s is %d." % ("Oops!!!" if number in wrong else "You were right!", posed, right)
         check(speech.wait(base + len(expected) + 2) == verdict, "%r, then %r" % (posed, verdict))
         speech.finish() if number in whole else None
@@ -56,8 +55,7 @@ def greyed(why, names=("Read Aloud", "Problem 1 of 10"), binary=os.environ["CARR
     check(waited(lambda: item(names[0]) == (False, False)), "Read Aloud greyed out where " + why)
     press("Escape", "Escape", "Return")
     waited(lambda: item(names[1]))  # the problem shows
-    xdotool("type", "0")
-    press("Return")
+    press("0", "Return")
     press("Return", window=" ")  # the verdict: the drill goes on
 
 

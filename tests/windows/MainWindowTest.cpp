@@ -19,14 +19,13 @@
 #include <xcb/xproto.h>
 
 using MainWindowTest = MainWindowSandbox;
-using testing::internal::CaptureStderr, testing::internal::GetCapturedStderr;
+using testing::HasSubstr, testing::Not, testing::internal::CaptureStderr,
+    testing::internal::GetCapturedStderr;
 
 // What the program writes on stderr while it does that.
 static std::string Said(const std::function<void()>& doing)
 {
-    testing::internal::CaptureStderr();
-    doing();
-    return testing::internal::GetCapturedStderr();
+    return CaptureStderr(), doing(), GetCapturedStderr();
 }
 
 // Enter on Start, in the answer box, on ENTER; the verdict closed by Enter, Space or its frame.
@@ -38,14 +37,13 @@ TEST_F(MainWindowTest, AWholeDrillByKeyboard)
     // The keypad's Enter flagged as a repeat, or Return pressed at the moment of its release (as
     // X11 repeats a held key), presses nothing; a quick stroke whose release is read before its
     // press, at the same moment, presses. Each stroke's time, and what X11 read before it:
-    const std::pair<ulong, std::vector<uint8_t>> strokes[] = {
+    const std::pair<xcb_timestamp_t, std::vector<uint8_t>> strokes[] = {
         {4000, {}},
         {5000, {XCB_KEY_RELEASE, XCB_KEY_PRESS}},
         {5700, {XCB_KEY_PRESS, XCB_KEY_RELEASE}}};
     for (const auto& [time, read] : strokes) {
         for (const uint8_t type : read) {
-            xcb_key_press_event_t key{type, 36, 0, xcb_timestamp_t(time), 0, 0, 0, 0, 0, 0, 0,
-                                      0,    0,  0};
+            xcb_key_press_event_t key{type, 36, 0, time, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
             QCoreApplication::eventDispatcher()->filterNativeEvent("xcb_generic_event_t", &key, {});
         }
         QKeyEvent press(QEvent::KeyPress, time == 4000 ? Qt::Key_Enter : Qt::Key_Return,
@@ -228,14 +226,13 @@ TEST_F(MainWindowTest, AStoreThatCannotBeReadIsLeftAsItIs)
     const std::string said = Said([this] { Open(); });
     ASSERT_EQ(chmod(store.c_str(), 0600), 0);
     EXPECT_EQ(window->windowTitle() + "|" + Ticked(), "Carrowby|Easy");
-    EXPECT_THAT(said, testing::HasSubstr(store + " cannot be read (Permission denied)"));
+    EXPECT_THAT(said, HasSubstr(store + " cannot be read (Permission denied)"));
     window->close();
     EXPECT_EQ(FileText(store), before);
     ASSERT_EQ(chmod(store.c_str(), 0400), 0);
-    EXPECT_THAT(
-        Said([this] { Open(); }),
-        testing::HasSubstr("carrowby: the settings in " + store +
-                           " cannot be saved (Permission denied); changes will not be kept\n"));
+    EXPECT_THAT(Said([this] { Open(); }),
+                HasSubstr("carrowby: the settings in " + store +
+                          " cannot be saved (Permission denied); changes will not be kept\n"));
 }
 
 TEST_F(MainWindowTest, PersonalizingAndAbout)
@@ -288,9 +285,8 @@ TEST_F(MainWindowTest, PersonalizingAndAbout)
     Tick({"chk4"});
     const registry::StoreCalls real = registry::Calls(); // a save that fails says so
     registry::Calls().fsync = [](int) { return errno = ENOSPC, -1; };
-    EXPECT_THAT(
-        Said([&] { window->close(), registry::Calls() = real; }),
-        testing::HasSubstr("could not be saved in " + store + " (No space left on device)"));
+    EXPECT_THAT(Said([&] { window->close(), registry::Calls() = real; }),
+                HasSubstr("could not be saved in " + store + " (No space left on device)"));
 }
 
 // An Enter echoing the one that closed the verdict answers nothing; another child starts clear.
@@ -316,8 +312,7 @@ TEST_F(MainWindowTest, EachChildKeepsItsOwnSettings)
     Tick({"chk6", "chk7"});
     EXPECT_EQ(QStringList({Personalize("Maisie"), Personalize("Tom"), Ticked()}),
               QStringList({"Maisie's Carrowby", "Tom's Carrowby", "chk6 chk7 Easy"}));
-    Tick({"chk6", "chk7"}, false);
-    Tick({"chkAddition", "chk2"}); // the first of the saved controls too
+    Tick({"chk6", "chk7"}, false), Tick({"chkAddition", "chk2"}); // the first saved control too
     window->close(), Open();
     QStringList offered;
     QString said;
@@ -330,8 +325,7 @@ TEST_F(MainWindowTest, EachChildKeepsItsOwnSettings)
     Tick({"chk8"});
     EXPECT_EQ(Personalize("Tom") + Ticked(), "Tom's CarrowbychkAddition chk2 chk8 Easy")
         << "chosen again";
-    EXPECT_THAT(Said([this] { Personalize("Maisie"); }),
-                testing::Not(testing::HasSubstr("carrowby")))
+    EXPECT_THAT(Said([this] { Personalize("Maisie"); }), Not(HasSubstr("carrowby")))
         << "Tom's kept, with nothing to say";
 }
 
@@ -435,6 +429,7 @@ TEST_F(MainWindowTest, LeavingWithAnAnswerUnwrittenWaitsOrLeavesOnTheUsersWord)
     for (const bool wait : {true, false}) {
         sqlite3* holder = nullptr; // waits while the recorder writes the test's start
         sqlite3_open(path.c_str(), &holder), sqlite3_busy_timeout(holder, 20000);
+        const auto commit = [&] { sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr); };
         Script(0, {1});
         EXPECT_EQ(Start(), "");
         ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
@@ -443,9 +438,7 @@ TEST_F(MainWindowTest, LeavingWithAnAnswerUnwrittenWaitsOrLeavesOnTheUsersWord)
         const QPointer<QTimer> question = WhenModal([&](QWidget* ask) {
             asked = ask->property("text").toString();
             if (wait) // asked again until it is written, which closes the question
-                WhenModal([holder](QWidget*) {
-                    sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr);
-                });
+                WhenModal([commit](QWidget*) { commit(); });
             PressKey(ask, wait ? Qt::Key_Return : Qt::Key_L);
         });
         const int ends = programEnds;
@@ -456,7 +449,7 @@ TEST_F(MainWindowTest, LeavingWithAnAnswerUnwrittenWaitsOrLeavesOnTheUsersWord)
                                         "database is locked."));
         EXPECT_EQ(programEnds, ends + 1);
         window.reset(), GetCapturedStderr(); // the program's end
-        sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr), sqlite3_close(holder);
+        commit(), sqlite3_close(holder);
         EXPECT_EQ(access(results::UnwrittenPath(path).c_str(), F_OK) == 0, !wait) << wait;
         Open();
         results::Recorder next; // takes in what was kept

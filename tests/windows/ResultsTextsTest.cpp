@@ -112,9 +112,7 @@ TEST(ResultsTexts, TheTimeAxisNamesNoDayTwice)
     const QDateTime first(QDate(2026, 11, 16), QTime(9, 30));
     for (int64_t span = 2 * hour; span < 4 * 365 * day; span += span / 7 + 1) {
         const auto ticks = resultstexts::TimeTicksOver(span);
-        const char* format = ticks.scale == TimeScale::Hours  ? "d MMM HH:mm"
-                             : ticks.scale == TimeScale::Days ? "d MMM"
-                                                              : "MMM yyyy";
+        const char* format = std::array{"d MMM HH:mm", "d MMM", "MMM yyyy"}[int(ticks.scale)];
         QStringList marks;
         for (int mark = 0; mark < ticks.count; ++mark)
             marks << first.addMSecs(span * mark / (ticks.count - 1)).toString(format);

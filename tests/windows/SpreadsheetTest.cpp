@@ -21,8 +21,7 @@ namespace {
 // type's letter and its value: "d2026-12-01T08:00:00" (a date), "f4.2" (a number), "sZoé" (text).
 QStringList Cells(QFile& spreadsheet)
 {
-    QStringList rows;
-    QStringList cells;
+    QStringList rows, cells;
     QXmlStreamReader xml(&spreadsheet);
     while (!xml.atEnd()) {
         xml.readNext();
