@@ -98,7 +98,6 @@ class ResultsTest : public RegistrySandbox
     }
     static auto Waiting(Recorder& r) { return r.State().waiting.value_or(Reason{}).English(); }
     static void Written(Recorder& r) { EXPECT_TRUE(r.Flush(20s)) << Waiting(r); }
-    static std::string Said(const auto& run) { return CaptureStderr(), run(), GetCapturedStderr(); }
 };
 
 TEST_F(ResultsTest, KeepsEachTestAndAnswerAsTheDrillShowedThem)

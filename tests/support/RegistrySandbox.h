@@ -7,7 +7,15 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+
+// What the program writes on stderr while it does that.
+inline std::string Said(const std::function<void()>& doing)
+{
+    testing::internal::CaptureStderr();
+    return doing(), testing::internal::GetCapturedStderr();
+}
 
 // Each test's own registry: an empty store in a temporary folder, or on Windows unique names.
 class RegistrySandbox : public ::testing::Test

@@ -22,12 +22,6 @@ using MainWindowTest = MainWindowSandbox;
 using testing::HasSubstr, testing::Not, testing::internal::CaptureStderr,
     testing::internal::GetCapturedStderr;
 
-// What the program writes on stderr while it does that.
-static std::string Said(const std::function<void()>& doing)
-{
-    return CaptureStderr(), doing(), GetCapturedStderr();
-}
-
 // Enter on Start, in the answer box, on ENTER; the verdict closed by Enter, Space or its frame.
 TEST_F(MainWindowTest, AWholeDrillByKeyboard)
 {
